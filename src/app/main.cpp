@@ -1,0 +1,2 @@
+// Kelvo: the route driver's handheld program.
+int main() { return 0; }

@@ -1,0 +1,256 @@
+#include "common/DeviceFs.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+#include "common/Text.h"
+
+namespace fs = std::filesystem;
+
+namespace kelvo {
+
+namespace {
+
+// The components of a device path; false when one of them would leave the root.
+bool splitDevicePath(std::string_view path, std::vector<std::string>& parts) {
+    parts.clear();
+    std::string current;
+    auto flush = [&]() -> bool {
+        if (current.empty() || current == ".") {
+            current.clear();
+            return true;
+        }
+        if (current == "..") {
+            return false;
+        }
+        parts.push_back(latin1ToUtf8(current));
+        current.clear();
+        return true;
+    };
+    for (char c : path) {
+        if (c == '\\') {
+            if (!flush()) {
+                return false;
+            }
+        } else if (c == '/' || c == '\0') {
+            return false;  // a separator of the host hidden in a device name
+        } else {
+            current.push_back(c);
+        }
+    }
+    return flush();
+}
+
+std::string hostNameToDevice(const fs::path& name) {
+    return utf8ToLatin1(name.filename().string());
+}
+
+bool lessNoCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(foldCase(x)) < static_cast<unsigned char>(foldCase(y));
+    });
+}
+
+bool matchFrom(std::string_view name, std::string_view pattern) {
+    // Iterative wildcard match with backtracking on the last '*'.
+    std::size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() &&
+            (pattern[p] == '?' || foldCase(pattern[p]) == foldCase(name[n]))) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') {
+        ++p;
+    }
+    return p == pattern.size();
+}
+
+}  // namespace
+
+DeviceFs::DeviceFs(fs::path root) : m_root(std::move(root)) {
+    std::error_code ec;
+    fs::create_directories(m_root, ec);
+}
+
+std::optional<fs::path> DeviceFs::hostPath(std::string_view devicePath) const {
+    std::vector<std::string> parts;
+    if (!splitDevicePath(devicePath, parts)) {
+        return std::nullopt;
+    }
+    fs::path host = m_root;
+    bool exists = true;
+    for (const std::string& part : parts) {
+        fs::path exact = host / part;
+        std::error_code ec;
+        if (!exists || fs::exists(fs::symlink_status(exact, ec))) {
+            host = std::move(exact);
+            continue;
+        }
+        // Look for the same name in another case, as the device would find it.
+        const std::string wanted = utf8ToLatin1(part);
+        bool found = false;
+        for (fs::directory_iterator it(host, ec), end; !ec && it != end; it.increment(ec)) {
+            if (equalsNoCase(hostNameToDevice(it->path()), wanted)) {
+                host = it->path();
+                found = true;
+                break;
+            }
+        }
+        if (!found) {
+            host = std::move(exact);
+            exists = false;
+        }
+    }
+    return host;
+}
+
+bool DeviceFs::isFile(std::string_view devicePath) const {
+    auto p = hostPath(devicePath);
+    std::error_code ec;
+    return p && fs::is_regular_file(*p, ec);
+}
+
+bool DeviceFs::isFolder(std::string_view devicePath) const {
+    auto p = hostPath(devicePath);
+    std::error_code ec;
+    return p && fs::is_directory(*p, ec);
+}
+
+bool DeviceFs::matches(std::string_view name, std::string_view pattern) {
+    if (pattern == "*.*") {
+        return true;  // the device's "every file", also names without a dot
+    }
+    return matchFrom(name, pattern);
+}
+
+std::vector<std::string> DeviceFs::listFiles(std::string_view folder,
+                                             std::string_view pattern) const {
+    std::vector<std::string> names;
+    auto dir = hostPath(folder);
+    if (!dir) {
+        return names;
+    }
+    std::error_code ec;
+    for (fs::directory_iterator it(*dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code sec;
+        if (!it->is_regular_file(sec)) {
+            continue;
+        }
+        std::string name = hostNameToDevice(it->path());
+        if (name.empty() || name.front() == '.') {
+            continue;
+        }
+        if (matches(name, pattern)) {
+            names.push_back(std::move(name));
+        }
+    }
+    std::sort(names.begin(), names.end(), lessNoCase);
+    return names;
+}
+
+std::vector<std::string> DeviceFs::storageCards() const {
+    std::vector<std::string> cards;
+    std::error_code ec;
+    for (fs::directory_iterator it(m_root, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code sec;
+        if (it->is_directory(sec) && fs::is_regular_file(it->path() / ".storage-card", sec)) {
+            cards.push_back(hostNameToDevice(it->path()));
+        }
+    }
+    std::sort(cards.begin(), cards.end(), lessNoCase);
+    return cards;
+}
+
+bool DeviceFs::readFile(std::string_view devicePath, std::string& out, std::size_t maxBytes) const {
+    out.clear();
+    auto p = hostPath(devicePath);
+    std::error_code ec;
+    if (!p || !fs::is_regular_file(*p, ec)) {
+        return false;
+    }
+    const auto size = fs::file_size(*p, ec);
+    if (ec || size > maxBytes) {
+        return false;
+    }
+    std::ifstream in(*p, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    out.resize(static_cast<std::size_t>(size));
+    in.read(out.data(), static_cast<std::streamsize>(out.size()));
+    out.resize(static_cast<std::size_t>(in.gcount()));
+    return !in.bad();
+}
+
+bool DeviceFs::createFolder(std::string_view devicePath) const {
+    auto p = hostPath(devicePath);
+    if (!p) {
+        return false;
+    }
+    std::error_code ec;
+    fs::create_directories(*p, ec);
+    return fs::is_directory(*p, ec);
+}
+
+bool DeviceFs::copyFile(std::string_view from, std::string_view to, bool overwrite) const {
+    auto src = hostPath(from);
+    auto dst = hostPath(to);
+    std::error_code ec;
+    if (!src || !dst || !fs::is_regular_file(*src, ec)) {
+        return false;
+    }
+    const auto options = overwrite ? fs::copy_options::overwrite_existing : fs::copy_options::none;
+    return fs::copy_file(*src, *dst, options, ec) && !ec;
+}
+
+bool DeviceFs::moveFile(std::string_view from, std::string_view to) const {
+    auto src = hostPath(from);
+    auto dst = hostPath(to);
+    std::error_code ec;
+    if (!src || !dst || !fs::is_regular_file(*src, ec) || fs::exists(*dst, ec)) {
+        return false;
+    }
+    fs::rename(*src, *dst, ec);
+    if (!ec) {
+        return true;
+    }
+    // Another file system (a storage card): copy, then delete the source.
+    if (!fs::copy_file(*src, *dst, fs::copy_options::none, ec) || ec) {
+        return false;
+    }
+    return fs::remove(*src, ec);
+}
+
+bool DeviceFs::removeFile(std::string_view devicePath) const {
+    auto p = hostPath(devicePath);
+    std::error_code ec;
+    if (!p) {
+        return false;
+    }
+    if (!fs::is_regular_file(*p, ec)) {
+        return !fs::exists(*p, ec);
+    }
+    return fs::remove(*p, ec);
+}
+
+std::string joinDevicePath(std::string_view folder, std::string_view name) {
+    std::string out(folder);
+    if (out.empty() || out.back() != '\\') {
+        out.push_back('\\');
+    }
+    out.append(name);
+    return out;
+}
+
+}  // namespace kelvo

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvo {
+
+// The handheld's file system, played by a host folder (the device root).
+//
+// Code keeps the device's own paths: backslash separators, "\" at the root, names in
+// ISO-8859-1. Only this class turns them into host paths. Name look-ups and wildcards are
+// case-insensitive, as on the device. A path that would leave the device root (a ".."
+// component, or a "/" hidden in a name) is refused: every operation on it fails.
+// Failures are reported through return values, never exceptions.
+class DeviceFs {
+public:
+    // Device paths below `root` (a host folder; created when missing).
+    explicit DeviceFs(std::filesystem::path root);
+
+    // The host folder that plays the device root.
+    const std::filesystem::path& root() const { return m_root; }
+
+    // Host path of a device path, each existing component matched case-insensitively;
+    // nullopt for a path that is refused.
+    std::optional<std::filesystem::path> hostPath(std::string_view devicePath) const;
+
+    // True when the device path names an existing file / folder.
+    bool isFile(std::string_view devicePath) const;
+    bool isFolder(std::string_view devicePath) const;
+
+    // Names of the files in a device folder whose names match the wildcard pattern ("*" and
+    // "?", case-insensitive; "*.*" matches every file), sorted case-insensitively. Host
+    // artefacts whose names start with "." are not device files and are never listed.
+    std::vector<std::string> listFiles(std::string_view folder,
+                                       std::string_view pattern = "*") const;
+
+    // Names of the storage cards: folders directly under the root holding ".storage-card".
+    std::vector<std::string> storageCards() const;
+
+    // Reads a whole file into `out`; false when it is missing, unreadable or larger than
+    // maxBytes (out is then left empty).
+    bool readFile(std::string_view devicePath, std::string& out,
+                  std::size_t maxBytes = kMaxFileBytes) const;
+
+    // Creates a folder and its parents; true when it exists afterwards.
+    bool createFolder(std::string_view devicePath) const;
+    // Copies a file; with overwrite false an existing target makes it fail.
+    bool copyFile(std::string_view from, std::string_view to, bool overwrite) const;
+    // Moves a file; an existing target is never overwritten (the move then fails).
+    bool moveFile(std::string_view from, std::string_view to) const;
+    // Deletes a file; true when it is gone afterwards.
+    bool removeFile(std::string_view devicePath) const;
+
+    // Largest file the readers accept (a bigger one is treated as unreadable).
+    static constexpr std::size_t kMaxFileBytes = 64u * 1024u * 1024u;
+
+    // True when a device name matches a wildcard pattern (case-insensitive).
+    static bool matches(std::string_view name, std::string_view pattern);
+
+private:
+    std::filesystem::path m_root;
+};
+
+// Joins a device folder ending in "\" (or not) and a file name.
+std::string joinDevicePath(std::string_view folder, std::string_view name);
+
+}  // namespace kelvo

@@ -1,0 +1,280 @@
+#include "common/Text.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <limits>
+
+namespace kelvo {
+
+namespace {
+
+constexpr std::size_t kNumberChars = 31;
+
+// The part of a text that the number conversions look at.
+std::string_view numberPart(std::string_view text) {
+    text = text.substr(0, std::min(text.size(), kNumberChars));
+    std::size_t start = 0;
+    while (start < text.size() && std::isspace(static_cast<unsigned char>(text[start]))) {
+        ++start;
+    }
+    return text.substr(start);
+}
+
+}  // namespace
+
+std::string narrowCopy(std::string_view text, std::size_t bufferSize) {
+    if (bufferSize == 0) {
+        return {};
+    }
+    return std::string(text.substr(0, std::min(text.size(), bufferSize - 1)));
+}
+
+std::string textFromElement(std::string_view text) {
+    return narrowCopy(text, kMaxFieldLength + 1);
+}
+
+double toDouble(std::string_view text) {
+    std::string_view s = numberPart(text);
+    bool negative = false;
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+        negative = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    if (s.empty() || !(std::isdigit(static_cast<unsigned char>(s.front())) || s.front() == '.')) {
+        return 0.0;  // "inf", "nan" and words are no amounts
+    }
+    double value = 0.0;
+    auto [end, ec] =
+        std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::general);
+    if (ec != std::errc() || !std::isfinite(value)) {
+        return 0.0;
+    }
+    (void)end;
+    return negative ? -value : value;
+}
+
+std::int32_t toWhole(std::string_view text) {
+    std::string_view s = numberPart(text);
+    bool negative = false;
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+        negative = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    std::int64_t value = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        value = value * 10 + (c - '0');
+        if (value > std::numeric_limits<std::int32_t>::max()) {
+            value = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
+            break;
+        }
+    }
+    if (negative) {
+        value = -value;
+    }
+    value = std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                     std::numeric_limits<std::int32_t>::max());
+    return static_cast<std::int32_t>(value);
+}
+
+std::string format(const char* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    va_list copy;
+    va_copy(copy, args);
+    const int size = std::vsnprintf(nullptr, 0, fmt, copy);
+    va_end(copy);
+    std::string out;
+    if (size > 0) {
+        out.resize(static_cast<std::size_t>(size) + 1);
+        std::vsnprintf(out.data(), out.size(), fmt, args);
+        out.resize(static_cast<std::size_t>(size));
+    }
+    va_end(args);
+    return out;
+}
+
+std::string formatPrice(double value, int decimals) {
+    decimals = std::clamp(decimals, 0, 10);
+    const std::string fmt = format("%%.%df", decimals);
+    return format(fmt.c_str(), value);
+}
+
+std::string padZeros(std::string_view text, std::size_t width) {
+    std::string out(text);
+    if (out.size() < width) {
+        out.insert(0, width - out.size(), '0');
+    }
+    return out;
+}
+
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    if (from.empty()) {
+        return std::string(text);
+    }
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (true) {
+        const std::size_t hit = text.find(from, pos);
+        if (hit == std::string_view::npos) {
+            out.append(text.substr(pos));
+            return out;
+        }
+        out.append(text.substr(pos, hit - pos));
+        out.append(to);
+        pos = hit + from.size();
+    }
+}
+
+std::string displayEscape(std::string_view text) {
+    return replaceAll(text, "&", "&&");
+}
+
+std::string xmlEscape(std::string_view text) {
+    if (text.find_first_of("&<>") == std::string_view::npos) {
+        return std::string(text);
+    }
+    return replaceAll(replaceAll(replaceAll(text, "&", "&amp;"), "<", "&lt;"), ">", "&gt;");
+}
+
+std::string normaliseLineBreaks(std::string_view text) {
+    return replaceAll(replaceAll(text, "\r\n", "\n"), "\n", "\r\n");
+}
+
+std::string actionName(int code) {
+    switch (code) {
+        case 1:
+            return "add wearer";
+        case 2:
+            return "quit wearer";
+        case 3:
+            return "add product";
+        case 4:
+            return "quit product";
+        case 5:
+            return "exchange product";
+        case 6:
+        case 7:
+            return "adjust quantity";
+        default:
+            return "";
+    }
+}
+
+std::string oneDecimalInput(std::string_view text, bool& changed) {
+    // Keep digits and the first decimal point with at most one digit after it.
+    std::string out;
+    bool point = false;
+    int decimals = 0;
+    changed = false;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') {
+            if (point && decimals == 1) {
+                changed = true;
+                continue;
+            }
+            out.push_back(c);
+            if (point) {
+                ++decimals;
+            }
+        } else if (c == '.' && !point) {
+            point = true;
+            out.push_back(c);
+        } else {
+            changed = true;
+        }
+    }
+    return out;
+}
+
+char foldCase(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 'A' && u <= 'Z') {
+        return static_cast<char>(u + 32);
+    }
+    // ISO-8859-1 capitals A-grave..THORN, except the multiplication sign.
+    if (u >= 0xC0 && u <= 0xDE && u != 0xD7) {
+        return static_cast<char>(u + 32);
+    }
+    return c;
+}
+
+bool equalsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return foldCase(x) == foldCase(y);
+           });
+}
+
+bool containsNoCase(std::string_view haystack, std::string_view needle) {
+    if (needle.empty()) {
+        return true;
+    }
+    auto it = std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end(),
+                          [](char x, char y) { return foldCase(x) == foldCase(y); });
+    return it != haystack.end();
+}
+
+bool isSafeNamePart(std::string_view text) {
+    if (text.empty() || text.find("..") != std::string_view::npos) {
+        return false;
+    }
+    return std::none_of(text.begin(), text.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return c == '\\' || c == '/' || c == ':' || u < 0x20;
+    });
+}
+
+std::string latin1ToUtf8(std::string_view latin1) {
+    std::string out;
+    out.reserve(latin1.size());
+    for (char c : latin1) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x80) {
+            out.push_back(c);
+        } else {
+            out.push_back(static_cast<char>(0xC0 | (u >> 6)));
+            out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+        }
+    }
+    return out;
+}
+
+std::string utf8ToLatin1(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto u = static_cast<unsigned char>(utf8[i]);
+        std::uint32_t cp = u;
+        std::size_t len = 1;
+        if (u >= 0xF0) {
+            len = 4;
+            cp = u & 0x07;
+        } else if (u >= 0xE0) {
+            len = 3;
+            cp = u & 0x0F;
+        } else if (u >= 0xC0) {
+            len = 2;
+            cp = u & 0x1F;
+        }
+        if (len > 1 && i + len <= utf8.size()) {
+            for (std::size_t k = 1; k < len; ++k) {
+                cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+            }
+        } else {
+            len = 1;
+            cp = u;
+        }
+        out.push_back(static_cast<char>(cp & 0xFF));
+        i += len;
+    }
+    return out;
+}
+
+}  // namespace kelvo

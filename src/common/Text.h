@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Text, number and escape helpers shared by every file reader, writer and screen.
+// All texts are 8-bit ISO-8859-1 bytes, the way the data files hold them.
+namespace kelvo {
+
+// Longest text a data file field keeps.
+inline constexpr std::size_t kMaxFieldLength = 255;
+
+// The first (bufferSize - 1) bytes of text: what survives a copy into a fixed buffer.
+std::string narrowCopy(std::string_view text, std::size_t bufferSize);
+
+// An element's text as a field holds it: at most 255 characters.
+std::string textFromElement(std::string_view text);
+
+// Decimal number from the first 31 characters: leading blanks skipped, conversion stops at
+// the first character that cannot belong to the number; 0 when there is no number.
+double toDouble(std::string_view text);
+
+// Whole number from the first 31 characters, as toDouble; clamped to the 32-bit range.
+std::int32_t toWhole(std::string_view text);
+
+// printf-style formatting into a std::string (numbers always with a '.' decimal point).
+std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// value with `decimals` decimals ("%.<n>f"), e.g. 12.5 with 2 -> "12.50", with 0 -> "13".
+std::string formatPrice(double value, int decimals);
+
+// text with "0" put in front until it is at least `width` characters long.
+std::string padZeros(std::string_view text, std::size_t width);
+
+// Every "&" doubled, for captions where Qt would read "&" as a mnemonic.
+std::string displayEscape(std::string_view text);
+
+// "&" -> "&amp;", then "<" -> "&lt;", then ">" -> "&gt;": free text inside a data file.
+std::string xmlEscape(std::string_view text);
+
+// Every occurrence of `from` replaced by `to`.
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+// Line breaks made uniform: every "\r\n" becomes "\n", then every "\n" becomes "\r\n".
+std::string normaliseLineBreaks(std::string_view text);
+
+// Word for an inventory transaction code in questions: 1 "add wearer" ... 6, 7 "adjust quantity".
+std::string actionName(int code);
+
+// Mileage entry rule: digits with at most one digit after the decimal point. Returns the text
+// cut back to that form; `changed` tells whether anything had to be cut.
+std::string oneDecimalInput(std::string_view text, bool& changed);
+
+// Case-insensitive equality and search over ISO-8859-1 letters, as the device compares names.
+bool equalsNoCase(std::string_view a, std::string_view b);
+bool containsNoCase(std::string_view haystack, std::string_view needle);
+char foldCase(char c);
+
+// True when a text from a data file may become part of a file name: no path separator,
+// no "..", no control character.
+bool isSafeNamePart(std::string_view text);
+
+// ISO-8859-1 bytes <-> UTF-8; characters beyond U+00FF keep only their low byte.
+std::string latin1ToUtf8(std::string_view latin1);
+std::string utf8ToLatin1(std::string_view utf8);
+
+}  // namespace kelvo
