@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/FormView.h"
+
+class QLabel;
+class QPushButton;
+
+namespace kelvo {
+
+// The route-driver screen: the driver, the truck and the day's routes, with Start ("->") to
+// the route selection, Back ("<-") and Export ("E").
+class CRoutemanView : public FormView {
+    Q_OBJECT
+public:
+    explicit CRoutemanView(CKelvoDoc& doc, QWidget* parent = nullptr);
+
+    void initialUpdate() override;
+    ActionOutcome handleAction(Action action, CommandId id) override;
+
+    // Enables Export (button and menu entry) only when every route has ended.
+    void updateExportAvailability();
+
+private:
+    // The "DUD" laundry first picks the truck the checklist is for.
+    bool chooseTruck();
+
+    QPushButton* m_export = nullptr;
+};
+
+}  // namespace kelvo

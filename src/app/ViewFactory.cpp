@@ -1,0 +1,38 @@
+#include "app/ViewFactory.h"
+
+#include <array>
+
+#include "app/KelvoView.h"
+#include "app/RoutemanView.h"
+#include "app/SettingView.h"
+
+namespace kelvo {
+
+namespace {
+
+using Creator = FormView* (*)(CKelvoDoc&);
+
+template <class View>
+FormView* make(CKelvoDoc& doc) {
+    return new View(doc);
+}
+
+// One creator per screen index; screens without a view have none.
+constexpr std::array<Creator, screen::Count> kCreators = [] {
+    std::array<Creator, screen::Count> c{};
+    c[screen::Start] = &make<CKelvoView>;
+    c[screen::RouteMan] = &make<CRoutemanView>;
+    c[screen::Settings] = &make<CSettingView>;
+    return c;
+}();
+
+}  // namespace
+
+FormView* createView(int screenIndex, CKelvoDoc& doc) {
+    if (screenIndex < 0 || screenIndex >= screen::Count || !kCreators[std::size_t(screenIndex)]) {
+        return nullptr;
+    }
+    return kCreators[std::size_t(screenIndex)](doc);
+}
+
+}  // namespace kelvo

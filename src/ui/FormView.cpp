@@ -1,0 +1,112 @@
+#include "ui/FormView.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/KelvoDoc.h"
+
+namespace kelvo {
+
+namespace {
+// Gap between the title and the body, and between the body and the bar.
+constexpr int kMargin = 4;
+// Height of the bar picture above the buttons.
+constexpr int kBarHeight = 3;
+}  // namespace
+
+QFont labelFont(int pixelHeight, bool bold) {
+    QFont f(QStringLiteral("Arial"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixelHeight);
+    f.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return f;
+}
+
+QLabel* makeLabel(const QString& text, int id, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::number(id));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+FormView::FormView(CKelvoDoc& doc, int screenIndex, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_screenIndex(screenIndex) {
+    setAutoFillBackground(true);
+    m_title = makeLabel(QString(), 1007, this);
+    m_title->setFont(labelFont(18, true));
+    m_title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_title->setWordWrap(true);
+
+    m_bodyWidget = new QWidget(this);
+    m_bodyWidget->setObjectName(QStringLiteral("body"));
+    m_body = new QVBoxLayout(m_bodyWidget);
+    m_body->setContentsMargins(kMargin, 0, kMargin, 0);
+    m_body->setSpacing(2);
+
+    // The bar picture: a band across the screen just above the buttons.
+    m_bar = new QLabel(this);
+    m_bar->setObjectName(QStringLiteral("1248"));
+    m_bar->setAutoFillBackground(true);
+    QPalette pal = m_bar->palette();
+    pal.setColor(QPalette::Window, QColor(0x1f, 0x4e, 0x8c));
+    m_bar->setPalette(pal);
+}
+
+QLabel* FormView::setTitle(const QString& text, int id) {
+    m_title->setObjectName(QString::number(id));
+    m_title->setText(text);
+    return m_title;
+}
+
+QPushButton* FormView::addButton(const QString& caption, int id, CommandId command) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::number(id));
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setAutoDefault(false);
+    button->setFont(labelFont(16, true));
+    if (command != 0) {
+        connect(button, &QPushButton::clicked, this, [this, command] { send(command); });
+    }
+    m_buttons.push_back(button);
+    layoutBottom();
+    return button;
+}
+
+void FormView::setCommandEnabled(CommandId id, bool enabled) {
+    kelvo::setCommandEnabled(m_doc.Tables(), m_screenIndex, id, enabled);
+    emit commandStatesChanged();
+}
+
+ActionOutcome FormView::handleAction(Action, CommandId) {
+    return {};
+}
+
+void FormView::fillNavFacts(NavFacts&) const {}
+
+void FormView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutBottom();
+}
+
+void FormView::layoutBottom() {
+    // On the handheld the buttons sit at screen height - button height - 54: the 54 pixels are
+    // the task bar above the form, the command bar below it and a 2-pixel gap. Measured in the
+    // form itself that is 2 pixels above its bottom edge.
+    const int w = width();
+    const int top = height() - kButtonHeight - 2;
+    const int count = static_cast<int>(m_buttons.size());
+    const int bw = count > 0 ? std::min(kButtonWidth, w / count) : kButtonWidth;
+    for (int i = 0; i < count; ++i) {
+        m_buttons[static_cast<std::size_t>(i)]->setGeometry(i * bw, top, bw, kButtonHeight);
+    }
+    m_bar->setGeometry(0, top - 2 - kBarHeight, w, kBarHeight);
+    const int hfw = m_title->heightForWidth(w - 2 * kMargin);
+    const int titleHeight = (hfw > 0 ? hfw : m_title->sizeHint().height()) + kMargin;
+    m_title->setGeometry(kMargin, 2, w - 2 * kMargin, titleHeight);
+    const int bodyTop = 2 + titleHeight + kMargin;
+    m_bodyWidget->setGeometry(0, bodyTop, w, std::max(0, top - 2 - kBarHeight - kMargin - bodyTop));
+}
+
+}  // namespace kelvo

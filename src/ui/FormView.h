@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "app/Commands.h"
+#include "app/Navigation.h"
+
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace kelvo {
+
+class CKelvoDoc;
+
+// What a screen did with a command the frame asked it to carry out.
+struct ActionOutcome {
+    enum Kind { Unhandled, Proceed, Stay, Target };
+    Kind kind = Unhandled;
+    int target = screen::None;
+    CommandId recordAs = 0;  // remembered by the repeat guard instead of the command itself
+
+    static ActionOutcome proceed() { return {Proceed}; }
+    static ActionOutcome stay() { return {Stay}; }
+    static ActionOutcome to(int s, CommandId recordAs = 0) { return {Target, s, recordAs}; }
+};
+
+// The base of every screen: a handheld form with its title label at the top, a body for the
+// screen's controls, and at the bottom a row of big buttons with a bar picture just above.
+// A screen reads and changes the document; it asks the frame to move on by sending commands.
+class FormView : public QWidget {
+    Q_OBJECT
+public:
+    // The screen's index in the frame's table.
+    FormView(CKelvoDoc& doc, int screenIndex, QWidget* parent = nullptr);
+
+    int screenIndex() const { return m_screenIndex; }
+
+    // Called by the frame before initialUpdate: its flags, and the screen shown before this one.
+    void attach(FrameFlags* flags, int previousScreen) {
+        m_flags = flags;
+        m_previousScreen = previousScreen;
+    }
+
+    // Fills the screen from the document; the frame calls it once, when the screen is shown.
+    virtual void initialUpdate() {}
+    // Carries out a command of this screen (its check or action); Unhandled leaves it to the
+    // frame's default (go to the command's screen).
+    virtual ActionOutcome handleAction(Action action, CommandId id);
+    // Tells Back and Next what they need to know about this screen.
+    virtual void fillNavFacts(NavFacts& facts) const;
+    // Last chance before Back leaves the screen (unsaved changes are offered for saving).
+    virtual void confirmLeave() {}
+
+    // Height of the bottom buttons, big enough for a gloved finger.
+    static constexpr int kButtonHeight = 36;
+    static constexpr int kButtonWidth = 56;
+
+signals:
+    // The driver chose a command on this screen (a button, a list's double tap, ...).
+    void commandRequested(kelvo::CommandId id);
+    // The screen enabled or disabled entries of its command table.
+    void commandStatesChanged();
+
+protected:
+    CKelvoDoc& doc() const { return m_doc; }
+    // The frame's navigation flags (valid from initialUpdate on).
+    FrameFlags& frameFlags() const { return *m_flags; }
+    // The screen the frame showed before this one (screen::None at start-up).
+    int previousScreen() const { return m_previousScreen; }
+    // Enables or disables a command of this screen's table and its menu entry.
+    void setCommandEnabled(CommandId id, bool enabled);
+    // Sends a command to the frame.
+    void send(CommandId id) { emit commandRequested(id); }
+
+    // The title line, in the title font (18-pixel bold Arial).
+    QLabel* setTitle(const QString& text, int id = 1007);
+    // Adds a button to the bottom row (left to right) that sends `command` when pressed
+    // (0: the screen connects it itself).
+    QPushButton* addButton(const QString& caption, int id, CommandId command = 0);
+    // The layout between the title and the bar, where the screen puts its controls.
+    QVBoxLayout* body() const { return m_body; }
+    // The bottom row's buttons in order.
+    const std::vector<QPushButton*>& buttons() const { return m_buttons; }
+
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void layoutBottom();
+
+    CKelvoDoc& m_doc;
+    int m_screenIndex;
+    FrameFlags m_ownFlags;  // used until a frame attaches its own
+    FrameFlags* m_flags = &m_ownFlags;
+    int m_previousScreen = screen::None;
+    QLabel* m_title = nullptr;
+    QWidget* m_bodyWidget = nullptr;
+    QVBoxLayout* m_body = nullptr;
+    QLabel* m_bar = nullptr;
+    std::vector<QPushButton*> m_buttons;
+};
+
+// A label with an objectName; texts from data files are shown as they are (no mnemonics).
+QLabel* makeLabel(const QString& text, int id, QWidget* parent = nullptr);
+
+// Bold Arial of a pixel height: the styled labels of the screens.
+QFont labelFont(int pixelHeight, bool bold);
+
+// Screen text from the ISO-8859-1 bytes of the data files, and back.
+inline QString fromData(const std::string& s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+inline std::string toData(const QString& s) {
+    return s.toLatin1().toStdString();
+}
+
+}  // namespace kelvo

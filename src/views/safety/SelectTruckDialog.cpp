@@ -1,0 +1,56 @@
+#include "views/safety/SelectTruckDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/KelvoDoc.h"
+#include "ui/FormView.h"
+
+namespace kelvo {
+
+SelectTruckDialog::SelectTruckDialog(CKelvoDoc& doc, QWidget* parent)
+    : QDialog(parent), m_doc(doc) {
+    setObjectName(QStringLiteral("339"));
+    setWindowTitle(tr("Select Truck"));
+    // Placed over the lower half of the form, as on the handheld.
+    if (parent) {
+        move(parent->window()->mapToGlobal(QPoint(25, 110)));
+    }
+    setFixedSize(200, 110);
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(tr("&Truck:"), this);
+    m_trucks = new QComboBox(this);
+    m_trucks->setObjectName(QStringLiteral("1216"));
+    label->setBuddy(m_trucks);
+    layout->addWidget(label);
+    layout->addWidget(m_trucks);
+    const CTrucks& trucks = doc.Trucks();
+    for (std::size_t i = 0; i < trucks.Count(); ++i) {
+        m_trucks->addItem(fromData(trucks.At(i).Code));
+    }
+    m_trucks->setCurrentIndex(m_trucks->findText(fromData(doc.SafetyChecks().TruckID())));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_trucks, &QComboBox::currentIndexChanged, this, &SelectTruckDialog::updateOk);
+    layout->addWidget(buttons);
+    updateOk();
+}
+
+void SelectTruckDialog::updateOk() {
+    m_ok->setEnabled(m_trucks->currentIndex() >= 0 && m_trucks->count() > 1);
+}
+
+void SelectTruckDialog::accept() {
+    if (!m_ok->isEnabled()) {
+        return;
+    }
+    m_doc.SafetyChecks().SetTruckID(toData(m_trucks->currentText()));
+    QDialog::accept();
+}
+
+}  // namespace kelvo
