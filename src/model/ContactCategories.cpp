@@ -1,0 +1,19 @@
+#include "model/ContactCategories.h"
+
+namespace kelvo {
+
+namespace {
+
+CContactCategory readContactCategory(const XmlElement& e) {
+    CContactCategory r;
+    r.Code = e.text("Code");
+    r.Description = e.text("Description");
+    return r;
+}
+
+}  // namespace
+
+CContactCategories::CContactCategories()
+    : RecordList("ContactCategory.xml", &readContactCategory) {}
+
+}  // namespace kelvo

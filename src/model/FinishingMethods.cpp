@@ -1,0 +1,18 @@
+#include "model/FinishingMethods.h"
+
+namespace kelvo {
+
+namespace {
+
+CFinishingMethod readFinishingMethod(const XmlElement& e) {
+    CFinishingMethod r;
+    r.ID = e.number("ID");
+    r.Desc = e.text("Desc");
+    return r;
+}
+
+}  // namespace
+
+CFinishingMethods::CFinishingMethods() : RecordList("FinishingMethods.xml", &readFinishingMethod) {}
+
+}  // namespace kelvo

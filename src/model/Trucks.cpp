@@ -1,0 +1,17 @@
+#include "model/Trucks.h"
+
+namespace kelvo {
+
+namespace {
+
+CTruck readTruck(const XmlElement& e) {
+    CTruck r;
+    r.Code = e.ownText();
+    return r;
+}
+
+}  // namespace
+
+CTrucks::CTrucks() : RecordList("Trucks.xml", &readTruck) {}
+
+}  // namespace kelvo
