@@ -12,6 +12,12 @@ std::string CKelvoDoc::DataFolder() const {
 }
 
 void CKelvoDoc::LoadDayLists() {
+    // A file missing today must not leave yesterday's records in place.
+    m_contactCategories = CContactCategories();
+    m_adjReasons = CAdjReasons();
+    m_flags = CFlags();
+    m_safetyChecks = CSafetyChecks();
+    m_trucks = CTrucks();
     m_contactCategories.SetPath(m_storageLocation);
     m_contactCategories.Load(m_fs);
     m_adjReasons.SetPath(m_storageLocation);

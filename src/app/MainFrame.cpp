@@ -137,7 +137,10 @@ void CMainFrame::dispatch(CommandId id) {
         return;
     }
     ActionOutcome outcome;
-    if (m_view) {
+    if (route->action == Action::StoreProduct && m_flags.wearerFlowResumed) {
+        // Coming back into the add-product screen: nothing is stored again.
+        outcome = ActionOutcome::to(screen::AddProduct);
+    } else if (m_view) {
         outcome = m_view->handleAction(route->action, id);
     }
     int target = route->target;

@@ -5,6 +5,7 @@
 #include "app/KelvoView.h"
 #include "app/RoutemanView.h"
 #include "app/SettingView.h"
+#include "views/route/RouteSelectView.h"
 
 namespace kelvo {
 
@@ -22,6 +23,7 @@ constexpr std::array<Creator, screen::Count> kCreators = [] {
     std::array<Creator, screen::Count> c{};
     c[screen::Start] = &make<CKelvoView>;
     c[screen::RouteMan] = &make<CRoutemanView>;
+    c[screen::RouteSelect] = &make<CRouteSelectView>;
     c[screen::Settings] = &make<CSettingView>;
     return c;
 }();

@@ -1,0 +1,280 @@
+#include "views/route/RouteSelectView.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/KelvoDoc.h"
+#include "app/RouteOps.h"
+#include "common/DateText.h"
+#include "common/Prompter.h"
+#include "common/Text.h"
+#include "views/route/MileageDialog.h"
+#include "views/safety/SelectTruckDialog.h"
+
+namespace kelvo {
+
+namespace {
+
+// Control ids of the summary values: Prebilled, Adjustments, Undelivered, Totals (Charge and
+// C.O.D each), C.O.D Delayed, Collections (two), the deposit subtotal.
+constexpr std::array<int, 12> kSummaryIds = {1028, 1029, 1030, 1031, 1033, 1034,
+                                             1036, 1037, 1043, 1039, 1040, 1047};
+
+QString amount(double v) {
+    return fromData(formatPrice(v, 2));
+}
+
+QFont summaryFont() {
+    return labelFont(11, false);
+}
+
+}  // namespace
+
+CRouteSelectView::CRouteSelectView(CKelvoDoc& doc, QWidget* parent)
+    : FormView(doc, screen::RouteSelect, parent) {
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("1057"));
+    m_list->setColumnCount(4);
+    m_list->setHeaderLabels({tr("Date"), tr("Day"), tr("Route"), tr("Status")});
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setFont(labelFont(12, false));
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setFont(labelFont(11, true));
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    body()->addWidget(m_list, 1);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(0);
+    auto caption = [this, grid](const QString& text, int row, int col) {
+        auto* l = new QLabel(text, this);
+        l->setFont(summaryFont());
+        grid->addWidget(l, row, col);
+        return l;
+    };
+    auto value = [this, grid](int index, int row, int col) {
+        auto* l = makeLabel(QString(), kSummaryIds[std::size_t(index)], this);
+        l->setFont(summaryFont());
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(l, row, col);
+        m_values[std::size_t(index)] = l;
+    };
+    auto* charge = makeLabel(tr("Charge"), 1016, this);
+    auto* cod = makeLabel(tr("C.O.D"), 1018, this);
+    for (QLabel* head : {charge, cod}) {
+        head->setFont(labelFont(11, true));
+        head->setAlignment(Qt::AlignRight);
+    }
+    grid->addWidget(charge, 0, 1);
+    grid->addWidget(cod, 0, 2);
+    const QString rows[] = {tr("Prebilled"), tr("Adjustments"), tr("Undelivered"), tr("Totals")};
+    for (int r = 0; r < 4; ++r) {
+        caption(rows[r], r + 1, 0);
+        value(2 * r, r + 1, 1);
+        value(2 * r + 1, r + 1, 2);
+    }
+    caption(tr("C.O.D Delayed"), 5, 0);
+    value(8, 5, 2);
+    caption(tr("Collections"), 6, 0);
+    value(9, 6, 1);
+    value(10, 6, 2);
+    value(11, 7, 2);
+    auto* voucherLabel = caption(tr("&Voucher Amount"), 8, 0);
+    m_voucher = new QLineEdit(this);
+    m_voucher->setObjectName(QStringLiteral("1027"));
+    m_voucher->setFont(summaryFont());
+    m_voucher->setAlignment(Qt::AlignRight);
+    m_voucher->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    voucherLabel->setBuddy(m_voucher);
+    grid->addWidget(m_voucher, 8, 2);
+    caption(tr("Deposit"), 9, 0);
+    m_deposit = makeLabel(QString(), 1045, this);
+    m_deposit->setFont(labelFont(11, true));
+    m_deposit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(m_deposit, 9, 2);
+    body()->addLayout(grid);
+
+    m_back = addButton(QStringLiteral("<-"), 1049, cmd::Back);
+    m_start = addButton(QStringLiteral("->"), 1026, cmd::StartRoute);
+    m_prepare = addButton(QStringLiteral("->"), 1042, cmd::Preparation);
+    m_prepare->setToolTip(tr("Truck safety check"));
+    m_end = addButton(tr("End"), 1048, cmd::EndRoute);
+
+    connect(m_voucher, &QLineEdit::editingFinished, this, &CRouteSelectView::voucherEdited);
+    connect(m_list, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item) {
+            selectRoute(m_list->indexOfTopLevelItem(item));
+        }
+    });
+}
+
+void CRouteSelectView::initialUpdate() {
+    CKelvoDoc& d = doc();
+    const ConfigData& c = d.Config();
+    setTitle(fromData(format("Routeman %d %s", c.RouteManNumber(), c.RouteManName().c_str())));
+    const int w = m_list->viewport()->width();
+    const int widths[] = {26, 28, 20, 24};
+    for (int col = 0; col < 4; ++col) {
+        m_list->setColumnWidth(col, w * widths[col] / 100);
+    }
+    const CRouteList& routes = d.Routes();
+    int row = 0;
+    for (std::size_t i = 0; i < routes.Count(); ++i) {
+        const CRouteSummary& e = routes.At(i);
+        auto* item = new QTreeWidgetItem(
+            QStringList{fromData(shortDate(e.Date())), fromData(weekdayName(e.Date())),
+                        QString::number(e.RouteNumber()), fromData(e.Status())});
+        m_list->addTopLevelItem(item);
+        // Coming back from the stops or the safety check, the route being worked on stays selected.
+        if ((previousScreen() == screen::StopSelect || previousScreen() == screen::Safety) &&
+            e.RouteNumber() == d.Route().RouteNumber() && d.Route().HoldsRoute()) {
+            row = static_cast<int>(i);
+        }
+    }
+    // A complete checklist counts as done; a saved checklist was counted already.
+    d.SetSafetyDone(d.SafetyDone() || d.SafetyChecks().IsComplete());
+    const bool checklist = d.SafetyChecks().Count() > 0;
+    m_prepare->setEnabled(checklist);
+    setCommandEnabled(cmd::Preparation, checklist);
+    if (routes.Count() == 0) {
+        d.SetCurrentRouteIndex(-1);
+        m_start->setEnabled(false);
+        m_end->setEnabled(false);
+        setCommandEnabled(cmd::StartRoute, false);
+        setCommandEnabled(cmd::EndRoute, false);
+        return;
+    }
+    m_list->setCurrentItem(m_list->topLevelItem(row));
+    m_list->scrollToItem(m_list->topLevelItem(row));
+    m_list->setFocus();
+    selectRoute(row);
+}
+
+void CRouteSelectView::selectRoute(int row) {
+    CKelvoDoc& d = doc();
+    if (row < 0 || static_cast<std::size_t>(row) >= d.Routes().Count()) {
+        return;
+    }
+    d.SetCurrentRouteIndex(row);
+    const CRouteSummary& e = d.Routes().At(static_cast<std::size_t>(row));
+    const double subtotal = e.TotalCollectionsCOD() + e.TotalCollectionsCharge();
+    const double values[] = {e.PrebilledAmountCharge(),
+                             e.PrebilledAmountCOD(),
+                             e.PlusAdjustmentsCharge() - e.MinusAdjustmentsCharge(),
+                             e.PlusAdjustmentsCOD() - e.MinusAdjustmentsCOD(),
+                             e.TotalUndeliveredCharge(),
+                             e.TotalUndeliveredCOD(),
+                             e.PayThisAmountCharge(),
+                             e.PayThisAmountCOD(),
+                             e.PayThisAmountCOD() - e.TotalCollectionsCOD(),
+                             e.TotalCollectionsCharge(),
+                             e.TotalCollectionsCOD(),
+                             subtotal};
+    for (std::size_t i = 0; i < m_values.size(); ++i) {
+        m_values[i]->setText(amount(values[i]));
+    }
+    loadSelectedRoute(d);
+
+    const bool started = routeStarted(d);
+    const bool startable = !started || !(e.EndMileage() > 0.0);
+    const bool endable = started && !endRefused(d);
+    m_start->setEnabled(startable);
+    m_back->setEnabled(!started || !startable);
+    m_end->setEnabled(endable);
+    setCommandEnabled(cmd::StartRoute, startable);
+    setCommandEnabled(cmd::EndRoute, endable);
+    showVoucher();
+}
+
+void CRouteSelectView::showVoucher() {
+    const CRouteSummary* e = selectedRouteEntry(doc());
+    if (!e) {
+        return;
+    }
+    m_voucher->setText(amount(e->VoucherAmount()));
+    m_deposit->setText(
+        amount(e->TotalCollectionsCOD() + e->TotalCollectionsCharge() - e->VoucherAmount()));
+}
+
+void CRouteSelectView::voucherEdited() {
+    if (!selectedRouteEntry(doc())) {
+        return;
+    }
+    recordVoucherAmount(doc(), toDouble(toData(m_voucher->text())));
+    showVoucher();
+}
+
+void CRouteSelectView::fillNavFacts(NavFacts& facts) const {
+    // Back leads to the route-driver screen only while the "<-" button is offered.
+    facts.mayLeave = m_back->isEnabled();
+}
+
+ActionOutcome CRouteSelectView::handleAction(Action action, CommandId) {
+    switch (action) {
+        case Action::StartRoute:
+            return startRoute();
+        case Action::EndRoute:
+            return endRoute();
+        case Action::Preparation:
+            return preparation();
+        default:
+            return {};
+    }
+}
+
+ActionOutcome CRouteSelectView::startRoute() {
+    CKelvoDoc& d = doc();
+    if (!loadSelectedRoute(d)) {
+        return ActionOutcome::stay();
+    }
+    if (routeStarted(d)) {
+        return ActionOutcome::proceed();
+    }
+    MileageDialog dialog(d, MileageDialog::Kind::Start, 0.0, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return ActionOutcome::stay();
+    }
+    recordRouteStart(d, dialog.mileage(), dialog.timeToStore());
+    selectRoute(d.CurrentRouteIndex());
+    return ActionOutcome::proceed();
+}
+
+ActionOutcome CRouteSelectView::endRoute() {
+    CKelvoDoc& d = doc();
+    if (!d.SafetyDone()) {
+        d.Prompt().inform(toData(tr("Please do safety check!")), toData(tr("Warning")),
+                          MessageIcon::None);
+        return ActionOutcome::stay();
+    }
+    if (endRefused(d)) {
+        return ActionOutcome::stay();
+    }
+    MileageDialog dialog(d, MileageDialog::Kind::End, d.Route().StartMileage(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return ActionOutcome::stay();
+    }
+    recordRouteEnd(d, dialog.mileage(), dialog.timeToStore());
+    // The ended route stays selected, with its summary and buttons refreshed.
+    const int row = d.CurrentRouteIndex();
+    if (auto* item = m_list->topLevelItem(row)) {
+        item->setText(3, fromData(d.Routes().At(std::size_t(row)).Status()));
+    }
+    selectRoute(row);
+    return ActionOutcome::stay();
+}
+
+ActionOutcome CRouteSelectView::preparation() {
+    if (doc().Config().IsDud()) {
+        SelectTruckDialog(doc(), this).exec();
+    }
+    return ActionOutcome::proceed();
+}
+
+}  // namespace kelvo
