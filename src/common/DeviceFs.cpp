@@ -55,14 +55,15 @@ bool lessNoCase(const std::string& a, const std::string& b) {
 bool matchFrom(std::string_view name, std::string_view pattern) {
     // Iterative wildcard match with backtracking on the last '*'.
     std::size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
+    // A '*' in the pattern is always a wildcard, also where the name holds a '*' itself.
     while (n < name.size()) {
-        if (p < pattern.size() &&
-            (pattern[p] == '?' || foldCase(pattern[p]) == foldCase(name[n]))) {
-            ++n;
-            ++p;
-        } else if (p < pattern.size() && pattern[p] == '*') {
+        if (p < pattern.size() && pattern[p] == '*') {
             starP = p++;
             starN = n;
+        } else if (p < pattern.size() &&
+                   (pattern[p] == '?' || foldCase(pattern[p]) == foldCase(name[n]))) {
+            ++n;
+            ++p;
         } else if (starP != std::string_view::npos) {
             p = starP + 1;
             n = ++starN;

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
@@ -19,6 +20,9 @@ bool writeAll(int fd, std::string_view content) {
     while (left > 0) {
         const ssize_t n = ::write(fd, p, left);
         if (n < 0) {
+            if (errno == EINTR) {
+                continue;  // interrupted by a signal before anything was written
+            }
             return false;
         }
         p += n;

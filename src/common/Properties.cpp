@@ -19,9 +19,13 @@ std::string readStorageLocation(const DeviceFs& fs) {
     const std::string path = propertiesPath();
     std::string content;
     if (!fs.readFile(path, content, 64 * 1024)) {
-        const std::string folder = path.substr(0, path.rfind('\\') + 1);
-        fs.createFolder(folder);
-        writeFileAtomic(fs, path, std::string(kKey) + "\\");
+        // Only a missing file gets the default; one that exists but cannot be read (too
+        // large, no permission) is kept as the driver left it.
+        if (!fs.isFile(path)) {
+            const std::string folder = path.substr(0, path.rfind('\\') + 1);
+            fs.createFolder(folder);
+            writeFileAtomic(fs, path, std::string(kKey) + "\\");
+        }
         return {};
     }
     if (content.compare(0, kKey.size(), kKey) != 0) {

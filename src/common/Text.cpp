@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <limits>
 
+#include <locale.h>
+
 namespace kelvo {
 
 namespace {
@@ -22,6 +24,26 @@ std::string_view numberPart(std::string_view text) {
         ++start;
     }
     return text.substr(start);
+}
+
+// The "C" locale: the data files always write numbers with a '.' decimal point, whatever
+// locale the GUI toolkit installed for the process (Qt sets LC_ALL from the environment).
+locale_t cLocale() {
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return c;
+}
+
+// True when value lies exactly halfway between two numbers with `decimals` decimals
+// (12.5 for 0 decimals, 0.125 for 2). The digits are printed exactly, far beyond the ones kept.
+bool isExactHalf(double value, int decimals) {
+    const std::string digits = format("%.*f", decimals + 40, std::fabs(value));
+    const std::size_t point = digits.find('.');
+    if (point == std::string::npos) {
+        return false;  // inf or nan
+    }
+    const std::size_t first = point + 1 + static_cast<std::size_t>(decimals);
+    return first < digits.size() && digits[first] == '5' &&
+           digits.find_first_not_of('0', first + 1) == std::string::npos;
 }
 
 }  // namespace
@@ -84,6 +106,8 @@ std::int32_t toWhole(std::string_view text) {
 }
 
 std::string format(const char* fmt, ...) {
+    const locale_t c = cLocale();
+    const locale_t previous = c ? ::uselocale(c) : locale_t(nullptr);
     va_list args;
     va_start(args, fmt);
     va_list copy;
@@ -97,12 +121,21 @@ std::string format(const char* fmt, ...) {
         out.resize(static_cast<std::size_t>(size));
     }
     va_end(args);
+    if (c) {
+        ::uselocale(previous);
+    }
     return out;
 }
 
 std::string formatPrice(double value, int decimals) {
     decimals = std::clamp(decimals, 0, 10);
     const std::string fmt = format("%%.%df", decimals);
+    // The C library rounds an exact half to even ("%.0f" of 12.5 gives "12"); a price rounds
+    // it away from zero (12.5 gives "13"), so such a value is moved to its next neighbour
+    // away from zero first. Values that are not exact halves are formatted unchanged.
+    if (isExactHalf(value, decimals)) {
+        value = std::nextafter(value, value < 0 ? -HUGE_VAL : HUGE_VAL);
+    }
     return format(fmt.c_str(), value);
 }
 

@@ -1,6 +1,7 @@
 #include "model/ConfigData.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/DataPaths.h"
 #include "common/DeviceFs.h"
@@ -17,9 +18,9 @@ bool versionMatches(const std::string& fileVersion) {
     if (fileVersion == kAppVersion) {
         return true;
     }
-    // Whole-number parts, truncated toward zero: 10.25 fits, 9.99 and 11.00 do not.
-    return static_cast<long long>(toDouble(fileVersion)) ==
-           static_cast<long long>(toDouble(kAppVersion));
+    // Whole-number parts, truncated toward zero: 10.25 fits, 9.99 and 11.00 do not. They stay
+    // doubles: a version such as "1e300" would not fit an integer type.
+    return std::trunc(toDouble(fileVersion)) == std::trunc(toDouble(kAppVersion));
 }
 
 bool ConfigData::Load(const DeviceFs& fs) {

@@ -1,7 +1,221 @@
-#include <gtest/gtest.h>
-
 #include "common/Text.h"
+
+#include <gtest/gtest.h>
+#include <locale.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
 
 using namespace kelvo;
 
-TEST(Text, Placeholder) { EXPECT_EQ(formatPrice(12.5, 2), "12.50"); }
+namespace {
+
+// A text of n letters A..Z, A..Z, ... so that a cut at the wrong place shows.
+std::string letters(std::size_t n) {
+    std::string s;
+    for (std::size_t i = 0; i < n; ++i) {
+        s.push_back(static_cast<char>('A' + i % 26));
+    }
+    return s;
+}
+
+}  // namespace
+
+TEST(Text, FieldTextKeepsAtMost255Characters) {
+    const std::string text300 = letters(300);
+    EXPECT_EQ(textFromElement(text300), text300.substr(0, 255));
+    EXPECT_EQ(textFromElement(letters(255)), letters(255));
+    EXPECT_EQ(textFromElement(""), "");
+    EXPECT_EQ(narrowCopy("abcdef", 4), "abc");
+    EXPECT_EQ(narrowCopy("abcdef", 1), "");
+    EXPECT_EQ(narrowCopy("abcdef", 0), "");
+}
+
+TEST(Text, ToDoubleReadsLikeTheStandardConversion) {
+    EXPECT_DOUBLE_EQ(toDouble("12.5"), 12.5);
+    EXPECT_DOUBLE_EQ(toDouble("  \t12.5"), 12.5);
+    EXPECT_DOUBLE_EQ(toDouble("-3.25abc"), -3.25);
+    EXPECT_DOUBLE_EQ(toDouble("+7"), 7.0);
+    EXPECT_DOUBLE_EQ(toDouble("12.5.6"), 12.5);
+    EXPECT_DOUBLE_EQ(toDouble(".5"), 0.5);
+    EXPECT_DOUBLE_EQ(toDouble("1e3"), 1000.0);
+    EXPECT_DOUBLE_EQ(toDouble("4 5"), 4.0);
+}
+
+TEST(Text, ToDoubleOfNoNumberIsZero) {
+    for (const char* text :
+         {"", "   ", "abc", "Y", "-", ".", "- 5", "nan", "NaN", "inf", "-inf", "INFINITY"}) {
+        EXPECT_EQ(toDouble(text), 0.0) << text;
+    }
+    // An amount out of the range of a double must never become infinity.
+    EXPECT_TRUE(std::isfinite(toDouble("1e400")));
+    EXPECT_TRUE(std::isfinite(toDouble("-1e400")));
+}
+
+TEST(Text, NumbersComeFromTheFirst31CharactersOnly) {
+    // Blanks count towards the 31 characters.
+    EXPECT_DOUBLE_EQ(toDouble(std::string(29, ' ') + "12"), 12.0);
+    EXPECT_DOUBLE_EQ(toDouble(std::string(30, ' ') + "12"), 1.0);
+    EXPECT_DOUBLE_EQ(toDouble(std::string(31, ' ') + "12"), 0.0);
+    EXPECT_EQ(toWhole(std::string(29, ' ') + "12"), 12);
+    EXPECT_EQ(toWhole(std::string(30, ' ') + "12"), 1);
+    EXPECT_EQ(toWhole(std::string(30, '0') + "123"), 1);
+    EXPECT_DOUBLE_EQ(toDouble(std::string(30, '0') + "123"), 1.0);
+}
+
+TEST(Text, ToWholeStopsAtTheFirstBadCharacterAndClamps) {
+    EXPECT_EQ(toWhole("42"), 42);
+    EXPECT_EQ(toWhole("  42abc"), 42);
+    EXPECT_EQ(toWhole("-17"), -17);
+    EXPECT_EQ(toWhole("+5"), 5);
+    EXPECT_EQ(toWhole("12.9"), 12);
+    EXPECT_EQ(toWhole("-12.9"), -12);
+    EXPECT_EQ(toWhole("words"), 0);
+    EXPECT_EQ(toWhole(""), 0);
+    EXPECT_EQ(toWhole("2147483647"), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(toWhole("-2147483648"), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(toWhole("2147483648"), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(toWhole("99999999999999999999"), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(toWhole("-99999999999999999999"), std::numeric_limits<std::int32_t>::min());
+}
+
+TEST(Text, FormatPriceUsesTheGivenDecimalsAndRoundsHalvesUp) {
+    EXPECT_EQ(formatPrice(12.5, 2), "12.50");
+    EXPECT_EQ(formatPrice(12.5, 0), "13");
+    EXPECT_EQ(formatPrice(-12.5, 0), "-13");
+    EXPECT_EQ(formatPrice(0.125, 2), "0.13");
+    EXPECT_EQ(formatPrice(2.5, 0), "3");
+    EXPECT_EQ(formatPrice(12.4, 0), "12");
+    EXPECT_EQ(formatPrice(0.994, 2), "0.99");
+    EXPECT_EQ(formatPrice(12.345678, 3), "12.346");
+    EXPECT_EQ(formatPrice(3, 3), "3.000");
+}
+
+TEST(Text, FormatWritesLongTexts) {
+    const std::string text = letters(1000);
+    EXPECT_EQ(format("<%s>", text.c_str()), "<" + text + ">");
+    EXPECT_EQ(format("%.0f|%.1f|%05.2f", 7.0, 12.34, 1.5), "7|12.3|01.50");
+}
+
+TEST(Text, NumbersUseAPointWhateverTheLocale) {
+    const std::string previous = ::setlocale(LC_NUMERIC, nullptr);
+    const char* comma = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8",
+                             "nl_NL.UTF-8", "es_ES.UTF-8", "it_IT.UTF-8"}) {
+        if (::setlocale(LC_NUMERIC, name) && *::localeconv()->decimal_point == ',') {
+            comma = name;
+            break;
+        }
+    }
+    if (!comma) {
+        ::setlocale(LC_NUMERIC, previous.c_str());
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    }
+    const std::string amount = format("%.2f", 1234.5);
+    const std::string price = formatPrice(2.25, 3);
+    const std::string half = formatPrice(0.125, 2);
+    const double read = toDouble("12.75");
+    ::setlocale(LC_NUMERIC, previous.c_str());
+    EXPECT_EQ(amount, "1234.50") << comma;
+    EXPECT_EQ(price, "2.250") << comma;
+    EXPECT_EQ(half, "0.13") << comma;
+    EXPECT_DOUBLE_EQ(read, 12.75) << comma;
+}
+
+TEST(Text, PadZeros) {
+    EXPECT_EQ(padZeros("42", 5), "00042");
+    EXPECT_EQ(padZeros("", 2), "00");
+    EXPECT_EQ(padZeros("123456", 3), "123456");
+    EXPECT_EQ(padZeros("123", 3), "123");
+}
+
+TEST(Text, EscapesForLabelsAndDataFiles) {
+    EXPECT_EQ(displayEscape("A & B"), "A && B");
+    EXPECT_EQ(displayEscape("&&"), "&&&&");
+    EXPECT_EQ(displayEscape("none"), "none");
+
+    // "&" first: an escaped text is escaped again, not left alone.
+    EXPECT_EQ(xmlEscape("&lt;"), "&amp;lt;");
+    EXPECT_EQ(xmlEscape("Smith & Sons <Ltd> >"), "Smith &amp; Sons &lt;Ltd&gt; &gt;");
+    EXPECT_EQ(xmlEscape("plain \"text\" 'x'"), "plain \"text\" 'x'");
+}
+
+TEST(Text, ReplaceAllAndLineBreaks) {
+    EXPECT_EQ(replaceAll("a-b-c", "-", "--"), "a--b--c");
+    EXPECT_EQ(replaceAll("aaa", "aa", "b"), "ba");
+    EXPECT_EQ(replaceAll("abc", "", "x"), "abc");
+    EXPECT_EQ(normaliseLineBreaks("a\nb\r\nc\n"), "a\r\nb\r\nc\r\n");
+}
+
+TEST(Text, ActionNames) {
+    EXPECT_EQ(actionName(1), "add wearer");
+    EXPECT_EQ(actionName(2), "quit wearer");
+    EXPECT_EQ(actionName(3), "add product");
+    EXPECT_EQ(actionName(4), "quit product");
+    EXPECT_EQ(actionName(5), "exchange product");
+    EXPECT_EQ(actionName(6), "adjust quantity");
+    EXPECT_EQ(actionName(7), "adjust quantity");
+    EXPECT_EQ(actionName(0), "");
+    EXPECT_EQ(actionName(8), "");
+    EXPECT_EQ(actionName(-1), "");
+}
+
+TEST(Text, OneDecimalInputCutsBackToTheMileageForm) {
+    bool changed = true;
+    EXPECT_EQ(oneDecimalInput("12345.6", changed), "12345.6");
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(oneDecimalInput("12.", changed), "12.");
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(oneDecimalInput("", changed), "");
+    EXPECT_FALSE(changed);
+
+    EXPECT_EQ(oneDecimalInput("12.34", changed), "12.3");
+    EXPECT_TRUE(changed);
+    changed = false;
+    EXPECT_EQ(oneDecimalInput("1a2b", changed), "12");
+    EXPECT_TRUE(changed);
+    changed = false;
+    EXPECT_EQ(oneDecimalInput("1.2.3", changed), "1.2");
+    EXPECT_TRUE(changed);
+    changed = false;
+    EXPECT_EQ(oneDecimalInput("-5", changed), "5");
+    EXPECT_TRUE(changed);
+}
+
+TEST(Text, CaseInsensitiveComparisonCoversLatin1Letters) {
+    EXPECT_TRUE(equalsNoCase("Config.XML", "config.xml"));
+    EXPECT_TRUE(equalsNoCase("CAF\xC9", "caf\xE9"));
+    EXPECT_FALSE(equalsNoCase("\xD7", "\xF7"));  // multiplication and division sign
+    EXPECT_FALSE(equalsNoCase("abc", "abcd"));
+    EXPECT_TRUE(containsNoCase("ZZDepartureCheck.xml", "departurecheck"));
+    EXPECT_TRUE(containsNoCase("anything", ""));
+    EXPECT_FALSE(containsNoCase("Route_1.xml", "Config"));
+    EXPECT_EQ(foldCase('\xDF'), '\xDF');  // sharp s has no capital here
+}
+
+TEST(Text, SafeNamePartRefusesPathsAndControls) {
+    EXPECT_TRUE(isSafeNamePart("10452"));
+    EXPECT_TRUE(isSafeNamePart("Storage Card"));
+    EXPECT_TRUE(isSafeNamePart("Caf\xE9-1_b.x"));
+    for (const char* bad : {"", "..", "a..b", "..\\x", "a\\b", "a/b", "C:x", "a\tb", "a\nb"}) {
+        EXPECT_FALSE(isSafeNamePart(bad)) << bad;
+    }
+    EXPECT_FALSE(isSafeNamePart(std::string("a\0b", 3)));
+}
+
+TEST(Text, Latin1AndUtf8) {
+    std::string all;
+    for (int c = 1; c < 256; ++c) {
+        all.push_back(static_cast<char>(c));
+    }
+    EXPECT_EQ(utf8ToLatin1(latin1ToUtf8(all)), all);
+    EXPECT_EQ(latin1ToUtf8("Caf\xE9"), "Caf\xC3\xA9");
+    EXPECT_EQ(utf8ToLatin1("Caf\xC3\xA9"), "Caf\xE9");
+    // U+263A keeps only its low byte 0x3A; U+1F600 its low byte 0x00.
+    EXPECT_EQ(utf8ToLatin1("\xE2\x98\xBA"), ":");
+    EXPECT_EQ(utf8ToLatin1("\xF0\x9F\x98\x80"), std::string(1, '\0'));
+    // A cut-off sequence at the end is kept byte for byte instead of read past the end.
+    EXPECT_EQ(utf8ToLatin1("a\xE2\x98"), "a\xE2\x98");
+}
