@@ -17,8 +17,28 @@ CRoutemanView::CRoutemanView(CKelvoDoc& doc, QWidget* parent)
     setTitle(tr("Route Man & Truck Info"));
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(6);
+    grid->setVerticalSpacing(8);
     grid->setColumnStretch(2, 1);
+    grid->setColumnMinimumWidth(1, 28);
+    auto add = [this, grid](QWidget* w, int row, int col, int span = 1) {
+        grid->addWidget(w, row, col, 1, span);
+        return w;
+    };
+    add(new QLabel(tr("Route Man:"), this), 0, 0);
+    m_number = static_cast<QLabel*>(add(makeLabel(QString(), 1014, this), 0, 1));
+    m_name = static_cast<QLabel*>(add(makeLabel(QString(), 1015, this), 0, 2));
+    add(new QLabel(tr("Truck:"), this), 1, 0);
+    m_truck = static_cast<QLabel*>(add(makeLabel(QString(), 1017, this), 1, 1, 2));
+    m_truckDescription = static_cast<QLabel*>(add(makeLabel(QString(), 1020, this), 2, 1, 2));
+    add(new QLabel(tr("Status:"), this), 3, 0);
+    m_loaded = static_cast<QLabel*>(add(makeLabel(QString(), 1021, this), 3, 1));
+    add(new QLabel(tr("Routes Loaded."), this), 3, 2);
+    m_settled = static_cast<QLabel*>(add(makeLabel(QString(), 1024, this), 4, 1));
+    add(new QLabel(tr("Routes Settled."), this), 4, 2);
+    for (QLabel* value : {m_loaded, m_settled, m_number}) {
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    body()->addSpacing(8);
     body()->addLayout(grid);
     body()->addStretch(1);
     addButton(QStringLiteral("<-"), 1028, cmd::Back);
@@ -28,26 +48,12 @@ CRoutemanView::CRoutemanView(CKelvoDoc& doc, QWidget* parent)
 
 void CRoutemanView::initialUpdate() {
     const ConfigData& c = doc().Config();
-    auto* grid = static_cast<QGridLayout*>(body()->itemAt(0)->layout());
-    auto row = [&](int r, const QString& caption, QLabel* first, QLabel* second) {
-        if (!caption.isEmpty()) {
-            grid->addWidget(new QLabel(caption, this), r, 0);
-        }
-        grid->addWidget(first, r, 1);
-        if (second) {
-            grid->addWidget(second, r, 2);
-        }
-    };
-    row(0, tr("Route Man:"), makeLabel(QString::number(c.RouteManNumber()), 1014, this),
-        makeLabel(fromData(c.RouteManName()), 1015, this));
-    row(1, tr("Truck:"), makeLabel(fromData(c.TruckCode()), 1017, this), nullptr);
-    auto* description = makeLabel(fromData(c.TruckDescription()), 1020, this);
-    description->setWordWrap(true);
-    grid->addWidget(description, 2, 1, 1, 2);
-    row(3, tr("Status:"), makeLabel(QString::number(doc().Routes().Count()), 1021, this),
-        new QLabel(tr("Routes Loaded."), this));
-    row(4, QString(), makeLabel(QString::number(doc().Routes().SettledRoutes()), 1024, this),
-        new QLabel(tr("Routes Settled."), this));
+    m_number->setText(QString::number(c.RouteManNumber()));
+    m_name->setText(fromData(c.RouteManName()));
+    m_truck->setText(fromData(c.TruckCode()));
+    m_truckDescription->setText(fromData(c.TruckDescription()));
+    m_loaded->setText(QString::number(doc().Routes().Count()));
+    m_settled->setText(QString::number(doc().Routes().SettledRoutes()));
     updateExportAvailability();
 }
 

@@ -24,6 +24,12 @@ private:
     // The "DUD" laundry first picks the truck the checklist is for.
     bool chooseTruck();
 
+    QLabel* m_number = nullptr;
+    QLabel* m_name = nullptr;
+    QLabel* m_truck = nullptr;
+    QLabel* m_truckDescription = nullptr;
+    QLabel* m_loaded = nullptr;
+    QLabel* m_settled = nullptr;
     QPushButton* m_export = nullptr;
 };
 

@@ -57,6 +57,7 @@ FormView::FormView(CKelvoDoc& doc, int screenIndex, QWidget* parent)
 QLabel* FormView::setTitle(const QString& text, int id) {
     m_title->setObjectName(QString::number(id));
     m_title->setText(text);
+    layoutBottom();  // a longer title may take a second line
     return m_title;
 }
 
@@ -96,10 +97,20 @@ void FormView::layoutBottom() {
     // form itself that is 2 pixels above its bottom edge.
     const int w = width();
     const int top = height() - kButtonHeight - 2;
-    const int count = static_cast<int>(m_buttons.size());
-    const int bw = count > 0 ? std::min(kButtonWidth, w / count) : kButtonWidth;
-    for (int i = 0; i < count; ++i) {
-        m_buttons[static_cast<std::size_t>(i)]->setGeometry(i * bw, top, bw, kButtonHeight);
+    // Each button is at least kButtonWidth wide and wide enough for its caption; when the row
+    // would not fit the screen, every button gives up the same share.
+    std::vector<int> widths;
+    int total = 0;
+    for (QPushButton* b : m_buttons) {
+        widths.push_back(
+            std::max(kButtonWidth, b->fontMetrics().horizontalAdvance(b->text()) + 16));
+        total += widths.back();
+    }
+    int x = 0;
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        const int bw = total > w ? widths[i] * w / total : widths[i];
+        m_buttons[i]->setGeometry(x, top, bw, kButtonHeight);
+        x += bw;
     }
     m_bar->setGeometry(0, top - 2 - kBarHeight, w, kBarHeight);
     const int hfw = m_title->heightForWidth(w - 2 * kMargin);

@@ -44,7 +44,8 @@ CRouteSelectView::CRouteSelectView(CKelvoDoc& doc, QWidget* parent)
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
-    m_list->setFont(labelFont(12, false));
+    m_list->setFont(labelFont(11, false));
+    m_list->setIndentation(0);
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setFont(labelFont(11, true));
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/KelvoDoc.h"
+#include "app/StartCheck.h"
+#include "common/Clock.h"
+#include "common/Prompter.h"
+#include "common/Text.h"
+#include "support/TempDevice.h"
+#include "views/route/RouteSelectView.h"
+
+using namespace kelvo;
+
+namespace {
+
+constexpr const char* kRouteFile = "\\VexXml\\Route_101_20061205.xml";
+
+// Sets one element of the route file's header to a new text.
+std::string withHeader(std::string route, const std::string& tag, const std::string& value) {
+    const std::string open = "<" + tag + ">";
+    const auto start = route.find(open) + open.size();
+    const auto end = route.find("</" + tag + ">", start);
+    return route.replace(start, end - start, value);
+}
+
+class RouteSelectViewTest : public ::testing::Test {
+protected:
+    RouteSelectViewTest() : doc(device.fs(), prompter, clock) {
+        clock.set(LocalTime{2006, 12, 5, 8, 40, 0});
+        route = test::readHostFile(std::filesystem::path(KELVO_SAMPLES_DIR) / "day" /
+                                   "Route_101_20061205.xml");
+    }
+
+    // Puts the route file into the data folder and opens the screen on it.
+    void open(const std::string& content) {
+        device.putFolder("\\VexXml\\", std::filesystem::path(KELVO_SAMPLES_DIR) / "day");
+        device.put(kRouteFile, content);
+        loadConfiguration(doc);
+        doc.LoadDayLists();
+        doc.Routes().SetStoragePath("");
+        doc.Routes().Load(device.fs(), prompter);
+        view = std::make_unique<CRouteSelectView>(doc);
+        view->resize(240, 296);
+        view->show();
+        view->initialUpdate();
+    }
+
+    QString text(const char* id) const {
+        if (auto* label = view->findChild<QLabel*>(QString::fromLatin1(id))) {
+            return label->text();
+        }
+        return view->findChild<QLineEdit*>(QString::fromLatin1(id))->text();
+    }
+    bool enabled(const char* id) const {
+        return view->findChild<QPushButton*>(QString::fromLatin1(id))->isEnabled();
+    }
+
+    // Runs `act` on the modal dialog that the next action opens.
+    static void onDialog(std::function<void(QDialog&)> act) {
+        QTimer::singleShot(0, [act] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            act(*dialog);
+        });
+    }
+    static void typeMileage(QDialog& d, const QString& text) {
+        auto* edit = d.findChild<QLineEdit*>(QStringLiteral("1007"));
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+    static void pressOk(QDialog& d) {
+        d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    }
+
+    std::vector<std::string> messages() const {
+        std::vector<std::string> out;
+        for (const Message& m : prompter.shown()) {
+            out.push_back(m.text + " / " + m.caption);
+        }
+        return out;
+    }
+
+    test::TempDevice device;
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    CKelvoDoc doc;
+    std::string route;
+    std::unique_ptr<CRouteSelectView> view;
+};
+
+TEST_F(RouteSelectViewTest, SummaryAndDepositOfTheSelectedRoute) {
+    std::string r = withHeader(route, "TotalCollectionsCharge", "100.00");
+    r = withHeader(r, "TotalCollectionsCOD", "50.00");
+    r = withHeader(r, "VoucherAmount", "20.00");
+    r = withHeader(r, "PlusAdjustmentsCOD", "7.50");
+    r = withHeader(r, "MinusAdjustmentsCOD", "2.25");
+    open(r);
+    EXPECT_EQ(doc.CurrentRouteIndex(), 0);
+    EXPECT_EQ(text("1007"), QStringLiteral("Routeman 17 Dave Kowalski"));
+    EXPECT_EQ(text("1028"), QStringLiteral("504.00"));
+    EXPECT_EQ(text("1029"), QStringLiteral("185.44"));
+    EXPECT_EQ(text("1031"), QStringLiteral("5.25"));
+    EXPECT_EQ(text("1043"), QStringLiteral("135.44"));  // C.O.D to pay less C.O.D collected
+    EXPECT_EQ(text("1047"), QStringLiteral("150.00"));
+    EXPECT_EQ(text("1027"), QStringLiteral("20.00"));
+    EXPECT_EQ(text("1045"), QStringLiteral("130.00"));
+}
+
+TEST_F(RouteSelectViewTest, TypedVoucherIsSavedAndLowersTheDeposit) {
+    open(withHeader(route, "TotalCollectionsCharge", "100.00"));
+    auto* voucher = view->findChild<QLineEdit*>(QStringLiteral("1027"));
+    voucher->setFocus();
+    voucher->setText(QStringLiteral("35.5"));
+    emit voucher->editingFinished();
+    EXPECT_EQ(text("1027"), QStringLiteral("35.50"));
+    EXPECT_EQ(text("1045"), QStringLiteral("64.50"));
+    EXPECT_NE(device.read(kRouteFile).find("\t<VoucherAmount>35.50</VoucherAmount>\r\n"),
+              std::string::npos);
+    EXPECT_DOUBLE_EQ(doc.Routes().At(0).VoucherAmount(), 35.5);
+    // A text that is no number stores 0.
+    voucher->setText(QStringLiteral("abc"));
+    emit voucher->editingFinished();
+    EXPECT_EQ(text("1027"), QStringLiteral("0.00"));
+}
+
+TEST_F(RouteSelectViewTest, ButtonsFollowTheRouteState) {
+    open(route);  // not started
+    EXPECT_TRUE(enabled("1026"));
+    EXPECT_TRUE(enabled("1049"));
+    EXPECT_FALSE(enabled("1048"));
+    EXPECT_TRUE(enabled("1042"));  // the sample day has a checklist
+
+    open(withHeader(route, "StartMileage", "1250.0"));  // started, stops still open
+    EXPECT_TRUE(enabled("1026"));
+    EXPECT_FALSE(enabled("1049"));
+    EXPECT_FALSE(enabled("1048"));
+
+    std::string settled =
+        withHeader(withHeader(route, "StartMileage", "1250.0"), "SettledStops", "10");
+    open(settled);  // started and settled: may be ended
+    EXPECT_TRUE(enabled("1048"));
+    EXPECT_TRUE(commandEnabled(doc.Tables(), screen::RouteSelect, cmd::EndRoute));
+
+    open(withHeader(settled, "EndMileage", "1302.4"));  // ended
+    EXPECT_FALSE(enabled("1026"));
+    EXPECT_TRUE(enabled("1049"));
+    EXPECT_FALSE(enabled("1048"));
+    EXPECT_FALSE(commandEnabled(doc.Tables(), screen::RouteSelect, cmd::StartRoute));
+}
+
+TEST_F(RouteSelectViewTest, StartRouteTakesAMileageWithOneDecimalAndTheClock) {
+    open(route);
+    onDialog([](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Start Route"));
+        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("1068"))->text(), QStringLiteral("08:40 AM"));
+        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("1031"))->text(),
+                  QStringLiteral("Route 101 Tuesday Harbor & Downtown"));
+        typeMileage(d, QStringLiteral("0"));
+        pressOk(d);
+        typeMileage(d, QStringLiteral("1250.55"));
+        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("1007"))->text(),
+                  QStringLiteral("1250.5"));
+        pressOk(d);
+    });
+    EXPECT_EQ(view->handleAction(Action::StartRoute, cmd::StartRoute).kind, ActionOutcome::Proceed);
+    EXPECT_EQ(messages(), (std::vector<std::string>{"Mileage should be greater than Zero. / Kelvo",
+                                                    "Only one decimal is allowed! / Error data"}));
+    const std::string saved = device.read(kRouteFile);
+    EXPECT_NE(saved.find("\t<StartTime>08:40</StartTime>\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("\t<StartMileage>1250.5</StartMileage>\r\n"), std::string::npos);
+    EXPECT_DOUBLE_EQ(doc.Routes().At(0).StartMileage(), 1250.5);
+    // A started route is entered without the dialog.
+    EXPECT_EQ(view->handleAction(Action::StartRoute, cmd::StartRoute).kind, ActionOutcome::Proceed);
+}
+
+TEST_F(RouteSelectViewTest, CancelledStartChangesNothing) {
+    open(route);
+    onDialog([](QDialog& d) {
+        typeMileage(d, QStringLiteral("88"));
+        d.reject();
+    });
+    EXPECT_EQ(view->handleAction(Action::StartRoute, cmd::StartRoute).kind, ActionOutcome::Stay);
+    EXPECT_EQ(device.read(kRouteFile), route);
+}
+
+TEST_F(RouteSelectViewTest, EndRouteNeedsTheSafetyCheckAndAMileageAboveTheStart) {
+    open(withHeader(withHeader(route, "StartMileage", "1250.0"), "SettledStops", "10"));
+    doc.SetSafetyDone(false);
+    EXPECT_EQ(view->handleAction(Action::EndRoute, cmd::EndRoute).kind, ActionOutcome::Stay);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].text, "Please do safety check!");
+    EXPECT_EQ(prompter.shown()[0].caption, "Warning");
+    EXPECT_EQ(prompter.shown()[0].icon, MessageIcon::None);
+    prompter.clearShown();
+
+    doc.SetSafetyDone(true);
+    clock.set(LocalTime{2006, 12, 5, 17, 5, 0});
+    onDialog([](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("End Route"));
+        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("1030"))->text(), QStringLiteral("05:05 PM"));
+        typeMileage(d, QStringLiteral("1250"));
+        pressOk(d);
+        typeMileage(d, QStringLiteral("1302.4"));
+        pressOk(d);
+    });
+    view->handleAction(Action::EndRoute, cmd::EndRoute);
+    EXPECT_EQ(
+        messages(),
+        (std::vector<std::string>{
+            "Mileage should be greater than Mileage at the start (1250.0) of Route. / Kelvo"}));
+    const std::string saved = device.read(kRouteFile);
+    EXPECT_NE(saved.find("\t<EndTime>17:05</EndTime>\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("\t<EndMileage>1302.4</EndMileage>\r\n"), std::string::npos);
+    EXPECT_DOUBLE_EQ(doc.Routes().At(0).EndMileage(), 1302.4);
+    EXPECT_FALSE(enabled("1026"));
+    EXPECT_FALSE(enabled("1048"));
+}
+
+TEST_F(RouteSelectViewTest, RouteWithOpenStopsCannotBeEnded) {
+    open(withHeader(route, "StartMileage", "1250.0"));
+    doc.SetSafetyDone(true);
+    EXPECT_EQ(view->handleAction(Action::EndRoute, cmd::EndRoute).kind, ActionOutcome::Stay);
+    EXPECT_TRUE(prompter.shown().empty());
+    EXPECT_EQ(device.read(kRouteFile).find("<EndMileage>0.0</EndMileage>") != std::string::npos,
+              true);
+}
+
+}  // namespace
