@@ -34,18 +34,37 @@ bool restorePreviousRoute(CKelvoDoc& doc) {
     return true;
 }
 
+namespace {
+
+// True when the folder holds a route file but no arrival marker: an export into it stopped
+// short, and the files that could not be copied then are still in the data folder.
+bool holdsUnfinishedExport(const DeviceFs& fs, const std::string& folder) {
+    return !fs.listFiles(folder, "Route_*.*").empty() && !markerPresent(fs, folder, kArrivalMarker);
+}
+
+}  // namespace
+
 ExportResult exportDayFiles(CKelvoDoc& doc) {
     const DeviceFs& fs = doc.Fs();
     const std::string data = doc.DataFolder();
-    if (fs.listFiles(data, "Route_*.*").empty()) {
+    const std::string copy = exportCopyFolder(doc.StorageLocation());
+    // The route files may already have left with an export that stopped short: Export again
+    // finishes that export, so the files that stayed behind are never stranded.
+    if (fs.listFiles(data, "Route_*.*").empty() && !holdsUnfinishedExport(fs, kExportFolder) &&
+        !holdsUnfinishedExport(fs, copy)) {
         doc.Prompt().inform(tr("No data available for export!"), tr("Error data files"),
                             MessageIcon::Warning);
         return ExportResult::NothingToExport;
     }
-    const std::string copy = exportCopyFolder(doc.StorageLocation());
     fs.createFolder(kExportFolder);
     fs.createFolder(copy);
-    emptyFolder(fs, copy);
+    // Copies without the arrival marker are the part of this export done by an earlier try;
+    // the start data check empties the folder whenever new data are accepted.
+    if (markerPresent(fs, copy, kArrivalMarker)) {
+        emptyFolder(fs, copy);
+    }
+    // A marker left from an earlier export must not vouch for this one before it is complete.
+    fs.removeFile(std::string(kExportFolder) + kArrivalMarker);
     const int stayed = moveOut(fs, data, kExportFolder, copy, true);
     if (stayed > 0) {
         // The back office must never take an incomplete export for a complete one: no marker.

@@ -22,7 +22,8 @@ enum class ExportResult {
 };
 
 // Moves every file of the data folder to the export folder and the export copy folder and
-// writes the arrival marker, telling the driver how it went.
+// writes the arrival marker, telling the driver how it went. After an Incomplete export the
+// next call finishes it (also when the route files already left with the first try).
 ExportResult exportDayFiles(CKelvoDoc& doc);
 
 // True when Export may be offered: the data folder holds a file and every route has ended.
