@@ -32,8 +32,6 @@ public:
     // The main window (nullptr before InitInstance).
     CMainFrame* frame() const { return m_frame.get(); }
 
-    // The name the program keeps for itself.
-    static constexpr const char* kAppName = "Kelvo.htp";
 
 private:
     DeviceFs m_fs;

@@ -6,6 +6,7 @@
 #include "app/RoutemanView.h"
 #include "app/SettingView.h"
 #include "views/route/RouteSelectView.h"
+#include "views/safety/SafetyView.h"
 
 namespace kelvo {
 
@@ -24,6 +25,7 @@ constexpr std::array<Creator, screen::Count> kCreators = [] {
     c[screen::Start] = &make<CKelvoView>;
     c[screen::RouteMan] = &make<CRoutemanView>;
     c[screen::RouteSelect] = &make<CRouteSelectView>;
+    c[screen::Safety] = &make<CSafetyView>;
     c[screen::Settings] = &make<CSettingView>;
     return c;
 }();
