@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kelvo {
+class DeviceFs;
+}
+
+// The scenario player's work on files: putting host files on the device and comparing what the
+// program leaves there. Device paths are ISO-8859-1 with backslashes, as the program keeps them.
+namespace kelvo::scenario {
+
+// Copies a host file to a device path (folders created, an existing file replaced). False when
+// the host file is missing or the device file cannot be written.
+bool copyToDevice(const DeviceFs& fs, const std::filesystem::path& hostFile,
+                  std::string_view devicePath);
+
+// Copies every file of a host folder into a device folder; subfolders and host files whose
+// names begin with "." are left out. Returns the number of files copied, -1 when the host
+// folder does not exist or a file cannot be copied.
+int copyFolderToDevice(const DeviceFs& fs, const std::filesystem::path& hostFolder,
+                       std::string_view deviceFolder);
+
+// Reads a host file whole; false when it cannot be read.
+bool readHostBytes(const std::filesystem::path& file, std::string& out);
+
+// "" when the bytes are equal; otherwise where `actual` first departs from `expected`, e.g.
+// `a difference at byte 57 (line 3, column 12): "<Sto..." where the expected file has "<Sta..."`.
+// Texts in the description are UTF-8.
+std::string describeDifference(std::string_view actual, std::string_view expected);
+
+}  // namespace kelvo::scenario
