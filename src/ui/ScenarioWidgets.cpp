@@ -252,13 +252,11 @@ QList<int> selectedRows(QWidget* widget) {
 }
 
 int findRow(QWidget* widget, const QString& text) {
+    auto* view = qobject_cast<QAbstractItemView*>(unwrap(widget));
     const int count = rowCount(widget);
     for (int row = 0; row < count; ++row) {
-        const QStringList cells = rowCells(widget, row);
-        QString first = cells.value(0);
-        if (auto* view = qobject_cast<QAbstractItemView*>(unwrap(widget))) {
-            first = cellText(view, row, firstColumn(view));
-        }
+        const QString first =
+            view ? cellText(view, row, firstColumn(view)) : rowCells(widget, row).value(0);
         if (first == text) {
             return row;
         }
