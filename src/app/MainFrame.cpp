@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "app/KelvoDoc.h"
 #include "common/Prompter.h"
@@ -94,6 +95,17 @@ void CMainFrame::updateCommandStates() {
     m_back->setEnabled(m_screen != screen::Start && m_screen != screen::RouteMan);
 }
 
+bool CMainFrame::offeredButDisabled(CommandId id) const {
+    // A command the current screen offers but has switched off (Export before every route
+    // has ended, End Route while stops are open) is refused however it arrives.
+    if (m_screen < 0 || m_screen >= screen::Count) {
+        return false;
+    }
+    const auto& table = m_doc.Tables()[static_cast<std::size_t>(m_screen)];
+    return std::any_of(table.begin(), table.end(),
+                       [id](const CommandEntry& e) { return e.id == id && !e.enabled; });
+}
+
 NavFacts CMainFrame::navFacts() const {
     NavFacts facts;
     facts.dud = m_doc.Config().IsDud();
@@ -133,7 +145,7 @@ void CMainFrame::dispatch(CommandId id) {
         return;  // a second tap on a command that already changed the screen
     }
     const CommandRoute* route = findCommandRoute(id);
-    if (!route) {
+    if (!route || offeredButDisabled(id)) {
         return;
     }
     ActionOutcome outcome;

@@ -53,6 +53,7 @@ protected:
 
 private:
     NavFacts navFacts() const;
+    bool offeredButDisabled(CommandId id) const;
     bool changeScreen(int target);
     void showAbout();
 

@@ -20,21 +20,26 @@ CRoutemanView::CRoutemanView(CKelvoDoc& doc, QWidget* parent)
     grid->setVerticalSpacing(8);
     grid->setColumnStretch(2, 1);
     grid->setColumnMinimumWidth(1, 28);
+    auto caption = [this](const QString& text, const QString& name) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(name);
+        return label;
+    };
     auto add = [this, grid](QWidget* w, int row, int col, int span = 1) {
         grid->addWidget(w, row, col, 1, span);
         return w;
     };
-    add(new QLabel(tr("Route Man:"), this), 0, 0);
+    add(caption(tr("Route Man:"), QStringLiteral("labelRouteMan")), 0, 0);
     m_number = static_cast<QLabel*>(add(makeLabel(QString(), 1014, this), 0, 1));
     m_name = static_cast<QLabel*>(add(makeLabel(QString(), 1015, this), 0, 2));
-    add(new QLabel(tr("Truck:"), this), 1, 0);
+    add(caption(tr("Truck:"), QStringLiteral("labelTruck")), 1, 0);
     m_truck = static_cast<QLabel*>(add(makeLabel(QString(), 1017, this), 1, 1, 2));
     m_truckDescription = static_cast<QLabel*>(add(makeLabel(QString(), 1020, this), 2, 1, 2));
-    add(new QLabel(tr("Status:"), this), 3, 0);
+    add(caption(tr("Status:"), QStringLiteral("labelStatus")), 3, 0);
     m_loaded = static_cast<QLabel*>(add(makeLabel(QString(), 1021, this), 3, 1));
-    add(new QLabel(tr("Routes Loaded."), this), 3, 2);
+    add(caption(tr("Routes Loaded."), QStringLiteral("labelRoutesLoaded")), 3, 2);
     m_settled = static_cast<QLabel*>(add(makeLabel(QString(), 1024, this), 4, 1));
-    add(new QLabel(tr("Routes Settled."), this), 4, 2);
+    add(caption(tr("Routes Settled."), QStringLiteral("labelRoutesSettled")), 4, 2);
     for (QLabel* value : {m_loaded, m_settled, m_number}) {
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }

@@ -13,6 +13,7 @@ CSettingView::CSettingView(CKelvoDoc& doc, QWidget* parent)
     : FormView(doc, screen::Settings, parent) {
     setTitle(tr("Memory Location"));
     auto* label = new QLabel(tr("&Data folder:"), this);
+    label->setObjectName(QStringLiteral("labelDataFolder"));
     m_places = new QComboBox(this);
     m_places->setObjectName(QStringLiteral("1216"));
     m_places->setMinimumHeight(kButtonHeight);

@@ -108,6 +108,19 @@ TEST_F(MainFrameTest, ActionsMenuOfEveryScreenFollowsItsCommandTable) {
     EXPECT_EQ(menuText(*frame), "&Start|[&Export Files]");
 }
 
+TEST_F(MainFrameTest, ACommandTheScreenSwitchedOffIsRefused) {
+    auto frame = makeFrame();
+    ASSERT_TRUE(frame->showScreen(screen::RouteMan));
+    setCommandEnabled(doc.Tables(), screen::RouteMan, cmd::ExportFiles, false);
+    frame->dispatch(cmd::ExportFiles);
+    EXPECT_EQ(calls[Action::Export], 0);
+    EXPECT_EQ(frame->currentScreen(), screen::RouteMan);
+    setCommandEnabled(doc.Tables(), screen::RouteMan, cmd::ExportFiles, true);
+    frame->dispatch(cmd::ExportFiles);
+    EXPECT_EQ(calls[Action::Export], 1);
+    EXPECT_EQ(frame->currentScreen(), screen::Start);
+}
+
 TEST_F(MainFrameTest, MakeALikeRenamesTheSecondWearerPage) {
     auto frame = makeFrame();
     frame->flags().makeALike = true;
