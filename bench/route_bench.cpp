@@ -1,0 +1,282 @@
+// Route file speed: reading and writing a large route (300 stops) through the model, set
+// against pugixml parsing the same bytes and against plain writes of the same bytes.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <pugixml.hpp>
+
+#include "common/DeviceFs.h"
+#include "common/FileWriter.h"
+#include "common/Text.h"
+#include "model/Route.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace kelvo;
+
+constexpr std::int32_t kRouteNumber = 12;
+constexpr const char* kDate = "20061205";
+constexpr int kStops = 300;
+
+std::filesystem::path makeTempRoot() {
+    std::string tmpl = (fs::temp_directory_path() / "kelvo-bench-XXXXXX").string();
+    if (::mkdtemp(tmpl.data()) == nullptr) {
+        std::abort();
+    }
+    return tmpl;
+}
+
+std::unique_ptr<CStop> makeStop(int i) {
+    auto s = std::make_unique<CStop>();
+    s->SetStopID(format("S-%05d", i));
+    s->SetStopNumber(static_cast<std::uint32_t>(i + 1));
+    s->SetCustID(100000 + i);
+    s->SetCustomerNumber(4700 + i);
+    s->SetCustomerName(format("Customer %d & Sons Industrial Laundry Services", i));
+    s->SetCustomerAddress1(format("%d Main Street", i));
+    s->SetCustomerAddress2("Unit 4, back entrance");
+    s->SetCustomerCity("Springfield");
+    s->SetCustomerState("IL");
+    s->SetCustomerZipcode("62701");
+    s->SetContactPersonName("Ann Lee");
+    s->SetContactPersonPhone("555-0100");
+    s->SetContactPersonMobile("555-0199");
+    s->SetDeliveryInstructions("Ring twice at the <back> door.\r\nLeave the bags in the hall.");
+    s->SetDrivingInstructions("Left at the mill, then two miles north.\r\nParking behind.");
+    s->SetArrivalTime("00:00");
+    s->SetDepartureTime("00:00");
+    s->SetPayTotal(125.5 + i);
+    s->SetSatisfactionSurvey(i % 7 == 0 ? 'Y' : 'N');
+    s->SetSignatureRequired('Y');
+    s->SetAgingCurrent(10.0 * i);
+    s->SetAging30(20.25);
+    s->SetOpenCredit(3.33);
+    s->SetLastPaymentDate("20061101");
+    s->SetLastPaymentNumber("CHK-88");
+    s->SetLastPaymentAmount(99.99);
+    s->SetLockerManagement('N');
+    for (std::uint32_t p = 3; p >= 1; --p) {
+        s->AddContactPerson(p, format("Person %u", p), "Manager");
+    }
+    const std::string prefix = std::string(kDate) + padZeros(format("%d", kRouteNumber), 4) +
+                               padZeros(format("%d", i + 1), 4) +
+                               padZeros(format("%d", 4700 + i), 12);
+    s->AddCall(prefix + "02", prefix);
+    s->AddCall(prefix + "01", prefix);
+    for (int n = 0; n < 3; ++n) {
+        s->AddInvoice(format("%d", 500000 + i * 3 + n));
+    }
+    return s;
+}
+
+// One route of 300 stops saved once on a temporary device root.
+struct BenchRoute {
+    DeviceFs fs{makeTempRoot()};
+    CRoute route;
+    std::string path;
+    std::string bytes;
+
+    BenchRoute() {
+        route.SetRouteNumber(kRouteNumber);
+        route.SetDate(kDate);
+        route.SetID("R-12");
+        route.SetRouteDescription("North & East");
+        route.SetTotalStops(kStops);
+        for (int i = 0; i < kStops; ++i) {
+            route.AddStop(makeStop(i));
+        }
+        fs.createFolder("\\VexXml");
+        path = route.FilePath();
+        if (!route.Save(fs) || !fs.readFile(path, bytes)) {
+            std::abort();
+        }
+    }
+    ~BenchRoute() {
+        std::error_code ec;
+        fs::remove_all(fs.root(), ec);
+    }
+    std::string hostFile(const char* name) const { return (fs.root() / name).string(); }
+};
+
+BenchRoute& bench() {
+    static BenchRoute b;
+    return b;
+}
+
+void BM_RouteLoad(benchmark::State& state) {
+    BenchRoute& b = bench();
+    CRoute route;
+    for (auto _ : state) {
+        route.Reset();  // forces a real read: Load of the route held returns at once
+        if (!route.Load(b.fs, kRouteNumber, kDate) || route.StopCount() != kStops) {
+            state.SkipWithError("load failed");
+        }
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(b.bytes.size()));
+}
+
+// The same parse that the model's reader runs, on bytes already in memory.
+void BM_BareParse(benchmark::State& state) {
+    BenchRoute& b = bench();
+    for (auto _ : state) {
+        pugi::xml_document doc;
+        const auto result = doc.load_buffer(b.bytes.data(), b.bytes.size(), pugi::parse_default,
+                                            pugi::encoding_latin1);
+        benchmark::DoNotOptimize(result.status);
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(b.bytes.size()));
+}
+
+// Reading the file and parsing it: what Load does before it fills the model.
+void BM_BareReadAndParse(benchmark::State& state) {
+    BenchRoute& b = bench();
+    std::string content;
+    for (auto _ : state) {
+        b.fs.readFile(b.path, content);
+        pugi::xml_document doc;
+        const auto result = doc.load_buffer(content.data(), content.size(), pugi::parse_default,
+                                            pugi::encoding_latin1);
+        benchmark::DoNotOptimize(result.status);
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(b.bytes.size()));
+}
+
+void BM_RouteToXml(benchmark::State& state) {
+    BenchRoute& b = bench();
+    for (auto _ : state) {
+        std::string xml = b.route.ToXml();
+        benchmark::DoNotOptimize(xml.data());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(b.bytes.size()));
+}
+
+// Compose and write atomically: temporary file, fsync, rename, fsync of the folder.
+void BM_RouteSave(benchmark::State& state) {
+    BenchRoute& b = bench();
+    for (auto _ : state) {
+        if (!b.route.Save(b.fs)) {
+            state.SkipWithError("save failed");
+        }
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(b.bytes.size()));
+}
+
+// The atomic write alone, of bytes already composed.
+void BM_WriteFileAtomic(benchmark::State& state) {
+    BenchRoute& b = bench();
+    for (auto _ : state) {
+        if (!writeFileAtomic(b.fs, b.path, b.bytes)) {
+            state.SkipWithError("write failed");
+        }
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(b.bytes.size()));
+}
+
+// write(2) of the whole content over a host file, optionally flushed to disk.
+bool writeHostFile(const std::string& file, const std::string& bytes, bool flush) {
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) {
+        return false;
+    }
+    const bool ok = ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
+                    (!flush || ::fsync(fd) == 0);
+    return ::close(fd) == 0 && ok;
+}
+
+// One plain write(2) of the same bytes over a file, optionally flushed to disk.
+void plainWrite(benchmark::State& state, bool flush) {
+    BenchRoute& b = bench();
+    const std::string file = b.hostFile(flush ? "plain-fsync.xml" : "plain.xml");
+    for (auto _ : state) {
+        if (!writeHostFile(file, b.bytes, flush)) {
+            state.SkipWithError("write failed");
+        }
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(b.bytes.size()));
+}
+
+// Paired runs: each iteration times the model's operation and its reference one right after
+// the other, so that the ratio holds even on a machine busy with other work.
+template <class A, class B>
+void paired(benchmark::State& state, A model, B reference) {
+    using Clock = std::chrono::steady_clock;
+    Clock::duration modelTime{}, referenceTime{};
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        model();
+        const auto t1 = Clock::now();
+        reference();
+        const auto t2 = Clock::now();
+        modelTime += t1 - t0;
+        referenceTime += t2 - t1;
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["model_us"] = std::chrono::duration<double, std::micro>(modelTime).count() / n;
+    state.counters["reference_us"] =
+        std::chrono::duration<double, std::micro>(referenceTime).count() / n;
+    state.counters["ratio"] = std::chrono::duration<double>(modelTime).count() /
+                              std::chrono::duration<double>(referenceTime).count();
+}
+
+// CRoute::Load against pugixml parsing the bytes in memory (range 0) or reading the file and
+// parsing it (range 1), which is what Load does before it fills the model.
+void BM_PairLoadVsParse(benchmark::State& state) {
+    BenchRoute& b = bench();
+    const bool read = state.range(0) != 0;
+    CRoute route;
+    std::string content = b.bytes;
+    paired(
+        state,
+        [&] {
+            route.Reset();
+            route.Load(b.fs, kRouteNumber, kDate);
+        },
+        [&] {
+            if (read) {
+                b.fs.readFile(b.path, content);
+            }
+            pugi::xml_document doc;
+            benchmark::DoNotOptimize(doc.load_buffer(content.data(), content.size(),
+                                                     pugi::parse_default, pugi::encoding_latin1)
+                                         .status);
+        });
+}
+
+// CRoute::Save against one write of the same bytes, flushed to disk (range 1) or not (0).
+// Save is durable (the file and its folder are flushed), so range 1 is the fair reference;
+// range 0 shows how much of Save is the price of durability.
+void BM_PairSaveVsPlainWrite(benchmark::State& state) {
+    BenchRoute& b = bench();
+    const bool flush = state.range(0) != 0;
+    const std::string file = b.hostFile("paired.xml");
+    paired(
+        state, [&] { b.route.Save(b.fs); }, [&] { writeHostFile(file, b.bytes, flush); });
+}
+
+void BM_PlainWrite(benchmark::State& state) {
+    plainWrite(state, false);
+}
+void BM_PlainWriteFsync(benchmark::State& state) {
+    plainWrite(state, true);
+}
+
+}  // namespace
+
+BENCHMARK(BM_RouteLoad)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BareParse)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BareReadAndParse)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RouteToXml)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RouteSave)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WriteFileAtomic)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlainWriteFsync)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PairLoadVsParse)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PairSaveVsPlainWrite)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,94 @@
+#include "model/RouteList.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "common/DataPaths.h"
+#include "common/DeviceFs.h"
+#include "common/Prompter.h"
+#include "common/Text.h"
+#include "common/Translate.h"
+#include "common/WaitCursor.h"
+#include "common/XmlReader.h"
+
+namespace kelvo {
+
+namespace {
+
+// The entry of a parsed route file; its stops are not read.
+CRouteSummary readSummary(const XmlElement& r) {
+    CRouteSummary s;
+    s.SetDate(r.text("Date"));
+    s.SetRouteNumber(r.whole("RouteNumber"));
+    s.SetPrebilledAmountCharge(r.number("PrebilledAmountCharge"));
+    s.SetPrebilledAmountCOD(r.number("PrebilledAmountCOD"));
+    s.SetPlusAdjustmentsCharge(r.number("PlusAdjustmentsCharge"));
+    s.SetPlusAdjustmentsCOD(r.number("PlusAdjustmentsCOD"));
+    s.SetMinusAdjustmentsCharge(r.number("MinusAdjustmentsCharge"));
+    s.SetMinusAdjustmentsCOD(r.number("MinusAdjustmentsCOD"));
+    s.SetTotalUndeliveredCharge(r.number("TotalUndeliveredCharge"));
+    s.SetTotalUndeliveredCOD(r.number("TotalUndeliveredCOD"));
+    s.SetPayThisAmountCharge(r.number("PayThisAmountCharge"));
+    s.SetPayThisAmountCOD(r.number("PayThisAmountCOD"));
+    s.SetTotalCollectionsCharge(r.number("TotalCollectionsCharge"));
+    s.SetTotalCollectionsCOD(r.number("TotalCollectionsCOD"));
+    s.SetVoucherAmount(r.number("VoucherAmount"));
+    s.SetTotalStops(static_cast<std::uint32_t>(r.whole("TotalStops")));
+    s.SetSettledStops(static_cast<std::uint32_t>(r.whole("SettledStops")));
+    s.SetStartMileage(r.number("StartMileage"));
+    s.SetEndMileage(r.number("EndMileage"));
+    s.SetSafetyRemarks(r.text("SafetyRemarks"));
+    return s;
+}
+
+// List order: Date as text, then RouteNumber as an unsigned number.
+bool entryBefore(const CRouteSummary& a, const CRouteSummary& b) {
+    if (a.Date() != b.Date()) {
+        return a.Date() < b.Date();
+    }
+    return static_cast<std::uint32_t>(a.RouteNumber()) <
+           static_cast<std::uint32_t>(b.RouteNumber());
+}
+
+}  // namespace
+
+void CRouteList::SetStoragePath(std::string_view storageLocation) {
+    m_StoragePath = dataRoot(storageLocation);
+}
+
+std::size_t CRouteList::Load(const DeviceFs& fs, Prompter& prompter) {
+    std::optional<WaitCursor> wait(std::in_place);
+    m_Entries.clear();
+    m_SettledRoutes = 0;
+    const std::string folder = m_StoragePath + "\\VexXml\\";
+    std::size_t count = 0;
+    for (const std::string& name : fs.listFiles(folder, "Route_*.xml")) {
+        const std::string path = folder + name;
+        XmlDocument doc;
+        const bool opened = doc.load(fs, path);
+        CRouteSummary entry;
+        if (opened && doc.wellFormed()) {
+            entry = readSummary(doc.root());
+        }
+        // A damaged file, or one without a date, is reported like one that cannot be opened
+        // instead of being listed as an empty route: an empty route counts as settled and
+        // would tell the driver that the work of that day is done. Without its date a route
+        // cannot be opened anyway (the date names the file).
+        if (!opened || !doc.wellFormed() || entry.Date().size() != 8) {
+            wait.reset();  // the driver reads the message with the normal cursor
+            prompter.inform(tr("Error Opening Route XML: ") + path, tr("Load Error"),
+                            MessageIcon::None);
+            wait.emplace();
+            continue;
+        }
+        if (entry.IsSettled()) {
+            ++m_SettledRoutes;
+        }
+        const auto at = std::upper_bound(m_Entries.begin(), m_Entries.end(), entry, entryBefore);
+        m_Entries.insert(at, std::move(entry));
+        ++count;
+    }
+    return count;
+}
+
+}  // namespace kelvo

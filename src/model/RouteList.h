@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/RouteSummary.h"
+
+namespace kelvo {
+
+class DeviceFs;
+class Prompter;
+
+// The routes on the device: one summary per route file of the data folder, ordered by date
+// and then by route number. Owns its entries.
+class CRouteList {
+public:
+    // The data root of the route files: "" for an empty storage location, else "\" + it.
+    void SetStoragePath(std::string_view storageLocation);
+    const std::string& StoragePath() const { return m_StoragePath; }
+
+    // Rebuilds the list from every "Route_*.xml" of the data folder and counts the settled
+    // routes again. A file that cannot be opened, is not well formed or has no 8-character
+    // Date is reported ("Error Opening Route XML: " + its path, caption "Load Error") and
+    // left out. Returns the number of routes listed.
+    std::size_t Load(const DeviceFs& fs, Prompter& prompter);
+
+    // Number of entries.
+    std::size_t Count() const { return m_Entries.size(); }
+    // The entry at a list position (0 <= index < Count(), else std::out_of_range); totals
+    // changed on the current route are copied into it with its setters.
+    CRouteSummary& At(std::size_t index) { return m_Entries.at(index); }
+    const CRouteSummary& At(std::size_t index) const { return m_Entries.at(index); }
+
+    // Number of settled routes, shown beside "Routes Settled."; counted by Load, raised by the
+    // settlement that settles a route.
+    std::int32_t SettledRoutes() const { return m_SettledRoutes; }
+    void SetSettledRoutes(std::int32_t v) { m_SettledRoutes = v; }
+
+private:
+    std::vector<CRouteSummary> m_Entries;
+    std::int32_t m_SettledRoutes = 0;
+    std::string m_StoragePath;
+};
+
+}  // namespace kelvo
