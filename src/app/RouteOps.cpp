@@ -103,4 +103,20 @@ void recordVoucherAmount(CKelvoDoc& doc, double amount) {
     entry->SetVoucherAmount(amount);
 }
 
+bool recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& remarks) {
+    if (index >= doc.Routes().Count()) {
+        return false;
+    }
+    CRouteSummary& entry = doc.Routes().At(index);
+    CRoute& route = doc.Route();
+    route.SetStoragePath(doc.StorageLocation());
+    if (!route.Load(doc.Fs(), entry.RouteNumber(), entry.Date())) {
+        return false;
+    }
+    route.SetSafetyRemarks(remarks);
+    entry.SetSafetyRemarks(remarks);
+    route.Save(doc.Fs());
+    return true;
+}
+
 }  // namespace kelvo

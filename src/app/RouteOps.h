@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace kelvo {
@@ -35,5 +36,9 @@ void recordRouteStart(CKelvoDoc& doc, double mileage, const std::string& time);
 void recordRouteEnd(CKelvoDoc& doc, double mileage, const std::string& time);
 // Stores the voucher amount the driver typed on the selected route; saves the route file.
 void recordVoucherAmount(CKelvoDoc& doc, double amount);
+
+// Stores the truck safety check's remarks on route-list entry `index` and its route file.
+// False when that route file cannot be read (the remarks of another route are never touched).
+bool recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& remarks);
 
 }  // namespace kelvo

@@ -126,10 +126,14 @@ TEST_F(RouteSelectViewTest, TypedVoucherIsSavedAndLowersTheDeposit) {
     EXPECT_NE(device.read(kRouteFile).find("\t<VoucherAmount>35.50</VoucherAmount>\r\n"),
               std::string::npos);
     EXPECT_DOUBLE_EQ(doc.Routes().At(0).VoucherAmount(), 35.5);
-    // A text that is no number stores 0.
-    voucher->setText(QStringLiteral("abc"));
+    // Typing takes digits with two decimals only; an empty field stores 0.
+    voucher->clear();
+    QTest::keyClicks(voucher, QStringLiteral("1x2.345"));
+    EXPECT_EQ(voucher->text(), QStringLiteral("12.34"));
+    voucher->clear();
     emit voucher->editingFinished();
     EXPECT_EQ(text("1027"), QStringLiteral("0.00"));
+    EXPECT_DOUBLE_EQ(doc.Routes().At(0).VoucherAmount(), 0.0);
 }
 
 TEST_F(RouteSelectViewTest, ButtonsFollowTheRouteState) {

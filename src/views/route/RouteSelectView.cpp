@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -93,6 +94,9 @@ CRouteSelectView::CRouteSelectView(CKelvoDoc& doc, QWidget* parent)
     m_voucher->setFont(summaryFont());
     m_voucher->setAlignment(Qt::AlignRight);
     m_voucher->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    // An amount of money: digits with at most two decimals, nothing a file could not hold.
+    m_voucher->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\d{0,9}(\\.\\d{0,2})?")), m_voucher));
     voucherLabel->setBuddy(m_voucher);
     grid->addWidget(m_voucher, 8, 2);
     caption(tr("Deposit"), 9, 0);

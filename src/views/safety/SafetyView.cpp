@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/KelvoDoc.h"
+#include "app/RouteOps.h"
 #include "common/Prompter.h"
 #include "views/safety/SafetyRemarksDialog.h"
 
@@ -254,10 +255,8 @@ void CSafetyView::editRemarks() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    route.SetSafetyRemarks(dialog.remarks());
-    entry.SetSafetyRemarks(route.SafetyRemarks());
     // A failed write is not reported (as for every route file save).
-    static_cast<void>(route.Save(doc().Fs()));
+    recordSafetyRemarks(doc(), static_cast<std::size_t>(index), dialog.remarks());
 }
 
 }  // namespace kelvo
