@@ -112,10 +112,14 @@ std::string format(const char* fmt, ...) {
     va_start(args, fmt);
     va_list copy;
     va_copy(copy, args);
-    const int size = std::vsnprintf(nullptr, 0, fmt, copy);
+    // Most texts fit the stack buffer: one formatting pass; longer ones take a second.
+    char buffer[256];
+    const int size = std::vsnprintf(buffer, sizeof buffer, fmt, copy);
     va_end(copy);
     std::string out;
-    if (size > 0) {
+    if (size > 0 && static_cast<std::size_t>(size) < sizeof buffer) {
+        out.assign(buffer, static_cast<std::size_t>(size));
+    } else if (size > 0) {
         out.resize(static_cast<std::size_t>(size) + 1);
         std::vsnprintf(out.data(), out.size(), fmt, args);
         out.resize(static_cast<std::size_t>(size));
@@ -178,6 +182,9 @@ std::string xmlEscape(std::string_view text) {
 }
 
 std::string normaliseLineBreaks(std::string_view text) {
+    if (text.find('\n') == std::string_view::npos) {
+        return std::string(text);  // nothing to normalise: one copy, no search and replace
+    }
     return replaceAll(replaceAll(text, "\r\n", "\n"), "\n", "\r\n");
 }
 

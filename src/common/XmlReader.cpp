@@ -1,5 +1,7 @@
 #include "common/XmlReader.h"
 
+#include <cstring>
+
 #include "common/DeviceFs.h"
 #include "common/Text.h"
 
@@ -18,48 +20,151 @@ void collectText(pugi::xml_node node, std::string& out) {
     }
 }
 
+bool isAscii(std::string_view s) {
+    // Eight bytes at a time: a whole file is checked before it is parsed.
+    std::size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, s.data() + i, 8);
+        if (word & 0x8080808080808080ull) {
+            return false;
+        }
+    }
+    for (; i < s.size(); ++i) {
+        if (static_cast<unsigned char>(s[i]) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The text of an element that holds one plain ASCII text and nothing else (the common case:
+// fields like <PayTotal>12.50</PayTotal>), without copying; false for anything else.
+bool plainText(pugi::xml_node node, std::string_view& out) {
+    const pugi::xml_node first = node.first_child();
+    if (!first) {
+        out = {};
+        return true;  // an empty element
+    }
+    if ((first.type() != pugi::node_pcdata && first.type() != pugi::node_cdata) ||
+        first.next_sibling()) {
+        return false;
+    }
+    out = first.value();
+    return isAscii(out);
+}
+
 std::string fullTextOf(pugi::xml_node node) {
     if (!node) {
         return {};
+    }
+    std::string_view plain;
+    if (plainText(node, plain)) {
+        return std::string(plain);
     }
     std::string utf8;
     collectText(node, utf8);
     return utf8ToLatin1(utf8);
 }
 
-pugi::xml_node childElement(pugi::xml_node node, const char* tag) {
-    return node ? node.child(tag) : pugi::xml_node();
+// Spreads the field names of a record over the index's slots: length and three characters
+// tell the tags of one record apart well enough, and equal hashes are settled by strcmp.
+std::uint32_t hashName(const char* name) {
+    const std::size_t n = std::strlen(name);
+    if (n == 0) {
+        return 0;
+    }
+    const auto at = [name](std::size_t i) { return static_cast<unsigned char>(name[i]); };
+    return static_cast<std::uint32_t>(n * 2654435761u) ^ (at(0) << 8) ^ (at(n / 2) << 16) ^
+           (at(n - 1) * 40503u);
+}
+
+// Calls f with the field's text when it can be read without a copy; else with the full text.
+template <class F>
+auto withText(pugi::xml_node node, F&& f) {
+    std::string_view plain;
+    if (!node || plainText(node, plain)) {
+        return f(plain);
+    }
+    const std::string full = fullTextOf(node);
+    return f(std::string_view(full));
 }
 
 }  // namespace
+
+pugi::xml_node XmlElement::find(const char* tag) const {
+    return m_node ? m_node.child(tag) : pugi::xml_node();
+}
 
 std::string XmlElement::name() const {
     return m_node ? utf8ToLatin1(m_node.name()) : std::string();
 }
 
 XmlElement XmlElement::child(const char* tag) const {
-    return XmlElement(childElement(m_node, tag));
+    return XmlElement(find(tag));
 }
 
 std::string XmlElement::text(const char* tag) const {
-    return textFromElement(fullText(tag));
+    return withText(find(tag), [](std::string_view t) { return textFromElement(t); });
 }
 
 std::string XmlElement::fullText(const char* tag) const {
-    return fullTextOf(childElement(m_node, tag));
+    return fullTextOf(find(tag));
 }
 
 double XmlElement::number(const char* tag) const {
-    return toDouble(fullText(tag));
+    return withText(find(tag), [](std::string_view t) { return toDouble(t); });
 }
 
 std::int32_t XmlElement::whole(const char* tag) const {
-    return toWhole(fullText(tag));
+    return withText(find(tag), [](std::string_view t) { return toWhole(t); });
 }
 
 char XmlElement::flag(const char* tag, char missing) const {
-    const std::string t = fullText(tag);
-    return t.empty() ? missing : t.front();
+    return withText(find(tag),
+                    [missing](std::string_view t) { return t.empty() ? missing : t.front(); });
+}
+
+XmlFields::XmlFields(const XmlElement& element) : XmlElement(element) {
+    std::size_t count = 0;
+    for (pugi::xml_node n = m_node.first_child(); n; n = n.next_sibling()) {
+        if (n.type() != pugi::node_element) {
+            continue;
+        }
+        if (++count > kMaxFields) {
+            m_indexed = false;  // an unusual record: plain look-ups serve it
+            return;
+        }
+        const std::uint32_t h = hashName(n.name());
+        for (std::size_t i = h % kSlots;; i = (i + 1) % kSlots) {
+            Slot& slot = m_slots[i];
+            if (!used(i)) {
+                slot = Slot{h, n};
+                m_used[i / 64] |= std::uint64_t(1) << (i % 64);
+                break;
+            }
+            if (slot.hash == h && std::strcmp(slot.node.name(), n.name()) == 0) {
+                break;  // a later element of the same tag: the first one counts
+            }
+        }
+    }
+    m_indexed = true;
+}
+
+pugi::xml_node XmlFields::find(const char* tag) const {
+    if (!m_indexed) {
+        return XmlElement::find(tag);
+    }
+    const std::uint32_t h = hashName(tag);
+    for (std::size_t i = h % kSlots;; i = (i + 1) % kSlots) {
+        if (!used(i)) {
+            return {};
+        }
+        const Slot& slot = m_slots[i];
+        if (slot.hash == h && std::strcmp(slot.node.name(), tag) == 0) {
+            return slot.node;
+        }
+    }
 }
 
 std::string XmlElement::ownText() const {
@@ -67,23 +172,34 @@ std::string XmlElement::ownText() const {
 }
 
 bool XmlDocument::load(const DeviceFs& fs, std::string_view devicePath) {
-    std::string content;
     m_doc.reset();
+    m_buffer.clear();
     m_wellFormed = false;
-    if (!fs.readFile(devicePath, content)) {
+    if (!fs.readFile(devicePath, m_buffer)) {
         return false;
     }
-    parse(content);
+    if (isAscii(m_buffer)) {
+        // ASCII reads the same in ISO-8859-1 and UTF-8: parse the bytes where they are.
+        finish(m_doc.load_buffer_inplace(m_buffer.data(), m_buffer.size(), pugi::parse_default,
+                                         pugi::encoding_utf8));
+    } else {
+        parse(m_buffer);
+        m_buffer.clear();
+    }
     return true;
 }
 
 void XmlDocument::parse(std::string_view content) {
     m_doc.reset();
-    const pugi::xml_parse_result result = m_doc.load_buffer(
-        content.data(), content.size(), pugi::parse_default, pugi::encoding_latin1);
+    finish(m_doc.load_buffer(content.data(), content.size(), pugi::parse_default,
+                             pugi::encoding_latin1));
+}
+
+void XmlDocument::finish(const pugi::xml_parse_result& result) {
     m_wellFormed = bool(result) && m_doc.document_element();
     if (!m_wellFormed) {
         m_doc.reset();
+        m_buffer.clear();
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,6 +19,9 @@ class XmlElement {
 public:
     XmlElement() = default;
     explicit XmlElement(pugi::xml_node node) : m_node(node) {}
+    virtual ~XmlElement() = default;
+    XmlElement(const XmlElement&) = default;
+    XmlElement& operator=(const XmlElement&) = default;
 
     // True when the element exists.
     explicit operator bool() const { return bool(m_node); }
@@ -48,8 +52,35 @@ public:
         }
     }
 
-private:
+protected:
+    // The first direct child element with this tag.
+    virtual pugi::xml_node find(const char* tag) const;
+
     pugi::xml_node m_node;
+};
+
+// A record read field by field: the same answers as XmlElement, but the children are indexed
+// by tag once, so that reading the many fields of a stop or an invoice line does not scan
+// the record again for each field. Lives on the stack; holds no heap memory.
+class XmlFields : public XmlElement {
+public:
+    explicit XmlFields(const XmlElement& element);
+
+protected:
+    pugi::xml_node find(const char* tag) const override;
+
+private:
+    static constexpr std::size_t kSlots = 128;
+    static constexpr std::size_t kMaxFields = 96;
+    struct Slot {
+        std::uint32_t hash = 0;
+        pugi::xml_node node;
+    };
+    bool used(std::size_t i) const { return (m_used[i / 64] >> (i % 64)) & 1u; }
+
+    std::array<Slot, kSlots> m_slots;  // only the slots marked in m_used are set
+    std::array<std::uint64_t, kSlots / 64> m_used{};
+    bool m_indexed = false;
 };
 
 // A data file read whole and parsed. The file is read as ISO-8859-1 bytes; texts come back
@@ -69,6 +100,9 @@ public:
     bool wellFormed() const { return m_wellFormed; }
 
 private:
+    void finish(const pugi::xml_parse_result& result);
+
+    std::string m_buffer;  // the file's bytes, parsed in place when they are ASCII
     pugi::xml_document m_doc;
     bool m_wellFormed = false;
 };

@@ -98,7 +98,8 @@ bool CRoute::Load(const DeviceFs& fs, std::int32_t routeNumber, const std::strin
     return true;
 }
 
-void CRoute::ReadFrom(const XmlElement& r) {
+void CRoute::ReadFrom(const XmlElement& route) {
+    const XmlFields r(route);
     m_Stops.clear();
     // Number and date stay the ones asked for, which name the file: a Date inside the file
     // that disagrees with its name must not make the next save write another file.

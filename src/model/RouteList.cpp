@@ -16,7 +16,8 @@ namespace kelvo {
 namespace {
 
 // The entry of a parsed route file; its stops are not read.
-CRouteSummary readSummary(const XmlElement& r) {
+CRouteSummary readSummary(const XmlElement& route) {
+    const XmlFields r(route);
     CRouteSummary s;
     s.SetDate(r.text("Date"));
     s.SetRouteNumber(r.whole("RouteNumber"));

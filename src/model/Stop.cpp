@@ -77,8 +77,9 @@ void insertOrdered(std::vector<T>& list, T value, Less less) {
 
 }  // namespace
 
-std::unique_ptr<CStop> CStop::ReadFrom(const XmlElement& e, std::string_view routeDate,
+std::unique_ptr<CStop> CStop::ReadFrom(const XmlElement& element, std::string_view routeDate,
                                        std::int32_t routeNumber) {
+    const XmlFields e(element);
     auto s = std::make_unique<CStop>();
     s->m_StopID = e.text("StopID");
     s->m_StopNumber = static_cast<std::uint32_t>(e.whole("StopNumber"));
@@ -123,9 +124,9 @@ std::unique_ptr<CStop> CStop::ReadFrom(const XmlElement& e, std::string_view rou
 
     // Every call identifier of the stop starts with route date, route number, stop number
     // and customer number; the running number of the call follows.
-    const std::string prefix = std::string(routeDate) + padZeros(format("%d", routeNumber), 4) +
-                               padZeros(format("%d", signedPattern(s->m_StopNumber)), 4) +
-                               padZeros(format("%d", e.whole("CustomerNumber")), 12);
+    const std::string prefix = std::string(routeDate) + padZeros(std::to_string(routeNumber), 4) +
+                               padZeros(std::to_string(signedPattern(s->m_StopNumber)), 4) +
+                               padZeros(std::to_string(e.whole("CustomerNumber")), 12);
     e.child("Calls").forEachChild(
         [&s, &prefix](const XmlElement& call) { s->AddCall(call.ownText(), prefix); });
 
