@@ -67,18 +67,6 @@ std::string fullTextOf(pugi::xml_node node) {
     return utf8ToLatin1(utf8);
 }
 
-// Spreads the field names of a record over the index's slots: length and three characters
-// tell the tags of one record apart well enough, and equal hashes are settled by strcmp.
-std::uint32_t hashName(const char* name) {
-    const std::size_t n = std::strlen(name);
-    if (n == 0) {
-        return 0;
-    }
-    const auto at = [name](std::size_t i) { return static_cast<unsigned char>(name[i]); };
-    return static_cast<std::uint32_t>(n * 2654435761u) ^ (at(0) << 8) ^ (at(n / 2) << 16) ^
-           (at(n - 1) * 40503u);
-}
-
 // Calls f with the field's text when it can be read without a copy; else with the full text.
 template <class F>
 auto withText(pugi::xml_node node, F&& f) {
@@ -125,46 +113,50 @@ char XmlElement::flag(const char* tag, char missing) const {
                     [missing](std::string_view t) { return t.empty() ? missing : t.front(); });
 }
 
-XmlFields::XmlFields(const XmlElement& element) : XmlElement(element) {
-    std::size_t count = 0;
+XmlFields::XmlFields(const XmlElement& element, XmlRecordLayout& layout) : XmlElement(element) {
     for (pugi::xml_node n = m_node.first_child(); n; n = n.next_sibling()) {
         if (n.type() != pugi::node_element) {
             continue;
         }
-        if (++count > kMaxFields) {
-            m_indexed = false;  // an unusual record: plain look-ups serve it
-            return;
+        if (m_count == kMaxFields) {
+            return;  // m_layout stays null
         }
-        const std::uint32_t h = hashName(n.name());
-        for (std::size_t i = h % kSlots;; i = (i + 1) % kSlots) {
-            Slot& slot = m_slots[i];
-            if (!used(i)) {
-                slot = Slot{h, n};
-                m_used[i / 64] |= std::uint64_t(1) << (i % 64);
-                break;
-            }
-            if (slot.hash == h && std::strcmp(slot.node.name(), n.name()) == 0) {
-                break;  // a later element of the same tag: the first one counts
-            }
-        }
+        m_children[m_count++] = n;
     }
-    m_indexed = true;
+    bool same = layout.m_tags.size() == m_count;
+    for (std::size_t i = 0; same && i < m_count; ++i) {
+        same = layout.m_tags[i] == m_children[i].name();
+    }
+    if (!same) {
+        layout.m_tags.clear();
+        for (std::size_t i = 0; i < m_count; ++i) {
+            layout.m_tags.emplace_back(m_children[i].name());
+        }
+        layout.m_lookups.clear();
+    }
+    m_layout = &layout;
 }
 
 pugi::xml_node XmlFields::find(const char* tag) const {
-    if (!m_indexed) {
+    if (!m_layout) {
         return XmlElement::find(tag);
     }
-    const std::uint32_t h = hashName(tag);
-    for (std::size_t i = h % kSlots;; i = (i + 1) % kSlots) {
-        if (!used(i)) {
-            return {};
-        }
-        const Slot& slot = m_slots[i];
-        if (slot.hash == h && std::strcmp(slot.node.name(), tag) == 0) {
-            return slot.node;
+    auto& lookups = m_layout->m_lookups;
+    if (m_next < lookups.size() && lookups[m_next].tag == tag) {
+        return at(lookups[m_next++].position);
+    }
+    int position = -1;
+    for (std::size_t i = 0; i < m_count; ++i) {
+        if (std::strcmp(m_children[i].name(), tag) == 0) {
+            position = static_cast<int>(i);
+            break;
         }
     }
+    if (m_next == lookups.size()) {
+        lookups.push_back({tag, position});  // the first record teaches the order of the reads
+        ++m_next;
+    }
+    return at(position);
 }
 
 std::string XmlElement::ownText() const {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <pugixml.hpp>
 
@@ -59,28 +60,41 @@ protected:
     pugi::xml_node m_node;
 };
 
-// A record read field by field: the same answers as XmlElement, but the children are indexed
-// by tag once, so that reading the many fields of a stop or an invoice line does not scan
-// the record again for each field. Lives on the stack; holds no heap memory.
+// What records of one layout have in common (the stops of a route, the lines of an
+// invoice): their tags in order, and where the fields a reader asks for stand. Learnt from the
+// first record and reused while the next records have the same tags in the same order.
+class XmlRecordLayout {
+private:
+    friend class XmlFields;
+    struct Lookup {
+        std::string tag;
+        int position;  // index among the record's elements; -1 when the record lacks it
+    };
+    std::vector<std::string> m_tags;
+    std::vector<Lookup> m_lookups;
+};
+
+// A record read field by field: the same answers as XmlElement. While records share their
+// layout, each field is found where the layout says, so that reading the many fields of a stop
+// does not search the record again for each field.
 class XmlFields : public XmlElement {
 public:
-    explicit XmlFields(const XmlElement& element);
+    // Reads `element`, reusing (and learning) the field positions of `layout`.
+    XmlFields(const XmlElement& element, XmlRecordLayout& layout);
 
 protected:
     pugi::xml_node find(const char* tag) const override;
 
 private:
-    static constexpr std::size_t kSlots = 128;
     static constexpr std::size_t kMaxFields = 96;
-    struct Slot {
-        std::uint32_t hash = 0;
-        pugi::xml_node node;
-    };
-    bool used(std::size_t i) const { return (m_used[i / 64] >> (i % 64)) & 1u; }
+    pugi::xml_node at(int position) const {
+        return position < 0 ? pugi::xml_node() : m_children[std::size_t(position)];
+    }
 
-    std::array<Slot, kSlots> m_slots;  // only the slots marked in m_used are set
-    std::array<std::uint64_t, kSlots / 64> m_used{};
-    bool m_indexed = false;
+    XmlRecordLayout* m_layout = nullptr;  // null: an unusual record, read with plain look-ups
+    std::array<pugi::xml_node, kMaxFields> m_children;
+    std::size_t m_count = 0;
+    mutable std::size_t m_next = 0;  // the layout's lookup expected next
 };
 
 // A data file read whole and parsed. The file is read as ISO-8859-1 bytes; texts come back

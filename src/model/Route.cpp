@@ -98,8 +98,7 @@ bool CRoute::Load(const DeviceFs& fs, std::int32_t routeNumber, const std::strin
     return true;
 }
 
-void CRoute::ReadFrom(const XmlElement& route) {
-    const XmlFields r(route);
+void CRoute::ReadFrom(const XmlElement& r) {
     m_Stops.clear();
     // Number and date stay the ones asked for, which name the file: a Date inside the file
     // that disagrees with its name must not make the next save write another file.
@@ -125,8 +124,10 @@ void CRoute::ReadFrom(const XmlElement& route) {
     m_StartMileage = r.number("StartMileage");
     m_EndMileage = r.number("EndMileage");
     m_SafetyRemarks = normaliseLineBreaks(r.text("SafetyRemarks"));
-    r.child("Stops").forEachChild(
-        [this](const XmlElement& stop) { AddStop(CStop::ReadFrom(stop, m_Date, m_RouteNumber)); });
+    XmlRecordLayout stops;
+    r.child("Stops").forEachChild([this, &stops](const XmlElement& stop) {
+        AddStop(CStop::ReadFrom(stop, m_Date, m_RouteNumber, stops));
+    });
 }
 
 bool CRoute::Save(const DeviceFs& fs) const {

@@ -16,8 +16,7 @@ namespace kelvo {
 namespace {
 
 // The entry of a parsed route file; its stops are not read.
-CRouteSummary readSummary(const XmlElement& route) {
-    const XmlFields r(route);
+CRouteSummary readSummary(const XmlElement& r) {
     CRouteSummary s;
     s.SetDate(r.text("Date"));
     s.SetRouteNumber(r.whole("RouteNumber"));

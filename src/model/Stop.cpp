@@ -78,8 +78,8 @@ void insertOrdered(std::vector<T>& list, T value, Less less) {
 }  // namespace
 
 std::unique_ptr<CStop> CStop::ReadFrom(const XmlElement& element, std::string_view routeDate,
-                                       std::int32_t routeNumber) {
-    const XmlFields e(element);
+                                       std::int32_t routeNumber, XmlRecordLayout& layout) {
+    const XmlFields e(element, layout);
     auto s = std::make_unique<CStop>();
     s->m_StopID = e.text("StopID");
     s->m_StopNumber = static_cast<std::uint32_t>(e.whole("StopNumber"));

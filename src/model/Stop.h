@@ -11,6 +11,7 @@
 namespace kelvo {
 
 class XmlElement;
+class XmlRecordLayout;
 
 // One customer visit of a route: address, contacts, instructions, the account's aging, the
 // contact persons, calls and invoices of the visit, and what happened on the visit. Stops
@@ -32,8 +33,9 @@ public:
     };
 
     // A stop read from a <Stop> element; routeDate and routeNumber make the call prefixes.
+    // The stops of one route share `layout`, which finds their fields without a search.
     static std::unique_ptr<CStop> ReadFrom(const XmlElement& stop, std::string_view routeDate,
-                                           std::int32_t routeNumber);
+                                           std::int32_t routeNumber, XmlRecordLayout& layout);
 
     // The <Stop> element as the route file holds it (starts with "\r\n\t\t<Stop>").
     std::string ToXml() const;

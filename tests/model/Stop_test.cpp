@@ -17,7 +17,8 @@ std::unique_ptr<CStop> readStop(const std::string& xml) {
     XmlDocument doc;
     doc.parse(xml);
     EXPECT_TRUE(doc.wellFormed());
-    return CStop::ReadFrom(doc.root(), "20061204", 7);
+    XmlRecordLayout layout;
+    return CStop::ReadFrom(doc.root(), "20061204", 7, layout);
 }
 
 std::string letters(std::size_t n) {
