@@ -132,3 +132,35 @@ TEST(XmlReader, AMissingFileDoesNotLoadAndForgetsTheLastDocument) {
     EXPECT_FALSE(doc.root());
     EXPECT_FALSE(doc.load(dev.fs(), "\\VexXml"));
 }
+
+// Records read through one layout give the same answers as plain look-ups, whatever the next
+// record's order, gaps or repeated tags.
+TEST(XmlReader, RecordsSharingALayoutReadLikePlainLookUps) {
+    XmlDocument doc;
+    doc.parse(
+        "<L>"
+        "<R><A>1</A><B>b1</B><C>Y</C></R>"
+        "<R><A>2</A><B>b2</B><C>N</C></R>"
+        "<R><B>b3</B><A>3</A><C>Y</C></R>"
+        "<R><A>4</A><C>N</C></R>"
+        "<R><B>first</B><A>5</A><B>second</B><C>Y</C></R>"
+        "<R><A>6</A><B>b6</B><C>N</C></R>"
+        "</L>");
+    XmlRecordLayout layout;
+    std::vector<std::string> seen;
+    doc.root().forEachChild([&](const XmlElement& record) {
+        const XmlFields f(record, layout);
+        seen.push_back(std::to_string(f.whole("A")) + "|" + f.text("B") + "|" + f.flag("C"));
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{"1|b1|Y", "2|b2|N", "3|b3|Y", "4||N", "5|first|Y",
+                                              "6|b6|N"}));
+
+    // A reader that asks in another order than the first record taught still gets its fields.
+    std::vector<std::string> reversed;
+    doc.root().forEachChild([&](const XmlElement& record) {
+        const XmlFields f(record, layout);
+        reversed.push_back(f.text("C") + f.text("B"));
+    });
+    EXPECT_EQ(reversed.front(), "Yb1");
+    EXPECT_EQ(reversed.back(), "Nb6");
+}
