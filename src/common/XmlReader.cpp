@@ -159,6 +159,14 @@ pugi::xml_node XmlFields::find(const char* tag) const {
     return at(position);
 }
 
+std::size_t XmlElement::childCount() const {
+    std::size_t n = 0;
+    for (pugi::xml_node c = m_node.first_child(); c; c = c.next_sibling()) {
+        n += c.type() == pugi::node_element ? 1 : 0;
+    }
+    return n;
+}
+
 std::string XmlElement::ownText() const {
     return textFromElement(fullTextOf(m_node));
 }

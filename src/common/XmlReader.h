@@ -43,6 +43,8 @@ public:
     // The element's own text (all text below it), at most 255 characters.
     std::string ownText() const;
 
+    // Number of child elements.
+    std::size_t childCount() const;
     // Calls f(XmlElement) for every child element in document order.
     template <class F>
     void forEachChild(F&& f) const {

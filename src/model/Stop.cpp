@@ -117,7 +117,14 @@ std::unique_ptr<CStop> CStop::ReadFrom(const XmlElement& element, std::string_vi
     s->m_LastPaymentNumber = e.text("LastPaymentNumber");
     s->m_LastPaymentAmount = e.number("LastPaymentAmount");
 
-    e.child("ContactPersons").forEachChild([&s](const XmlElement& p) {
+    // The lists are sized once: a route of hundreds of stops is read without regrowing them.
+    const XmlElement persons = e.child("ContactPersons");
+    const XmlElement calls = e.child("Calls");
+    const XmlElement invoices = e.child("Invoices");
+    s->m_ContactPersons.reserve(persons.childCount());
+    s->m_Calls.reserve(calls.childCount());
+    s->m_Invoices.reserve(invoices.childCount());
+    persons.forEachChild([&s](const XmlElement& p) {
         s->AddContactPerson(static_cast<std::uint32_t>(p.whole("Number")), p.text("Name"),
                             p.text("Function"));
     });
@@ -127,13 +134,11 @@ std::unique_ptr<CStop> CStop::ReadFrom(const XmlElement& element, std::string_vi
     const std::string prefix = std::string(routeDate) + padZeros(std::to_string(routeNumber), 4) +
                                padZeros(std::to_string(signedPattern(s->m_StopNumber)), 4) +
                                padZeros(std::to_string(e.whole("CustomerNumber")), 12);
-    e.child("Calls").forEachChild(
+    calls.forEachChild(
         [&s, &prefix](const XmlElement& call) { s->AddCall(call.ownText(), prefix); });
 
     s->m_SignedInvoices = e.whole("SignedInvoices");
-    e.child("Invoices").forEachChild([&s](const XmlElement& invoice) {
-        s->AddInvoice(invoice.ownText());
-    });
+    invoices.forEachChild([&s](const XmlElement& invoice) { s->AddInvoice(invoice.ownText()); });
     return s;
 }
 
