@@ -8,33 +8,13 @@
 #include "common/Text.h"
 #include "common/WaitCursor.h"
 #include "common/XmlReader.h"
+#include "common/XmlWriter.h"
 
 namespace kelvo {
 
 namespace {
 
 constexpr std::string_view kLine = "\r\n\t";
-
-// Appends line + "<tag>" + value + "</tag>" with the value as it stands.
-void appendRaw(std::string& out, std::string_view line, std::string_view tag,
-               std::string_view value) {
-    out.append(line).append(1, '<').append(tag).append(1, '>');
-    out.append(value);
-    out.append("</").append(tag).append(1, '>');
-}
-
-// The same with a free text: XML-escaped (copied only when there is something to escape).
-void appendText(std::string& out, std::string_view tag, std::string_view value) {
-    if (value.find_first_of("&<>") == std::string_view::npos) {
-        appendRaw(out, kLine, tag, value);
-    } else {
-        appendRaw(out, kLine, tag, xmlEscape(value));
-    }
-}
-
-void appendAmount(std::string& out, std::string_view tag, double value) {
-    appendRaw(out, kLine, tag, format("%.2f", value));
-}
 
 // Stop order: StopNumber, then CustomerNumber.
 bool stopBefore(const std::unique_ptr<CStop>& a, const std::unique_ptr<CStop>& b) {
@@ -143,30 +123,30 @@ std::string CRoute::ToXml() const {
     // A stop takes 1.5 to 2.5 kB: one allocation for the usual route, no copy while growing.
     out.reserve(1024 + 3072 * m_Stops.size());
     out.append("<Route>");
-    appendText(out, "ID", m_ID);
-    appendText(out, "Date", m_Date);
-    appendRaw(out, kLine, "RouteNumber", format("%d", m_RouteNumber));
-    appendText(out, "RouteDescription", m_RouteDescription);
-    appendAmount(out, "PrebilledAmountCharge", m_PrebilledAmountCharge);
-    appendAmount(out, "PrebilledAmountCOD", m_PrebilledAmountCOD);
-    appendAmount(out, "PlusAdjustmentsCharge", m_PlusAdjustmentsCharge);
-    appendAmount(out, "PlusAdjustmentsCOD", m_PlusAdjustmentsCOD);
-    appendAmount(out, "MinusAdjustmentsCharge", m_MinusAdjustmentsCharge);
-    appendAmount(out, "MinusAdjustmentsCOD", m_MinusAdjustmentsCOD);
-    appendAmount(out, "TotalUndeliveredCharge", m_TotalUndeliveredCharge);
-    appendAmount(out, "TotalUndeliveredCOD", m_TotalUndeliveredCOD);
-    appendAmount(out, "PayThisAmountCharge", m_PayThisAmountCharge);
-    appendAmount(out, "PayThisAmountCOD", m_PayThisAmountCOD);
-    appendAmount(out, "TotalCollectionsCharge", m_TotalCollectionsCharge);
-    appendAmount(out, "TotalCollectionsCOD", m_TotalCollectionsCOD);
-    appendAmount(out, "VoucherAmount", m_VoucherAmount);
-    appendText(out, "StartTime", m_StartTime);
-    appendText(out, "EndTime", m_EndTime);
-    appendRaw(out, kLine, "StartMileage", format("%.1f", m_StartMileage));
-    appendRaw(out, kLine, "EndMileage", format("%.1f", m_EndMileage));
-    appendRaw(out, kLine, "TotalStops", format("%d", static_cast<int>(m_TotalStops)));
-    appendRaw(out, kLine, "SettledStops", format("%d", static_cast<int>(m_SettledStops)));
-    appendText(out, "SafetyRemarks", m_SafetyRemarks);
+    appendTextElement(out, kLine, "ID", m_ID);
+    appendTextElement(out, kLine, "Date", m_Date);
+    appendWholeElement(out, kLine, "RouteNumber", m_RouteNumber);
+    appendTextElement(out, kLine, "RouteDescription", m_RouteDescription);
+    appendFixedElement(out, kLine, "PrebilledAmountCharge", m_PrebilledAmountCharge, 2);
+    appendFixedElement(out, kLine, "PrebilledAmountCOD", m_PrebilledAmountCOD, 2);
+    appendFixedElement(out, kLine, "PlusAdjustmentsCharge", m_PlusAdjustmentsCharge, 2);
+    appendFixedElement(out, kLine, "PlusAdjustmentsCOD", m_PlusAdjustmentsCOD, 2);
+    appendFixedElement(out, kLine, "MinusAdjustmentsCharge", m_MinusAdjustmentsCharge, 2);
+    appendFixedElement(out, kLine, "MinusAdjustmentsCOD", m_MinusAdjustmentsCOD, 2);
+    appendFixedElement(out, kLine, "TotalUndeliveredCharge", m_TotalUndeliveredCharge, 2);
+    appendFixedElement(out, kLine, "TotalUndeliveredCOD", m_TotalUndeliveredCOD, 2);
+    appendFixedElement(out, kLine, "PayThisAmountCharge", m_PayThisAmountCharge, 2);
+    appendFixedElement(out, kLine, "PayThisAmountCOD", m_PayThisAmountCOD, 2);
+    appendFixedElement(out, kLine, "TotalCollectionsCharge", m_TotalCollectionsCharge, 2);
+    appendFixedElement(out, kLine, "TotalCollectionsCOD", m_TotalCollectionsCOD, 2);
+    appendFixedElement(out, kLine, "VoucherAmount", m_VoucherAmount, 2);
+    appendTextElement(out, kLine, "StartTime", m_StartTime);
+    appendTextElement(out, kLine, "EndTime", m_EndTime);
+    appendFixedElement(out, kLine, "StartMileage", m_StartMileage, 1);
+    appendFixedElement(out, kLine, "EndMileage", m_EndMileage, 1);
+    appendWholeElement(out, kLine, "TotalStops", static_cast<std::int32_t>(m_TotalStops));
+    appendWholeElement(out, kLine, "SettledStops", static_cast<std::int32_t>(m_SettledStops));
+    appendTextElement(out, kLine, "SafetyRemarks", m_SafetyRemarks);
     out.append("\r\n\t<Stops>");
     for (const auto& stop : m_Stops) {
         stop->AppendXml(out);

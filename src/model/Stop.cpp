@@ -6,6 +6,7 @@
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "common/XmlReader.h"
+#include "common/XmlWriter.h"
 
 namespace kelvo {
 
@@ -15,43 +16,6 @@ constexpr std::string_view kField = "\r\n\t\t\t";
 constexpr std::string_view kListEntry = "\r\n\t\t\t\t";
 constexpr std::string_view kPersonField = "\r\n\t\t\t\t\t";
 
-// Appends line + "<tag>" + value + "</tag>" with the value as it stands.
-void appendRaw(std::string& out, std::string_view line, std::string_view tag,
-               std::string_view value) {
-    out.append(line).append(1, '<').append(tag).append(1, '>');
-    out.append(value);
-    out.append("</").append(tag).append(1, '>');
-}
-
-// The same with a free text: XML-escaped (copied only when there is something to escape).
-void appendText(std::string& out, std::string_view line, std::string_view tag,
-                std::string_view value) {
-    const bool plain = std::none_of(value.begin(), value.end(),
-                                    [](char c) { return c == '&' || c == '<' || c == '>'; });
-    if (plain) {
-        appendRaw(out, line, tag, value);
-    } else {
-        appendRaw(out, line, tag, xmlEscape(value));
-    }
-}
-
-// A stop holds some twenty numbers and a route file hundreds of stops, so numbers are
-// formatted with std::to_chars, which gives the bytes of printf in the "C" locale ("%d",
-// "%.0f", "%.2f") without printf's cost.
-void appendWhole(std::string& out, std::string_view line, std::string_view tag,
-                 std::int32_t value) {
-    char buffer[16];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    appendRaw(out, line, tag, std::string_view(buffer, result.ptr - buffer));
-}
-
-void appendFixed(std::string& out, std::string_view tag, double value, int decimals) {
-    char buffer[352];  // room for the longest double: 309 digits, sign, point, decimals
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    appendRaw(out, kField, tag, std::string_view(buffer, result.ptr - buffer));
-}
-
 // A flag is written as one character. A flag without a character (set to '\0' in memory) is
 // written as 'N', since "%c" with '\0' would put a NUL byte into the file. 'N' is the safe
 // meaning of all three flags: no survey reminder, bank and locker typed freely instead of
@@ -59,7 +23,7 @@ void appendFixed(std::string& out, std::string_view tag, double value, int decim
 // instead of a stop that could never be settled (settlement accepts only 'Y' or 'N').
 void appendFlag(std::string& out, std::string_view tag, char flag) {
     const char c = flag == '\0' ? 'N' : flag;
-    appendText(out, kField, tag, std::string_view(&c, 1));
+    appendTextElement(out, kField, tag, std::string_view(&c, 1));
 }
 
 // Unsigned fields are written "%d": the 32-bit pattern they were read from.
@@ -151,46 +115,46 @@ std::string CStop::ToXml() const {
 
 void CStop::AppendXml(std::string& out) const {
     out.append("\r\n\t\t<Stop>");
-    appendText(out, kField, "StopID", m_StopID);
-    appendWhole(out, kField, "StopNumber", signedPattern(m_StopNumber));
-    appendFixed(out, "CustID", m_CustID, 0);
-    appendFixed(out, "CustomerNumber", m_CustomerNumber, 0);
-    appendText(out, kField, "CustomerName", m_CustomerName);
-    appendText(out, kField, "CustomerAddress1", m_CustomerAddress1);
-    appendText(out, kField, "CustomerAddress2", m_CustomerAddress2);
-    appendText(out, kField, "CustomerCity", m_CustomerCity);
-    appendText(out, kField, "CustomerState", m_CustomerState);
-    appendText(out, kField, "CustomerZipcode", m_CustomerZipcode);
-    appendText(out, kField, "ContactPersonName", m_ContactPersonName);
-    appendText(out, kField, "ContactPersonPhone", m_ContactPersonPhone);
-    appendText(out, kField, "ContactPersonMobile", m_ContactPersonMobile);
-    appendText(out, kField, "DeliveryInstructions", m_DeliveryInstructions);
-    appendText(out, kField, "DrivingInstructions", m_DrivingInstructions);
-    appendText(out, kField, "UndeliverReasonCode", m_UndeliverReasonCode);
-    appendText(out, kField, "ArrivalTime", m_ArrivalTime);
-    appendText(out, kField, "DepartureTime", m_DepartureTime);
-    appendWhole(out, kField, "TravelMinutes", m_TravelMinutes);
-    appendWhole(out, kField, "VisitMinutes", m_VisitMinutes);
-    appendFixed(out, "PayTotal", m_PayTotal, 2);
-    appendFixed(out, "TotalCashCollected", m_TotalCashCollected, 2);
+    appendTextElement(out, kField, "StopID", m_StopID);
+    appendWholeElement(out, kField, "StopNumber", signedPattern(m_StopNumber));
+    appendFixedElement(out, kField, "CustID", m_CustID, 0);
+    appendFixedElement(out, kField, "CustomerNumber", m_CustomerNumber, 0);
+    appendTextElement(out, kField, "CustomerName", m_CustomerName);
+    appendTextElement(out, kField, "CustomerAddress1", m_CustomerAddress1);
+    appendTextElement(out, kField, "CustomerAddress2", m_CustomerAddress2);
+    appendTextElement(out, kField, "CustomerCity", m_CustomerCity);
+    appendTextElement(out, kField, "CustomerState", m_CustomerState);
+    appendTextElement(out, kField, "CustomerZipcode", m_CustomerZipcode);
+    appendTextElement(out, kField, "ContactPersonName", m_ContactPersonName);
+    appendTextElement(out, kField, "ContactPersonPhone", m_ContactPersonPhone);
+    appendTextElement(out, kField, "ContactPersonMobile", m_ContactPersonMobile);
+    appendTextElement(out, kField, "DeliveryInstructions", m_DeliveryInstructions);
+    appendTextElement(out, kField, "DrivingInstructions", m_DrivingInstructions);
+    appendTextElement(out, kField, "UndeliverReasonCode", m_UndeliverReasonCode);
+    appendTextElement(out, kField, "ArrivalTime", m_ArrivalTime);
+    appendTextElement(out, kField, "DepartureTime", m_DepartureTime);
+    appendWholeElement(out, kField, "TravelMinutes", m_TravelMinutes);
+    appendWholeElement(out, kField, "VisitMinutes", m_VisitMinutes);
+    appendFixedElement(out, kField, "PayTotal", m_PayTotal, 2);
+    appendFixedElement(out, kField, "TotalCashCollected", m_TotalCashCollected, 2);
     appendFlag(out, "SatisfactionSurvey", m_SatisfactionSurvey);
     appendFlag(out, "SignatureRequired", m_SignatureRequired);
-    appendFixed(out, "AgingCurrent", m_AgingCurrent, 2);
-    appendFixed(out, "Aging30", m_Aging30, 2);
-    appendFixed(out, "Aging60", m_Aging60, 2);
-    appendFixed(out, "Aging90", m_Aging90, 2);
-    appendFixed(out, "OpenCredit", m_OpenCredit, 2);
-    appendText(out, kField, "LastPaymentDate", m_LastPaymentDate);
-    appendText(out, kField, "LastPaymentNumber", m_LastPaymentNumber);
-    appendFixed(out, "LastPaymentAmount", m_LastPaymentAmount, 2);
+    appendFixedElement(out, kField, "AgingCurrent", m_AgingCurrent, 2);
+    appendFixedElement(out, kField, "Aging30", m_Aging30, 2);
+    appendFixedElement(out, kField, "Aging60", m_Aging60, 2);
+    appendFixedElement(out, kField, "Aging90", m_Aging90, 2);
+    appendFixedElement(out, kField, "OpenCredit", m_OpenCredit, 2);
+    appendTextElement(out, kField, "LastPaymentDate", m_LastPaymentDate);
+    appendTextElement(out, kField, "LastPaymentNumber", m_LastPaymentNumber);
+    appendFixedElement(out, kField, "LastPaymentAmount", m_LastPaymentAmount, 2);
     appendFlag(out, "LockerManagement", m_LockerManagement);
 
     out.append("\r\n\t\t\t<ContactPersons>");
     for (const ContactPerson& p : m_ContactPersons) {
         out.append(kListEntry).append("<ContactPerson>");
-        appendWhole(out, kPersonField, "Number", signedPattern(p.Number));
-        appendText(out, kPersonField, "Name", p.Name);
-        appendText(out, kPersonField, "Function", p.Function);
+        appendWholeElement(out, kPersonField, "Number", signedPattern(p.Number));
+        appendTextElement(out, kPersonField, "Name", p.Name);
+        appendTextElement(out, kPersonField, "Function", p.Function);
         out.append(kListEntry).append("</ContactPerson>");
     }
     out.append("\r\n\t\t\t</ContactPersons>");
@@ -198,15 +162,15 @@ void CStop::AppendXml(std::string& out) const {
     // Call identifiers are written as they are: the program makes them from digits only.
     out.append("\r\n\t\t\t<Calls>");
     for (const CallRef& c : m_Calls) {
-        appendRaw(out, kListEntry, "Call", c.CallID);
+        appendElement(out, kListEntry, "Call", c.CallID);
     }
     out.append("\r\n\t\t\t</Calls>");
 
-    appendWhole(out, kField, "SignedInvoices", m_SignedInvoices);
+    appendWholeElement(out, kField, "SignedInvoices", m_SignedInvoices);
 
     out.append("\r\n\t\t\t<Invoices>");
     for (const std::string& invoice : m_Invoices) {
-        appendText(out, kListEntry, "Invoice", invoice);
+        appendTextElement(out, kListEntry, "Invoice", invoice);
     }
     out.append("\r\n\t\t\t</Invoices>\r\n\t\t</Stop>");
 }

@@ -1,0 +1,40 @@
+#include "common/XmlWriter.h"
+
+#include <charconv>
+
+#include "common/Text.h"
+
+namespace kelvo {
+
+void appendElement(std::string& out, std::string_view line, std::string_view tag,
+                   std::string_view value) {
+    out.append(line).append(1, '<').append(tag).append(1, '>');
+    out.append(value);
+    out.append("</").append(tag).append(1, '>');
+}
+
+void appendTextElement(std::string& out, std::string_view line, std::string_view tag,
+                       std::string_view value) {
+    if (value.find_first_of("&<>") == std::string_view::npos) {
+        appendElement(out, line, tag, value);
+    } else {
+        appendElement(out, line, tag, xmlEscape(value));
+    }
+}
+
+void appendWholeElement(std::string& out, std::string_view line, std::string_view tag,
+                        std::int32_t value) {
+    char buffer[16];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    appendElement(out, line, tag, std::string_view(buffer, std::size_t(result.ptr - buffer)));
+}
+
+void appendFixedElement(std::string& out, std::string_view line, std::string_view tag, double value,
+                        int decimals) {
+    char buffer[352];  // room for the longest double: 309 digits, sign, point, decimals
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    appendElement(out, line, tag, std::string_view(buffer, std::size_t(result.ptr - buffer)));
+}
+
+}  // namespace kelvo
