@@ -125,7 +125,7 @@ XmlFields::XmlFields(const XmlElement& element, XmlRecordLayout& layout) : XmlEl
     }
     bool same = layout.m_tags.size() == m_count;
     for (std::size_t i = 0; same && i < m_count; ++i) {
-        same = layout.m_tags[i] == m_children[i].name();
+        same = std::strcmp(layout.m_tags[i].c_str(), m_children[i].name()) == 0;
     }
     if (!same) {
         layout.m_tags.clear();
@@ -142,7 +142,7 @@ pugi::xml_node XmlFields::find(const char* tag) const {
         return XmlElement::find(tag);
     }
     auto& lookups = m_layout->m_lookups;
-    if (m_next < lookups.size() && lookups[m_next].tag == tag) {
+    if (m_next < lookups.size() && std::strcmp(lookups[m_next].tag.c_str(), tag) == 0) {
         return at(lookups[m_next++].position);
     }
     int position = -1;
