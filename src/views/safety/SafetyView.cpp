@@ -46,20 +46,6 @@ void showMark(QPushButton* box, char mark, const QColor& tint) {
     box->setPalette(pal);
 }
 
-// The bottom buttons have a fixed width: when a caption is too wide for it, every caption of
-// the row gets the same smaller type.
-void fitCaptions(const std::vector<QPushButton*>& buttons) {
-    QFont font = buttons.front()->font();
-    auto fits = [&font](const QPushButton* b) {
-        return QFontMetrics(font).horizontalAdvance(b->text()) + 8 <= FormView::kButtonWidth;
-    };
-    while (font.pixelSize() > 10 && !std::all_of(buttons.begin(), buttons.end(), fits)) {
-        font.setPixelSize(font.pixelSize() - 1);
-    }
-    for (QPushButton* b : buttons) {
-        b->setFont(font);
-    }
-}
 }  // namespace
 
 CSafetyView::CSafetyView(CKelvoDoc& doc, QWidget* parent) : FormView(doc, screen::Safety, parent) {
@@ -110,7 +96,6 @@ CSafetyView::CSafetyView(CKelvoDoc& doc, QWidget* parent) : FormView(doc, screen
     addButton(QStringLiteral("->"), 1156, cmd::SafetySave);
     addButton(tr("Cancel"), 1157, cmd::SafetyCancel);
     addButton(tr("Page"), 1158, cmd::SafetyPage);
-    fitCaptions(buttons());
 }
 
 void CSafetyView::initialUpdate() {
