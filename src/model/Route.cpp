@@ -84,25 +84,9 @@ void CRoute::ReadFrom(const XmlElement& r) {
     // that disagrees with its name must not make the next save write another file.
     m_ID = r.text("ID");
     m_RouteDescription = r.text("RouteDescription");
-    m_PrebilledAmountCharge = r.number("PrebilledAmountCharge");
-    m_PrebilledAmountCOD = r.number("PrebilledAmountCOD");
-    m_PlusAdjustmentsCharge = r.number("PlusAdjustmentsCharge");
-    m_PlusAdjustmentsCOD = r.number("PlusAdjustmentsCOD");
-    m_MinusAdjustmentsCharge = r.number("MinusAdjustmentsCharge");
-    m_MinusAdjustmentsCOD = r.number("MinusAdjustmentsCOD");
-    m_TotalUndeliveredCharge = r.number("TotalUndeliveredCharge");
-    m_TotalUndeliveredCOD = r.number("TotalUndeliveredCOD");
-    m_PayThisAmountCharge = r.number("PayThisAmountCharge");
-    m_PayThisAmountCOD = r.number("PayThisAmountCOD");
-    m_TotalCollectionsCharge = r.number("TotalCollectionsCharge");
-    m_TotalCollectionsCOD = r.number("TotalCollectionsCOD");
-    m_VoucherAmount = r.number("VoucherAmount");
+    ReadTotals(r);
     m_StartTime = r.text("StartTime");
     m_EndTime = r.text("EndTime");
-    m_TotalStops = static_cast<std::uint32_t>(r.whole("TotalStops"));
-    m_SettledStops = static_cast<std::uint32_t>(r.whole("SettledStops"));
-    m_StartMileage = r.number("StartMileage");
-    m_EndMileage = r.number("EndMileage");
     m_SafetyRemarks = normaliseLineBreaks(r.text("SafetyRemarks"));
     XmlRecordLayout stops;
     r.child("Stops").forEachChild([this, &stops](const XmlElement& stop) {

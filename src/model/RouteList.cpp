@@ -20,23 +20,7 @@ CRouteSummary readSummary(const XmlElement& r) {
     CRouteSummary s;
     s.SetDate(r.text("Date"));
     s.SetRouteNumber(r.whole("RouteNumber"));
-    s.SetPrebilledAmountCharge(r.number("PrebilledAmountCharge"));
-    s.SetPrebilledAmountCOD(r.number("PrebilledAmountCOD"));
-    s.SetPlusAdjustmentsCharge(r.number("PlusAdjustmentsCharge"));
-    s.SetPlusAdjustmentsCOD(r.number("PlusAdjustmentsCOD"));
-    s.SetMinusAdjustmentsCharge(r.number("MinusAdjustmentsCharge"));
-    s.SetMinusAdjustmentsCOD(r.number("MinusAdjustmentsCOD"));
-    s.SetTotalUndeliveredCharge(r.number("TotalUndeliveredCharge"));
-    s.SetTotalUndeliveredCOD(r.number("TotalUndeliveredCOD"));
-    s.SetPayThisAmountCharge(r.number("PayThisAmountCharge"));
-    s.SetPayThisAmountCOD(r.number("PayThisAmountCOD"));
-    s.SetTotalCollectionsCharge(r.number("TotalCollectionsCharge"));
-    s.SetTotalCollectionsCOD(r.number("TotalCollectionsCOD"));
-    s.SetVoucherAmount(r.number("VoucherAmount"));
-    s.SetTotalStops(static_cast<std::uint32_t>(r.whole("TotalStops")));
-    s.SetSettledStops(static_cast<std::uint32_t>(r.whole("SettledStops")));
-    s.SetStartMileage(r.number("StartMileage"));
-    s.SetEndMileage(r.number("EndMileage"));
+    s.ReadTotals(r);
     s.SetSafetyRemarks(r.text("SafetyRemarks"));
     return s;
 }

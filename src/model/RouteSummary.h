@@ -6,6 +6,8 @@
 
 namespace kelvo {
 
+class XmlElement;
+
 // The totals of one route file without its stops: one entry of the route list, and the
 // header of the current route.
 class CRouteSummary {
@@ -68,6 +70,9 @@ public:
     bool IsSettled() const { return m_TotalStops <= m_SettledStops; }
     // "Settled" when settled, else "<open stops> - <total stops>", e.g. "3 - 12".
     std::string Status() const;
+    // Reads the route file's totals (the thirteen amounts, the stop counts and the mileages)
+    // from its document element; the route and the route list both take them this way.
+    void ReadTotals(const XmlElement& route);
 
 protected:
     std::int32_t m_RouteNumber = 0;
