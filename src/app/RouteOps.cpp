@@ -61,16 +61,6 @@ std::string endMileageRefusal(double mileage, double startMileage) {
     return {};
 }
 
-namespace {
-
-// True when the current route is the selected entry's route (same number and date).
-bool currentIsSelected(CKelvoDoc& doc, const CRouteSummary& entry) {
-    const CRoute& r = doc.Route();
-    return r.HoldsRoute() && r.RouteNumber() == entry.RouteNumber() && r.Date() == entry.Date();
-}
-
-}  // namespace
-
 void recordRouteStart(CKelvoDoc& doc, double mileage, const std::string& time) {
     CRouteSummary* entry = selectedRouteEntry(doc);
     if (!entry || !loadSelectedRoute(doc)) {
@@ -84,7 +74,8 @@ void recordRouteStart(CKelvoDoc& doc, double mileage, const std::string& time) {
 
 void recordRouteEnd(CKelvoDoc& doc, double mileage, const std::string& time) {
     CRouteSummary* entry = selectedRouteEntry(doc);
-    if (!entry || (!currentIsSelected(doc, *entry) && !loadSelectedRoute(doc))) {
+    // The route already held is not read again: what is in memory is the route to end.
+    if (!entry || !loadSelectedRoute(doc)) {
         return;
     }
     doc.Route().SetEndMileage(mileage);
