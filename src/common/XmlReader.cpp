@@ -9,8 +9,13 @@ namespace kelvo {
 
 namespace {
 
+// Texts are kept in their element (no text node) when the element holds just one text:
+// the fields of a data file are read with one look, and the parse builds half the nodes.
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_embed_pcdata;
+
 // All text below a node, in document order (the element's text value).
 void collectText(pugi::xml_node node, std::string& out) {
+    out.append(node.value());  // the leading text, kept in the element itself
     for (pugi::xml_node n = node.first_child(); n; n = n.next_sibling()) {
         if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) {
             out.append(n.value());
@@ -38,125 +43,48 @@ bool isAscii(std::string_view s) {
     return true;
 }
 
-// The text of an element that holds one plain ASCII text and nothing else (the common case:
-// fields like <PayTotal>12.50</PayTotal>), without copying; false for anything else.
-bool plainText(pugi::xml_node node, std::string_view& out) {
-    const pugi::xml_node first = node.first_child();
-    if (!first) {
-        out = {};
-        return true;  // an empty element
-    }
-    if ((first.type() != pugi::node_pcdata && first.type() != pugi::node_cdata) ||
-        first.next_sibling()) {
-        return false;
-    }
-    out = first.value();
-    return isAscii(out);
-}
-
-std::string fullTextOf(pugi::xml_node node) {
-    if (!node) {
-        return {};
-    }
-    std::string_view plain;
-    if (plainText(node, plain)) {
-        return std::string(plain);
-    }
-    std::string utf8;
-    collectText(node, utf8);
-    return utf8ToLatin1(utf8);
-}
-
-// Calls f with the field's text when it can be read without a copy; else with the full text.
-template <class F>
-auto withText(pugi::xml_node node, F&& f) {
-    std::string_view plain;
-    if (!node || plainText(node, plain)) {
-        return f(plain);
-    }
-    const std::string full = fullTextOf(node);
-    return f(std::string_view(full));
-}
-
 }  // namespace
 
-pugi::xml_node XmlElement::find(const char* tag) const {
-    return m_node ? m_node.child(tag) : pugi::xml_node();
+template <class F>
+auto XmlElement::withText(F&& f) const {
+    // The usual field holds one text or none, kept in the element: read it where it lies.
+    if (!m_node.first_child()) {
+        const std::string_view plain = m_node.value();
+        if (m_latin1 || isAscii(plain)) {
+            return f(plain);
+        }
+    }
+    return f(std::string_view(ownFullText()));
 }
 
 std::string XmlElement::name() const {
-    return m_node ? utf8ToLatin1(m_node.name()) : std::string();
+    return m_latin1 ? std::string(m_node.name()) : utf8ToLatin1(m_node.name());
 }
 
-XmlElement XmlElement::child(const char* tag) const {
-    return XmlElement(find(tag));
+std::string XmlElement::ownText() const {
+    return withText([](std::string_view t) { return textFromElement(t); });
 }
 
-std::string XmlElement::text(const char* tag) const {
-    return withText(find(tag), [](std::string_view t) { return textFromElement(t); });
-}
-
-std::string XmlElement::fullText(const char* tag) const {
-    return fullTextOf(find(tag));
-}
-
-double XmlElement::number(const char* tag) const {
-    return withText(find(tag), [](std::string_view t) { return toDouble(t); });
-}
-
-std::int32_t XmlElement::whole(const char* tag) const {
-    return withText(find(tag), [](std::string_view t) { return toWhole(t); });
-}
-
-char XmlElement::flag(const char* tag, char missing) const {
-    return withText(find(tag),
-                    [missing](std::string_view t) { return t.empty() ? missing : t.front(); });
-}
-
-XmlFields::XmlFields(const XmlElement& element, XmlRecordLayout& layout) : XmlElement(element) {
-    for (pugi::xml_node n = m_node.first_child(); n; n = n.next_sibling()) {
-        if (n.type() != pugi::node_element) {
-            continue;
-        }
-        if (m_count == kMaxFields) {
-            return;  // m_layout stays null
-        }
-        m_children[m_count++] = n;
+std::string XmlElement::ownFullText() const {
+    if (!m_node.first_child()) {
+        const std::string_view plain = m_node.value();
+        return m_latin1 ? std::string(plain) : utf8ToLatin1(plain);
     }
-    bool same = layout.m_tags.size() == m_count;
-    for (std::size_t i = 0; same && i < m_count; ++i) {
-        same = std::strcmp(layout.m_tags[i].c_str(), m_children[i].name()) == 0;
-    }
-    if (!same) {
-        layout.m_tags.clear();
-        for (std::size_t i = 0; i < m_count; ++i) {
-            layout.m_tags.emplace_back(m_children[i].name());
-        }
-        layout.m_lookups.clear();
-    }
-    m_layout = &layout;
+    std::string text;
+    collectText(m_node, text);
+    return m_latin1 ? text : utf8ToLatin1(text);
 }
 
-pugi::xml_node XmlFields::find(const char* tag) const {
-    if (!m_layout) {
-        return XmlElement::find(tag);
-    }
-    auto& lookups = m_layout->m_lookups;
-    if (m_next < lookups.size() && std::strcmp(lookups[m_next].tag.c_str(), tag) == 0) {
-        return at(lookups[m_next++].position);
-    }
-    int position = -1;
-    for (std::size_t i = 0; i < m_count; ++i) {
-        if (std::strcmp(m_children[i].name(), tag) == 0) {
-            position = static_cast<int>(i);
-            break;
-        }
-    }
-    if (m_next == lookups.size()) {
-        lookups.push_back({tag, position});  // the first record teaches the order of the reads
-        ++m_next;
-    }
-    return at(position);
+double XmlElement::ownNumber() const {
+    return withText([](std::string_view t) { return toDouble(t); });
+}
+
+std::int32_t XmlElement::ownWhole() const {
+    return withText([](std::string_view t) { return toWhole(t); });
+}
+
+char XmlElement::ownFlag(char missing) const {
+    return withText([missing](std::string_view t) { return t.empty() ? missing : t.front(); });
 }
 
 std::size_t XmlElement::childCount() const {
@@ -167,35 +95,64 @@ std::size_t XmlElement::childCount() const {
     return n;
 }
 
-std::string XmlElement::ownText() const {
-    return textFromElement(fullTextOf(m_node));
+XmlRecordLayout::XmlRecordLayout(std::vector<const char*> fieldTags)
+    : m_fieldTags(std::move(fieldTags)) {}
+
+int XmlRecordLayout::learn(std::size_t position, const char* tag) {
+    // The record departs from the last one here: what was learnt for the children before this
+    // one still holds (it depends only on the tags before it), the rest is learnt again.
+    m_tags.resize(position);
+    m_fields.resize(position);
+    int field = -1;
+    for (std::size_t i = 0; i < m_fieldTags.size(); ++i) {
+        if (std::strcmp(m_fieldTags[i], tag) == 0) {
+            field = static_cast<int>(i);
+            break;
+        }
+    }
+    for (const int earlier : m_fields) {
+        if (field >= 0 && earlier == field) {
+            field = -1;  // a repeated tag: the first one is the field
+        }
+    }
+    m_tags.emplace_back(tag);
+    m_fields.push_back(field);
+    return field;
 }
 
 bool XmlDocument::load(const DeviceFs& fs, std::string_view devicePath) {
     m_doc.reset();
-    m_buffer.clear();
     m_wellFormed = false;
     if (!fs.readFile(devicePath, m_buffer)) {
+        m_buffer.clear();
         return false;
     }
-    if (isAscii(m_buffer)) {
-        // ASCII reads the same in ISO-8859-1 and UTF-8: parse the bytes where they are.
-        finish(m_doc.load_buffer_inplace(m_buffer.data(), m_buffer.size(), pugi::parse_default,
-                                         pugi::encoding_utf8));
-    } else {
-        parse(m_buffer);
-        m_buffer.clear();
-    }
+    parseBuffer();
     return true;
 }
 
 void XmlDocument::parse(std::string_view content) {
-    m_doc.reset();
-    finish(m_doc.load_buffer(content.data(), content.size(), pugi::parse_default,
-                             pugi::encoding_latin1));
+    m_buffer.assign(content);
+    parseBuffer();
 }
 
-void XmlDocument::finish(const pugi::xml_parse_result& result) {
+void XmlDocument::parseBuffer() {
+    m_doc.reset();
+    // Bytes are taken one by one (ISO-8859-1). Parsed as UTF-8 they come out as they went in:
+    // the parser passes bytes beyond ASCII through untouched and sees the same markup. Only
+    // character references read differently (the parser writes them out as UTF-8): with
+    // references, texts are converted on reading, and a file that also has bytes beyond
+    // ASCII is converted to UTF-8 before it is parsed.
+    m_latin1 = m_buffer.find("&#") == std::string::npos;
+    pugi::xml_parse_result result;
+    if (m_latin1 || isAscii(m_buffer)) {
+        result = m_doc.load_buffer_inplace(m_buffer.data(), m_buffer.size(), kParseOptions,
+                                           pugi::encoding_utf8);
+    } else {
+        result = m_doc.load_buffer(m_buffer.data(), m_buffer.size(), kParseOptions,
+                                   pugi::encoding_latin1);
+        m_buffer.clear();
+    }
     m_wellFormed = bool(result) && m_doc.document_element();
     if (!m_wellFormed) {
         m_doc.reset();
@@ -204,7 +161,7 @@ void XmlDocument::finish(const pugi::xml_parse_result& result) {
 }
 
 XmlElement XmlDocument::root() const {
-    return XmlElement(m_doc.document_element());
+    return XmlElement(m_doc.document_element(), m_latin1);
 }
 
 }  // namespace kelvo

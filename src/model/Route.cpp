@@ -88,10 +88,9 @@ void CRoute::ReadFrom(const XmlElement& r) {
     m_StartTime = r.text("StartTime");
     m_EndTime = r.text("EndTime");
     m_SafetyRemarks = normaliseLineBreaks(r.text("SafetyRemarks"));
-    XmlRecordLayout stops;
-    r.child("Stops").forEachChild([this, &stops](const XmlElement& stop) {
-        AddStop(CStop::ReadFrom(stop, m_Date, m_RouteNumber, stops));
-    });
+    CStop::Reader stops(m_Date, m_RouteNumber);
+    r.child("Stops").forEachChild(
+        [this, &stops](const XmlElement& stop) { AddStop(stops.Read(stop)); });
 }
 
 bool CRoute::Save(const DeviceFs& fs) const {

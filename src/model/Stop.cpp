@@ -1,6 +1,7 @@
 #include "model/Stop.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 #include "common/Text.h"
@@ -41,68 +42,159 @@ void insertOrdered(std::vector<T>& list, T value, Less less) {
 
 }  // namespace
 
-std::unique_ptr<CStop> CStop::ReadFrom(const XmlElement& element, std::string_view routeDate,
-                                       std::int32_t routeNumber, XmlRecordLayout& layout) {
-    const XmlFields e(element, layout);
+namespace {
+
+// One stop being read, with what its fields need beyond the stop itself.
+struct StopRecord {
+    CStop& stop;
+    XmlElement customerNumber;
+    XmlElement persons;
+    XmlElement calls;
+    XmlElement invoices;
+};
+
+using StopField = XmlRecordReader<StopRecord>::Field;
+using PersonField = XmlRecordReader<CStop::ContactPerson>::Field;
+
+// Appends value as "%d" with leading zeros up to width characters.
+void appendPadded(std::string& out, std::int32_t value, std::size_t width) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    const auto length = static_cast<std::size_t>(end - digits);
+    out.append(width > length ? width - length : 0, '0').append(digits, length);
+}
+
+const auto kPersonFields = std::to_array<PersonField>({
+    {"Number",
+     [](CStop::ContactPerson& p, const XmlElement& e) {
+         p.Number = static_cast<std::uint32_t>(e.ownWhole());
+     }},
+    {"Name", [](CStop::ContactPerson& p, const XmlElement& e) { p.Name = e.ownText(); }},
+    {"Function", [](CStop::ContactPerson& p, const XmlElement& e) { p.Function = e.ownText(); }},
+});
+
+// The fields of a <Stop>. A field the element lacks keeps the new stop's value: "", 0, or
+// 'N' for the flags, the value a missing flag is written back with (see appendFlag), so that
+// the stop behaves the same before and after the route file is saved.
+const auto kStopFields = std::to_array<StopField>({
+    {"StopID", [](StopRecord& r, const XmlElement& e) { r.stop.SetStopID(e.ownText()); }},
+    {"StopNumber",
+     [](StopRecord& r, const XmlElement& e) {
+         r.stop.SetStopNumber(static_cast<std::uint32_t>(e.ownWhole()));
+     }},
+    {"CustID", [](StopRecord& r, const XmlElement& e) { r.stop.SetCustID(e.ownNumber()); }},
+    {"CustomerNumber",
+     [](StopRecord& r, const XmlElement& e) {
+         r.stop.SetCustomerNumber(e.ownNumber());
+         r.customerNumber = e;
+     }},
+    {"CustomerName",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetCustomerName(e.ownText()); }},
+    {"CustomerAddress1",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetCustomerAddress1(e.ownText()); }},
+    {"CustomerAddress2",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetCustomerAddress2(e.ownText()); }},
+    {"CustomerCity",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetCustomerCity(e.ownText()); }},
+    {"CustomerState",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetCustomerState(e.ownText()); }},
+    {"CustomerZipcode",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetCustomerZipcode(e.ownText()); }},
+    {"ContactPersonName",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetContactPersonName(e.ownText()); }},
+    {"ContactPersonPhone",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetContactPersonPhone(e.ownText()); }},
+    {"ContactPersonMobile",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetContactPersonMobile(e.ownText()); }},
+    {"DeliveryInstructions",
+     [](StopRecord& r, const XmlElement& e) {
+         r.stop.SetDeliveryInstructions(normaliseLineBreaks(e.ownText()));
+     }},
+    {"DrivingInstructions",
+     [](StopRecord& r, const XmlElement& e) {
+         r.stop.SetDrivingInstructions(normaliseLineBreaks(e.ownText()));
+     }},
+    {"UndeliverReasonCode",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetUndeliverReasonCode(e.ownText()); }},
+    {"ArrivalTime",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetArrivalTime(e.ownText()); }},
+    {"DepartureTime",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetDepartureTime(e.ownFullText()); }},
+    {"TravelMinutes",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetTravelMinutes(e.ownWhole()); }},
+    {"VisitMinutes",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetVisitMinutes(e.ownWhole()); }},
+    {"PayTotal", [](StopRecord& r, const XmlElement& e) { r.stop.SetPayTotal(e.ownNumber()); }},
+    {"TotalCashCollected",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetTotalCashCollected(e.ownNumber()); }},
+    {"LockerManagement",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetLockerManagement(e.ownFlag('N')); }},
+    {"SatisfactionSurvey",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetSatisfactionSurvey(e.ownFlag('N')); }},
+    {"SignatureRequired",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetSignatureRequired(e.ownFlag('N')); }},
+    {"AgingCurrent",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetAgingCurrent(e.ownNumber()); }},
+    {"Aging30", [](StopRecord& r, const XmlElement& e) { r.stop.SetAging30(e.ownNumber()); }},
+    {"Aging60", [](StopRecord& r, const XmlElement& e) { r.stop.SetAging60(e.ownNumber()); }},
+    {"Aging90", [](StopRecord& r, const XmlElement& e) { r.stop.SetAging90(e.ownNumber()); }},
+    {"OpenCredit",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetOpenCredit(e.ownNumber()); }},
+    {"LastPaymentDate",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetLastPaymentDate(e.ownText()); }},
+    {"LastPaymentNumber",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetLastPaymentNumber(e.ownText()); }},
+    {"LastPaymentAmount",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetLastPaymentAmount(e.ownNumber()); }},
+    {"SignedInvoices",
+     [](StopRecord& r, const XmlElement& e) { r.stop.SetSignedInvoices(e.ownWhole()); }},
+    // The lists are read once the whole stop is: the call prefix needs the stop's numbers.
+    {"ContactPersons", [](StopRecord& r, const XmlElement& e) { r.persons = e; }},
+    {"Calls", [](StopRecord& r, const XmlElement& e) { r.calls = e; }},
+    {"Invoices", [](StopRecord& r, const XmlElement& e) { r.invoices = e; }},
+});
+
+}  // namespace
+
+struct CStop::Reader::Layouts {
+    XmlRecordReader<StopRecord> stops{kStopFields};
+    XmlRecordReader<ContactPerson> persons{kPersonFields};
+};
+
+CStop::Reader::Reader(std::string_view routeDate, std::int32_t routeNumber)
+    : m_layouts(std::make_unique<Layouts>()), m_routePrefix(routeDate) {
+    appendPadded(m_routePrefix, routeNumber, 4);
+}
+
+CStop::Reader::~Reader() = default;
+
+std::unique_ptr<CStop> CStop::Reader::Read(const XmlElement& element) {
     auto s = std::make_unique<CStop>();
-    s->m_StopID = e.text("StopID");
-    s->m_StopNumber = static_cast<std::uint32_t>(e.whole("StopNumber"));
-    s->m_CustID = e.number("CustID");
-    s->m_CustomerNumber = e.number("CustomerNumber");
-    s->m_CustomerName = e.text("CustomerName");
-    s->m_CustomerAddress1 = e.text("CustomerAddress1");
-    s->m_CustomerAddress2 = e.text("CustomerAddress2");
-    s->m_CustomerCity = e.text("CustomerCity");
-    s->m_CustomerState = e.text("CustomerState");
-    s->m_CustomerZipcode = e.text("CustomerZipcode");
-    s->m_ContactPersonName = e.text("ContactPersonName");
-    s->m_ContactPersonPhone = e.text("ContactPersonPhone");
-    s->m_ContactPersonMobile = e.text("ContactPersonMobile");
-    s->m_DeliveryInstructions = normaliseLineBreaks(e.text("DeliveryInstructions"));
-    s->m_DrivingInstructions = normaliseLineBreaks(e.text("DrivingInstructions"));
-    s->m_UndeliverReasonCode = e.text("UndeliverReasonCode");
-    s->m_ArrivalTime = e.text("ArrivalTime");
-    s->m_DepartureTime = e.fullText("DepartureTime");
-    s->m_TravelMinutes = e.whole("TravelMinutes");
-    s->m_VisitMinutes = e.whole("VisitMinutes");
-    s->m_PayTotal = e.number("PayTotal");
-    s->m_TotalCashCollected = e.number("TotalCashCollected");
-    // A missing flag reads as 'N', the value it is written back with (see appendFlag), so
-    // that the stop behaves the same before and after the route file is saved.
-    s->m_LockerManagement = e.flag("LockerManagement", 'N');
-    s->m_SatisfactionSurvey = e.flag("SatisfactionSurvey", 'N');
-    s->m_SignatureRequired = e.flag("SignatureRequired", 'N');
-    s->m_AgingCurrent = e.number("AgingCurrent");
-    s->m_Aging30 = e.number("Aging30");
-    s->m_Aging60 = e.number("Aging60");
-    s->m_Aging90 = e.number("Aging90");
-    s->m_OpenCredit = e.number("OpenCredit");
-    s->m_LastPaymentDate = e.text("LastPaymentDate");
-    s->m_LastPaymentNumber = e.text("LastPaymentNumber");
-    s->m_LastPaymentAmount = e.number("LastPaymentAmount");
+    StopRecord record{*s, {}, {}, {}, {}};
+    m_layouts->stops.read(element, record);
 
     // The lists are sized once: a route of hundreds of stops is read without regrowing them.
-    const XmlElement persons = e.child("ContactPersons");
-    const XmlElement calls = e.child("Calls");
-    const XmlElement invoices = e.child("Invoices");
-    s->m_ContactPersons.reserve(persons.childCount());
-    s->m_Calls.reserve(calls.childCount());
-    s->m_Invoices.reserve(invoices.childCount());
-    persons.forEachChild([&s](const XmlElement& p) {
-        s->AddContactPerson(static_cast<std::uint32_t>(p.whole("Number")), p.text("Name"),
-                            p.text("Function"));
+    s->m_ContactPersons.reserve(record.persons.childCount());
+    record.persons.forEachChild([this, &s](const XmlElement& element) {
+        ContactPerson p;
+        m_layouts->persons.read(element, p);
+        s->AddContactPerson(p.Number, std::move(p.Name), std::move(p.Function));
     });
 
     // Every call identifier of the stop starts with route date, route number, stop number
     // and customer number; the running number of the call follows.
-    const std::string prefix = std::string(routeDate) + padZeros(std::to_string(routeNumber), 4) +
-                               padZeros(std::to_string(signedPattern(s->m_StopNumber)), 4) +
-                               padZeros(std::to_string(e.whole("CustomerNumber")), 12);
-    calls.forEachChild(
+    std::string prefix;
+    prefix.reserve(m_routePrefix.size() + 16);
+    prefix.append(m_routePrefix);
+    appendPadded(prefix, signedPattern(s->m_StopNumber), 4);
+    appendPadded(prefix, record.customerNumber.ownWhole(), 12);
+    s->m_Calls.reserve(record.calls.childCount());
+    record.calls.forEachChild(
         [&s, &prefix](const XmlElement& call) { s->AddCall(call.ownText(), prefix); });
 
-    s->m_SignedInvoices = e.whole("SignedInvoices");
-    invoices.forEachChild([&s](const XmlElement& invoice) { s->AddInvoice(invoice.ownText()); });
+    s->m_Invoices.reserve(record.invoices.childCount());
+    record.invoices.forEachChild(
+        [&s](const XmlElement& invoice) { s->AddInvoice(invoice.ownText()); });
     return s;
 }
 

@@ -11,7 +11,6 @@
 namespace kelvo {
 
 class XmlElement;
-class XmlRecordLayout;
 
 // One customer visit of a route: address, contacts, instructions, the account's aging, the
 // contact persons, calls and invoices of the visit, and what happened on the visit. Stops
@@ -32,10 +31,23 @@ public:
         std::string CallID;
     };
 
-    // A stop read from a <Stop> element; routeDate and routeNumber make the call prefixes.
-    // The stops of one route share `layout`, which finds their fields without a search.
-    static std::unique_ptr<CStop> ReadFrom(const XmlElement& stop, std::string_view routeDate,
-                                           std::int32_t routeNumber, XmlRecordLayout& layout);
+    // Reads the <Stop> elements of one route; routeDate and routeNumber make the call
+    // prefixes. One reader serves all stops of a route: what their layout has in common is
+    // learnt from the first one.
+    class Reader {
+    public:
+        Reader(std::string_view routeDate, std::int32_t routeNumber);
+        ~Reader();
+        Reader(const Reader&) = delete;
+        Reader& operator=(const Reader&) = delete;
+
+        std::unique_ptr<CStop> Read(const XmlElement& stop);
+
+    private:
+        struct Layouts;
+        std::unique_ptr<Layouts> m_layouts;
+        std::string m_routePrefix;  // route date and number, the start of every call prefix
+    };
 
     // The <Stop> element as the route file holds it (starts with "\r\n\t\t<Stop>").
     std::string ToXml() const;

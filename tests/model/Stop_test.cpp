@@ -17,8 +17,7 @@ std::unique_ptr<CStop> readStop(const std::string& xml) {
     XmlDocument doc;
     doc.parse(xml);
     EXPECT_TRUE(doc.wellFormed());
-    XmlRecordLayout layout;
-    return CStop::ReadFrom(doc.root(), "20061204", 7, layout);
+    return CStop::Reader("20061204", 7).Read(doc.root());
 }
 
 std::string letters(std::size_t n) {
