@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 #include <locale.h>
@@ -16,11 +17,16 @@ namespace {
 
 constexpr std::size_t kNumberChars = 31;
 
+// White space as the "C" locale knows it, whatever locale the process runs in.
+bool isBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 // The part of a text that the number conversions look at.
 std::string_view numberPart(std::string_view text) {
     text = text.substr(0, std::min(text.size(), kNumberChars));
     std::size_t start = 0;
-    while (start < text.size() && std::isspace(static_cast<unsigned char>(text[start]))) {
+    while (start < text.size() && isBlank(text[start])) {
         ++start;
     }
     return text.substr(start);
@@ -66,7 +72,7 @@ double toDouble(std::string_view text) {
         negative = s.front() == '-';
         s.remove_prefix(1);
     }
-    if (s.empty() || !(std::isdigit(static_cast<unsigned char>(s.front())) || s.front() == '.')) {
+    if (s.empty() || !((s.front() >= '0' && s.front() <= '9') || s.front() == '.')) {
         return 0.0;  // "inf", "nan" and words are no amounts
     }
     double value = 0.0;
@@ -174,18 +180,65 @@ std::string displayEscape(std::string_view text) {
     return replaceAll(text, "&", "&&");
 }
 
-std::string xmlEscape(std::string_view text) {
-    if (text.find_first_of("&<>") == std::string_view::npos) {
-        return std::string(text);
+namespace {
+
+// Position of the first '&', '<' or '>' from `pos` on (npos when none). Eight bytes are looked
+// at a time: free texts rarely hold one, and a route file holds thousands of texts.
+std::size_t findMarkup(std::string_view text, std::size_t pos) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+    const auto hasByte = [](std::uint64_t word, char c) {
+        const std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
+        return ((x - kOnes) & ~x & kHighs) != 0;
+    };
+    for (; pos + 8 <= text.size(); pos += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + pos, 8);
+        if (hasByte(word, '&') || hasByte(word, '<') || hasByte(word, '>')) {
+            break;
+        }
     }
-    return replaceAll(replaceAll(replaceAll(text, "&", "&amp;"), "<", "&lt;"), ">", "&gt;");
+    for (; pos < text.size(); ++pos) {
+        if (text[pos] == '&' || text[pos] == '<' || text[pos] == '>') {
+            return pos;
+        }
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
+
+void appendXmlEscaped(std::string& out, std::string_view text) {
+    // The text between the characters to escape is copied whole.
+    std::size_t run = 0;
+    for (std::size_t i = findMarkup(text, 0); i != std::string_view::npos;
+         i = findMarkup(text, run)) {
+        out.append(text.substr(run, i - run))
+            .append(text[i] == '&' ? "&amp;" : text[i] == '<' ? "&lt;" : "&gt;");
+        run = i + 1;
+    }
+    out.append(text.substr(run));
+}
+
+std::string xmlEscape(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    appendXmlEscaped(out, text);
+    return out;
 }
 
 std::string normaliseLineBreaks(std::string_view text) {
-    if (text.find('\n') == std::string_view::npos) {
-        return std::string(text);  // nothing to normalise: one copy, no search and replace
+    std::string out;
+    out.reserve(text.size() + 16);
+    // Each line break, "\n" or "\r\n", is written "\r\n"; the text between is copied whole.
+    std::size_t pos = 0;
+    for (std::size_t lf = text.find('\n'); lf != std::string_view::npos;
+         pos = lf + 1, lf = text.find('\n', pos)) {
+        const std::size_t end = lf > pos && text[lf - 1] == '\r' ? lf - 1 : lf;
+        out.append(text.substr(pos, end - pos)).append("\r\n");
     }
-    return replaceAll(replaceAll(text, "\r\n", "\n"), "\n", "\r\n");
+    out.append(text.substr(pos));
+    return out;
 }
 
 std::string actionName(int code) {

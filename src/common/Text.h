@@ -38,6 +38,8 @@ std::string displayEscape(std::string_view text);
 
 // "&" -> "&amp;", then "<" -> "&lt;", then ">" -> "&gt;": free text inside a data file.
 std::string xmlEscape(std::string_view text);
+// Appends xmlEscape(text) to out.
+void appendXmlEscaped(std::string& out, std::string_view text);
 
 // Every occurrence of `from` replaced by `to`.
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);

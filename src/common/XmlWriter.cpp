@@ -1,25 +1,58 @@
 #include "common/XmlWriter.h"
 
 #include <charconv>
+#include <cstring>
 
 #include "common/Text.h"
 
 namespace kelvo {
 
+namespace {
+
+// Copies text to p, returning the end of the copy.
+char* put(char* p, std::string_view text) {
+    return static_cast<char*>(std::memcpy(p, text.data(), text.size())) + text.size();
+}
+
+void appendOpening(std::string& out, std::string_view line, std::string_view tag) {
+    const std::size_t at = out.size();
+    out.resize(at + line.size() + tag.size() + 2);
+    char* p = put(out.data() + at, line);
+    *p++ = '<';
+    *put(p, tag) = '>';
+}
+
+void appendClosing(std::string& out, std::string_view tag) {
+    const std::size_t at = out.size();
+    out.resize(at + tag.size() + 3);
+    char* p = out.data() + at;
+    *p++ = '<';
+    *p++ = '/';
+    *put(p, tag) = '>';
+}
+
+}  // namespace
+
 void appendElement(std::string& out, std::string_view line, std::string_view tag,
                    std::string_view value) {
-    out.append(line).append(1, '<').append(tag).append(1, '>');
-    out.append(value);
-    out.append("</").append(tag).append(1, '>');
+    // Sized once and filled: a route file is thousands of these.
+    const std::size_t at = out.size();
+    out.resize(at + line.size() + 2 * tag.size() + value.size() + 5);
+    char* p = put(out.data() + at, line);
+    *p++ = '<';
+    p = put(p, tag);
+    *p++ = '>';
+    p = put(p, value);
+    *p++ = '<';
+    *p++ = '/';
+    *put(p, tag) = '>';
 }
 
 void appendTextElement(std::string& out, std::string_view line, std::string_view tag,
                        std::string_view value) {
-    if (value.find_first_of("&<>") == std::string_view::npos) {
-        appendElement(out, line, tag, value);
-    } else {
-        appendElement(out, line, tag, xmlEscape(value));
-    }
+    appendOpening(out, line, tag);
+    appendXmlEscaped(out, value);
+    appendClosing(out, tag);
 }
 
 void appendWholeElement(std::string& out, std::string_view line, std::string_view tag,

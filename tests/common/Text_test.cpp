@@ -36,6 +36,9 @@ TEST(Text, FieldTextKeepsAtMost255Characters) {
 TEST(Text, ToDoubleReadsLikeTheStandardConversion) {
     EXPECT_DOUBLE_EQ(toDouble("12.5"), 12.5);
     EXPECT_DOUBLE_EQ(toDouble("  \t12.5"), 12.5);
+    EXPECT_DOUBLE_EQ(toDouble("\r\n\v\f12.5"), 12.5);
+    EXPECT_EQ(toDouble("\xA0" "12.5"), 0.0);  // a no-break space is no white space in the files
+    EXPECT_EQ(toWhole("\xA0" "12"), 0);
     EXPECT_DOUBLE_EQ(toDouble("-3.25abc"), -3.25);
     EXPECT_DOUBLE_EQ(toDouble("+7"), 7.0);
     EXPECT_DOUBLE_EQ(toDouble("12.5.6"), 12.5);
@@ -140,6 +143,22 @@ TEST(Text, EscapesForLabelsAndDataFiles) {
     EXPECT_EQ(xmlEscape("&lt;"), "&amp;lt;");
     EXPECT_EQ(xmlEscape("Smith & Sons <Ltd> >"), "Smith &amp; Sons &lt;Ltd&gt; &gt;");
     EXPECT_EQ(xmlEscape("plain \"text\" 'x'"), "plain \"text\" 'x'");
+
+    // Texts are scanned eight bytes at a time: a character to escape is found wherever it
+    // stands, next to bytes beyond ASCII (which hold the high bit the scan tests) too.
+    for (std::size_t length = 1; length <= 20; ++length) {
+        for (std::size_t at = 0; at < length; ++at) {
+            for (const char c : {'&', '<', '>'}) {
+                std::string text(length, '\xE6');
+                text[at] = c;
+                const std::string expected =
+                    replaceAll(replaceAll(replaceAll(text, "&", "&amp;"), "<", "&lt;"), ">", "&gt;");
+                EXPECT_EQ(xmlEscape(text), expected) << length << " " << at;
+            }
+        }
+    }
+    // The bytes next to them in the code table are no markup.
+    EXPECT_EQ(xmlEscape("%';=?%';=?%';=?"), "%';=?%';=?%';=?");
 }
 
 TEST(Text, ReplaceAllAndLineBreaks) {
@@ -147,6 +166,12 @@ TEST(Text, ReplaceAllAndLineBreaks) {
     EXPECT_EQ(replaceAll("aaa", "aa", "b"), "ba");
     EXPECT_EQ(replaceAll("abc", "", "x"), "abc");
     EXPECT_EQ(normaliseLineBreaks("a\nb\r\nc\n"), "a\r\nb\r\nc\r\n");
+    // Every "\r\n" first becomes "\n", then every "\n" "\r\n": other carriage returns stay.
+    for (const char* text : {"", "plain", "\r", "a\rb", "\r\r\n", "\n\r", "\r\n\r\n\n", "x\r"}) {
+        EXPECT_EQ(normaliseLineBreaks(text),
+                  replaceAll(replaceAll(text, "\r\n", "\n"), "\n", "\r\n"))
+            << text;
+    }
 }
 
 TEST(Text, ActionNames) {
