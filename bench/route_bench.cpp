@@ -2,12 +2,15 @@
 // against pugixml parsing the same bytes and against plain writes of the same bytes.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <pugixml.hpp>
@@ -33,6 +36,17 @@ std::filesystem::path makeTempRoot() {
     }
     return tmpl;
 }
+
+// The allocator keeps freed memory for reuse instead of handing it back to the system. On a
+// virtual machine the page faults of fresh memory can cost more than a parse itself, and
+// whether an iteration meets them depends on the allocator's history (which benchmark ran
+// before, which side of a pair freed last): figures would say more about that than about
+// the code measured.
+const bool kSteadyAllocator = [] {
+    ::mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    ::mallopt(M_TRIM_THRESHOLD, 256 << 20);
+    return true;
+}();
 
 std::unique_ptr<CStop> makeStop(int i) {
     auto s = std::make_unique<CStop>();
@@ -111,12 +125,15 @@ BenchRoute& bench() {
     return b;
 }
 
+// Loading into an empty route: freeing the route loaded before is not part of loading.
 void BM_RouteLoad(benchmark::State& state) {
     BenchRoute& b = bench();
-    CRoute route;
+    std::optional<CRoute> route;
     for (auto _ : state) {
-        route.Reset();  // forces a real read: Load of the route held returns at once
-        if (!route.Load(b.fs, kRouteNumber, kDate) || route.StopCount() != kStops) {
+        state.PauseTiming();
+        route.emplace();
+        state.ResumeTiming();
+        if (!route->Load(b.fs, kRouteNumber, kDate) || route->StopCount() != kStops) {
             state.SkipWithError("load failed");
         }
     }
@@ -203,12 +220,14 @@ void plainWrite(benchmark::State& state, bool flush) {
 }
 
 // Paired runs: each iteration times the model's operation and its reference one right after
-// the other, so that the ratio holds even on a machine busy with other work.
-template <class A, class B>
-void paired(benchmark::State& state, A model, B reference) {
+// the other, so that the ratio holds even on a machine busy with other work. `prepare` runs
+// untimed before each pair.
+template <class P, class A, class B>
+void paired(benchmark::State& state, P prepare, A model, B reference) {
     using Clock = std::chrono::steady_clock;
     Clock::duration modelTime{}, referenceTime{};
     for (auto _ : state) {
+        prepare();
         const auto t0 = Clock::now();
         model();
         const auto t1 = Clock::now();
@@ -225,26 +244,69 @@ void paired(benchmark::State& state, A model, B reference) {
                               std::chrono::duration<double>(referenceTime).count();
 }
 
-// CRoute::Load against pugixml parsing the bytes in memory (range 0) or reading the file and
-// parsing it (range 1), which is what Load does before it fills the model.
+// CRoute::Load into an empty route against pugixml parsing the bytes in memory (range 0) or
+// reading the file and parsing it (range 1), which is what Load does before it fills the model.
+// Each side's result (the route, the parsed document) is freed untimed before the next pair.
 void BM_PairLoadVsParse(benchmark::State& state) {
     BenchRoute& b = bench();
     const bool read = state.range(0) != 0;
-    CRoute route;
+    std::optional<CRoute> route;
+    std::optional<pugi::xml_document> doc;
     std::string content = b.bytes;
     paired(
         state,
         [&] {
-            route.Reset();
-            route.Load(b.fs, kRouteNumber, kDate);
+            route.emplace();
+            doc.emplace();
         },
+        [&] { route->Load(b.fs, kRouteNumber, kDate); },
         [&] {
             if (read) {
                 b.fs.readFile(b.path, content);
             }
-            pugi::xml_document doc;
-            benchmark::DoNotOptimize(doc.load_buffer(content.data(), content.size()).status);
+            benchmark::DoNotOptimize(doc->load_buffer(content.data(), content.size()).status);
         });
+}
+
+// Touches every element below `node`: its name and its text, as any reader of the tree must
+// at least do before it converts or stores anything.
+std::size_t touchElements(pugi::xml_node node) {
+    std::size_t sum = 0;
+    for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling()) {
+        if (c.type() == pugi::node_element) {
+            sum += std::strlen(c.name()) + std::strlen(c.child_value()) + touchElements(c);
+        }
+    }
+    return sum;
+}
+
+// What any loader built on pugixml's tree costs at least: parse the bytes (range 0: as the
+// route loader does, in place with texts kept in their elements; range 1: default options)
+// and visit every element's name and text, building nothing. Against the same reference as
+// BM_PairLoadVsParse/0.
+void BM_PairTreeWalkVsParse(benchmark::State& state) {
+    BenchRoute& b = bench();
+    const bool lean = state.range(0) == 0;
+    std::string content, modelContent;
+    std::optional<pugi::xml_document> doc, modelDoc;
+    paired(
+        state,
+        [&] {
+            doc.emplace();
+            modelDoc.emplace();
+            content = b.bytes;
+            modelContent = b.bytes;
+        },
+        [&] {
+            const auto result =
+                lean ? modelDoc->load_buffer_inplace(
+                           modelContent.data(), modelContent.size(),
+                           pugi::parse_default | pugi::parse_embed_pcdata, pugi::encoding_utf8)
+                     : modelDoc->load_buffer(modelContent.data(), modelContent.size());
+            benchmark::DoNotOptimize(result.status);
+            benchmark::DoNotOptimize(touchElements(*modelDoc));
+        },
+        [&] { benchmark::DoNotOptimize(doc->load_buffer(content.data(), content.size()).status); });
 }
 
 // CRoute::Save against one write of the same bytes, flushed to disk (range 1) or not (0).
@@ -255,7 +317,7 @@ void BM_PairSaveVsPlainWrite(benchmark::State& state) {
     const bool flush = state.range(0) != 0;
     const std::string file = b.hostFile("paired.xml");
     paired(
-        state, [&] { b.route.Save(b.fs); }, [&] { writeHostFile(file, b.bytes, flush); });
+        state, [] {}, [&] { b.route.Save(b.fs); }, [&] { writeHostFile(file, b.bytes, flush); });
 }
 
 void BM_PlainWrite(benchmark::State& state) {
@@ -276,4 +338,5 @@ BENCHMARK(BM_WriteFileAtomic)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PlainWriteFsync)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PairLoadVsParse)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PairTreeWalkVsParse)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PairSaveVsPlainWrite)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
