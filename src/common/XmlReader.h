@@ -78,8 +78,8 @@ private:
 };
 
 // Which field each child element of a record is, learnt from the first record and reused
-// while the next records have the same tags in the same order (the stops of a route, the lines
-// of an invoice), so that a record's children are matched with one comparison each.
+// while the next records have the same tags in the same order (the stops of a route), so that
+// a record's children are matched with one comparison each.
 class XmlRecordLayout {
 public:
     explicit XmlRecordLayout(std::vector<const char*> fieldTags);
@@ -115,7 +115,7 @@ public:
 
     template <std::size_t N>
     explicit XmlRecordReader(const std::array<Field, N>& fields)
-        : m_fields(fields.data()), m_layout(tagsOf(fields)) {}
+        : m_fields(fields.begin(), fields.end()), m_layout(tagsOf(m_fields)) {}
 
     void read(const XmlElement& record, Target& target) {
         std::size_t position = 0;
@@ -125,14 +125,14 @@ public:
             }
             const int field = m_layout.fieldAt(position++, n.name());
             if (field >= 0) {
-                m_fields[field].read(target, XmlElement(n, record.m_latin1));
+                m_fields[static_cast<std::size_t>(field)].read(target,
+                                                               XmlElement(n, record.m_latin1));
             }
         }
     }
 
 private:
-    template <std::size_t N>
-    static std::vector<const char*> tagsOf(const std::array<Field, N>& fields) {
+    static std::vector<const char*> tagsOf(const std::vector<Field>& fields) {
         std::vector<const char*> tags;
         for (const Field& f : fields) {
             tags.push_back(f.tag);
@@ -140,7 +140,7 @@ private:
         return tags;
     }
 
-    const Field* m_fields;
+    std::vector<Field> m_fields;
     XmlRecordLayout m_layout;
 };
 
