@@ -14,6 +14,8 @@ char* put(char* p, std::string_view text) {
     return static_cast<char*>(std::memcpy(p, text.data(), text.size())) + text.size();
 }
 
+// "<tag>" after the line's start, and "</tag>": each sized once and filled, since a route file
+// holds thousands of them.
 void appendOpening(std::string& out, std::string_view line, std::string_view tag) {
     const std::size_t at = out.size();
     out.resize(at + line.size() + tag.size() + 2);
@@ -35,17 +37,9 @@ void appendClosing(std::string& out, std::string_view tag) {
 
 void appendElement(std::string& out, std::string_view line, std::string_view tag,
                    std::string_view value) {
-    // Sized once and filled: a route file is thousands of these.
-    const std::size_t at = out.size();
-    out.resize(at + line.size() + 2 * tag.size() + value.size() + 5);
-    char* p = put(out.data() + at, line);
-    *p++ = '<';
-    p = put(p, tag);
-    *p++ = '>';
-    p = put(p, value);
-    *p++ = '<';
-    *p++ = '/';
-    *put(p, tag) = '>';
+    appendOpening(out, line, tag);
+    out.append(value);
+    appendClosing(out, tag);
 }
 
 void appendTextElement(std::string& out, std::string_view line, std::string_view tag,

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 #include "common/Text.h"
 #include "common/Translate.h"
@@ -40,10 +39,6 @@ void insertOrdered(std::vector<T>& list, T value, Less less) {
     list.insert(at, std::move(value));
 }
 
-}  // namespace
-
-namespace {
-
 // One stop being read, with what its fields need beyond the stop itself.
 struct StopRecord {
     CStop& stop;
@@ -55,14 +50,6 @@ struct StopRecord {
 
 using StopField = XmlRecordReader<StopRecord>::Field;
 using PersonField = XmlRecordReader<CStop::ContactPerson>::Field;
-
-// Appends value as "%d" with leading zeros up to width characters.
-void appendPadded(std::string& out, std::int32_t value, std::size_t width) {
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    const auto length = static_cast<std::size_t>(end - digits);
-    out.append(width > length ? width - length : 0, '0').append(digits, length);
-}
 
 const auto kPersonFields = std::to_array<PersonField>({
     {"Number",
@@ -162,9 +149,8 @@ struct CStop::Reader::Layouts {
 };
 
 CStop::Reader::Reader(std::string_view routeDate, std::int32_t routeNumber)
-    : m_layouts(std::make_unique<Layouts>()), m_routePrefix(routeDate) {
-    appendPadded(m_routePrefix, routeNumber, 4);
-}
+    : m_layouts(std::make_unique<Layouts>()),
+      m_routePrefix(std::string(routeDate) + padZeros(std::to_string(routeNumber), 4)) {}
 
 CStop::Reader::~Reader() = default;
 
@@ -183,11 +169,9 @@ std::unique_ptr<CStop> CStop::Reader::Read(const XmlElement& element) {
 
     // Every call identifier of the stop starts with route date, route number, stop number
     // and customer number; the running number of the call follows.
-    std::string prefix;
-    prefix.reserve(m_routePrefix.size() + 16);
-    prefix.append(m_routePrefix);
-    appendPadded(prefix, signedPattern(s->m_StopNumber), 4);
-    appendPadded(prefix, record.customerNumber.ownWhole(), 12);
+    const std::string prefix = m_routePrefix +
+                               padZeros(std::to_string(signedPattern(s->m_StopNumber)), 4) +
+                               padZeros(std::to_string(record.customerNumber.ownWhole()), 12);
     s->m_Calls.reserve(record.calls.childCount());
     record.calls.forEachChild(
         [&s, &prefix](const XmlElement& call) { s->AddCall(call.ownText(), prefix); });
