@@ -66,10 +66,6 @@ std::string XmlElement::ownText() const {
 }
 
 std::string XmlElement::ownFullText() const {
-    if (!m_node.first_child()) {
-        const std::string_view plain = m_node.value();
-        return m_latin1 ? std::string(plain) : utf8ToLatin1(plain);
-    }
     std::string text;
     collectText(m_node, text);
     return m_latin1 ? text : utf8ToLatin1(text);
