@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/KelvoDoc.h"
+#include "doc/KelvoDoc.h"
 
 namespace kelvo {
 

@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/Commands.h"
-#include "app/Navigation.h"
+#include "doc/Commands.h"
+#include "doc/Navigation.h"
 
 class QLabel;
 class QPushButton;

@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/KelvoDoc.h"
-#include "app/StartCheck.h"
+#include "doc/KelvoDoc.h"
+#include "doc/StartCheck.h"
 #include "common/Clock.h"
 #include "common/Prompter.h"
 #include "common/Text.h"

@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "app/KelvoDoc.h"
+#include "doc/KelvoDoc.h"
 #include "common/Clock.h"
 #include "common/Prompter.h"
 #include "support/TempDevice.h"

@@ -4,7 +4,7 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 
-#include "app/KelvoDoc.h"
+#include "doc/KelvoDoc.h"
 #include "common/Clock.h"
 #include "common/Prompter.h"
 #include "support/TempDevice.h"

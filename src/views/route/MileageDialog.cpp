@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/KelvoDoc.h"
-#include "app/RouteOps.h"
+#include "doc/KelvoDoc.h"
+#include "doc/RouteOps.h"
 #include "common/Clock.h"
 #include "common/DateText.h"
 #include "common/Prompter.h"

@@ -9,8 +9,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/KelvoDoc.h"
-#include "app/RouteOps.h"
+#include "doc/KelvoDoc.h"
+#include "doc/RouteOps.h"
 #include "common/DateText.h"
 #include "common/Prompter.h"
 #include "common/Text.h"

@@ -7,7 +7,7 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
-#include "app/KelvoDoc.h"
+#include "doc/KelvoDoc.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "ui/FormView.h"

@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/KelvoDoc.h"
-#include "app/RouteOps.h"
+#include "doc/KelvoDoc.h"
+#include "doc/RouteOps.h"
 #include "common/Prompter.h"
 #include "views/safety/SafetyRemarksDialog.h"
 

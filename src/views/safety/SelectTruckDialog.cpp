@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/KelvoDoc.h"
+#include "doc/KelvoDoc.h"
 #include "ui/FormView.h"
 
 namespace kelvo {

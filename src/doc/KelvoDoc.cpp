@@ -1,0 +1,42 @@
+#include "doc/KelvoDoc.h"
+
+#include "common/DataPaths.h"
+
+namespace kelvo {
+
+CKelvoDoc::CKelvoDoc(const DeviceFs& fs, Prompter& prompter, const Clock& clock)
+    : m_fs(fs), m_prompter(prompter), m_clock(clock), m_tables(makeCommandTables()) {}
+
+std::string CKelvoDoc::DataFolder() const {
+    return dataFolder(m_storageLocation);
+}
+
+void CKelvoDoc::LoadDayLists() {
+    // A file missing today must not leave yesterday's records in place.
+    m_contactCategories = CContactCategories();
+    m_adjReasons = CAdjReasons();
+    m_flags = CFlags();
+    m_safetyChecks = CSafetyChecks();
+    m_trucks = CTrucks();
+    m_contactCategories.SetPath(m_storageLocation);
+    m_contactCategories.Load(m_fs);
+    m_adjReasons.SetPath(m_storageLocation);
+    m_adjReasons.Load(m_fs);
+    m_flags.SetPath(m_storageLocation);
+    m_flags.Load(m_fs);
+    m_safetyChecks.SetPath(m_storageLocation);
+    m_safetyChecks.Load(m_fs);
+    if (m_config.IsDud()) {
+        m_trucks.SetPath(m_storageLocation);
+        m_trucks.Load(m_fs);
+    }
+}
+
+void CKelvoDoc::ResetSelection() {
+    m_currentStopIndex = -1;
+    m_currentRouteIndex = -1;
+    m_currentInvoiceNumber = -1.0;
+    m_lastDepartedStopIndex = -1;
+}
+
+}  // namespace kelvo

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <string>
+
+#include "doc/CommandTables.h"
+#include "model/AdjReasons.h"
+#include "model/ConfigData.h"
+#include "model/ContactCategories.h"
+#include "model/Flags.h"
+#include "model/Route.h"
+#include "model/RouteList.h"
+#include "model/SafetyChecks.h"
+#include "model/Trucks.h"
+
+namespace kelvo {
+
+class Clock;
+class DeviceFs;
+class Prompter;
+
+// The one document of the program: it owns the whole in-memory model (configuration,
+// routes, reference lists, ...), the current selections and the screens' command tables,
+// and knows the services every operation needs (device files, message boxes, clock).
+// Screens keep no data of their own; they read and change the document.
+class CKelvoDoc {
+public:
+    // The services must outlive the document.
+    CKelvoDoc(const DeviceFs& fs, Prompter& prompter, const Clock& clock);
+    CKelvoDoc(const CKelvoDoc&) = delete;
+    CKelvoDoc& operator=(const CKelvoDoc&) = delete;
+
+    const DeviceFs& Fs() const { return m_fs; }
+    Prompter& Prompt() const { return m_prompter; }
+    const Clock& Time() const { return m_clock; }
+
+    // The folder (a storage card) that holds the data folder; "" for the device root.
+    const std::string& StorageLocation() const { return m_storageLocation; }
+    void SetStorageLocation(const std::string& location) { m_storageLocation = location; }
+    // data root + "\VexXml\".
+    std::string DataFolder() const;
+
+    ConfigData& Config() { return m_config; }
+    const ConfigData& Config() const { return m_config; }
+    CRouteList& Routes() { return m_routeList; }
+    const CRouteList& Routes() const { return m_routeList; }
+    CRoute& Route() { return m_route; }
+    const CRoute& Route() const { return m_route; }
+
+    CAdjReasons& AdjReasons() { return m_adjReasons; }
+    CFlags& Flags() { return m_flags; }
+    CContactCategories& ContactCategories() { return m_contactCategories; }
+    CSafetyChecks& SafetyChecks() { return m_safetyChecks; }
+    const CSafetyChecks& SafetyChecks() const { return m_safetyChecks; }
+    CTrucks& Trucks() { return m_trucks; }
+
+    // Loads the lists the day starts with from the data folder: contact categories,
+    // adjustment reasons, flags, the safety checklist and, for the "DUD" laundry, the trucks.
+    void LoadDayLists();
+
+    CommandTables& Tables() { return m_tables; }
+    const CommandTables& Tables() const { return m_tables; }
+
+    // Selection state (-1 / -1.0: nothing selected).
+    int CurrentRouteIndex() const { return m_currentRouteIndex; }
+    void SetCurrentRouteIndex(int i) { m_currentRouteIndex = i; }
+    int CurrentStopIndex() const { return m_currentStopIndex; }
+    void SetCurrentStopIndex(int i) { m_currentStopIndex = i; }
+    double CurrentInvoiceNumber() const { return m_currentInvoiceNumber; }
+    void SetCurrentInvoiceNumber(double n) { m_currentInvoiceNumber = n; }
+    int LastDepartedStopIndex() const { return m_lastDepartedStopIndex; }
+    void SetLastDepartedStopIndex(int i) { m_lastDepartedStopIndex = i; }
+    // Forgets every selection.
+    void ResetSelection();
+
+    // True once today's truck safety check counts as done.
+    bool SafetyDone() const { return m_safetyDone; }
+    void SetSafetyDone(bool done) { m_safetyDone = done; }
+
+private:
+    const DeviceFs& m_fs;
+    Prompter& m_prompter;
+    const Clock& m_clock;
+
+    std::string m_storageLocation;
+    CAdjReasons m_adjReasons;
+    CFlags m_flags;
+    ConfigData m_config;
+    CRouteList m_routeList;
+    CRoute m_route;
+    CSafetyChecks m_safetyChecks;
+    CTrucks m_trucks;
+    CContactCategories m_contactCategories;
+    CommandTables m_tables;
+
+    int m_currentRouteIndex = -1;
+    int m_currentStopIndex = -1;
+    double m_currentInvoiceNumber = -1.0;
+    int m_lastDepartedStopIndex = -1;
+    bool m_safetyDone = false;
+};
+
+}  // namespace kelvo

@@ -1,0 +1,19 @@
+#include "doc/SafetyOps.h"
+
+#include "doc/KelvoDoc.h"
+#include "common/Prompter.h"
+#include "common/Translate.h"
+
+namespace kelvo {
+
+bool wantsSafetyCheck(CKelvoDoc& doc) {
+    const CSafetyChecks& checks = doc.SafetyChecks();
+    const bool complete = checks.IsComplete();
+    doc.SetSafetyDone(complete);
+    if (checks.Count() == 0 || complete) {
+        return false;  // nothing to check: an empty checklist counts as done
+    }
+    return doc.Prompt().ask(tr("Perform safety checks ?"), tr("Confirm check"));
+}
+
+}  // namespace kelvo

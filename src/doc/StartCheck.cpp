@@ -1,0 +1,101 @@
+#include "doc/StartCheck.h"
+
+#include "doc/DataTransfer.h"
+#include "doc/KelvoDoc.h"
+#include "common/DataPaths.h"
+#include "common/DeviceFs.h"
+#include "common/FolderOps.h"
+#include "common/Prompter.h"
+#include "common/Translate.h"
+#include "common/WaitCursor.h"
+
+namespace kelvo {
+
+bool loadConfiguration(CKelvoDoc& doc) {
+    doc.Config().SetRoot(doc.StorageLocation());
+    return doc.Config().Load(doc.Fs());
+}
+
+void showNoDataMessage(CKelvoDoc& doc) {
+    doc.Prompt().inform(tr("No data available.") + tr("\nPlease import files first!"),
+                        tr("Error data files"), MessageIcon::Warning);
+}
+
+bool checkVersion(CKelvoDoc& doc) {
+    if (versionMatches(doc.Config().FileVersion())) {
+        return true;
+    }
+    doc.Prompt().inform(tr("Error Starting Application: version mismatch.") +
+                            tr("\nApplication version = ") + kAppVersion +
+                            tr("\nXML Data version = ") + doc.Config().FileVersion(),
+                        tr("Abort Application"), MessageIcon::Error);
+    return false;
+}
+
+namespace {
+
+// Makes sure the data folder holds the day's files: importing them when the back office's
+// delivery is complete, or restoring the last export. False after the message that says why.
+bool ensureDayFiles(CKelvoDoc& doc) {
+    const DeviceFs& fs = doc.Fs();
+    if (!fs.listFiles(doc.DataFolder(), "*.xml").empty()) {
+        return true;  // work in progress is never replaced by a newer delivery
+    }
+    if (fs.listFiles(kImportFolder, "*.*").empty()) {
+        if (restorePreviousRoute(doc)) {
+            return true;
+        }
+        showNoDataMessage(doc);
+        return false;
+    }
+    if (!markerPresent(fs, kImportFolder, kDepartureMarker)) {
+        doc.Prompt().inform(tr("\nThe file transfer is still in progress, please wait until this "
+                               "is completed and then try again!"),
+                            tr("Error import data files"), MessageIcon::Warning);
+        return false;
+    }
+    importDayFiles(doc);
+    return true;
+}
+
+// Reads the route list; offers the last export when there is no route.
+bool loadRoutes(CKelvoDoc& doc) {
+    CRouteList& routes = doc.Routes();
+    routes.SetStoragePath(doc.StorageLocation());
+    routes.Load(doc.Fs(), doc.Prompt());
+    doc.Route().Reset();
+    if (routes.Count() == 0) {
+        restorePreviousRoute(doc);
+        routes.Load(doc.Fs(), doc.Prompt());
+    }
+    if (routes.Count() == 0) {
+        showNoDataMessage(doc);
+        // Without routes the day cannot start: the next Start reports the missing data at once.
+        doc.Fs().removeFile(doc.DataFolder() + "Config.xml");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool startDataCheck(CKelvoDoc& doc) {
+    if (!loadConfiguration(doc)) {
+        showNoDataMessage(doc);
+        return false;
+    }
+    if (!checkVersion(doc) || !ensureDayFiles(doc) || !loadRoutes(doc)) {
+        return false;
+    }
+    const std::string exported = exportCopyFolder(doc.StorageLocation());
+    doc.Fs().createFolder(exported);
+    emptyFolder(doc.Fs(), exported);  // the previous export is given up once new data are accepted
+
+    WaitCursor wait;
+    doc.LoadDayLists();
+    doc.Route().SetStoragePath(doc.StorageLocation());
+    doc.ResetSelection();
+    return true;
+}
+
+}  // namespace kelvo

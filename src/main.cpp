@@ -1,0 +1,106 @@
+// Kelvo: the route driver's handheld program.
+//
+//   kelvo [--root DIR] [--scale N] [--play FILE.scn [--out DIR] [--strict]] [Qt options]
+#include <QApplication>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "frame/KelvoApp.h"
+#include "common/Clock.h"
+#include "ui/QtPrompter.h"
+#include "scenario/ScenarioPlayer.h"
+
+namespace {
+
+struct Options {
+    std::string root;
+    std::string scale = "2";  // the 240 x 320 window is tiny on a desktop screen
+    std::string play;
+    std::string out;
+    bool strict = false;
+};
+
+void usage() {
+    std::fputs(
+        "usage: kelvo [--root DIR] [--scale N] [--play FILE.scn [--out DIR] [--strict]]\n"
+        "  --root DIR   the folder that plays the handheld's file system\n"
+        "               (default $KELVO_ROOT, else ~/.local/share/kelvo/device)\n"
+        "  --scale N    enlarge the 240 x 320 window N times (default 2)\n"
+        "  --play FILE  run a scenario and exit with 0 (passed), 1 (failed) or 2 (not runnable)\n"
+        "  --out DIR    where the scenario's screenshots go (default: beside the scenario)\n"
+        "  --strict     fail a scenario that leaves message boxes unchecked\n"
+        "Other options go to Qt, e.g. -platform offscreen.\n",
+        stdout);
+}
+
+// Takes Kelvo's own options out of argv; the rest is left for Qt. False on a bad option.
+bool parseOptions(int& argc, char** argv, Options& o) {
+    std::vector<char*> rest{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](std::string& target) {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "kelvo: %s needs a value\n", arg.c_str());
+                return false;
+            }
+            target = argv[++i];
+            return true;
+        };
+        if (arg == "--root" || arg == "--scale" || arg == "--play" || arg == "--out") {
+            std::string& target = arg == "--root"    ? o.root
+                                  : arg == "--scale" ? o.scale
+                                  : arg == "--play"  ? o.play
+                                                     : o.out;
+            if (!value(target)) {
+                return false;
+            }
+        } else if (arg == "--strict") {
+            o.strict = true;
+        } else if (arg == "--help" || arg == "-h") {
+            usage();
+            std::exit(0);
+        } else {
+            rest.push_back(argv[i]);
+        }
+    }
+    argc = static_cast<int>(rest.size());
+    for (int i = 0; i < argc; ++i) {
+        argv[i] = rest[static_cast<std::size_t>(i)];
+    }
+    argv[argc] = nullptr;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!parseOptions(argc, argv, options)) {
+        usage();
+        return 2;
+    }
+    if (!options.scale.empty() && options.scale != "1" &&
+        qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
+        qputenv("QT_SCALE_FACTOR", QByteArray::fromStdString(options.scale));
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvo"));
+    // Data files always carry a '.' decimal point, whatever the desktop's locale says.
+    std::setlocale(LC_NUMERIC, "C");
+    kelvo::installQtPlatformHooks();
+
+    const std::filesystem::path root =
+        options.root.empty() ? kelvo::defaultDeviceRoot() : std::filesystem::path(options.root);
+    if (!options.play.empty()) {
+        return kelvo::runScenario(root, options.play, options.out, options.strict);
+    }
+    kelvo::CKelvoApp kelvo(root, std::make_unique<kelvo::QtPrompter>(),
+                           std::make_unique<kelvo::SystemClock>());
+    if (!kelvo.InitInstance()) {
+        return 1;
+    }
+    return app.exec();
+}

@@ -1,0 +1,217 @@
+#include "scenario/ScenarioPlayer.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
+#include <QTimer>
+#include <iostream>
+#include <vector>
+
+#include "common/Prompter.h"
+#include "scenario/ScenarioActions.h"
+#include "scenario/ScenarioChecks.h"
+#include "scenario/ScenarioFiles.h"
+#include "scenario/ScenarioScript.h"
+#include "scenario/ScenarioStage.h"
+
+namespace kelvo {
+
+namespace {
+
+// Plays one scenario: the steps that prepare the device first, then the program's main
+// window, then every further step from the event loop, one step per turn of the loop. The
+// next step is scheduled before a step acts, so that the steps after an action that opens a
+// modal dialog run inside the dialog's own loop and can fill it in and close it.
+class ScenarioPlayer {
+public:
+    ScenarioPlayer(const std::filesystem::path& root, std::string file, const std::string& outDir,
+                   bool strict, std::ostream& report)
+        : m_file(std::move(file)),
+          m_strict(strict),
+          m_report(report),
+          m_stage(root, m_file, outDir) {}
+
+    // Plays the whole scenario and reports; returns the exit status.
+    int run();
+
+private:
+    void playInEventLoop();
+    void runNext();
+    void finish(int status, int line, const std::string& text);
+    void report();
+
+    std::string m_file;
+    bool m_strict;
+    std::ostream& m_report;
+    ScenarioStage m_stage;
+
+    std::vector<ScenarioStep> m_steps;
+    std::size_t m_next = 0;  // the step to run next (the steps before it have started)
+    QObject m_context;       // owner of the scheduled steps
+    QEventLoop* m_loop = nullptr;
+    QTimer m_closer;  // keeps closing dialogs once the scenario has ended
+    bool m_finished = false;
+    int m_status = StepOutcome::kPassed;
+};
+
+// Modal dialogs still open when a scenario ends are closed, one after the other.
+void closeDialogs() {
+    for (int guard = 0; guard < 16; ++guard) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            return;
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        } else {
+            modal->close();
+        }
+    }
+}
+
+StepOutcome runStep(const ScenarioStep& step, ScenarioStage& stage) {
+    return isCheck(step.kind) ? runCheck(step, stage) : runAction(step, stage);
+}
+
+int ScenarioPlayer::run() {
+    std::string content;
+    if (!scenario::readHostBytes(m_file, content)) {
+        m_report << m_file << ": cannot be read\n" << m_file << ": not runnable\n";
+        return StepOutcome::kNotRunnable;
+    }
+    const ScenarioScript script = ScenarioScript::parse(content);
+    if (!script.ok()) {
+        m_report << m_file << ":" << script.errorLine() << ": " << script.error() << "\n"
+                 << m_file << ": not runnable\n";
+        return StepOutcome::kNotRunnable;
+    }
+    m_steps = script.steps();
+
+    // The start screen reads the device as soon as it exists: files, clock and answers at the
+    // top of the scenario are in place before.
+    while (!m_finished && m_next < m_steps.size() && m_steps[m_next].preparesStart()) {
+        const ScenarioStep& step = m_steps[m_next++];
+        const StepOutcome o = runStep(step, m_stage);
+        if (o.status != StepOutcome::kPassed) {
+            finish(o.status, step.line, o.text);
+        }
+    }
+    if (!m_finished) {
+        if (m_stage.start()) {
+            playInEventLoop();
+        } else {
+            finish(StepOutcome::kNotRunnable, m_next < m_steps.size() ? m_steps[m_next].line : 0,
+                   "the main window could not be shown");
+        }
+    }
+    report();
+    m_stage.stop();
+    return m_status;
+}
+
+void ScenarioPlayer::playInEventLoop() {
+    QEventLoop loop;
+    m_loop = &loop;
+    // After the end, closes what the program may still open while it winds down.
+    QObject::connect(&m_closer, &QTimer::timeout, &m_context, [this] {
+        closeDialogs();
+        if (m_loop) {
+            m_loop->exit();
+        }
+    });
+    QTimer::singleShot(0, &m_context, [this] { runNext(); });
+    loop.exec();
+    m_closer.stop();
+    m_loop = nullptr;
+    if (!m_finished) {
+        // Something ended the event loop from inside the program (its Exit command).
+        const int line = m_next > 0 ? m_steps[m_next - 1].line : 0;
+        if (m_next < m_steps.size()) {
+            finish(StepOutcome::kFailed, line,
+                   "expected the program to keep running, found it closed");
+        } else {
+            finish(StepOutcome::kPassed, line, std::string());
+        }
+    }
+    closeDialogs();
+}
+
+void ScenarioPlayer::runNext() {
+    if (m_finished) {
+        return;
+    }
+    if (m_next >= m_steps.size()) {
+        const std::vector<Message>& shown = m_stage.messages();
+        const std::size_t unchecked = shown.size() - m_stage.checkedMessages();
+        const int line = m_steps.empty() ? 0 : m_steps.back().line;
+        if (m_strict && unchecked > 0) {
+            finish(StepOutcome::kFailed, line,
+                   "expected every message box checked, found " + std::to_string(unchecked) +
+                       " unchecked: " + describeMessage(shown[m_stage.checkedMessages()]));
+        } else {
+            finish(StepOutcome::kPassed, line, std::string());
+        }
+        return;
+    }
+    const ScenarioStep& step = m_steps[m_next++];
+    // Scheduled before acting: see the class comment.
+    const int delay = step.kind == StepKind::Wait ? static_cast<int>(step.number) : 0;
+    QTimer::singleShot(delay, &m_context, [this] { runNext(); });
+    const StepOutcome o = runStep(step, m_stage);
+    if (o.status != StepOutcome::kPassed) {
+        finish(o.status, step.line, o.text);
+    }
+}
+
+void ScenarioPlayer::finish(int status, int line, const std::string& text) {
+    if (m_finished) {
+        return;
+    }
+    m_finished = true;
+    m_status = status;
+    if (!text.empty()) {
+        m_report << m_file << ":" << line << ": " << text << "\n";
+    }
+    if (m_loop) {
+        closeDialogs();
+        m_loop->exit();
+        m_closer.start(10);
+    }
+}
+
+void ScenarioPlayer::report() {
+    const std::vector<Message>& shown = m_stage.messages();
+    for (std::size_t i = m_stage.checkedMessages(); i < shown.size(); ++i) {
+        m_report << m_file << ": unchecked " << describeMessage(shown[i]) << "\n";
+    }
+    const std::size_t started = m_next;
+    switch (m_status) {
+        case StepOutcome::kPassed:
+            m_report << m_file << ": passed, " << m_steps.size() << " steps\n";
+            break;
+        case StepOutcome::kFailed:
+            m_report << m_file << ": FAILED after " << started << " of " << m_steps.size()
+                     << " steps\n";
+            break;
+        default:
+            m_report << m_file << ": not runnable, stopped after " << started << " of "
+                     << m_steps.size() << " steps\n";
+            break;
+    }
+    m_report.flush();
+}
+
+}  // namespace
+
+int runScenario(const std::filesystem::path& root, const std::string& scenarioFile,
+                const std::string& outDir, bool strict, std::ostream& report) {
+    ScenarioPlayer player(root, scenarioFile, outDir, strict, report);
+    return player.run();
+}
+
+int runScenario(const std::filesystem::path& root, const std::string& scenarioFile,
+                const std::string& outDir, bool strict) {
+    return runScenario(root, scenarioFile, outDir, strict, std::cout);
+}
+
+}  // namespace kelvo

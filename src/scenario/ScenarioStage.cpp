@@ -1,0 +1,153 @@
+#include "scenario/ScenarioStage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+
+#include "frame/KelvoApp.h"
+#include "frame/MainFrame.h"
+#include "common/Clock.h"
+#include "common/Prompter.h"
+#include "common/Text.h"
+#include "ui/FormView.h"
+#include "scenario/ScenarioScript.h"
+#include "scenario/ScenarioWidgets.h"
+
+namespace kelvo {
+
+namespace fs = std::filesystem;
+
+ScenarioStage::ScenarioStage(const fs::path& root, const std::string& scenarioFile,
+                             const std::string& outDir)
+    : m_fs(root),
+      m_scenarioFolder(fs::path(scenarioFile).parent_path()),
+      m_outDir(outDir.empty() ? m_scenarioFolder : fs::path(outDir)),
+      m_ownPrompter(std::make_unique<ScriptedPrompter>()),
+      m_ownClock(std::make_unique<FixedClock>()),
+      m_prompter(m_ownPrompter.get()),
+      m_clock(m_ownClock.get()) {}
+
+ScenarioStage::~ScenarioStage() = default;
+
+bool ScenarioStage::start() {
+    m_app =
+        std::make_unique<CKelvoApp>(m_fs.root(), std::move(m_ownPrompter), std::move(m_ownClock));
+    if (!m_app->InitInstance()) {
+        return false;
+    }
+    scenario::activate(m_app->frame());
+    return true;
+}
+
+void ScenarioStage::stop() {
+    if (m_app) {
+        // The prompter and the clock live on for the final report.
+        m_app.reset();
+        m_prompter = nullptr;
+        m_clock = nullptr;
+    }
+}
+
+CMainFrame* ScenarioStage::frame() const {
+    return m_app ? m_app->frame() : nullptr;
+}
+
+const std::vector<Message>& ScenarioStage::messages() const {
+    return m_prompter->shown();
+}
+
+fs::path ScenarioStage::fromScenario(const std::string& utf8Path) const {
+    const fs::path p = fs::u8path(utf8Path);
+    return p.is_absolute() ? p : m_scenarioFolder / p;
+}
+
+fs::path ScenarioStage::screenshotPath(const std::string& utf8Name) const {
+    return m_outDir / fs::u8path(utf8Name);
+}
+
+std::vector<QWidget*> ScenarioStage::scopes() const {
+    std::vector<QWidget*> result;
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        result.push_back(modal);
+    }
+    if (CMainFrame* main = frame()) {
+        if (main->currentView()) {
+            result.push_back(main->currentView());
+        }
+        result.push_back(main);
+    }
+    return result;
+}
+
+std::string ScenarioStage::where() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return "in the dialog " + scenario::quoted(modal->windowTitle());
+    }
+    if (CMainFrame* main = frame()) {
+        return "on screen " + std::to_string(main->currentScreen());
+    }
+    return "before the main window";
+}
+
+QWidget* ScenarioStage::locate(const WidgetRef& ref, StepOutcome& error) const {
+    QWidget* hidden = nullptr;
+    for (QWidget* scope : scopes()) {
+        for (QWidget* w : scenario::findWidgets(scope, ref)) {
+            if (w->isVisible()) {
+                return w;
+            }
+            if (!hidden) {
+                hidden = w;
+            }
+        }
+    }
+    if (!hidden) {
+        error = StepOutcome::broken("no widget " + ref.toString() + " " + where());
+    }
+    return hidden;
+}
+
+QWidget* ScenarioStage::locateForAction(const WidgetRef& ref, StepOutcome& error) const {
+    QWidget* w = locate(ref, error);
+    if (!w) {
+        return nullptr;
+    }
+    if (!w->isVisible()) {
+        error = StepOutcome::fail(ref.toString() + " visible", "it hidden " + where());
+        return nullptr;
+    }
+    if (!w->isEnabled()) {
+        error = StepOutcome::fail(ref.toString() + " enabled", "it disabled " + where());
+        return nullptr;
+    }
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && w != modal && !modal->isAncestorOf(w)) {
+        error = StepOutcome::fail(
+            ref.toString() + " within reach",
+            "it behind the open dialog " + scenario::quoted(modal->windowTitle()));
+        return nullptr;
+    }
+    return w;
+}
+
+std::string ScenarioStage::actionsMenuText() const {
+    CMainFrame* main = frame();
+    // What the driver sees when the menu opens: the frame greys entries as it shows it.
+    main->updateCommandStates();
+    QStringList entries;
+    for (QAction* action : main->actionsMenu()->actions()) {
+        if (action->isSeparator() || !action->isVisible()) {
+            continue;
+        }
+        const QString caption = scenario::withoutMnemonics(action->text());
+        entries << (action->isEnabled() ? caption : QLatin1Char('[') + caption + QLatin1Char(']'));
+    }
+    return entries.join(QLatin1Char('|')).toUtf8().toStdString();
+}
+
+std::string describeMessage(const Message& message) {
+    return "message " + quoteForReport(latin1ToUtf8(message.text)) + " caption " +
+           quoteForReport(latin1ToUtf8(message.caption));
+}
+
+}  // namespace kelvo
