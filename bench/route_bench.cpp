@@ -48,45 +48,45 @@ const bool kSteadyAllocator = [] {
     return true;
 }();
 
-std::unique_ptr<CStop> makeStop(int i) {
-    auto s = std::make_unique<CStop>();
-    s->SetStopID(format("S-%05d", i));
-    s->SetStopNumber(static_cast<std::uint32_t>(i + 1));
-    s->SetCustID(100000 + i);
-    s->SetCustomerNumber(4700 + i);
-    s->SetCustomerName(format("Customer %d & Sons Industrial Laundry Services", i));
-    s->SetCustomerAddress1(format("%d Main Street", i));
-    s->SetCustomerAddress2("Unit 4, back entrance");
-    s->SetCustomerCity("Springfield");
-    s->SetCustomerState("IL");
-    s->SetCustomerZipcode("62701");
-    s->SetContactPersonName("Ann Lee");
-    s->SetContactPersonPhone("555-0100");
-    s->SetContactPersonMobile("555-0199");
-    s->SetDeliveryInstructions("Ring twice at the <back> door.\r\nLeave the bags in the hall.");
-    s->SetDrivingInstructions("Left at the mill, then two miles north.\r\nParking behind.");
-    s->SetArrivalTime("00:00");
-    s->SetDepartureTime("00:00");
-    s->SetPayTotal(125.5 + i);
-    s->SetSatisfactionSurvey(i % 7 == 0 ? 'Y' : 'N');
-    s->SetSignatureRequired('Y');
-    s->SetAgingCurrent(10.0 * i);
-    s->SetAging30(20.25);
-    s->SetOpenCredit(3.33);
-    s->SetLastPaymentDate("20061101");
-    s->SetLastPaymentNumber("CHK-88");
-    s->SetLastPaymentAmount(99.99);
-    s->SetLockerManagement('N');
+CStop makeStop(int i) {
+    CStop s;
+    s.StopID = format("S-%05d", i);
+    s.StopNumber = static_cast<std::uint32_t>(i + 1);
+    s.CustID = 100000 + i;
+    s.CustomerNumber = 4700 + i;
+    s.CustomerName = format("Customer %d & Sons Industrial Laundry Services", i);
+    s.CustomerAddress1 = format("%d Main Street", i);
+    s.CustomerAddress2 = "Unit 4, back entrance";
+    s.CustomerCity = "Springfield";
+    s.CustomerState = "IL";
+    s.CustomerZipcode = "62701";
+    s.ContactPersonName = "Ann Lee";
+    s.ContactPersonPhone = "555-0100";
+    s.ContactPersonMobile = "555-0199";
+    s.DeliveryInstructions = "Ring twice at the <back> door.\r\nLeave the bags in the hall.";
+    s.DrivingInstructions = "Left at the mill, then two miles north.\r\nParking behind.";
+    s.ArrivalTime = "00:00";
+    s.DepartureTime = "00:00";
+    s.PayTotal = 125.5 + i;
+    s.SatisfactionSurvey = i % 7 == 0 ? 'Y' : 'N';
+    s.SignatureRequired = 'Y';
+    s.AgingCurrent = 10.0 * i;
+    s.Aging30 = 20.25;
+    s.OpenCredit = 3.33;
+    s.LastPaymentDate = "20061101";
+    s.LastPaymentNumber = "CHK-88";
+    s.LastPaymentAmount = 99.99;
+    s.LockerManagement = 'N';
     for (std::uint32_t p = 3; p >= 1; --p) {
-        s->AddContactPerson(p, format("Person %u", p), "Manager");
+        s.AddContactPerson(p, format("Person %u", p), "Manager");
     }
     const std::string prefix = std::string(kDate) + padZeros(format("%d", kRouteNumber), 4) +
                                padZeros(format("%d", i + 1), 4) +
                                padZeros(format("%d", 4700 + i), 12);
-    s->AddCall(prefix + "02", prefix);
-    s->AddCall(prefix + "01", prefix);
+    s.AddCall(prefix + "02", prefix);
+    s.AddCall(prefix + "01", prefix);
     for (int n = 0; n < 3; ++n) {
-        s->AddInvoice(format("%d", 500000 + i * 3 + n));
+        s.AddInvoice(format("%d", 500000 + i * 3 + n));
     }
     return s;
 }

@@ -1,7 +1,8 @@
 cmake_minimum_required(VERSION 3.25)
 # Checks the layering of src: a file includes only headers of its own layer or of the layers
 # below it (common <- model <- doc <- ui <- views <- frame <- scenario <- main.cpp), and no
-# file of common, model or doc includes a Qt header.
+# file of common, model or doc includes a Qt header. pugixml stays inside the files that read
+# XML: no header but common/XmlReader.h includes it or XmlReader.h.
 #   cmake -DSRC=<src folder> -P layers.cmake
 set(layers common model doc ui views frame scenario)
 set(qt_free common model doc)
@@ -26,6 +27,10 @@ foreach(file IN LISTS files)
             endif()
         elseif(line MATCHES "include[ \t]*<Q" AND own IN_LIST qt_free)
             string(APPEND problems "\n  ${file}: ${line} (a Qt header in a Qt-free layer)")
+        endif()
+        if(file MATCHES "\\.h$" AND NOT file STREQUAL "common/XmlReader.h"
+           AND line MATCHES "pugixml\\.hpp|XmlReader\\.h")
+            string(APPEND problems "\n  ${file}: ${line} (pugixml seen through a header)")
         endif()
     endforeach()
 endforeach()

@@ -180,42 +180,15 @@ std::string displayEscape(std::string_view text) {
     return replaceAll(text, "&", "&&");
 }
 
-namespace {
-
-// Position of the first '&', '<' or '>' from `pos` on (npos when none). Eight bytes are looked
-// at a time: free texts rarely hold one, and a route file holds thousands of texts.
-std::size_t findMarkup(std::string_view text, std::size_t pos) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-    const auto hasByte = [](std::uint64_t word, char c) {
-        const std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
-        return ((x - kOnes) & ~x & kHighs) != 0;
-    };
-    for (; pos + 8 <= text.size(); pos += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + pos, 8);
-        if (hasByte(word, '&') || hasByte(word, '<') || hasByte(word, '>')) {
-            break;
-        }
-    }
-    for (; pos < text.size(); ++pos) {
-        if (text[pos] == '&' || text[pos] == '<' || text[pos] == '>') {
-            return pos;
-        }
-    }
-    return std::string_view::npos;
-}
-
-}  // namespace
-
 void appendXmlEscaped(std::string& out, std::string_view text) {
-    // The text between the characters to escape is copied whole.
-    std::size_t run = 0;
-    for (std::size_t i = findMarkup(text, 0); i != std::string_view::npos;
-         i = findMarkup(text, run)) {
-        out.append(text.substr(run, i - run))
-            .append(text[i] == '&' ? "&amp;" : text[i] == '<' ? "&lt;" : "&gt;");
-        run = i + 1;
+    std::size_t run = 0;  // start of the text not yet copied
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '&' || c == '<' || c == '>') {
+            out.append(text.substr(run, i - run));
+            out.append(c == '&' ? "&amp;" : c == '<' ? "&lt;" : "&gt;");
+            run = i + 1;
+        }
     }
     out.append(text.substr(run));
 }

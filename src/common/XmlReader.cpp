@@ -13,15 +13,28 @@ namespace {
 // the fields of a data file are read with one look, and the parse builds half the nodes.
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_embed_pcdata;
 
-// All text below a node, in document order (the element's text value).
-void collectText(pugi::xml_node node, std::string& out) {
-    out.append(node.value());  // the leading text, kept in the element itself
-    for (pugi::xml_node n = node.first_child(); n; n = n.next_sibling()) {
-        if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) {
+// All text below a node, in document order (the element's text value). The walk keeps no
+// stack: a file nested hundreds of thousands of levels deep must not exhaust it.
+void collectText(pugi::xml_node root, std::string& out) {
+    out.append(root.value());  // the leading text, kept in the element itself
+    for (pugi::xml_node n = root.first_child(); n;) {
+        const pugi::xml_node_type type = n.type();
+        if (type == pugi::node_pcdata || type == pugi::node_cdata) {
             out.append(n.value());
-        } else if (n.type() == pugi::node_element) {
-            collectText(n, out);
+        } else if (type == pugi::node_element) {
+            out.append(n.value());
+            if (const pugi::xml_node first = n.first_child()) {
+                n = first;
+                continue;
+            }
         }
+        while (!n.next_sibling()) {
+            n = n.parent();
+            if (n == root) {
+                return;
+            }
+        }
+        n = n.next_sibling();
     }
 }
 
@@ -43,44 +56,112 @@ bool isAscii(std::string_view s) {
     return true;
 }
 
-}  // namespace
+// The whole text below a node as the file's bytes.
+std::string fullText(pugi::xml_node node, bool latin1) {
+    std::string text;
+    collectText(node, text);
+    return latin1 ? text : utf8ToLatin1(text);
+}
 
+// Calls f(std::string_view) with the element's text, without a copy when it can.
 template <class F>
-auto XmlElement::withText(F&& f) const {
+auto withText(pugi::xml_node node, bool latin1, F&& f) {
     // The usual field holds one text or none, kept in the element: read it where it lies.
-    if (!m_node.first_child()) {
-        const std::string_view plain = m_node.value();
-        if (m_latin1 || isAscii(plain)) {
+    if (!node.first_child()) {
+        const std::string_view plain = node.value();
+        if (latin1 || isAscii(plain)) {
             return f(plain);
         }
     }
-    return f(std::string_view(ownFullText()));
+    return f(std::string_view(fullText(node, latin1)));
+}
+
+}  // namespace
+
+pugi::xml_node XmlElement::elementFrom(pugi::xml_node n) {
+    while (n && n.type() != pugi::node_element) {
+        n = n.next_sibling();
+    }
+    return n;
+}
+
+std::string XmlElement::textOf(pugi::xml_node node, bool latin1) {
+    return withText(node, latin1, [](std::string_view t) { return textFromElement(t); });
+}
+
+double XmlElement::numberOf(pugi::xml_node node, bool latin1) {
+    return withText(node, latin1, [](std::string_view t) { return toDouble(t); });
+}
+
+std::int32_t XmlElement::wholeOf(pugi::xml_node node, bool latin1) {
+    return withText(node, latin1, [](std::string_view t) { return toWhole(t); });
+}
+
+char XmlElement::flagOf(pugi::xml_node node, bool latin1, char missing) {
+    return withText(node, latin1,
+                    [missing](std::string_view t) { return t.empty() ? missing : t.front(); });
 }
 
 std::string XmlElement::name() const {
     return m_latin1 ? std::string(m_node.name()) : utf8ToLatin1(m_node.name());
 }
 
+pugi::xml_node XmlElement::search(const char* tag) const {
+    if (!m_cursorSet) {
+        m_unread = elementFrom(m_node.first_child());
+        m_cursorSet = true;
+        if (m_unread && std::strcmp(m_unread.name(), tag) == 0) {
+            const pugi::xml_node found = m_unread;
+            m_unread = elementFrom(found.next_sibling());
+            return found;
+        }
+    }
+    // Every child before m_unread has been returned by an earlier read, for another tag, so
+    // the first child with this tag from m_unread on is the first one of the element.
+    for (pugi::xml_node n = m_unread; n; n = n.next_sibling()) {
+        if (n.type() == pugi::node_element && std::strcmp(n.name(), tag) == 0) {
+            return n;
+        }
+    }
+    // A field read again, or fields read in another order than the file's.
+    for (pugi::xml_node n = m_node.first_child(); n != m_unread; n = n.next_sibling()) {
+        if (n.type() == pugi::node_element && std::strcmp(n.name(), tag) == 0) {
+            return n;
+        }
+    }
+    return {};
+}
+
+XmlElement XmlElement::child(const char* tag) const {
+    return XmlElement(find(tag), m_latin1);
+}
+
+XmlElement XmlElement::firstChild() const {
+    return XmlElement(elementFrom(m_node.first_child()), m_latin1);
+}
+
+XmlElement XmlElement::nextSibling() const {
+    return XmlElement(elementFrom(m_node.next_sibling()), m_latin1);
+}
+
 std::string XmlElement::ownText() const {
-    return withText([](std::string_view t) { return textFromElement(t); });
+    return textOf(m_node, m_latin1);
 }
 
 std::string XmlElement::ownFullText() const {
-    std::string text;
-    collectText(m_node, text);
-    return m_latin1 ? text : utf8ToLatin1(text);
+    return fullText(m_node, m_latin1);
 }
 
 double XmlElement::ownNumber() const {
-    return withText([](std::string_view t) { return toDouble(t); });
+    return numberOf(m_node, m_latin1);
 }
 
 std::int32_t XmlElement::ownWhole() const {
-    return withText([](std::string_view t) { return toWhole(t); });
+    return wholeOf(m_node, m_latin1);
 }
 
 char XmlElement::ownFlag(char missing) const {
-    return withText([missing](std::string_view t) { return t.empty() ? missing : t.front(); });
+    return flagOf(m_node, m_latin1, missing);
 }
 
 std::size_t XmlElement::childCount() const {
@@ -89,31 +170,6 @@ std::size_t XmlElement::childCount() const {
         n += c.type() == pugi::node_element ? 1 : 0;
     }
     return n;
-}
-
-XmlRecordLayout::XmlRecordLayout(std::vector<const char*> fieldTags)
-    : m_fieldTags(std::move(fieldTags)) {}
-
-int XmlRecordLayout::learn(std::size_t position, const char* tag) {
-    // The record departs from the last one here: what was learnt for the children before this
-    // one still holds (it depends only on the tags before it), the rest is learnt again.
-    m_tags.resize(position);
-    m_fields.resize(position);
-    int field = -1;
-    for (std::size_t i = 0; i < m_fieldTags.size(); ++i) {
-        if (std::strcmp(m_fieldTags[i], tag) == 0) {
-            field = static_cast<int>(i);
-            break;
-        }
-    }
-    for (const int earlier : m_fields) {
-        if (field >= 0 && earlier == field) {
-            field = -1;  // a repeated tag: the first one is the field
-        }
-    }
-    m_tags.emplace_back(tag);
-    m_fields.push_back(field);
-    return field;
 }
 
 bool XmlDocument::load(const DeviceFs& fs, std::string_view devicePath) {

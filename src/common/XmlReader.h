@@ -1,12 +1,13 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <vector>
 
+// Only the files that read data files include this header, never another header, so that
+// pugixml stays inside them (tests/layers.cmake checks it). The accessors a route file's
+// reader calls tens of thousands of times are inline.
 #include <pugixml.hpp>
 
 namespace kelvo {
@@ -17,33 +18,37 @@ class DeviceFs;
 // is the first direct child element with the field's tag; texts keep at most 255 characters;
 // numbers come from the first 31 characters; a flag is the first character. Missing
 // elements read as "", 0 or '\0'. A null element answers every question with those values.
+//
+// Records are read one plain statement per field (`s.CustomerName = e.text("CustomerName")`;
+// not several reads in the arguments of one call, whose order of evaluation is not fixed).
+// The search for a field starts where the fields read before it end, so a record read in
+// the order of its file costs one comparison per field; any other order gives the same
+// answers, only slower. Read each field of a record once: a second read of a tag that the
+// file repeats may find the repeat.
 class XmlElement {
 public:
     XmlElement() = default;
-    // `latin1`: the document's texts are already the file's bytes (see XmlDocument).
-    XmlElement(pugi::xml_node node, bool latin1) : m_node(node), m_latin1(latin1) {}
 
     // True when the element exists.
-    explicit operator bool() const { return bool(m_node); }
+    explicit operator bool() const { return !m_node.empty(); }
     // The element's tag.
     std::string name() const;
 
     // First direct child element with this tag (null element when there is none).
-    XmlElement child(const char* tag) const { return XmlElement(find(tag), m_latin1); }
+    XmlElement child(const char* tag) const;
     // The field's text, at most 255 characters.
-    std::string text(const char* tag) const { return child(tag).ownText(); }
-    // The field's whole text, however long.
-    std::string fullText(const char* tag) const { return child(tag).ownFullText(); }
+    std::string text(const char* tag) const { return textOf(find(tag), m_latin1); }
     // The field as a decimal / whole number.
-    double number(const char* tag) const { return child(tag).ownNumber(); }
-    std::int32_t whole(const char* tag) const { return child(tag).ownWhole(); }
+    double number(const char* tag) const { return numberOf(find(tag), m_latin1); }
+    std::int32_t whole(const char* tag) const { return wholeOf(find(tag), m_latin1); }
     // First character of the field's text; `missing` when the element or its text is missing.
     char flag(const char* tag, char missing = '\0') const {
-        return child(tag).ownFlag(missing);
+        return flagOf(find(tag), m_latin1, missing);
     }
 
     // The same questions asked of the element's own text (all text below it).
     std::string ownText() const;
+    // The whole text, however long.
     std::string ownFullText() const;
     double ownNumber() const;
     std::int32_t ownWhole() const;
@@ -51,97 +56,47 @@ public:
 
     // Number of child elements.
     std::size_t childCount() const;
-    // Calls f(XmlElement) for every child element in document order.
+    // Calls f(const XmlElement&) for every child element in document order.
     template <class F>
     void forEachChild(F&& f) const {
-        for (pugi::xml_node n = m_node.first_child(); n; n = n.next_sibling()) {
-            if (n.type() == pugi::node_element) {
-                f(XmlElement(n, m_latin1));
-            }
+        for (XmlElement c = firstChild(); c; c = c.nextSibling()) {
+            f(static_cast<const XmlElement&>(c));
         }
     }
 
 private:
-    template <class T>
-    friend class XmlRecordReader;
-
-    // The first direct child element with this tag.
+    friend class XmlDocument;
+    XmlElement(pugi::xml_node node, bool latin1) : m_node(node), m_latin1(latin1) {}
+    XmlElement firstChild() const;
+    XmlElement nextSibling() const;
+    // The first child element with this tag, looked for from m_unread on.
     pugi::xml_node find(const char* tag) const {
-        return m_node ? m_node.child(tag) : pugi::xml_node();
+        // Fields read in the file's order are found at m_unread itself (a null node's name is
+        // "", which is no tag).
+        if (m_cursorSet && std::strcmp(m_unread.name(), tag) == 0) {
+            const pugi::xml_node found = m_unread;
+            m_unread = found.next_sibling();
+            if (m_unread.type() != pugi::node_element) {
+                m_unread = elementFrom(m_unread);
+            }
+            return found;
+        }
+        return search(tag);
     }
-    // Calls f(std::string_view) with the element's text, without a copy when it can.
-    template <class F>
-    auto withText(F&& f) const;
+    pugi::xml_node search(const char* tag) const;
+    static pugi::xml_node elementFrom(pugi::xml_node n);
+    // The questions asked of an element's own text.
+    static std::string textOf(pugi::xml_node node, bool latin1);
+    static double numberOf(pugi::xml_node node, bool latin1);
+    static std::int32_t wholeOf(pugi::xml_node node, bool latin1);
+    static char flagOf(pugi::xml_node node, bool latin1, char missing);
 
     pugi::xml_node m_node;
-    bool m_latin1 = true;
-};
-
-// Which field each child element of a record is, learnt from the first record and reused
-// while the next records have the same tags in the same order (the stops of a route), so that
-// a record's children are matched with one comparison each.
-class XmlRecordLayout {
-public:
-    explicit XmlRecordLayout(std::vector<const char*> fieldTags);
-
-    // The field (index into the tags) of the child at `position` whose tag is `tag`; -1 when
-    // the tag is no field, or a field already met earlier in the record. Positions are asked
-    // in order from 0 for each record.
-    int fieldAt(std::size_t position, const char* tag) {
-        if (position < m_tags.size() && std::strcmp(m_tags[position].c_str(), tag) == 0) {
-            return m_fields[position];
-        }
-        return learn(position, tag);
-    }
-
-private:
-    int learn(std::size_t position, const char* tag);
-
-    std::vector<const char*> m_fieldTags;
-    std::vector<std::string> m_tags;  // the tags of the last record's children, in order
-    std::vector<int> m_fields;        // the field of each of them
-};
-
-// Reads records of one kind into a target in one pass over their children: each field's
-// reader is called with the first child element that has the field's tag, in document order.
-// Fields a record lacks are not called: the target keeps what it had.
-template <class Target>
-class XmlRecordReader {
-public:
-    struct Field {
-        const char* tag;
-        void (*read)(Target&, const XmlElement&);
-    };
-
-    template <std::size_t N>
-    explicit XmlRecordReader(const std::array<Field, N>& fields)
-        : m_fields(fields.begin(), fields.end()), m_layout(tagsOf(m_fields)) {}
-
-    void read(const XmlElement& record, Target& target) {
-        std::size_t position = 0;
-        for (pugi::xml_node n = record.m_node.first_child(); n; n = n.next_sibling()) {
-            if (n.type() != pugi::node_element) {
-                continue;
-            }
-            const int field = m_layout.fieldAt(position++, n.name());
-            if (field >= 0) {
-                m_fields[static_cast<std::size_t>(field)].read(target,
-                                                               XmlElement(n, record.m_latin1));
-            }
-        }
-    }
-
-private:
-    static std::vector<const char*> tagsOf(const std::vector<Field>& fields) {
-        std::vector<const char*> tags;
-        for (const Field& f : fields) {
-            tags.push_back(f.tag);
-        }
-        return tags;
-    }
-
-    std::vector<Field> m_fields;
-    XmlRecordLayout m_layout;
+    // The first child element that no field read has returned yet: every child before it has
+    // been returned, so a field is looked for from here on.
+    mutable pugi::xml_node m_unread;
+    mutable bool m_cursorSet = false;  // false: no field read yet
+    bool m_latin1 = true;  // the texts are already the file's bytes (see XmlDocument)
 };
 
 // A data file read whole and parsed. The file is read as ISO-8859-1 bytes; texts come back
@@ -157,7 +112,7 @@ public:
     // Parses a text already in memory (same rules as load).
     void parse(std::string_view content);
 
-    // The document element (null when the file did not parse).
+    // The document element (null when the file did not parse). Valid while the document is.
     XmlElement root() const;
     // True when the file parsed.
     bool wellFormed() const { return m_wellFormed; }

@@ -12,7 +12,7 @@ namespace kelvo {
 void appendElement(std::string& out, std::string_view line, std::string_view tag,
                    std::string_view value);
 
-// A free text, XML-escaped (copied only when there is something to escape).
+// A free text, XML-escaped.
 void appendTextElement(std::string& out, std::string_view line, std::string_view tag,
                        std::string_view value);
 

@@ -1,5 +1,7 @@
 #include "model/AdjReasons.h"
 
+#include "common/XmlReader.h"
+
 #include <algorithm>
 
 namespace kelvo {

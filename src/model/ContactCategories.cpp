@@ -1,5 +1,7 @@
 #include "model/ContactCategories.h"
 
+#include "common/XmlReader.h"
+
 namespace kelvo {
 
 namespace {

@@ -1,5 +1,7 @@
 #include "model/Departments.h"
 
+#include "common/XmlReader.h"
+
 namespace kelvo {
 
 namespace {

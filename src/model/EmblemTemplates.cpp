@@ -1,5 +1,7 @@
 #include "model/EmblemTemplates.h"
 
+#include "common/XmlReader.h"
+
 namespace kelvo {
 
 namespace {

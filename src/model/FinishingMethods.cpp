@@ -1,5 +1,7 @@
 #include "model/FinishingMethods.h"
 
+#include "common/XmlReader.h"
+
 namespace kelvo {
 
 namespace {

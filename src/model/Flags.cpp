@@ -1,5 +1,7 @@
 #include "model/Flags.h"
 
+#include "common/XmlReader.h"
+
 namespace kelvo {
 
 namespace {

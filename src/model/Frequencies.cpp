@@ -1,5 +1,7 @@
 #include "model/Frequencies.h"
 
+#include "common/XmlReader.h"
+
 namespace kelvo {
 
 namespace {

@@ -1,5 +1,7 @@
 #include "model/Functions.h"
 
+#include "common/XmlReader.h"
+
 namespace kelvo {
 
 namespace {

@@ -1,5 +1,7 @@
 #include "model/Lockers.h"
 
+#include "common/XmlReader.h"
+
 #include <algorithm>
 
 namespace kelvo {

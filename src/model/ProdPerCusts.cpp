@@ -1,5 +1,7 @@
 #include "model/ProdPerCusts.h"
 
+#include "common/XmlReader.h"
+
 namespace kelvo {
 
 namespace {

@@ -1,5 +1,7 @@
 #include "model/Products.h"
 
+#include "common/XmlReader.h"
+
 #include "model/ProdPerCusts.h"
 
 namespace kelvo {

@@ -2,17 +2,24 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "common/DataPaths.h"
-#include "common/DeviceFs.h"
 #include "common/Text.h"
-#include "common/WaitCursor.h"
-#include "common/XmlReader.h"
 
 namespace kelvo {
+
+class DeviceFs;
+class XmlElement;
+
+// Reads a data file under the wait cursor and calls each(record) for every child element of
+// its document element. False when the file cannot be opened; a file that does not parse has
+// no records.
+bool forEachRecord(const DeviceFs& fs, const std::string& devicePath,
+                   const std::function<void(const XmlElement&)>& each);
 
 // Whether a list's file serves the whole route or exists once per customer.
 enum class RecordScope { Shared, PerCustomer };
@@ -125,13 +132,11 @@ private:
     static constexpr double kNoCustomer = -1;
 
     bool ReadFile(const DeviceFs& fs, const std::string& name) {
-        const WaitCursor wait;
-        XmlDocument doc;
-        if (!doc.load(fs, m_DataRoot + "\\VexXml\\" + name)) {
+        std::vector<Record> records;
+        if (!forEachRecord(fs, m_DataRoot + "\\VexXml\\" + name,
+                           [&](const XmlElement& e) { records.push_back(m_read(e)); })) {
             return false;
         }
-        std::vector<Record> records;
-        doc.root().forEachChild([&](const XmlElement& e) { records.push_back(m_read(e)); });
         if (m_before != nullptr) {
             std::stable_sort(records.begin(), records.end(), m_before);
         }

@@ -17,11 +17,11 @@ namespace {
 constexpr std::string_view kLine = "\r\n\t";
 
 // Stop order: StopNumber, then CustomerNumber.
-bool stopBefore(const std::unique_ptr<CStop>& a, const std::unique_ptr<CStop>& b) {
-    if (a->StopNumber() != b->StopNumber()) {
-        return a->StopNumber() < b->StopNumber();
+bool stopBefore(const CStop& a, const CStop& b) {
+    if (a.StopNumber != b.StopNumber) {
+        return a.StopNumber < b.StopNumber;
     }
-    return a->CustomerNumber() < b->CustomerNumber();
+    return a.CustomerNumber < b.CustomerNumber;
 }
 
 }  // namespace
@@ -29,10 +29,18 @@ bool stopBefore(const std::unique_ptr<CStop>& a, const std::unique_ptr<CStop>& b
 CRoute::CRoute() = default;
 CRoute::~CRoute() = default;
 
-CStop& CRoute::AddStop(std::unique_ptr<CStop> stop) {
-    // After every stop that is not greater: equal stops stay in file order.
-    const auto at = std::upper_bound(m_Stops.begin(), m_Stops.end(), stop, stopBefore);
-    return **m_Stops.insert(at, std::move(stop));
+CStop& CRoute::AddStop(CStop stop) {
+    m_Stops.push_back(std::move(stop));
+    return PlaceLastStop();
+}
+
+CStop& CRoute::PlaceLastStop() {
+    // After every stop that is not greater: equal stops stay in file order. Stops usually come
+    // in order, and the last one stays where it is.
+    const auto last = std::prev(m_Stops.end());
+    const auto at = std::upper_bound(m_Stops.begin(), last, *last, stopBefore);
+    std::rotate(at, last, m_Stops.end());
+    return *at;
 }
 
 void CRoute::SetStoragePath(std::string_view storageLocation) {
@@ -88,9 +96,12 @@ void CRoute::ReadFrom(const XmlElement& r) {
     m_StartTime = r.text("StartTime");
     m_EndTime = r.text("EndTime");
     m_SafetyRemarks = normaliseLineBreaks(r.text("SafetyRemarks"));
-    CStop::Reader stops(m_Date, m_RouteNumber);
-    r.child("Stops").forEachChild(
-        [this, &stops](const XmlElement& stop) { AddStop(stops.Read(stop)); });
+    const XmlElement stops = r.child("Stops");
+    m_Stops.reserve(stops.childCount());
+    stops.forEachChild([this](const XmlElement& stop) {
+        m_Stops.push_back(CStop::Read(stop, m_Date, m_RouteNumber));
+        PlaceLastStop();
+    });
 }
 
 bool CRoute::Save(const DeviceFs& fs) const {
@@ -131,8 +142,8 @@ std::string CRoute::ToXml() const {
     appendWholeElement(out, kLine, "SettledStops", static_cast<std::int32_t>(m_SettledStops));
     appendTextElement(out, kLine, "SafetyRemarks", m_SafetyRemarks);
     out.append("\r\n\t<Stops>");
-    for (const auto& stop : m_Stops) {
-        stop->AppendXml(out);
+    for (const CStop& stop : m_Stops) {
+        stop.AppendXml(out);
     }
     out.append("\r\n\t</Stops>\r\n</Route>");
     return out;

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -40,11 +39,12 @@ public:
     // Number of stops.
     std::size_t StopCount() const { return m_Stops.size(); }
     // The stop at a list position (0 <= index < StopCount(), else std::out_of_range).
-    CStop& Stop(std::size_t index) { return *m_Stops.at(index); }
-    const CStop& Stop(std::size_t index) const { return *m_Stops.at(index); }
+    CStop& Stop(std::size_t index) { return m_Stops.at(index); }
+    const CStop& Stop(std::size_t index) const { return m_Stops.at(index); }
     // Takes a stop into the list in stop order: before the first stop with a greater
-    // StopNumber, or the same StopNumber and a greater CustomerNumber. Returns the stop.
-    CStop& AddStop(std::unique_ptr<CStop> stop);
+    // StopNumber, or the same StopNumber and a greater CustomerNumber. Returns the stop (valid
+    // until the next AddStop or Load).
+    CStop& AddStop(CStop stop);
 
     // The data root of the route file: "" for an empty storage location, else "\" + it.
     void SetStoragePath(std::string_view storageLocation);
@@ -72,12 +72,14 @@ public:
 
 private:
     void ReadFrom(const XmlElement& route);
+    // Moves the last stop of the list to its place in stop order.
+    CStop& PlaceLastStop();
 
     std::string m_ID;
     std::string m_RouteDescription;
     std::string m_StartTime;
     std::string m_EndTime;
-    std::vector<std::unique_ptr<CStop>> m_Stops;
+    std::vector<CStop> m_Stops;
     std::string m_StoragePath;
     bool m_holdsRoute = false;
     bool m_loadFailed = false;

@@ -1,7 +1,6 @@
 #include "model/Stop.h"
 
 #include <algorithm>
-#include <array>
 
 #include "common/Text.h"
 #include "common/Translate.h"
@@ -39,191 +38,115 @@ void insertOrdered(std::vector<T>& list, T value, Less less) {
     list.insert(at, std::move(value));
 }
 
-// One stop being read, with what its fields need beyond the stop itself.
-struct StopRecord {
-    CStop& stop;
-    XmlElement customerNumber;
-    XmlElement persons;
-    XmlElement calls;
-    XmlElement invoices;
-};
-
-using StopField = XmlRecordReader<StopRecord>::Field;
-using PersonField = XmlRecordReader<CStop::ContactPerson>::Field;
-
-const auto kPersonFields = std::to_array<PersonField>({
-    {"Number",
-     [](CStop::ContactPerson& p, const XmlElement& e) {
-         p.Number = static_cast<std::uint32_t>(e.ownWhole());
-     }},
-    {"Name", [](CStop::ContactPerson& p, const XmlElement& e) { p.Name = e.ownText(); }},
-    {"Function", [](CStop::ContactPerson& p, const XmlElement& e) { p.Function = e.ownText(); }},
-});
-
-// The fields of a <Stop>. A field the element lacks keeps the new stop's value: "", 0, or
-// 'N' for the flags, the value a missing flag is written back with (see appendFlag), so that
-// the stop behaves the same before and after the route file is saved.
-const auto kStopFields = std::to_array<StopField>({
-    {"StopID", [](StopRecord& r, const XmlElement& e) { r.stop.SetStopID(e.ownText()); }},
-    {"StopNumber",
-     [](StopRecord& r, const XmlElement& e) {
-         r.stop.SetStopNumber(static_cast<std::uint32_t>(e.ownWhole()));
-     }},
-    {"CustID", [](StopRecord& r, const XmlElement& e) { r.stop.SetCustID(e.ownNumber()); }},
-    {"CustomerNumber",
-     [](StopRecord& r, const XmlElement& e) {
-         r.stop.SetCustomerNumber(e.ownNumber());
-         r.customerNumber = e;
-     }},
-    {"CustomerName",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetCustomerName(e.ownText()); }},
-    {"CustomerAddress1",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetCustomerAddress1(e.ownText()); }},
-    {"CustomerAddress2",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetCustomerAddress2(e.ownText()); }},
-    {"CustomerCity",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetCustomerCity(e.ownText()); }},
-    {"CustomerState",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetCustomerState(e.ownText()); }},
-    {"CustomerZipcode",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetCustomerZipcode(e.ownText()); }},
-    {"ContactPersonName",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetContactPersonName(e.ownText()); }},
-    {"ContactPersonPhone",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetContactPersonPhone(e.ownText()); }},
-    {"ContactPersonMobile",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetContactPersonMobile(e.ownText()); }},
-    {"DeliveryInstructions",
-     [](StopRecord& r, const XmlElement& e) {
-         r.stop.SetDeliveryInstructions(normaliseLineBreaks(e.ownText()));
-     }},
-    {"DrivingInstructions",
-     [](StopRecord& r, const XmlElement& e) {
-         r.stop.SetDrivingInstructions(normaliseLineBreaks(e.ownText()));
-     }},
-    {"UndeliverReasonCode",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetUndeliverReasonCode(e.ownText()); }},
-    {"ArrivalTime",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetArrivalTime(e.ownText()); }},
-    {"DepartureTime",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetDepartureTime(e.ownFullText()); }},
-    {"TravelMinutes",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetTravelMinutes(e.ownWhole()); }},
-    {"VisitMinutes",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetVisitMinutes(e.ownWhole()); }},
-    {"PayTotal", [](StopRecord& r, const XmlElement& e) { r.stop.SetPayTotal(e.ownNumber()); }},
-    {"TotalCashCollected",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetTotalCashCollected(e.ownNumber()); }},
-    {"LockerManagement",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetLockerManagement(e.ownFlag('N')); }},
-    {"SatisfactionSurvey",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetSatisfactionSurvey(e.ownFlag('N')); }},
-    {"SignatureRequired",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetSignatureRequired(e.ownFlag('N')); }},
-    {"AgingCurrent",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetAgingCurrent(e.ownNumber()); }},
-    {"Aging30", [](StopRecord& r, const XmlElement& e) { r.stop.SetAging30(e.ownNumber()); }},
-    {"Aging60", [](StopRecord& r, const XmlElement& e) { r.stop.SetAging60(e.ownNumber()); }},
-    {"Aging90", [](StopRecord& r, const XmlElement& e) { r.stop.SetAging90(e.ownNumber()); }},
-    {"OpenCredit",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetOpenCredit(e.ownNumber()); }},
-    {"LastPaymentDate",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetLastPaymentDate(e.ownText()); }},
-    {"LastPaymentNumber",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetLastPaymentNumber(e.ownText()); }},
-    {"LastPaymentAmount",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetLastPaymentAmount(e.ownNumber()); }},
-    {"SignedInvoices",
-     [](StopRecord& r, const XmlElement& e) { r.stop.SetSignedInvoices(e.ownWhole()); }},
-    // The lists are read once the whole stop is: the call prefix needs the stop's numbers.
-    {"ContactPersons", [](StopRecord& r, const XmlElement& e) { r.persons = e; }},
-    {"Calls", [](StopRecord& r, const XmlElement& e) { r.calls = e; }},
-    {"Invoices", [](StopRecord& r, const XmlElement& e) { r.invoices = e; }},
-});
-
 }  // namespace
 
-struct CStop::Reader::Layouts {
-    XmlRecordReader<StopRecord> stops{kStopFields};
-    XmlRecordReader<ContactPerson> persons{kPersonFields};
-};
+CStop CStop::Read(const XmlElement& e, std::string_view routeDate, std::int32_t routeNumber) {
+    // The fields in the order the route file holds them: each is found with one look.
+    CStop s;
+    s.StopID = e.text("StopID");
+    s.StopNumber = static_cast<std::uint32_t>(e.whole("StopNumber"));
+    s.CustID = e.number("CustID");
+    const XmlElement customerNumber = e.child("CustomerNumber");
+    s.CustomerNumber = customerNumber.ownNumber();
+    s.CustomerName = e.text("CustomerName");
+    s.CustomerAddress1 = e.text("CustomerAddress1");
+    s.CustomerAddress2 = e.text("CustomerAddress2");
+    s.CustomerCity = e.text("CustomerCity");
+    s.CustomerState = e.text("CustomerState");
+    s.CustomerZipcode = e.text("CustomerZipcode");
+    s.ContactPersonName = e.text("ContactPersonName");
+    s.ContactPersonPhone = e.text("ContactPersonPhone");
+    s.ContactPersonMobile = e.text("ContactPersonMobile");
+    s.DeliveryInstructions = normaliseLineBreaks(e.text("DeliveryInstructions"));
+    s.DrivingInstructions = normaliseLineBreaks(e.text("DrivingInstructions"));
+    s.UndeliverReasonCode = e.text("UndeliverReasonCode");
+    s.ArrivalTime = e.text("ArrivalTime");
+    s.DepartureTime = e.child("DepartureTime").ownFullText();
+    s.TravelMinutes = e.whole("TravelMinutes");
+    s.VisitMinutes = e.whole("VisitMinutes");
+    s.PayTotal = e.number("PayTotal");
+    s.TotalCashCollected = e.number("TotalCashCollected");
+    // A missing flag reads as 'N', the value it is written back with (see appendFlag), so that
+    // the stop behaves the same before and after the route file is saved.
+    s.SatisfactionSurvey = e.flag("SatisfactionSurvey", 'N');
+    s.SignatureRequired = e.flag("SignatureRequired", 'N');
+    s.AgingCurrent = e.number("AgingCurrent");
+    s.Aging30 = e.number("Aging30");
+    s.Aging60 = e.number("Aging60");
+    s.Aging90 = e.number("Aging90");
+    s.OpenCredit = e.number("OpenCredit");
+    s.LastPaymentDate = e.text("LastPaymentDate");
+    s.LastPaymentNumber = e.text("LastPaymentNumber");
+    s.LastPaymentAmount = e.number("LastPaymentAmount");
+    s.LockerManagement = e.flag("LockerManagement", 'N');
 
-CStop::Reader::Reader(std::string_view routeDate, std::int32_t routeNumber)
-    : m_layouts(std::make_unique<Layouts>()),
-      m_routePrefix(std::string(routeDate) + padZeros(std::to_string(routeNumber), 4)) {}
-
-CStop::Reader::~Reader() = default;
-
-std::unique_ptr<CStop> CStop::Reader::Read(const XmlElement& element) {
-    auto s = std::make_unique<CStop>();
-    StopRecord record{*s, {}, {}, {}, {}};
-    m_layouts->stops.read(element, record);
-
-    // The lists are sized once: a route of hundreds of stops is read without regrowing them.
-    s->m_ContactPersons.reserve(record.persons.childCount());
-    record.persons.forEachChild([this, &s](const XmlElement& element) {
-        ContactPerson p;
-        m_layouts->persons.read(element, p);
-        s->AddContactPerson(p.Number, std::move(p.Name), std::move(p.Function));
+    // The lists are sized once: hundreds of stops are read without regrowing them.
+    const XmlElement persons = e.child("ContactPersons");
+    s.m_ContactPersons.reserve(persons.childCount());
+    persons.forEachChild([&s](const XmlElement& p) {
+        // One statement per field: the order of a call's arguments is not the file's.
+        const auto number = static_cast<std::uint32_t>(p.whole("Number"));
+        std::string name = p.text("Name");
+        s.AddContactPerson(number, std::move(name), p.text("Function"));
     });
 
     // Every call identifier of the stop starts with route date, route number, stop number
     // and customer number; the running number of the call follows.
-    const std::string prefix = m_routePrefix +
-                               padZeros(std::to_string(signedPattern(s->m_StopNumber)), 4) +
-                               padZeros(std::to_string(record.customerNumber.ownWhole()), 12);
-    s->m_Calls.reserve(record.calls.childCount());
-    record.calls.forEachChild(
-        [&s, &prefix](const XmlElement& call) { s->AddCall(call.ownText(), prefix); });
+    const std::string prefix = std::string(routeDate) + padZeros(std::to_string(routeNumber), 4) +
+                               padZeros(std::to_string(signedPattern(s.StopNumber)), 4) +
+                               padZeros(std::to_string(customerNumber.ownWhole()), 12);
+    const XmlElement calls = e.child("Calls");
+    s.m_Calls.reserve(calls.childCount());
+    calls.forEachChild([&s, &prefix](const XmlElement& call) { s.AddCall(call.ownText(), prefix); });
 
-    s->m_Invoices.reserve(record.invoices.childCount());
-    record.invoices.forEachChild(
-        [&s](const XmlElement& invoice) { s->AddInvoice(invoice.ownText()); });
+    s.SignedInvoices = e.whole("SignedInvoices");
+    const XmlElement invoices = e.child("Invoices");
+    s.m_Invoices.reserve(invoices.childCount());
+    invoices.forEachChild([&s](const XmlElement& invoice) { s.AddInvoice(invoice.ownText()); });
     return s;
 }
 
 std::string CStop::ToXml() const {
     std::string out;
-    out.reserve(2048);
     AppendXml(out);
     return out;
 }
 
 void CStop::AppendXml(std::string& out) const {
     out.append("\r\n\t\t<Stop>");
-    appendTextElement(out, kField, "StopID", m_StopID);
-    appendWholeElement(out, kField, "StopNumber", signedPattern(m_StopNumber));
-    appendFixedElement(out, kField, "CustID", m_CustID, 0);
-    appendFixedElement(out, kField, "CustomerNumber", m_CustomerNumber, 0);
-    appendTextElement(out, kField, "CustomerName", m_CustomerName);
-    appendTextElement(out, kField, "CustomerAddress1", m_CustomerAddress1);
-    appendTextElement(out, kField, "CustomerAddress2", m_CustomerAddress2);
-    appendTextElement(out, kField, "CustomerCity", m_CustomerCity);
-    appendTextElement(out, kField, "CustomerState", m_CustomerState);
-    appendTextElement(out, kField, "CustomerZipcode", m_CustomerZipcode);
-    appendTextElement(out, kField, "ContactPersonName", m_ContactPersonName);
-    appendTextElement(out, kField, "ContactPersonPhone", m_ContactPersonPhone);
-    appendTextElement(out, kField, "ContactPersonMobile", m_ContactPersonMobile);
-    appendTextElement(out, kField, "DeliveryInstructions", m_DeliveryInstructions);
-    appendTextElement(out, kField, "DrivingInstructions", m_DrivingInstructions);
-    appendTextElement(out, kField, "UndeliverReasonCode", m_UndeliverReasonCode);
-    appendTextElement(out, kField, "ArrivalTime", m_ArrivalTime);
-    appendTextElement(out, kField, "DepartureTime", m_DepartureTime);
-    appendWholeElement(out, kField, "TravelMinutes", m_TravelMinutes);
-    appendWholeElement(out, kField, "VisitMinutes", m_VisitMinutes);
-    appendFixedElement(out, kField, "PayTotal", m_PayTotal, 2);
-    appendFixedElement(out, kField, "TotalCashCollected", m_TotalCashCollected, 2);
-    appendFlag(out, "SatisfactionSurvey", m_SatisfactionSurvey);
-    appendFlag(out, "SignatureRequired", m_SignatureRequired);
-    appendFixedElement(out, kField, "AgingCurrent", m_AgingCurrent, 2);
-    appendFixedElement(out, kField, "Aging30", m_Aging30, 2);
-    appendFixedElement(out, kField, "Aging60", m_Aging60, 2);
-    appendFixedElement(out, kField, "Aging90", m_Aging90, 2);
-    appendFixedElement(out, kField, "OpenCredit", m_OpenCredit, 2);
-    appendTextElement(out, kField, "LastPaymentDate", m_LastPaymentDate);
-    appendTextElement(out, kField, "LastPaymentNumber", m_LastPaymentNumber);
-    appendFixedElement(out, kField, "LastPaymentAmount", m_LastPaymentAmount, 2);
-    appendFlag(out, "LockerManagement", m_LockerManagement);
+    appendTextElement(out, kField, "StopID", StopID);
+    appendWholeElement(out, kField, "StopNumber", signedPattern(StopNumber));
+    appendFixedElement(out, kField, "CustID", CustID, 0);
+    appendFixedElement(out, kField, "CustomerNumber", CustomerNumber, 0);
+    appendTextElement(out, kField, "CustomerName", CustomerName);
+    appendTextElement(out, kField, "CustomerAddress1", CustomerAddress1);
+    appendTextElement(out, kField, "CustomerAddress2", CustomerAddress2);
+    appendTextElement(out, kField, "CustomerCity", CustomerCity);
+    appendTextElement(out, kField, "CustomerState", CustomerState);
+    appendTextElement(out, kField, "CustomerZipcode", CustomerZipcode);
+    appendTextElement(out, kField, "ContactPersonName", ContactPersonName);
+    appendTextElement(out, kField, "ContactPersonPhone", ContactPersonPhone);
+    appendTextElement(out, kField, "ContactPersonMobile", ContactPersonMobile);
+    appendTextElement(out, kField, "DeliveryInstructions", DeliveryInstructions);
+    appendTextElement(out, kField, "DrivingInstructions", DrivingInstructions);
+    appendTextElement(out, kField, "UndeliverReasonCode", UndeliverReasonCode);
+    appendTextElement(out, kField, "ArrivalTime", ArrivalTime);
+    appendTextElement(out, kField, "DepartureTime", DepartureTime);
+    appendWholeElement(out, kField, "TravelMinutes", TravelMinutes);
+    appendWholeElement(out, kField, "VisitMinutes", VisitMinutes);
+    appendFixedElement(out, kField, "PayTotal", PayTotal, 2);
+    appendFixedElement(out, kField, "TotalCashCollected", TotalCashCollected, 2);
+    appendFlag(out, "SatisfactionSurvey", SatisfactionSurvey);
+    appendFlag(out, "SignatureRequired", SignatureRequired);
+    appendFixedElement(out, kField, "AgingCurrent", AgingCurrent, 2);
+    appendFixedElement(out, kField, "Aging30", Aging30, 2);
+    appendFixedElement(out, kField, "Aging60", Aging60, 2);
+    appendFixedElement(out, kField, "Aging90", Aging90, 2);
+    appendFixedElement(out, kField, "OpenCredit", OpenCredit, 2);
+    appendTextElement(out, kField, "LastPaymentDate", LastPaymentDate);
+    appendTextElement(out, kField, "LastPaymentNumber", LastPaymentNumber);
+    appendFixedElement(out, kField, "LastPaymentAmount", LastPaymentAmount, 2);
+    appendFlag(out, "LockerManagement", LockerManagement);
 
     out.append("\r\n\t\t\t<ContactPersons>");
     for (const ContactPerson& p : m_ContactPersons) {
@@ -235,14 +158,13 @@ void CStop::AppendXml(std::string& out) const {
     }
     out.append("\r\n\t\t\t</ContactPersons>");
 
-    // Call identifiers are written as they are: the program makes them from digits only.
     out.append("\r\n\t\t\t<Calls>");
     for (const CallRef& c : m_Calls) {
-        appendElement(out, kListEntry, "Call", c.CallID);
+        appendTextElement(out, kListEntry, "Call", c.CallID);
     }
     out.append("\r\n\t\t\t</Calls>");
 
-    appendWholeElement(out, kField, "SignedInvoices", m_SignedInvoices);
+    appendWholeElement(out, kField, "SignedInvoices", SignedInvoices);
 
     out.append("\r\n\t\t\t<Invoices>");
     for (const std::string& invoice : m_Invoices) {
@@ -252,14 +174,14 @@ void CStop::AppendXml(std::string& out) const {
 }
 
 bool CStop::IsSettled() const {
-    return static_cast<std::int64_t>(m_Invoices.size()) <= m_SignedInvoices;
+    return static_cast<std::int64_t>(m_Invoices.size()) <= SignedInvoices;
 }
 
 std::string CStop::Status() const {
     if (IsSettled()) {
         return tr("Settled");
     }
-    if (!m_UndeliverReasonCode.empty()) {
+    if (!UndeliverReasonCode.empty()) {
         return tr("Undelivered");
     }
     return {};

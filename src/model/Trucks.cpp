@@ -1,5 +1,7 @@
 #include "model/Trucks.h"
 
+#include "common/XmlReader.h"
+
 namespace kelvo {
 
 namespace {

@@ -51,7 +51,6 @@ TEST_F(XmlReaderTest, RecordsAreTheChildElementsInOrder) {
 TEST_F(XmlReaderTest, MissingFieldsReadAsEmptyZeroOrTheFlagDefault) {
     EXPECT_FALSE(m_record.child("Nope"));
     EXPECT_EQ(m_record.text("Nope"), "");
-    EXPECT_EQ(m_record.fullText("Nope"), "");
     EXPECT_EQ(m_record.number("Nope"), 0.0);
     EXPECT_EQ(m_record.whole("Nope"), 0);
     EXPECT_EQ(m_record.flag("Nope"), '\0');
@@ -78,7 +77,7 @@ TEST_F(XmlReaderTest, NumbersAndFlags) {
 }
 
 TEST_F(XmlReaderTest, TextsKeepAtMost255CharactersUnlessReadWhole) {
-    const std::string whole = m_record.fullText("Long");
+    const std::string whole = m_record.child("Long").ownFullText();
     ASSERT_EQ(whole.size(), 300u);
     EXPECT_EQ(whole.substr(0, 3), "ABC");
     EXPECT_EQ(whole.substr(297), "LMN");
@@ -125,6 +124,25 @@ TEST(XmlReader, TextsAreTheSameBytesWhicheverWayTheFileIsParsed) {
     EXPECT_EQ(ascii.root().text("B"), "plain");
 }
 
+TEST(XmlReader, DeepNestingIsReadWithoutExhaustingTheStack) {
+    constexpr int kDepth = 300000;
+    std::string xml = "<R><A>a";
+    for (int i = 0; i < kDepth; ++i) {
+        xml += "<B>";
+    }
+    xml += "b";
+    for (int i = 0; i < kDepth; ++i) {
+        xml += "</B>c";
+    }
+    xml += "</A></R>";
+    XmlDocument doc;
+    doc.parse(xml);
+    ASSERT_TRUE(doc.wellFormed());
+    const std::string text = doc.root().child("A").ownFullText();
+    EXPECT_EQ(text.size(), 2u + kDepth);
+    EXPECT_EQ(text.substr(0, 4), "abcc");
+}
+
 TEST(XmlReader, TheFileDeclarationDoesNotChangeTheEncoding) {
     XmlDocument doc;
     doc.parse("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<R><A>Caf\xC3\xA9</A></R>");
@@ -162,48 +180,39 @@ TEST(XmlReader, AMissingFileDoesNotLoadAndForgetsTheLastDocument) {
     EXPECT_FALSE(doc.load(dev.fs(), "\\VexXml"));
 }
 
-namespace {
-
-struct Abc {
-    std::string a, b, c;
-};
-
-const auto kAbcFields = std::to_array<XmlRecordReader<Abc>::Field>({
-    {"A", [](Abc& r, const XmlElement& e) { r.a = e.ownText(); }},
-    {"B", [](Abc& r, const XmlElement& e) { r.b = e.ownText(); }},
-    {"C", [](Abc& r, const XmlElement& e) { r.c = std::string(1, e.ownFlag('-')); }},
-});
-
-}  // namespace
-
-// Records read through one record reader give the same answers as plain look-ups, whatever
-// the next record's order, gaps or repeated tags, and the layout learnt on the way.
-TEST(XmlReader, RecordsReadInOnePassLikePlainLookUps) {
+// Fields are looked for from where the fields read before them end; the answers must be
+// those of a search from the first child, whatever the order of the reads and of the file,
+// gaps, unknown elements and repeated tags.
+TEST(XmlReader, FieldsReadInAnyOrderGiveTheFirstChildWithTheirTag) {
     XmlDocument doc;
     doc.parse(
         "<L>"
         "<R><A>1</A><B>b1</B><C>Y</C></R>"
-        "<R><A>2</A><B>b2</B><C>N</C></R>"
-        "<R><B>b3</B><A>3</A><C>Y</C></R>"
-        "<R><A>4</A><C>N</C></R>"
-        "<R><B>first</B><A>5</A><B>second</B><C>Y</C><X>unknown</X></R>"
-        "<R><A>6</A><B>b6</B><C>N</C></R>"
-        "<R><B>first</B><A>7</A><A>again</A><C>Y</C></R>"
-        "<R><B>first</B><A>8</A><B>second</B><C></C></R>"
+        "<R><B>b2</B><A>2</A><C>N</C></R>"
+        "<R><A>3</A><C>N</C></R>"
+        "<R><B>first</B><A>4</A><B>second</B><!-- x --><C>Y</C><X>unknown</X></R>"
+        "<R><X>unknown</X><A>5</A><A>again</A><C>Y</C><B>b5</B></R>"
         "<R/>"
         "</L>");
-    XmlRecordReader<Abc> reader(kAbcFields);
-    std::vector<std::string> seen;
-    std::vector<std::string> plain;
-    doc.root().forEachChild([&](const XmlElement& record) {
-        Abc r{"?", "?", "?"};  // a field the record lacks leaves the target as it was
-        reader.read(record, r);
-        seen.push_back(r.a + "|" + r.b + "|" + r.c);
-        plain.push_back((record.child("A") ? record.text("A") : "?") + "|" +
-                        (record.child("B") ? record.text("B") : "?") + "|" +
-                        (record.child("C") ? std::string(1, record.flag("C", '-')) : "?"));
+    std::vector<std::string> inOrder, reversed;
+    doc.root().forEachChild([&](const XmlElement& r) {
+        inOrder.push_back(r.text("A") + "|" + r.text("B") + "|" + std::string(1, r.flag("C", '-')));
     });
-    EXPECT_EQ(seen, plain);
-    EXPECT_EQ(seen, (std::vector<std::string>{"1|b1|Y", "2|b2|N", "3|b3|Y", "4|?|N", "5|first|Y",
-                                              "6|b6|N", "7|first|Y", "8|first|-", "?|?|?"}));
+    doc.root().forEachChild([&](const XmlElement& r) {
+        const char c = r.flag("C", '-');
+        const std::string b = r.text("B");
+        reversed.push_back(r.text("A") + "|" + b + "|" + std::string(1, c));
+    });
+    const std::vector<std::string> expected = {"1|b1|Y",     "2|b2|N", "3||N",
+                                               "4|first|Y", "5|b5|Y", "||-"};
+    EXPECT_EQ(inOrder, expected);
+    EXPECT_EQ(reversed, expected);
+
+    // A field read a second time is found again.
+    const XmlElement first = doc.root().child("R");
+    EXPECT_EQ(first.text("A"), "1");
+    EXPECT_EQ(first.text("C"), "Y");
+    EXPECT_EQ(first.number("A"), 1.0);
+    EXPECT_EQ(first.text("Nope"), "");
+    EXPECT_EQ(first.text("B"), "b1");
 }
