@@ -39,19 +39,6 @@ locale_t cLocale() {
     return c;
 }
 
-// True when value lies exactly halfway between two numbers with `decimals` decimals
-// (12.5 for 0 decimals, 0.125 for 2). The digits are printed exactly, far beyond the ones kept.
-bool isExactHalf(double value, int decimals) {
-    const std::string digits = format("%.*f", decimals + 40, std::fabs(value));
-    const std::size_t point = digits.find('.');
-    if (point == std::string::npos) {
-        return false;  // inf or nan
-    }
-    const std::size_t first = point + 1 + static_cast<std::size_t>(decimals);
-    return first < digits.size() && digits[first] == '5' &&
-           digits.find_first_not_of('0', first + 1) == std::string::npos;
-}
-
 }  // namespace
 
 std::string narrowCopy(std::string_view text, std::size_t bufferSize) {
@@ -139,14 +126,47 @@ std::string format(const char* fmt, ...) {
 
 std::string formatPrice(double value, int decimals) {
     decimals = std::clamp(decimals, 0, 10);
-    const std::string fmt = format("%%.%df", decimals);
-    // The C library rounds an exact half to even ("%.0f" of 12.5 gives "12"); a price rounds
-    // it away from zero (12.5 gives "13"), so such a value is moved to its next neighbour
-    // away from zero first. Values that are not exact halves are formatted unchanged.
-    if (isExactHalf(value, decimals)) {
-        value = std::nextafter(value, value < 0 ? -HUGE_VAL : HUGE_VAL);
+    // An amount that is no number is written as 0: that is what reading "nan" gives back.
+    if (!std::isfinite(value)) {
+        value = 0.0;
     }
-    return format(fmt.c_str(), value);
+    // Halves are rounded as a person reads the number: from the shortest decimal text that
+    // reads back as the same double (2.675 is "2.675", though the double lies a little below
+    // it), away from zero.
+    char shortest[400];  // the longest fixed text of a double: 5e-324 has 327 characters
+    const auto end = std::to_chars(shortest, shortest + sizeof shortest, std::fabs(value),
+                                   std::chars_format::fixed)
+                         .ptr;
+    const std::string_view text(shortest, static_cast<std::size_t>(end - shortest));
+    const std::size_t point = std::min(text.find('.'), text.size());
+    const auto wanted = static_cast<std::size_t>(decimals);
+    // The digits kept, without the point: the whole part and `decimals` decimals.
+    std::string digits(text.substr(0, point));
+    const std::string_view fraction = point < text.size() ? text.substr(point + 1) : "";
+    digits.append(fraction.substr(0, std::min(wanted, fraction.size())));
+    digits.append(wanted - std::min(wanted, fraction.size()), '0');
+    if (fraction.size() > wanted && fraction[wanted] >= '5') {
+        std::size_t i = digits.size();
+        while (i > 0 && digits[i - 1] == '9') {
+            digits[--i] = '0';
+        }
+        if (i == 0) {
+            digits.insert(0, 1, '1');
+        } else {
+            ++digits[i - 1];
+        }
+    }
+    const std::size_t whole = digits.size() - wanted;
+    std::string out;
+    // A value that rounds to zero has no sign.
+    if (value < 0 && digits.find_first_not_of('0') != std::string::npos) {
+        out.push_back('-');
+    }
+    out.append(digits, 0, whole);
+    if (wanted > 0) {
+        out.append(".").append(digits, whole, wanted);
+    }
+    return out;
 }
 
 std::string padZeros(std::string_view text, std::size_t width) {

@@ -27,7 +27,10 @@ std::int32_t toWhole(std::string_view text);
 // printf-style formatting into a std::string (numbers always with a '.' decimal point).
 std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
-// value with `decimals` decimals ("%.<n>f"), e.g. 12.5 with 2 -> "12.50", with 0 -> "13".
+// The one formatting of amounts and prices, on the screens and in the files: the value with
+// `decimals` decimals (0 to 10), a half rounded away from zero as the number reads
+// (12.125 -> "12.13", -12.125 -> "-12.13", 2.675 -> "2.68"), and no sign on a value that
+// rounds to zero ("0.00", never "-0.00").
 std::string formatPrice(double value, int decimals);
 
 // text with "0" put in front until it is at least `width` characters long.

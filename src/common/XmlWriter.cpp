@@ -28,10 +28,7 @@ void appendWholeElement(std::string& out, std::string_view line, std::string_vie
 
 void appendFixedElement(std::string& out, std::string_view line, std::string_view tag, double value,
                         int decimals) {
-    char buffer[352];  // room for the longest double: 309 digits, sign, point, decimals
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    appendElement(out, line, tag, std::string_view(buffer, std::size_t(result.ptr - buffer)));
+    appendElement(out, line, tag, formatPrice(value, decimals));
 }
 
 }  // namespace kelvo

@@ -20,8 +20,8 @@ void appendTextElement(std::string& out, std::string_view line, std::string_view
 void appendWholeElement(std::string& out, std::string_view line, std::string_view tag,
                         std::int32_t value);
 
-// A decimal number with a fixed number of decimals, "%.<n>f" in the "C" locale (the bytes of
-// printf, without its cost: a route file holds thousands of numbers).
+// A decimal number with a fixed number of decimals: an amount, a mileage, an identifier held
+// as a double. Written by formatPrice, so a file shows the digits the screen shows.
 void appendFixedElement(std::string& out, std::string_view line, std::string_view tag, double value,
                         int decimals);
 

@@ -54,9 +54,8 @@ std::string endMileageRefusal(double mileage, double startMileage) {
         return tr("Mileage should be greater than Zero.");
     }
     if (!(mileage > startMileage)) {
-        return format(
-            tr("Mileage should be greater than Mileage at the start (%.1f) of Route.").c_str(),
-            startMileage);
+        return replaceAll(tr("Mileage should be greater than Mileage at the start (%.1f) of Route."),
+                          "%.1f", formatPrice(startMileage, 1));
     }
     return {};
 }

@@ -84,16 +84,50 @@ TEST(Text, ToWholeStopsAtTheFirstBadCharacterAndClamps) {
     EXPECT_EQ(toWhole("-99999999999999999999"), std::numeric_limits<std::int32_t>::min());
 }
 
-TEST(Text, FormatPriceUsesTheGivenDecimalsAndRoundsHalvesUp) {
-    EXPECT_EQ(formatPrice(12.5, 2), "12.50");
-    EXPECT_EQ(formatPrice(12.5, 0), "13");
-    EXPECT_EQ(formatPrice(-12.5, 0), "-13");
-    EXPECT_EQ(formatPrice(0.125, 2), "0.13");
-    EXPECT_EQ(formatPrice(2.5, 0), "3");
-    EXPECT_EQ(formatPrice(12.4, 0), "12");
-    EXPECT_EQ(formatPrice(0.994, 2), "0.99");
-    EXPECT_EQ(formatPrice(12.345678, 3), "12.346");
-    EXPECT_EQ(formatPrice(3, 3), "3.000");
+TEST(Text, FormatPriceRoundsHalvesAwayFromZeroAsTheNumberReads) {
+    struct Case {
+        double value;
+        int decimals;
+        const char* text;
+    };
+    const Case cases[] = {
+        {12.125, 2, "12.13"},  {-12.125, 2, "-12.13"}, {0.125, 2, "0.13"},
+        {2.675, 2, "2.68"},    {1.005, 2, "1.01"},     {1e9 + 0.005, 2, "1000000000.01"},
+        {99.995, 2, "100.00"}, {9.5, 0, "10"},         {-12.5, 0, "-13"},
+        {12.4, 0, "12"},       {0.994, 2, "0.99"},     {12.345678, 3, "12.346"},
+        {3, 3, "3.000"},       {12.5, 2, "12.50"},     {1234.25, 1, "1234.3"},
+        {-0.001, 2, "0.00"},   {-0.0, 2, "0.00"},      {-0.005, 2, "-0.01"},
+        {5e-324, 2, "0.00"},   {1e22, 0, "10000000000000000000000"},
+        {123456789012.0, 0, "123456789012"},           {0.5, 0, "1"},
+        {1.23456789012, 12, "1.2345678901"},           {7.0, -3, "7"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(formatPrice(c.value, c.decimals), c.text) << format("%.17g", c.value);
+    }
+    EXPECT_EQ(formatPrice(std::nan(""), 2), "0.00");
+    EXPECT_EQ(formatPrice(-HUGE_VAL, 1), "0.0");
+    EXPECT_EQ(formatPrice(1e300, 2).size(), 301u + 3u);
+}
+
+// What a file says is read back as the same amount: saving it again writes the same digits.
+TEST(Text, FormatPriceReadsBackToItself) {
+    std::uint64_t x = 88172645463325252ull;  // xorshift: many magnitudes and exact halves
+    for (int i = 0; i < 20000; ++i) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        const double scale = static_cast<double>(1ull << (x % 50));
+        const double value =
+            static_cast<double>(static_cast<std::int64_t>(x % 20000001) - 10000000) /
+            (i % 2 ? 8.0 : scale);
+        const int decimals = static_cast<int>(x % 4);
+        const std::string text = formatPrice(value, decimals);
+        ASSERT_EQ(formatPrice(toDouble(text), decimals), text) << format("%.17g", value);
+        // And it is the nearest amount with that many decimals.
+        const double unit = std::pow(10.0, -decimals);
+        ASSERT_LE(std::fabs(toDouble(text) - value), unit / 2 + 1e-9 * std::fabs(value))
+            << text << " " << format("%.17g", value);
+    }
 }
 
 TEST(Text, FormatWritesLongTexts) {
@@ -118,12 +152,12 @@ TEST(Text, NumbersUseAPointWhateverTheLocale) {
     }
     const std::string amount = format("%.2f", 1234.5);
     const std::string price = formatPrice(2.25, 3);
-    const std::string half = formatPrice(0.125, 2);
+    const std::string half = formatPrice(2.675, 2);
     const double read = toDouble("12.75");
     ::setlocale(LC_NUMERIC, previous.c_str());
     EXPECT_EQ(amount, "1234.50") << comma;
     EXPECT_EQ(price, "2.250") << comma;
-    EXPECT_EQ(half, "0.13") << comma;
+    EXPECT_EQ(half, "2.68") << comma;
     EXPECT_DOUBLE_EQ(read, 12.75) << comma;
 }
 

@@ -73,6 +73,18 @@ TEST(RouteFile, UnorderedFileIsWrittenBackOrderedAndComplete) {
     EXPECT_EQ(dev.read(kRoute7), readHostFile(fixture("route/expected_Route_7_20061204.xml")));
 }
 
+// Amounts are written with the digits the screens show: halves away from zero as the number
+// reads (12.125, 0.125, 2.675, -12.125, 1e9 + 0.005), and no "-0.00".
+TEST(RouteFile, AmountsAreRoundedAsTheScreensShowThem) {
+    TempDevice dev;
+    dev.putFixture("\\VexXml\\Route_8_20061204.xml", fixture("route/Route_8_20061204.xml"));
+    CRoute route;
+    ASSERT_TRUE(route.Load(dev.fs(), 8, "20061204"));
+    ASSERT_TRUE(route.Save(dev.fs()));
+    EXPECT_EQ(dev.read("\\VexXml\\Route_8_20061204.xml"),
+              readHostFile(fixture("route/expected_Route_8_20061204.xml")));
+}
+
 TEST(RouteFile, StoragePathNamesTheFile) {
     TempDevice dev;
     CRoute route;
