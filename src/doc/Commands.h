@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-// Command ids and screen indices: the vocabulary of the frame's dispatcher.
+// Command ids and screen indices: the vocabulary of the frame's dispatcher. This is the one
+// list of command ids; everything else names them.
 namespace kelvo {
 
 using CommandId = std::uint32_t;
@@ -74,9 +75,6 @@ inline constexpr CommandId OrderDetailSave = 0x8061;
 inline constexpr CommandId OrderDetailCancel = 0x8062;
 inline constexpr CommandId InventoryChangeSave = 0x8065;
 inline constexpr CommandId InventoryChangeCancel = 0x8066;
-// The range of commands the dispatcher owns.
-inline constexpr CommandId First = 0x8020;
-inline constexpr CommandId Last = 0x8067;
 }  // namespace cmd
 
 namespace screen {

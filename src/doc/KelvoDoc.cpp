@@ -5,7 +5,7 @@
 namespace kelvo {
 
 CKelvoDoc::CKelvoDoc(const DeviceFs& fs, Prompter& prompter, const Clock& clock)
-    : m_fs(fs), m_prompter(prompter), m_clock(clock), m_tables(makeCommandTables()) {}
+    : m_fs(fs), m_prompter(prompter), m_clock(clock) {}
 
 std::string CKelvoDoc::DataFolder() const {
     return dataFolder(m_storageLocation);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "doc/CommandTables.h"
+#include "doc/CommandStates.h"
 #include "model/AdjReasons.h"
 #include "model/ConfigData.h"
 #include "model/ContactCategories.h"
@@ -19,7 +19,7 @@ class DeviceFs;
 class Prompter;
 
 // The one document of the program: it owns the whole in-memory model (configuration,
-// routes, reference lists, ...), the current selections and the screens' command tables,
+// routes, reference lists, ...), the current selections and the state of the screens' commands,
 // and knows the services every operation needs (device files, message boxes, clock).
 // Screens keep no data of their own; they read and change the document.
 class CKelvoDoc {
@@ -57,8 +57,9 @@ public:
     // adjustment reasons, flags, the safety checklist and, for the "DUD" laundry, the trucks.
     void LoadDayLists();
 
-    CommandTables& Tables() { return m_tables; }
-    const CommandTables& Tables() const { return m_tables; }
+    // Which entries of the screens' command tables are switched off.
+    CommandStates& Commands() { return m_commands; }
+    const CommandStates& Commands() const { return m_commands; }
 
     // Selection state (-1 / -1.0: nothing selected).
     int CurrentRouteIndex() const { return m_currentRouteIndex; }
@@ -90,7 +91,7 @@ private:
     CSafetyChecks m_safetyChecks;
     CTrucks m_trucks;
     CContactCategories m_contactCategories;
-    CommandTables m_tables;
+    CommandStates m_commands;
 
     int m_currentRouteIndex = -1;
     int m_currentStopIndex = -1;

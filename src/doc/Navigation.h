@@ -2,12 +2,13 @@
 
 #include "doc/Commands.h"
 
+// The state and the answers that steer the frame's dispatcher from screen to screen.
 namespace kelvo {
 
 // The frame's state flags that steer navigation.
 struct FrameFlags {
     bool arrowNavigation = true;      // Left/Right arrows send Back/Next
-    bool safetyCheckPending = false;  // the route-driver screen's Start asks for the safety check
+    bool safetyCheckPending = false;  // Start on the route-driver screen offers the safety check
     bool makeALike = false;
     bool productOnly = false;
     bool exchangeInProgress = false;
@@ -31,76 +32,21 @@ struct Translation {
     int screen = screen::None;
     bool resetWearerList = false;  // the wearer screen's list state is reset first
     bool askContactSave = false;   // unsaved contact changes are offered for saving first
+
+    static Translation toCommand(CommandId c) { return {c}; }
+    static Translation toScreen(int s) { return {0, s}; }
 };
 
-// Back (0x8038) on the current screen. May change the wearer-flow flags.
-Translation translateBack(int current, FrameFlags& flags, const NavFacts& facts);
+// What a command's check decided: go on to the command's screen, stay, or go to another one.
+struct CommandOutcome {
+    enum Kind { Proceed, Stay, Target };
+    Kind kind = Proceed;
+    int target = screen::None;
+    CommandId recordAs = 0;  // remembered by the repeat guard instead of the command itself
 
-// Next (0x8039) on the current screen. May change the wearer-flow flags.
-Translation translateNext(int current, FrameFlags& flags, const NavFacts& facts);
-
-// The check or action a command runs before the frame changes screens.
-enum class Action {
-    None,
-    StartDataCheck,
-    Preparation,
-    RouteManStart,
-    StartRoute,
-    EndRoute,
-    ResetWearerList,
-    Undeliverable,
-    Instructions,
-    Arrived,
-    Departed,
-    SettleInvoice,
-    Order,
-    ApplyLine,
-    ContactSave,
-    ContactCancel,
-    ContactAdd,
-    VoiceRecorder,
-    SafetySave,
-    SafetyCancel,
-    SafetyPage,
-    Export,
-    SettingsSave,
-    ScanOk,
-    ScanCancel,
-    FlagMode,
-    ReplaceMode,
-    AddWearer,
-    MakeALike,
-    AddProduct,
-    QuitWearer,
-    Exchange,
-    ChangeQuantity,
-    QuitProduct,
-    WearerPage2,
-    StorePage2,
-    StoreProduct,
-    SaveWorkOrder,
-    StoreExchange,
-    AddAnotherProduct,
-    StoreQuantity,
-    CancelTransaction,
-    DeleteService,
-    SaveService,
-    OrderDetailCancel,
-    SaveInventoryChange,
+    static CommandOutcome proceed() { return {Proceed}; }
+    static CommandOutcome stay() { return {Stay}; }
+    static CommandOutcome to(int s, CommandId recordAs = 0) { return {Target, s, recordAs}; }
 };
-
-// One command of the dispatcher: its action and the screen it normally leads to
-// (screen::None: the command stays on the current screen).
-struct CommandRoute {
-    CommandId id;
-    int target;
-    Action action;
-};
-
-// The route of a command, or nullptr for a command the dispatcher does not know.
-const CommandRoute* findCommandRoute(CommandId id);
-
-// True for the commands the repeat guard never ignores.
-bool alwaysRepeatable(CommandId id);
 
 }  // namespace kelvo

@@ -1,8 +1,10 @@
 #include "doc/RouteOps.h"
 
-#include "doc/KelvoDoc.h"
+#include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
+#include "doc/Commands.h"
+#include "doc/KelvoDoc.h"
 
 namespace kelvo {
 
@@ -21,6 +23,30 @@ bool loadSelectedRoute(CKelvoDoc& doc) {
     }
     doc.Route().SetStoragePath(doc.StorageLocation());
     return doc.Route().Load(doc.Fs(), entry->RouteNumber(), entry->Date());
+}
+
+int openRouteSelection(CKelvoDoc& doc, int previousScreen) {
+    // A complete checklist counts as done; a saved checklist was counted already.
+    doc.SetSafetyDone(doc.SafetyDone() || doc.SafetyChecks().IsComplete());
+    const CRouteList& routes = doc.Routes();
+    if (routes.Count() == 0) {
+        doc.SetCurrentRouteIndex(-1);
+        return -1;
+    }
+    int row = 0;
+    const CRoute& held = doc.Route();
+    if ((previousScreen == screen::StopSelect || previousScreen == screen::Safety) &&
+        held.HoldsRoute()) {
+        for (std::size_t i = 0; i < routes.Count(); ++i) {
+            const CRouteSummary& e = routes.At(i);
+            if (e.RouteNumber() == held.RouteNumber() && e.Date() == held.Date()) {
+                row = static_cast<int>(i);
+                break;
+            }
+        }
+    }
+    doc.SetCurrentRouteIndex(row);
+    return row;
 }
 
 bool routeStarted(CKelvoDoc& doc) {
@@ -46,12 +72,19 @@ bool endRefused(CKelvoDoc& doc) {
 }
 
 std::string startMileageRefusal(double mileage) {
-    return mileage > 0.0 ? std::string() : tr("Mileage should be greater than Zero.");
+    if (!(mileage > 0.0)) {
+        return tr("Mileage should be greater than Zero.");
+    }
+    if (mileage > kMaxMileage) {
+        return tr("Please enter a mileage between 0 and 999999999.9.");
+    }
+    return {};
 }
 
 std::string endMileageRefusal(double mileage, double startMileage) {
-    if (!(mileage > 0.0)) {
-        return tr("Mileage should be greater than Zero.");
+    std::string refusal = startMileageRefusal(mileage);
+    if (!refusal.empty()) {
+        return refusal;
     }
     if (!(mileage > startMileage)) {
         return replaceAll(tr("Mileage should be greater than Mileage at the start (%.1f) of Route."),
@@ -91,6 +124,30 @@ void recordVoucherAmount(CKelvoDoc& doc, double amount) {
     doc.Route().SetVoucherAmount(amount);
     doc.Route().Save(doc.Fs());
     entry->SetVoucherAmount(amount);
+}
+
+int loadSafetyRemarksRoute(CKelvoDoc& doc) {
+    const CRouteList& routes = doc.Routes();
+    int index = doc.CurrentRouteIndex();
+    if (index < 0 || static_cast<std::size_t>(index) >= routes.Count()) {
+        if (routes.Count() != 1) {
+            doc.Prompt().inform(routes.Count() == 0 ? tr("No route available for the remarks.")
+                                                    : tr("Please select a route first."),
+                                tr("Warning"), MessageIcon::Warning);
+            return -1;
+        }
+        index = 0;
+    }
+    const CRouteSummary& entry = routes.At(static_cast<std::size_t>(index));
+    CRoute& route = doc.Route();
+    route.SetStoragePath(doc.StorageLocation());
+    if (!route.Load(doc.Fs(), entry.RouteNumber(), entry.Date())) {
+        // The remarks of another route must not be shown or saved in its place.
+        doc.Prompt().inform(tr("Error Opening Route XML: ") + route.FilePath(), tr("Load Error"),
+                            MessageIcon::None);
+        return -1;
+    }
+    return index;
 }
 
 bool recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& remarks) {

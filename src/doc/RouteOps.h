@@ -18,12 +18,21 @@ CRouteSummary* selectedRouteEntry(CKelvoDoc& doc);
 // False when nothing is selected or the route file cannot be read.
 bool loadSelectedRoute(CKelvoDoc& doc);
 
+// When the route selection opens: a complete safety checklist counts as done, and the route
+// to select is chosen. Coming back from the stops or the safety check (previousScreen) it is
+// the route being worked on, found by number and date (two days may each hold a route of the
+// same number); otherwise the first. Selects it and returns its row; -1 without routes.
+int openRouteSelection(CKelvoDoc& doc, int previousScreen);
+
 // True once the selected route has a start mileage.
 bool routeStarted(CKelvoDoc& doc);
 
 // True when the selected route may not be ended: it has ended already, or it is not settled
 // and some stop of the current route is neither settled nor undelivered.
 bool endRefused(CKelvoDoc& doc);
+
+// Largest mileage an odometer can show.
+inline constexpr double kMaxMileage = 999999999.9;
 
 // Why a start mileage is refused ("" when it is accepted).
 std::string startMileageRefusal(double mileage);
@@ -36,6 +45,12 @@ void recordRouteStart(CKelvoDoc& doc, double mileage, const std::string& time);
 void recordRouteEnd(CKelvoDoc& doc, double mileage, const std::string& time);
 // Stores the voucher amount the driver typed on the selected route; saves the route file.
 void recordVoucherAmount(CKelvoDoc& doc, double amount);
+
+// The route-list entry the truck's safety remarks belong to, with its route file loaded as
+// the current route: the selected route, else the day's only route (the checklist is usually
+// answered before a route is chosen, and a driver has one route a day). -1 after telling the
+// driver why there is none: no route, several and none selected, or a file that cannot be read.
+int loadSafetyRemarksRoute(CKelvoDoc& doc);
 
 // Stores the truck safety check's remarks on route-list entry `index` and its route file.
 // False when that route file cannot be read (the remarks of another route are never touched).

@@ -1,12 +1,17 @@
 #include "doc/SafetyOps.h"
 
 #include "doc/KelvoDoc.h"
+#include "doc/Navigation.h"
 #include "common/Prompter.h"
 #include "common/Translate.h"
 
 namespace kelvo {
 
-bool wantsSafetyCheck(CKelvoDoc& doc) {
+bool wantsSafetyCheck(CKelvoDoc& doc, FrameFlags& flags) {
+    if (!flags.safetyCheckPending) {
+        return false;
+    }
+    flags.safetyCheckPending = false;
     const CSafetyChecks& checks = doc.SafetyChecks();
     const bool complete = checks.IsComplete();
     doc.SetSafetyDone(complete);

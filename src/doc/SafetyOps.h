@@ -3,10 +3,12 @@
 namespace kelvo {
 
 class CKelvoDoc;
+struct FrameFlags;
 
-// When the driver starts from the route-driver screen: records whether today's safety
-// checklist is complete and, when it is not, asks "Perform safety checks ?". True when the
-// driver wants to do the check now.
-bool wantsSafetyCheck(CKelvoDoc& doc);
+// Start on the route-driver screen, once it has set the frame's safety-check-pending flag:
+// clears the flag, records whether today's safety checklist is complete and, when it is not,
+// asks "Perform safety checks ?". True when the driver wants to do the check now. Without the
+// flag (Next, Back from the routes) nothing is asked or recorded.
+bool wantsSafetyCheck(CKelvoDoc& doc, FrameFlags& flags);
 
 }  // namespace kelvo

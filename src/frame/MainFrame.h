@@ -3,8 +3,8 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "doc/Commands.h"
-#include "doc/Navigation.h"
+#include "doc/Navigator.h"
+#include "doc/ScreenHost.h"
 
 class QAction;
 class QMenu;
@@ -14,10 +14,10 @@ namespace kelvo {
 class CKelvoDoc;
 class FormView;
 
-// The main window: it shows exactly one screen at a time and carries out every command
-// through one dispatcher. Screens, buttons, the Actions menu and the arrow keys all end in
-// dispatch(); the command tables and the Back/Next translations steer it.
-class CMainFrame : public QMainWindow {
+// The main window: it shows exactly one screen at a time. Its navigator carries out every
+// command of the screens, the Actions menu and the arrow keys by the screen table; the window
+// creates and swaps the views and keeps the menus in step.
+class CMainFrame : public QMainWindow, private ScreenHost {
     Q_OBJECT
 public:
     // Creates the view of a screen index, or nullptr when that screen cannot be created.
@@ -26,23 +26,25 @@ public:
     // The window has the handheld's 240 x 320 shape; it shows no screen until showScreen().
     CMainFrame(CKelvoDoc& doc, ViewFactory factory);
 
-    // Carries out a command: its check or action, then the change of screen it leads to.
-    void dispatch(CommandId id);
+    // The driver chose a command on the current screen (a button, an Actions entry).
+    void choose(CommandId id) { m_nav.choose(id); }
+    // Carries out a command that comes from elsewhere (Back and Next of the arrow keys).
+    void dispatch(CommandId id) { m_nav.dispatch(id); }
     // Shows a screen directly (start-up). False when its view cannot be created; the current
     // view then stays.
-    bool showScreen(int screenIndex);
-    // Rebuilds the Actions menu from the command table of a screen and makes it current.
-    void setCommandTable(int screenIndex);
-    // Greys the Actions entries that are disabled in the current table, and Back on 0 and 1.
-    void updateCommandStates();
+    bool showScreen(int screenIndex) { return m_nav.show(screenIndex); }
+    // Shows the current screen's help ("Screen help", F1).
+    void showHelp();
 
-    int currentScreen() const { return m_screen; }
+    int currentScreen() const { return m_nav.current(); }
     FormView* currentView() const { return m_view; }
-    FrameFlags& flags() { return m_flags; }
+    FrameFlags& flags() { return m_nav.flags(); }
     // The last command that changed the screen (0 for none).
-    CommandId lastCommand() const { return m_lastCommand; }
+    CommandId lastCommand() const { return m_nav.lastCommand(); }
     // The Actions menu.
     QMenu* actionsMenu() const { return m_actions; }
+    // Rebuilds the Actions menu and the Back entry from the current command table.
+    void updateCommandStates();
 
     // Logical size of the handheld's screen.
     static constexpr int kWidth = 240;
@@ -52,17 +54,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    NavFacts navFacts() const;
-    bool offeredButDisabled(CommandId id) const;
-    bool changeScreen(int target);
+    bool openView(int screenIndex) override;
+    CommandOutcome runCheck(CommandId id) override;
+    void fillNavFacts(NavFacts& facts) override;
+    void confirmLeave() override;
+    void commandsChanged() override { updateCommandStates(); }
     void showAbout();
 
     CKelvoDoc& m_doc;
     ViewFactory m_factory;
+    Navigator m_nav;
     FormView* m_view = nullptr;
-    int m_screen = screen::None;
-    CommandId m_lastCommand = 0;
-    FrameFlags m_flags;
     QMenu* m_actions = nullptr;
     QAction* m_back = nullptr;
 };

@@ -148,13 +148,14 @@ StepOutcome key(const ScenarioStep& step, ScenarioStage& stage) {
         int code;
         const char* text;
     };
-    static constexpr std::array<Key, 7> kKeys{{{"Right", Qt::Key_Right, ""},
+    static constexpr std::array<Key, 8> kKeys{{{"Right", Qt::Key_Right, ""},
                                                {"Left", Qt::Key_Left, ""},
                                                {"Up", Qt::Key_Up, ""},
                                                {"Down", Qt::Key_Down, ""},
                                                {"Enter", Qt::Key_Return, "\r"},
                                                {"Escape", Qt::Key_Escape, "\x1b"},
-                                               {"Tab", Qt::Key_Tab, "\t"}}};
+                                               {"Tab", Qt::Key_Tab, "\t"},
+                                               {"F1", Qt::Key_F1, ""}}};
     const Key* pressed = &kKeys[0];
     for (const Key& k : kKeys) {
         if (step.text == k.name) {
@@ -243,7 +244,7 @@ StepOutcome runAction(const ScenarioStep& step, ScenarioStage& stage) {
         case StepKind::Answer:
             return setUp(step, stage);
         case StepKind::Command:
-            stage.frame()->dispatch(static_cast<CommandId>(step.number));
+            stage.frame()->choose(static_cast<CommandId>(step.number));
             return StepOutcome::pass();
         case StepKind::Menu:
             return chooseMenu(step, stage);

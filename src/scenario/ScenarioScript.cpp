@@ -465,21 +465,21 @@ bool parseStep(const std::vector<Token>& tokens, ScenarioStep& step, std::string
         return finish(a.number(step.number) && a.end(), a);
     }
     if (name == "key") {
-        Args a(tokens, 1, "key Right|Left|Up|Down|Enter|Escape|Tab [WIDGET]");
+        Args a(tokens, 1, "key Right|Left|Up|Down|Enter|Escape|Tab|F1 [WIDGET]");
         step.kind = StepKind::Key;
         std::string key;
         if (!finish(a.word(key), a)) {
             return false;
         }
-        static constexpr std::array<const char*, 7> kKeys{"Right", "Left",   "Up", "Down",
-                                                          "Enter", "Escape", "Tab"};
+        static constexpr std::array<const char*, 8> kKeys{"Right", "Left",   "Up",  "Down",
+                                                          "Enter", "Escape", "Tab", "F1"};
         for (const char* k : kKeys) {
             if (equalsWord(key, k)) {
                 step.text = k;
             }
         }
         if (step.text.empty()) {
-            error = "unknown key \"" + key + "\" (Right, Left, Up, Down, Enter, Escape or Tab)";
+            error = "unknown key \"" + key + "\" (Right, Left, Up, Down, Enter, Escape, Tab or F1)";
             return false;
         }
         if (a.more() && !finish(a.widget(step.widget), a)) {

@@ -1,6 +1,7 @@
 #include "scenario/ScenarioWidgets.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -306,6 +307,14 @@ void tap(QWidget* widget, const QPoint& at) {
 }
 
 void pressKey(QWidget* widget, int key, const QString& text) {
+    // A key bound to an action of the window (F1: the screen's help) triggers it, as the
+    // shortcut map does for a real key.
+    for (QAction* action : widget->window()->findChildren<QAction*>()) {
+        if (action->isEnabled() && action->shortcuts().contains(QKeySequence(key))) {
+            action->trigger();
+            return;
+        }
+    }
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(widget, &press);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);

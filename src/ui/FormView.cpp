@@ -76,12 +76,12 @@ QPushButton* FormView::addButton(const QString& caption, int id, CommandId comma
 }
 
 void FormView::setCommandEnabled(CommandId id, bool enabled) {
-    kelvo::setCommandEnabled(m_doc.Tables(), m_screenIndex, id, enabled);
+    m_doc.Commands().SetEnabled(m_screenIndex, id, enabled);
     emit commandStatesChanged();
 }
 
-ActionOutcome FormView::handleAction(Action, CommandId) {
-    return {};
+CommandOutcome FormView::handleCommand(CommandId) {
+    return CommandOutcome::proceed();
 }
 
 void FormView::fillNavFacts(NavFacts&) const {}

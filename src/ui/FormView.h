@@ -3,7 +3,6 @@
 #include <QWidget>
 #include <vector>
 
-#include "doc/Commands.h"
 #include "doc/Navigation.h"
 
 class QLabel;
@@ -13,18 +12,6 @@ class QVBoxLayout;
 namespace kelvo {
 
 class CKelvoDoc;
-
-// What a screen did with a command the frame asked it to carry out.
-struct ActionOutcome {
-    enum Kind { Unhandled, Proceed, Stay, Target };
-    Kind kind = Unhandled;
-    int target = screen::None;
-    CommandId recordAs = 0;  // remembered by the repeat guard instead of the command itself
-
-    static ActionOutcome proceed() { return {Proceed}; }
-    static ActionOutcome stay() { return {Stay}; }
-    static ActionOutcome to(int s, CommandId recordAs = 0) { return {Target, s, recordAs}; }
-};
 
 // The base of every screen: a handheld form with its title label at the top, a body for the
 // screen's controls, and at the bottom a row of big buttons with a bar picture just above.
@@ -45,9 +32,10 @@ public:
 
     // Fills the screen from the document; the frame calls it once, when the screen is shown.
     virtual void initialUpdate() {}
-    // Carries out a command of this screen (its check or action); Unhandled leaves it to the
-    // frame's default (go to the command's screen).
-    virtual ActionOutcome handleAction(Action action, CommandId id);
+    // Runs this screen's step for one of its commands (those the screen table marks
+    // Check::ByScreen), switching on the command id: proceed to the command's screen, stay,
+    // or go to another one.
+    virtual CommandOutcome handleCommand(CommandId id);
     // Tells Back and Next what they need to know about this screen.
     virtual void fillNavFacts(NavFacts& facts) const;
     // Last chance before Back leaves the screen (unsaved changes are offered for saving).
@@ -58,7 +46,8 @@ public:
     static constexpr int kButtonWidth = 56;
 
 signals:
-    // The driver chose a command on this screen (a button, a list's double tap, ...).
+    // The driver chose a command on this screen (a button, a list's double tap, ...); the
+    // frame carries it out.
     void commandRequested(kelvo::CommandId id);
     // The screen enabled or disabled entries of its command table.
     void commandStatesChanged();

@@ -6,14 +6,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
-#include <map>
+#include <deque>
 #include <memory>
+#include <set>
 
-#include "doc/CommandTables.h"
-#include "doc/KelvoDoc.h"
-#include "frame/MainFrame.h"
 #include "common/Clock.h"
 #include "common/Prompter.h"
+#include "doc/KelvoDoc.h"
+#include "doc/ScreenTable.h"
+#include "frame/MainFrame.h"
+#include "frame/ViewFactory.h"
 #include "support/TempDevice.h"
 #include "ui/FormView.h"
 
@@ -21,36 +23,14 @@ using namespace kelvo;
 
 namespace {
 
-// A plain screen that counts the actions it is asked to run and answers as told.
-class ProbeView : public FormView {
-public:
-    ProbeView(CKelvoDoc& doc, int screenIndex, std::map<Action, int>& calls,
-              const std::map<Action, ActionOutcome>& answers)
-        : FormView(doc, screenIndex), m_calls(calls), m_answers(answers) {}
-
-    ActionOutcome handleAction(Action action, CommandId) override {
-        ++m_calls[action];
-        auto it = m_answers.find(action);
-        return it == m_answers.end() ? ActionOutcome{} : it->second;
-    }
-
-private:
-    std::map<Action, int>& m_calls;
-    const std::map<Action, ActionOutcome>& m_answers;
-};
-
 class MainFrameTest : public ::testing::Test {
 protected:
     MainFrameTest() : doc(device.fs(), prompter, clock) {}
 
-    // A frame whose every screen is a probe, except the screens listed as missing.
-    std::unique_ptr<CMainFrame> makeFrame(std::vector<int> missing = {}) {
-        return std::make_unique<CMainFrame>(doc, [this, missing](int n, CKelvoDoc& d) -> FormView* {
-            if (std::find(missing.begin(), missing.end(), n) != missing.end()) {
-                return nullptr;
-            }
-            return new ProbeView(d, n, calls, answers);
-        });
+    // A frame whose every screen is a plain form view.
+    std::unique_ptr<CMainFrame> makeFrame() {
+        return std::make_unique<CMainFrame>(
+            doc, [](int n, CKelvoDoc& d) -> FormView* { return new FormView(d, n); });
     }
 
     // The Actions menu as "caption|[disabled caption]|...".
@@ -63,10 +43,10 @@ protected:
         return out;
     }
 
-    static QAction* backAction(const CMainFrame& frame) {
+    static QAction* menuEntry(const CMainFrame& frame, const QString& text) {
         for (QAction* menu : frame.menuBar()->actions()) {
             for (QAction* a : menu->menu()->actions()) {
-                if (a->data().toInt() == 32824) {
+                if (a->text() == text) {
                     return a;
                 }
             }
@@ -78,144 +58,26 @@ protected:
     ScriptedPrompter prompter;
     FixedClock clock;
     CKelvoDoc doc;
-    std::map<Action, int> calls;
-    std::map<Action, ActionOutcome> answers;
 };
 
-TEST_F(MainFrameTest, ActionsMenuOfEveryScreenFollowsItsCommandTable) {
-    const CommandTables tables = makeCommandTables();
-    for (int n = 0; n < screen::Count; ++n) {
-        auto frame = makeFrame();
-        ASSERT_TRUE(frame->showScreen(n));
-        const auto actions = frame->actionsMenu()->actions();
-        if (n == screen::ContactPerson || n == screen::StopInfo) {
-            EXPECT_TRUE(actions.isEmpty()) << "screen " << n;
-            continue;
-        }
-        const auto& table = tables[std::size_t(n)];
-        ASSERT_EQ(actions.size(), qsizetype(table.size())) << "screen " << n;
-        for (std::size_t i = 0; i < table.size(); ++i) {
-            EXPECT_EQ(actions[qsizetype(i)]->text().toStdString(), table[i].caption);
-            EXPECT_EQ(actions[qsizetype(i)]->data().toUInt(), table[i].id);
-            EXPECT_TRUE(actions[qsizetype(i)]->isEnabled());
-        }
-    }
+TEST_F(MainFrameTest, MenusFollowTheCurrentScreen) {
     auto frame = makeFrame();
     ASSERT_TRUE(frame->showScreen(screen::RouteMan));
     EXPECT_EQ(menuText(*frame), "&Start|&Export Files");
-    setCommandEnabled(doc.Tables(), screen::RouteMan, cmd::ExportFiles, false);
+    QAction* back = menuEntry(*frame, QStringLiteral("&Back"));
+    ASSERT_NE(back, nullptr);
+    EXPECT_FALSE(back->isEnabled());
+    // A screen that switches an entry off greys it at once.
+    doc.Commands().SetEnabled(screen::RouteMan, cmd::ExportFiles, false);
     frame->updateCommandStates();
     EXPECT_EQ(menuText(*frame), "&Start|[&Export Files]");
-}
-
-TEST_F(MainFrameTest, ACommandTheScreenSwitchedOffIsRefused) {
-    auto frame = makeFrame();
-    ASSERT_TRUE(frame->showScreen(screen::RouteMan));
-    setCommandEnabled(doc.Tables(), screen::RouteMan, cmd::ExportFiles, false);
-    frame->dispatch(cmd::ExportFiles);
-    EXPECT_EQ(calls[Action::Export], 0);
-    EXPECT_EQ(frame->currentScreen(), screen::RouteMan);
-    setCommandEnabled(doc.Tables(), screen::RouteMan, cmd::ExportFiles, true);
-    frame->dispatch(cmd::ExportFiles);
-    EXPECT_EQ(calls[Action::Export], 1);
-    EXPECT_EQ(frame->currentScreen(), screen::Start);
-}
-
-TEST_F(MainFrameTest, MakeALikeRenamesTheSecondWearerPage) {
-    auto frame = makeFrame();
-    frame->flags().makeALike = true;
-    ASSERT_TRUE(frame->showScreen(screen::AddNextWearer));
-    EXPECT_EQ(menuText(*frame), "Select Size");
-}
-
-TEST_F(MainFrameTest, BackIsDisabledOnlyOnTheStartAndRouteDriverScreens) {
-    for (int n = 0; n < screen::Count; ++n) {
-        auto frame = makeFrame();
-        ASSERT_TRUE(frame->showScreen(n));
-        QAction* back = backAction(*frame);
-        ASSERT_NE(back, nullptr);
-        EXPECT_EQ(back->isEnabled(), n > screen::RouteMan) << "screen " << n;
-    }
-}
-
-// Where Back and Next lead from each screen, with plain screens that accept every command
-// (no invoices on the stop, nothing settled, no wearer flow under way, not the "DUD" laundry).
-TEST_F(MainFrameTest, BackAndNextOfEveryScreen) {
-    const int back[screen::Count] = {0, 0, 1,  2,  3,  4,  5,  4,  2,  9, 4,  4, 4,  4,
-                                     4, 4, 14, 16, 17, 18, 17, 14, 14, 5, 24, 5, 26, 5};
-    const int next[screen::Count] = {1,  2,  3,  4,  4,  4,  6,  7,  8,  9,  10, 11, 12, 13,
-                                     14, 15, 17, 18, 19, 14, 19, 19, 19, 23, 24, 25, 26, 27};
-    for (int n = 0; n < screen::Count; ++n) {
-        auto frame = makeFrame();
-        ASSERT_TRUE(frame->showScreen(n));
-        frame->dispatch(cmd::Back);
-        EXPECT_EQ(frame->currentScreen(), back[n]) << "Back on screen " << n;
-        auto frame2 = makeFrame();
-        ASSERT_TRUE(frame2->showScreen(n));
-        frame2->dispatch(cmd::Next);
-        EXPECT_EQ(frame2->currentScreen(), next[n]) << "Next on screen " << n;
-    }
-}
-
-TEST_F(MainFrameTest, BackTwiceWalksBackTwoScreens) {
-    auto frame = makeFrame();
-    ASSERT_TRUE(frame->showScreen(screen::RouteSelect));
-    frame->dispatch(cmd::Back);
-    EXPECT_EQ(frame->currentScreen(), screen::RouteMan);
-    frame->dispatch(cmd::Back);
-    EXPECT_EQ(frame->currentScreen(), screen::Start);
-}
-
-TEST_F(MainFrameTest, RepeatGuardIgnoresOnlyTheCommandThatChangedTheScreen) {
-    auto frame = makeFrame();
-    ASSERT_TRUE(frame->showScreen(screen::RouteSelect));
-    frame->dispatch(cmd::StartRoute);
-    EXPECT_EQ(frame->currentScreen(), screen::StopSelect);
-    frame->dispatch(cmd::StartRoute);
-    EXPECT_EQ(calls[Action::StartRoute], 1);
-    EXPECT_EQ(frame->lastCommand(), cmd::StartRoute);
-
-    // Add Product and Work Order are carried out every time.
-    ASSERT_TRUE(frame->showScreen(screen::AddProduct));
-    frame->dispatch(cmd::StoreProduct);
-    frame->dispatch(cmd::StoreProduct);
-    EXPECT_EQ(calls[Action::StoreProduct], 2);
-    frame->dispatch(cmd::WorkOrder);
-    frame->dispatch(cmd::WorkOrder);
-    EXPECT_EQ(calls[Action::StoreExchange], 2);
-}
-
-TEST_F(MainFrameTest, AFailedStartCanBeTriedAgain) {
-    auto frame = makeFrame();
-    ASSERT_TRUE(frame->showScreen(screen::Start));
-    answers[Action::StartDataCheck] = ActionOutcome::stay();
-    frame->dispatch(cmd::Start);
-    EXPECT_EQ(frame->currentScreen(), screen::Start);
-    answers.erase(Action::StartDataCheck);
-    frame->dispatch(cmd::Start);
-    EXPECT_EQ(calls[Action::StartDataCheck], 2);
-    EXPECT_EQ(frame->currentScreen(), screen::RouteMan);
-}
-
-TEST_F(MainFrameTest, AScreenThatCannotBeCreatedLeavesTheOldViewActive) {
-    auto frame = makeFrame({screen::StopSelect});
-    ASSERT_TRUE(frame->showScreen(screen::RouteSelect));
-    FormView* before = frame->currentView();
-    frame->dispatch(cmd::StartRoute);
+    // Choosing an entry carries out its command.
+    frame->actionsMenu()->actions().front()->trigger();
     EXPECT_EQ(frame->currentScreen(), screen::RouteSelect);
-    EXPECT_EQ(frame->currentView(), before);
-    // Nothing changed the screen, so the same command may be given again.
-    frame->dispatch(cmd::StartRoute);
-    EXPECT_EQ(calls[Action::StartRoute], 2);
-}
-
-TEST_F(MainFrameTest, ScreenCanRedirectAndRecordAnotherCommand) {
-    auto frame = makeFrame();
-    ASSERT_TRUE(frame->showScreen(screen::RouteMan));
-    answers[Action::RouteManStart] = ActionOutcome::to(screen::Safety, cmd::Preparation);
-    frame->dispatch(cmd::RouteManStart);
-    EXPECT_EQ(frame->currentScreen(), screen::Safety);
-    EXPECT_EQ(frame->lastCommand(), cmd::Preparation);
+    EXPECT_EQ(menuText(*frame), "&Start Route|&Preparation|&End Route");
+    EXPECT_TRUE(back->isEnabled());
+    back->trigger();
+    EXPECT_EQ(frame->currentScreen(), screen::RouteMan);
 }
 
 TEST_F(MainFrameTest, ArrowKeysSendBackAndNextUnlessATextFieldHasTheFocus) {
@@ -238,6 +100,59 @@ TEST_F(MainFrameTest, ArrowKeysSendBackAndNextUnlessATextFieldHasTheFocus) {
     frame->flags().arrowNavigation = false;
     QTest::keyClick(frame->currentView(), Qt::Key_Right);
     EXPECT_EQ(frame->currentScreen(), screen::Start);
+}
+
+TEST_F(MainFrameTest, F1AndScreenHelpShowTheCurrentScreensHelp) {
+    auto frame = makeFrame();
+    frame->show();
+    QApplication::setActiveWindow(frame.get());
+    ASSERT_TRUE(frame->showScreen(screen::RouteSelect));
+    QTest::keyClick(frame.get(), Qt::Key_F1);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].caption, "Route Selection");
+    EXPECT_NE(prompter.shown()[0].text.find("End\tEnd Route"), std::string::npos);
+    QAction* help = menuEntry(*frame, QStringLiteral("&Screen help"));
+    ASSERT_NE(help, nullptr);
+    help->trigger();
+    ASSERT_EQ(prompter.shown().size(), 2u);
+    EXPECT_EQ(prompter.shown()[1].text, prompter.shown()[0].text);
+}
+
+// Every screen that has a view explains itself and can be reached from the start screen by
+// the commands and the Back and Next of the screens before it.
+TEST_F(MainFrameTest, EveryScreenWithAViewHasHelpAndIsReachable) {
+    std::set<int> withView;
+    for (int n = 0; n < screen::Count; ++n) {
+        if (std::unique_ptr<FormView> view{createView(n, doc)}) {
+            withView.insert(n);
+            EXPECT_NE(findScreen(n)->help, nullptr) << "screen " << n;
+        }
+    }
+    EXPECT_EQ(withView, (std::set<int>{screen::Start, screen::RouteMan, screen::RouteSelect,
+                                       screen::Safety, screen::Settings}));
+    std::set<int> reached{screen::Start};
+    std::deque<int> todo{screen::Start};
+    auto reach = [&](int s) {
+        if (s != screen::None && reached.insert(s).second) {
+            todo.push_back(s);
+        }
+    };
+    while (!todo.empty()) {
+        const ScreenEntry& screen = *findScreen(todo.front());
+        todo.pop_front();
+        for (const ScreenCommand& c : screen.commands) {
+            reach(c.target);
+        }
+        for (StepRule rule : {screen.back, screen.next}) {
+            FrameFlags flags;
+            const Translation t = rule ? rule(flags, NavFacts{}) : Translation{};
+            reach(t.screen);
+            reach(t.command != 0 ? findCommand(t.command)->target : screen::None);
+        }
+    }
+    for (int n : withView) {
+        EXPECT_TRUE(reached.count(n)) << "screen " << n;
+    }
 }
 
 }  // namespace

@@ -152,13 +152,13 @@ TEST_F(RouteSelectViewTest, ButtonsFollowTheRouteState) {
         withHeader(withHeader(route, "StartMileage", "1250.0"), "SettledStops", "10");
     open(settled);  // started and settled: may be ended
     EXPECT_TRUE(enabled("1048"));
-    EXPECT_TRUE(commandEnabled(doc.Tables(), screen::RouteSelect, cmd::EndRoute));
+    EXPECT_TRUE(doc.Commands().IsEnabled(screen::RouteSelect, cmd::EndRoute));
 
     open(withHeader(settled, "EndMileage", "1302.4"));  // ended
     EXPECT_FALSE(enabled("1026"));
     EXPECT_TRUE(enabled("1049"));
     EXPECT_FALSE(enabled("1048"));
-    EXPECT_FALSE(commandEnabled(doc.Tables(), screen::RouteSelect, cmd::StartRoute));
+    EXPECT_FALSE(doc.Commands().IsEnabled(screen::RouteSelect, cmd::StartRoute));
 }
 
 TEST_F(RouteSelectViewTest, StartRouteTakesAMileageWithOneDecimalAndTheClock) {
@@ -175,7 +175,7 @@ TEST_F(RouteSelectViewTest, StartRouteTakesAMileageWithOneDecimalAndTheClock) {
                   QStringLiteral("1250.5"));
         pressOk(d);
     });
-    EXPECT_EQ(view->handleAction(Action::StartRoute, cmd::StartRoute).kind, ActionOutcome::Proceed);
+    EXPECT_EQ(view->handleCommand(cmd::StartRoute).kind, CommandOutcome::Proceed);
     EXPECT_EQ(messages(), (std::vector<std::string>{"Mileage should be greater than Zero. / Kelvo",
                                                     "Only one decimal is allowed! / Error data"}));
     const std::string saved = device.read(kRouteFile);
@@ -183,7 +183,7 @@ TEST_F(RouteSelectViewTest, StartRouteTakesAMileageWithOneDecimalAndTheClock) {
     EXPECT_NE(saved.find("\t<StartMileage>1250.5</StartMileage>\r\n"), std::string::npos);
     EXPECT_DOUBLE_EQ(doc.Routes().At(0).StartMileage(), 1250.5);
     // A started route is entered without the dialog.
-    EXPECT_EQ(view->handleAction(Action::StartRoute, cmd::StartRoute).kind, ActionOutcome::Proceed);
+    EXPECT_EQ(view->handleCommand(cmd::StartRoute).kind, CommandOutcome::Proceed);
 }
 
 TEST_F(RouteSelectViewTest, CancelledStartChangesNothing) {
@@ -192,20 +192,12 @@ TEST_F(RouteSelectViewTest, CancelledStartChangesNothing) {
         typeMileage(d, QStringLiteral("88"));
         d.reject();
     });
-    EXPECT_EQ(view->handleAction(Action::StartRoute, cmd::StartRoute).kind, ActionOutcome::Stay);
+    EXPECT_EQ(view->handleCommand(cmd::StartRoute).kind, CommandOutcome::Stay);
     EXPECT_EQ(device.read(kRouteFile), route);
 }
 
-TEST_F(RouteSelectViewTest, EndRouteNeedsTheSafetyCheckAndAMileageAboveTheStart) {
+TEST_F(RouteSelectViewTest, EndRouteNeedsAMileageAboveTheStart) {
     open(withHeader(withHeader(route, "StartMileage", "1250.0"), "SettledStops", "10"));
-    doc.SetSafetyDone(false);
-    EXPECT_EQ(view->handleAction(Action::EndRoute, cmd::EndRoute).kind, ActionOutcome::Stay);
-    ASSERT_EQ(prompter.shown().size(), 1u);
-    EXPECT_EQ(prompter.shown()[0].text, "Please do safety check!");
-    EXPECT_EQ(prompter.shown()[0].caption, "Warning");
-    EXPECT_EQ(prompter.shown()[0].icon, MessageIcon::None);
-    prompter.clearShown();
-
     doc.SetSafetyDone(true);
     clock.set(LocalTime{2006, 12, 5, 17, 5, 0});
     onDialog([](QDialog& d) {
@@ -216,7 +208,7 @@ TEST_F(RouteSelectViewTest, EndRouteNeedsTheSafetyCheckAndAMileageAboveTheStart)
         typeMileage(d, QStringLiteral("1302.4"));
         pressOk(d);
     });
-    view->handleAction(Action::EndRoute, cmd::EndRoute);
+    view->handleCommand(cmd::EndRoute);
     EXPECT_EQ(
         messages(),
         (std::vector<std::string>{
@@ -232,7 +224,7 @@ TEST_F(RouteSelectViewTest, EndRouteNeedsTheSafetyCheckAndAMileageAboveTheStart)
 TEST_F(RouteSelectViewTest, RouteWithOpenStopsCannotBeEnded) {
     open(withHeader(route, "StartMileage", "1250.0"));
     doc.SetSafetyDone(true);
-    EXPECT_EQ(view->handleAction(Action::EndRoute, cmd::EndRoute).kind, ActionOutcome::Stay);
+    EXPECT_EQ(view->handleCommand(cmd::EndRoute).kind, CommandOutcome::Stay);
     EXPECT_TRUE(prompter.shown().empty());
     EXPECT_EQ(device.read(kRouteFile).find("<EndMileage>0.0</EndMileage>") != std::string::npos,
               true);

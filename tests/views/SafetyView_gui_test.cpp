@@ -110,8 +110,8 @@ protected:
             }
         });
         timer.start(0);
-        const ActionOutcome outcome = view->handleAction(Action::SafetyPage, cmd::SafetyPage);
-        EXPECT_EQ(outcome.kind, ActionOutcome::Stay);
+        const CommandOutcome outcome = view->handleCommand(cmd::SafetyPage);
+        EXPECT_EQ(outcome.kind, CommandOutcome::Stay);
         return opened;
     }
     static QPlainTextEdit* edit(SafetyRemarksDialog& d) {
@@ -220,7 +220,7 @@ TEST_F(SafetyScreen, SaveWritesTheChecklistAndCountsTheCheckAsDone) {
     tap(132);
     tap(129);  // item 4 and the second page stay unanswered, and are written all the same
     EXPECT_FALSE(doc.SafetyDone());
-    EXPECT_EQ(view->handleAction(Action::SafetySave, cmd::SafetySave).kind, ActionOutcome::Proceed);
+    EXPECT_EQ(view->handleCommand(cmd::SafetySave).kind, CommandOutcome::Proceed);
     EXPECT_EQ(dev.read(kSafety), readHostFile(fixture("safety/Safety_marked.xml")));
     EXPECT_TRUE(doc.SafetyDone());
     EXPECT_FALSE(view->isChanged());
@@ -229,7 +229,7 @@ TEST_F(SafetyScreen, SaveWritesTheChecklistAndCountsTheCheckAsDone) {
 TEST_F(SafetyScreen, CancelBringsBackTheLastSavedMarks) {
     open();
     tap(127);
-    ASSERT_EQ(view->handleAction(Action::SafetySave, cmd::SafetySave).kind, ActionOutcome::Proceed);
+    ASSERT_EQ(view->handleCommand(cmd::SafetySave).kind, CommandOutcome::Proceed);
     const std::string saved = dev.read(kSafety);
     doc.SetSafetyDone(false);
 
@@ -238,8 +238,8 @@ TEST_F(SafetyScreen, CancelBringsBackTheLastSavedMarks) {
     tap(131);
     tap(134);
     EXPECT_EQ(marks(), "NY NN NY NY NN NN ");
-    EXPECT_EQ(view->handleAction(Action::SafetyCancel, cmd::SafetyCancel).kind,
-              ActionOutcome::Proceed);
+    EXPECT_EQ(view->handleCommand(cmd::SafetyCancel).kind,
+              CommandOutcome::Proceed);
     EXPECT_EQ(marks(), "YN YN NY NN NN NN ");
     EXPECT_EQ(dev.read(kSafety), saved);
     EXPECT_FALSE(doc.SafetyDone());
@@ -248,9 +248,8 @@ TEST_F(SafetyScreen, CancelBringsBackTheLastSavedMarks) {
 TEST_F(SafetyScreen, BackKeepsUnsavedMarksInMemoryOnly) {
     open();
     tap(127);
-    // Back leads to the route-driver screen's Start; the safety screen leaves it to the frame.
-    EXPECT_EQ(view->handleAction(Action::RouteManStart, cmd::RouteManStart).kind,
-              ActionOutcome::Unhandled);
+    // Back goes straight on to the route selection, without a step of this screen.
+    view.reset();
     EXPECT_EQ(marks(), "YN YN NY NN NN NN ");
     EXPECT_EQ(dev.read(kSafety), readHostFile(fixture("safety/Safety.xml")));
     EXPECT_FALSE(doc.SafetyDone());

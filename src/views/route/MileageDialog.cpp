@@ -16,11 +16,6 @@
 
 namespace kelvo {
 
-namespace {
-// Largest mileage an odometer can show.
-constexpr double kMaxMileage = 999999999.9;
-}  // namespace
-
 MileageDialog::MileageDialog(CKelvoDoc& doc, Kind kind, double startMileage, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_kind(kind), m_startMileage(startMileage) {
     const bool start = kind == Kind::Start;
@@ -85,11 +80,8 @@ void MileageDialog::mileageEdited(const QString& text) {
 
 void MileageDialog::accept() {
     m_mileage = toDouble(toData(m_edit->text()));
-    std::string refusal = m_kind == Kind::Start ? startMileageRefusal(m_mileage)
-                                                : endMileageRefusal(m_mileage, m_startMileage);
-    if (refusal.empty() && m_mileage > kMaxMileage) {
-        refusal = toData(tr("Please enter a mileage between 0 and 999999999.9."));
-    }
+    const std::string refusal = m_kind == Kind::Start ? startMileageRefusal(m_mileage)
+                                                      : endMileageRefusal(m_mileage, m_startMileage);
     if (!refusal.empty()) {
         // No caption of its own: the program's name stands in the title bar.
         m_doc.Prompt().inform(refusal, "Kelvo", MessageIcon::Warning);

@@ -130,26 +130,17 @@ void CRouteSelectView::initialUpdate() {
         m_list->setColumnWidth(col, w * widths[col] / 100);
     }
     const CRouteList& routes = d.Routes();
-    int row = 0;
     for (std::size_t i = 0; i < routes.Count(); ++i) {
         const CRouteSummary& e = routes.At(i);
-        auto* item = new QTreeWidgetItem(
+        m_list->addTopLevelItem(new QTreeWidgetItem(
             QStringList{fromData(shortDate(e.Date())), fromData(weekdayName(e.Date())),
-                        QString::number(e.RouteNumber()), fromData(e.Status())});
-        m_list->addTopLevelItem(item);
-        // Coming back from the stops or the safety check, the route being worked on stays selected.
-        if ((previousScreen() == screen::StopSelect || previousScreen() == screen::Safety) &&
-            e.RouteNumber() == d.Route().RouteNumber() && d.Route().HoldsRoute()) {
-            row = static_cast<int>(i);
-        }
+                        QString::number(e.RouteNumber()), fromData(e.Status())}));
     }
-    // A complete checklist counts as done; a saved checklist was counted already.
-    d.SetSafetyDone(d.SafetyDone() || d.SafetyChecks().IsComplete());
+    const int row = openRouteSelection(d, previousScreen());
     const bool checklist = d.SafetyChecks().Count() > 0;
     m_prepare->setEnabled(checklist);
     setCommandEnabled(cmd::Preparation, checklist);
-    if (routes.Count() == 0) {
-        d.SetCurrentRouteIndex(-1);
+    if (row < 0) {
         m_start->setEnabled(false);
         m_end->setEnabled(false);
         setCommandEnabled(cmd::StartRoute, false);
@@ -221,49 +212,48 @@ void CRouteSelectView::fillNavFacts(NavFacts& facts) const {
     facts.mayLeave = m_back->isEnabled();
 }
 
-ActionOutcome CRouteSelectView::handleAction(Action action, CommandId) {
-    switch (action) {
-        case Action::StartRoute:
+CommandOutcome CRouteSelectView::handleCommand(CommandId id) {
+    switch (id) {
+        case cmd::StartRoute:
             return startRoute();
-        case Action::EndRoute:
+        case cmd::EndRoute:
             return endRoute();
-        case Action::Preparation:
-            return preparation();
+        case cmd::Preparation:
+            // The "DUD" laundry first picks the truck the checklist is for.
+            if (doc().Config().IsDud()) {
+                SelectTruckDialog(doc(), this).exec();
+            }
+            return CommandOutcome::proceed();
         default:
-            return {};
+            return CommandOutcome::proceed();
     }
 }
 
-ActionOutcome CRouteSelectView::startRoute() {
+CommandOutcome CRouteSelectView::startRoute() {
     CKelvoDoc& d = doc();
     if (!loadSelectedRoute(d)) {
-        return ActionOutcome::stay();
+        return CommandOutcome::stay();
     }
     if (routeStarted(d)) {
-        return ActionOutcome::proceed();
+        return CommandOutcome::proceed();
     }
     MileageDialog dialog(d, MileageDialog::Kind::Start, 0.0, this);
     if (dialog.exec() != QDialog::Accepted) {
-        return ActionOutcome::stay();
+        return CommandOutcome::stay();
     }
     recordRouteStart(d, dialog.mileage(), dialog.timeToStore());
     selectRoute(d.CurrentRouteIndex());
-    return ActionOutcome::proceed();
+    return CommandOutcome::proceed();
 }
 
-ActionOutcome CRouteSelectView::endRoute() {
+CommandOutcome CRouteSelectView::endRoute() {
     CKelvoDoc& d = doc();
-    if (!d.SafetyDone()) {
-        d.Prompt().inform(toData(tr("Please do safety check!")), toData(tr("Warning")),
-                          MessageIcon::None);
-        return ActionOutcome::stay();
-    }
     if (endRefused(d)) {
-        return ActionOutcome::stay();
+        return CommandOutcome::stay();
     }
     MileageDialog dialog(d, MileageDialog::Kind::End, d.Route().StartMileage(), this);
     if (dialog.exec() != QDialog::Accepted) {
-        return ActionOutcome::stay();
+        return CommandOutcome::stay();
     }
     recordRouteEnd(d, dialog.mileage(), dialog.timeToStore());
     // The ended route stays selected, with its summary and buttons refreshed.
@@ -272,14 +262,7 @@ ActionOutcome CRouteSelectView::endRoute() {
         item->setText(3, fromData(d.Routes().At(std::size_t(row)).Status()));
     }
     selectRoute(row);
-    return ActionOutcome::stay();
-}
-
-ActionOutcome CRouteSelectView::preparation() {
-    if (doc().Config().IsDud()) {
-        SelectTruckDialog(doc(), this).exec();
-    }
-    return ActionOutcome::proceed();
+    return CommandOutcome::stay();
 }
 
 }  // namespace kelvo

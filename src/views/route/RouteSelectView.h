@@ -19,16 +19,15 @@ public:
     explicit CRouteSelectView(CKelvoDoc& doc, QWidget* parent = nullptr);
 
     void initialUpdate() override;
-    ActionOutcome handleAction(Action action, CommandId id) override;
+    CommandOutcome handleCommand(CommandId id) override;
     void fillNavFacts(NavFacts& facts) const override;
 
     // Shows the summary of route-list row `row` and makes its route the current route.
     void selectRoute(int row);
 
 private:
-    ActionOutcome startRoute();
-    ActionOutcome endRoute();
-    ActionOutcome preparation();
+    CommandOutcome startRoute();
+    CommandOutcome endRoute();
     void voucherEdited();
     void showVoucher();
 

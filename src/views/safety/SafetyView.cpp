@@ -179,61 +179,34 @@ void CSafetyView::markBox(int r, bool okBox) {
     m_changed = true;
 }
 
-ActionOutcome CSafetyView::handleAction(Action action, CommandId) {
+CommandOutcome CSafetyView::handleCommand(CommandId id) {
     CSafetyChecks& checks = doc().SafetyChecks();
-    switch (action) {
-        case Action::SafetySave:
+    switch (id) {
+        case cmd::SafetySave:
             // A failed write is not reported: the old file stays whole and the marks stay in
             // memory for the next Save.
             static_cast<void>(checks.Save(doc().Fs()));
             doc().SetSafetyDone(true);
             m_changed = false;
-            return ActionOutcome::proceed();
-        case Action::SafetyCancel:
+            return CommandOutcome::proceed();
+        case cmd::SafetyCancel:
             static_cast<void>(checks.Load(doc().Fs()));
             m_changed = false;
-            return ActionOutcome::proceed();
-        case Action::SafetyPage:
+            return CommandOutcome::proceed();
+        case cmd::SafetyPage:
             editRemarks();
-            return ActionOutcome::stay();
+            return CommandOutcome::stay();
         default:
             // Back leaves the screen without asking: the marks made here stay in the
             // document's checklist, unsaved. The screen shows them again when the driver comes
             // back, the next Save writes them and the next Cancel drops them.
-            return {};
+            return CommandOutcome::proceed();
     }
-}
-
-int CSafetyView::remarksRouteIndex() {
-    const CRouteList& routes = doc().Routes();
-    const int selected = doc().CurrentRouteIndex();
-    if (selected >= 0 && static_cast<std::size_t>(selected) < routes.Count()) {
-        return selected;
-    }
-    // The checklist is normally answered on the way from the route-driver screen to the route
-    // selection, before a route is chosen. A driver has one route a day, so with nothing
-    // selected the only route on the device is the one meant; among several the driver has to
-    // choose.
-    if (routes.Count() == 1) {
-        return 0;
-    }
-    const QString text = routes.Count() == 0 ? tr("No route available for the remarks.")
-                                             : tr("Please select a route first.");
-    doc().Prompt().inform(toData(text), toData(tr("Warning")), MessageIcon::Warning);
-    return -1;
 }
 
 void CSafetyView::editRemarks() {
-    const int index = remarksRouteIndex();
+    const int index = loadSafetyRemarksRoute(doc());
     if (index < 0) {
-        return;
-    }
-    CRouteSummary& entry = doc().Routes().At(static_cast<std::size_t>(index));
-    CRoute& route = doc().Route();
-    if (!route.Load(doc().Fs(), entry.RouteNumber(), entry.Date())) {
-        // The remarks of another route must not be shown or saved in its place.
-        doc().Prompt().inform(toData(tr("Error Opening Route XML: ")) + route.FilePath(),
-                              toData(tr("Load Error")), MessageIcon::None);
         return;
     }
     SafetyRemarksDialog dialog(doc(), this);

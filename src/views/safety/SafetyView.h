@@ -24,7 +24,7 @@ public:
     // page of the checklist.
     void initialUpdate() override;
     // Save, Cancel (both then go on to the route selection) and the remarks (stays).
-    ActionOutcome handleAction(Action action, CommandId id) override;
+    CommandOutcome handleCommand(CommandId id) override;
 
     // True once the driver changed a mark since the screen was filled.
     bool isChanged() const { return m_changed; }
@@ -52,8 +52,6 @@ private:
     void markBox(int row, bool okBox);
     // Shows the remarks dialog for the current route and stores what the driver confirms.
     void editRemarks();
-    // The route-list entry the remarks belong to, or -1 (the driver has been told why).
-    int remarksRouteIndex();
 
     std::array<Row, kRows> m_rows;
     QScrollBar* m_scroll = nullptr;

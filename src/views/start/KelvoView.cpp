@@ -61,11 +61,11 @@ bool CKelvoView::startDataCheck() {
     return ready;
 }
 
-ActionOutcome CKelvoView::handleAction(Action action, CommandId) {
-    if (action == Action::StartDataCheck) {
-        return startDataCheck() ? ActionOutcome::proceed() : ActionOutcome::stay();
+CommandOutcome CKelvoView::handleCommand(CommandId id) {
+    if (id == cmd::Start) {
+        return startDataCheck() ? CommandOutcome::proceed() : CommandOutcome::stay();
     }
-    return {};
+    return CommandOutcome::proceed();
 }
 
 }  // namespace kelvo

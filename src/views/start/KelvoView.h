@@ -14,7 +14,7 @@ public:
 
     // Reads the storage location and the configuration and shows the plant.
     void initialUpdate() override;
-    ActionOutcome handleAction(Action action, CommandId id) override;
+    CommandOutcome handleCommand(CommandId id) override;
 
     // The start data check; refreshes the plant labels from the configuration it read.
     bool startDataCheck();

@@ -75,28 +75,22 @@ void CRoutemanView::updateExportAvailability() {
     setCommandEnabled(cmd::ExportFiles, available);
 }
 
-ActionOutcome CRoutemanView::handleAction(Action action, CommandId) {
-    switch (action) {
-        case Action::RouteManStart: {
-            // Start on this screen (its button, the Actions menu or Next) asks for the safety
-            // check first; the pending flag lives only until it has been acted on.
-            frameFlags().safetyCheckPending = true;
-            const bool check = wantsSafetyCheck(doc()) && chooseTruck();
-            frameFlags().safetyCheckPending = false;
-            if (check) {
-                return ActionOutcome::to(screen::Safety, cmd::Preparation);
+CommandOutcome CRoutemanView::handleCommand(CommandId id) {
+    switch (id) {
+        case cmd::RouteManStart:
+            if (wantsSafetyCheck(doc(), frameFlags()) && chooseTruck()) {
+                return CommandOutcome::to(screen::Safety, cmd::Preparation);
             }
-            return ActionOutcome::proceed();
-        }
-        case Action::Export: {
+            return CommandOutcome::proceed();
+        case cmd::ExportFiles: {
             const ExportResult result = exportDayFiles(doc());
             updateExportAvailability();
             // After an incomplete export the driver stays here, where Export can be tried again.
-            return result == ExportResult::Complete ? ActionOutcome::proceed()
-                                                    : ActionOutcome::stay();
+            return result == ExportResult::Complete ? CommandOutcome::proceed()
+                                                    : CommandOutcome::stay();
         }
         default:
-            return {};
+            return CommandOutcome::proceed();
     }
 }
 

@@ -15,7 +15,7 @@ public:
     explicit CRoutemanView(CKelvoDoc& doc, QWidget* parent = nullptr);
 
     void initialUpdate() override;
-    ActionOutcome handleAction(Action action, CommandId id) override;
+    CommandOutcome handleCommand(CommandId id) override;
 
     // Enables Export (button and menu entry) only when every route has ended.
     void updateExportAvailability();

@@ -34,12 +34,11 @@ void CSettingView::initialUpdate() {
     m_places->setCurrentIndex(std::max(current, 0));
 }
 
-ActionOutcome CSettingView::handleAction(Action action, CommandId) {
-    if (action != Action::SettingsSave) {
-        return {};
+CommandOutcome CSettingView::handleCommand(CommandId id) {
+    if (id == cmd::SettingsOk && !changeStorageLocation(doc(), toData(m_places->currentText()))) {
+        return CommandOutcome::stay();
     }
-    return changeStorageLocation(doc(), toData(m_places->currentText())) ? ActionOutcome::proceed()
-                                                                         : ActionOutcome::stay();
+    return CommandOutcome::proceed();
 }
 
 }  // namespace kelvo

@@ -13,7 +13,7 @@ public:
     explicit CSettingView(CKelvoDoc& doc, QWidget* parent = nullptr);
 
     void initialUpdate() override;
-    ActionOutcome handleAction(Action action, CommandId id) override;
+    CommandOutcome handleCommand(CommandId id) override;
 
 private:
     QComboBox* m_places = nullptr;

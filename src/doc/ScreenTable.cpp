@@ -1,0 +1,387 @@
+#include "doc/ScreenTable.h"
+
+#include <algorithm>
+
+#include "doc/KelvoDoc.h"
+#include "common/Prompter.h"
+#include "common/Translate.h"
+
+namespace kelvo {
+
+namespace {
+
+using T = Translation;
+constexpr Check kScreen = Check::ByScreen;
+
+// --- Rules of commands -----------------------------------------------------------------
+
+// Start chosen on the route-driver screen (its button or Actions entry, not Next) offers the
+// safety check; the screen asks once it runs its step.
+CommandOutcome startOffersSafetyCheck(CommandContext& c) {
+    c.flags.safetyCheckPending = c.chosen;
+    return CommandOutcome::proceed();
+}
+
+// A route is ended only after today's truck safety check.
+CommandOutcome safetyCheckFirst(CommandContext& c) {
+    if (c.doc.SafetyDone()) {
+        return CommandOutcome::proceed();
+    }
+    c.doc.Prompt().inform(tr("Please do safety check!"), tr("Warning"), MessageIcon::None);
+    return CommandOutcome::stay();
+}
+
+// A new wearer starts a wearer flow of its own.
+CommandOutcome newWearerFlow(CommandContext& c) {
+    c.flags.makeALike = false;
+    c.flags.productOnly = false;
+    c.flags.wearerFlowResumed = false;
+    return CommandOutcome::proceed();
+}
+
+// Coming back into the add-product screen stores nothing again.
+CommandOutcome resumedStaysOnProduct(CommandContext& c) {
+    return c.flags.wearerFlowResumed ? CommandOutcome::to(screen::AddProduct)
+                                     : CommandOutcome::proceed();
+}
+
+// --- Rules of Back and Next --------------------------------------------------------------
+
+// Settlement leads to the invoice list only when the stop has more than one invoice.
+CommandId stopOrInvoices(const NavFacts& f) {
+    return f.stopInvoiceCount <= 1 ? cmd::SelectStop : cmd::InvoiceSelect;
+}
+
+Translation toStopActions(FrameFlags&, const NavFacts&) {
+    return T::toCommand(cmd::SelectStop);
+}
+
+Translation toRouteSelection(FrameFlags&, const NavFacts&) {
+    return T::toCommand(cmd::RouteManStart);
+}
+
+Translation toInvoiceDetails(FrameFlags&, const NavFacts&) {
+    return T::toCommand(cmd::Settlement);
+}
+
+Translation toWearers(FrameFlags&, const NavFacts&) {
+    return T::toCommand(cmd::WearerScreen);
+}
+
+Translation leaveWearers(FrameFlags&, const NavFacts&) {
+    Translation t = T::toCommand(cmd::SelectStop);
+    t.resetWearerList = true;
+    return t;
+}
+
+// Back from a page after the first of a new wearer resumes the wearer flow.
+Translation resumeNewWearer(FrameFlags& fl, const NavFacts& f) {
+    fl.wearerFlowResumed = true;
+    return T::toCommand(f.dud ? cmd::AddWearer : cmd::WearerPage2);
+}
+
+// The add and change screens go on with their single command while it is enabled.
+template <StepRule rule>
+Translation whileEnabled(FrameFlags& fl, const NavFacts& f) {
+    return f.firstEntryEnabled ? rule(fl, f) : Translation{};
+}
+
+template <CommandId id>
+Translation command(FrameFlags&, const NavFacts&) {
+    return T::toCommand(id);
+}
+
+// --- The table ---------------------------------------------------------------------------
+
+const std::vector<ScreenEntry> kScreens = {
+    {.index = screen::Start,
+     .name = "Start Screen",
+     .commands = {{cmd::Settings, "Se&ttings", screen::Settings},
+                  {cmd::Start, "&Start", screen::RouteMan, kScreen}},
+     .next = &command<cmd::Start>,
+     .backInMenu = false,
+     .help = "The plant whose data are on the device, and the program's version.\n\n"
+             "*\tSettings: where the data folder lives.\n"
+             "->\tStart: takes in the day's files from the back office and shows the route "
+             "driver and truck."},
+
+    {.index = screen::RouteMan,
+     .name = "Route Man & Truck Info",
+     .commands = {{cmd::RouteManStart, "&Start", screen::RouteSelect, kScreen,
+                   &startOffersSafetyCheck},
+                  {cmd::ExportFiles, "&Export Files", screen::Start, kScreen}},
+     .back = [](FrameFlags&, const NavFacts&) { return T::toScreen(screen::Start); },
+     .next = &command<cmd::RouteManStart>,
+     .backInMenu = false,
+     .help = "The route driver, the truck, and how many of the day's routes are loaded and "
+             "settled.\n\n"
+             "<-\tBack to the start screen.\n"
+             "->\tStart: offers the truck safety check while it is not done, then shows the "
+             "routes.\n"
+             "E\tExport: hands every file to the back office; offered once every route has "
+             "ended."},
+
+    {.index = screen::RouteSelect,
+     .name = "Route Selection",
+     .commands = {{cmd::StartRoute, "&Start Route", screen::StopSelect, kScreen},
+                  {cmd::Preparation, "&Preparation", screen::Safety, kScreen},
+                  {cmd::EndRoute, "&End Route", screen::RouteSelect, kScreen, &safetyCheckFirst}},
+     .back = [](FrameFlags&, const NavFacts& f) {
+         return f.mayLeave ? T::toScreen(screen::RouteMan) : T{};
+     },
+     .next = &command<cmd::StartRoute>,
+     .help = "The day's routes, and the money of the selected one: prebilled, adjustments, "
+             "undelivered and totals for charge and C.O.D. customers, what has been collected, "
+             "and the voucher amount that leaves the deposit.\n\n"
+             "<-\tBack to the route driver (not while the route is under way).\n"
+             "->\tStart Route: asks for the start mileage, then shows the stops.\n"
+             "->\t(the second) Preparation: the truck safety check.\n"
+             "End\tEnd Route: asks for the end mileage once every stop is done and the safety "
+             "check is made."},
+
+    {.index = screen::StopSelect,
+     .name = "Stop Selection",
+     .commands = {{cmd::SelectStop, "Select &Stop", screen::StopAction},
+                  {cmd::Undeliverable, "&Undeliverable", screen::StopSelect, kScreen},
+                  {cmd::Instructions, "&Instructions", screen::None, kScreen}},
+     .back = &toRouteSelection,
+     .next = &command<cmd::SelectStop>},
+
+    {.index = screen::StopAction,
+     .name = "Stop Actions",
+     .commands = {{cmd::Arrived, "&Arrived", screen::None, kScreen},
+                  {cmd::Departed, "&Departed", screen::StopSelect, kScreen},
+                  {cmd::ContactScreen, nullptr, screen::Contact},
+                  {cmd::ContactPerson, nullptr, screen::ContactPerson},
+                  {cmd::AgingInfo, nullptr, screen::StopInfo},
+                  {cmd::StopInstructions, nullptr, screen::StopInfo},
+                  {cmd::InvoiceSelect, nullptr, screen::InvSelect},
+                  {cmd::ScanScreen, nullptr, screen::Scan},
+                  // Its rule will reset the wearer screen's list state, wherever it comes from.
+                  {cmd::WearerScreen, nullptr, screen::Wearer}},
+     .back = [](FrameFlags&, const NavFacts& f) {
+         return f.mayLeave ? T::toCommand(cmd::StartRoute) : T{};
+     },
+     .next = [](FrameFlags&, const NavFacts& f) {
+         return f.handlesNextItself || !f.mayLeave ? T{} : T::toCommand(stopOrInvoices(f));
+     }},
+
+    {.index = screen::InvDetails,
+     .name = "Invoice Details",
+     .commands = {{cmd::InvoiceOk, "&Ok", screen::StopAction, kScreen},
+                  {cmd::AdjustLine, "Adjust Line", screen::InvAdjLine},
+                  {cmd::Order, "&Order(#)", screen::InvDetails, kScreen},
+                  {cmd::NewService, "New Service", screen::NewServices}},
+     .back = [](FrameFlags&, const NavFacts& f) { return T::toCommand(stopOrInvoices(f)); },
+     .next = [](FrameFlags&, const NavFacts& f) {
+         return f.invoiceSettled ? T{} : T::toCommand(cmd::InvoiceOk);
+     }},
+
+    {.index = screen::InvAdjLine,
+     .name = "Line Adjustment",
+     .commands = {{cmd::LineOk, "&Ok", screen::InvDetails, kScreen},
+                  {cmd::LineCancel, "&Cancel", screen::InvDetails}},
+     .back = &toInvoiceDetails},
+
+    {.index = screen::Contact,
+     .name = "Contact",
+     .commands = {{cmd::ContactSave, "&Save", screen::None, kScreen},
+                  {cmd::ContactCancel, "&Cancel", screen::None, kScreen},
+                  {cmd::ContactAdd, "&Add", screen::None, kScreen},
+                  {cmd::VoiceRecorder, "&Voice recorder", screen::None, kScreen}},
+     .back = [](FrameFlags&, const NavFacts&) {
+         Translation t = T::toCommand(cmd::SelectStop);
+         t.askContactSave = true;
+         return t;
+     }},
+
+    {.index = screen::Safety,
+     .name = "Safety Check",
+     .commands = {{cmd::SafetySave, "&Save", screen::RouteSelect, kScreen},
+                  {cmd::SafetyCancel, "&Cancel", screen::RouteSelect, kScreen},
+                  {cmd::SafetyPage, "&Page", screen::None, kScreen}},
+     .back = &toRouteSelection,
+     .help = "The truck's safety checklist, four items a page. Tap Ok or Need Maintenance "
+             "for each item; a page answered in full turns to the next.\n\n"
+             "->\tSave: keeps the answers and counts the check as done.\n"
+             "Cancel\tDrops the answers given since the last Save.\n"
+             "Page\tRemarks on the truck, kept with the route.\n"
+             "Both Save and Cancel go on to the routes."},
+
+    {.index = screen::Settings,
+     .name = "Memory Location",
+     .commands = {{cmd::SettingsOk, "&Ok", screen::Start, kScreen},
+                  {cmd::SettingsCancel, "&Cancel", screen::Start}},
+     .help = "Where the data folder lives: in the device's main memory or on a storage "
+             "card. A move takes every file along.\n\n"
+             "->\tOk: moves the data there and returns to the start screen.\n"
+             "Cancel\tReturns without changing anything."},
+
+    // The contact person and stop information screens have an empty Actions menu.
+    {.index = screen::ContactPerson, .name = "Contact Person", .back = &toStopActions},
+    {.index = screen::StopInfo, .name = "Stop Information", .back = &toStopActions},
+
+    {.index = screen::InvSelect,
+     .name = "Invoice Selection",
+     .commands = {{cmd::Settlement, "&Settlement", screen::InvDetails}},
+     .back = &toStopActions},
+
+    {.index = screen::Scan,
+     .name = "Garment Scanning",
+     .commands = {{cmd::ScanOk, "&Ok", screen::None, kScreen},
+                  {cmd::ScanCancel, "&Cancel", screen::None, kScreen},
+                  {cmd::FlagMode, "Flag Mode", screen::None, kScreen},
+                  {cmd::ReplaceMode, "Replace Mode", screen::None, kScreen}},
+     .back = &toStopActions},
+
+    {.index = screen::Wearer,
+     .name = "Wearers",
+     .commands = {{cmd::AddWearer, "Add Wearer", screen::AddWearer, Check::None, &newWearerFlow},
+                  {cmd::MakeALike, "Make-A-Like", screen::AddWearer, kScreen},
+                  {cmd::AddProduct, "Add Product", screen::AddProduct, kScreen},
+                  {cmd::QuitWearer, "Quit Wearer", screen::None, kScreen},
+                  {cmd::CancelTransaction, "Cancel Transaction", screen::None, kScreen}},
+     .back = &leaveWearers},
+
+    // The wearer screen with a product line selected switches to this table itself.
+    {.index = screen::WearerProduct,
+     .name = "Wearers",
+     .commands = {{cmd::Exchange, "Exchange", screen::ExchangeProd, kScreen},
+                  {cmd::ChangeQuantity, "Change Quantity", screen::ChangeQty, kScreen},
+                  {cmd::QuitProduct, "Quit Product", screen::None, kScreen},
+                  {cmd::CancelTransaction, "Cancel Transaction", screen::None, kScreen}},
+     .back = &leaveWearers},
+
+    {.index = screen::AddWearer,
+     .name = "Add Wearer",
+     .commands = {{cmd::WearerPage2, "Wearer Page 2", screen::AddNextWearer, kScreen}},
+     .back = &toWearers,
+     .next = &whileEnabled<[](FrameFlags& fl, const NavFacts& f) {
+         if (f.dud) {
+             fl.wearerFlowResumed = false;
+             return T::toCommand(cmd::StoreProduct);
+         }
+         return T::toCommand(cmd::WearerPage2);
+     }>},
+
+    {.index = screen::AddNextWearer,
+     .name = "Add Wearer",
+     .commands = {{cmd::AddProductPage2, "Add Product", screen::AddProduct, kScreen, nullptr,
+                   false, "Select Size"},
+                  {cmd::SelectSizes, nullptr, screen::SelectSize}},
+     .back = [](FrameFlags& fl, const NavFacts&) {
+         return T::toCommand(fl.makeALike ? cmd::MakeALike : cmd::AddWearer);
+     },
+     .next = &whileEnabled<[](FrameFlags& fl, const NavFacts&) {
+         return T::toCommand(fl.makeALike ? cmd::SelectSizes : cmd::AddProductPage2);
+     }>},
+
+    {.index = screen::AddProduct,
+     .name = "Add Product",
+     .commands = {{cmd::StoreProduct, "Add Product", screen::WorkOrder, kScreen,
+                   &resumedStaysOnProduct, true}},
+     .back = [](FrameFlags& fl, const NavFacts& f) {
+         if (fl.productOnly) {
+             return T::toCommand(cmd::WearerScreen);
+         }
+         if (fl.makeALike) {
+             fl.wearerFlowResumed = true;
+             return T::toCommand(cmd::SelectSizes);
+         }
+         return resumeNewWearer(fl, f);
+     },
+     .next = &whileEnabled<[](FrameFlags& fl, const NavFacts&) {
+         fl.wearerFlowResumed = false;
+         return T::toCommand(cmd::StoreProduct);
+     }>},
+
+    {.index = screen::WorkOrder,
+     .name = "Work Order",
+     .commands = {{cmd::WorkOrderSave, "Save", screen::Wearer, kScreen}},
+     .back = [](FrameFlags& fl, const NavFacts&) {
+         if (fl.exchangeInProgress) {
+             fl.exchangeInProgress = false;
+             return T::toCommand(cmd::Exchange);
+         }
+         if (fl.quantityChangeInProgress) {
+             return T::toCommand(cmd::ChangeQuantity);
+         }
+         fl.wearerFlowResumed = true;
+         return T::toCommand(fl.makeALike ? cmd::SelectSizes : cmd::StoreProduct);
+     },
+     .next = &whileEnabled<&command<cmd::WorkOrderSave>>},
+
+    {.index = screen::SelectSize,
+     .name = "Select Size",
+     .commands = {{cmd::AddSizedProduct, "Add Product", screen::WorkOrder, kScreen}},
+     .back = &resumeNewWearer,
+     .next = &whileEnabled<&command<cmd::AddSizedProduct>>},
+
+    {.index = screen::ExchangeProd,
+     .name = "Exchange Product",
+     .commands = {{cmd::WorkOrder, "Work Order", screen::WorkOrder, kScreen, nullptr, true}},
+     .back = &toWearers,
+     .next = &whileEnabled<&command<cmd::WorkOrder>>},
+
+    {.index = screen::ChangeQty,
+     .name = "Change Quantity",
+     .commands = {{cmd::QuantityNext, "Next", screen::WorkOrder, kScreen}},
+     .back = &toWearers,
+     .next = &whileEnabled<&command<cmd::QuantityNext>>},
+
+    {.index = screen::NewServices,
+     .name = "New Services",
+     .commands = {{cmd::ServiceAdd, "Add", screen::AddNewService},
+                  {cmd::ServiceDelete, "Delete", screen::None, kScreen}},
+     .back = &toInvoiceDetails},
+
+    {.index = screen::AddNewService,
+     .name = "Add New Service",
+     .commands = {{cmd::ServiceSave, "Save", screen::NewServices, kScreen},
+                  {cmd::ServiceCancel, "Cancel", screen::NewServices}}},
+
+    {.index = screen::InvDudDetail,
+     .name = "Order Detail",
+     .commands = {{cmd::OrderDetailSave, "Save", screen::InventoryChange},
+                  {cmd::OrderDetailCancel, "Cancel", screen::None, kScreen}},
+     .back = &toInvoiceDetails},
+
+    // No screen uses index 26.
+    {.index = screen::Unused, .name = ""},
+
+    {.index = screen::InventoryChange,
+     .name = "Inventory Change",
+     .commands = {{cmd::InventoryChangeSave, "Save", screen::InvDudDetail, kScreen},
+                  {cmd::InventoryChangeCancel, "Cancel", screen::InvDudDetail}},
+     .back = &command<cmd::Order>},
+};
+
+}  // namespace
+
+const std::vector<ScreenEntry>& screenTable() {
+    return kScreens;
+}
+
+const ScreenEntry* findScreen(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= kScreens.size()) {
+        return nullptr;
+    }
+    return &kScreens[static_cast<std::size_t>(index)];
+}
+
+const ScreenCommand* findCommand(const ScreenEntry& screen, CommandId id) {
+    const auto it = std::find_if(screen.commands.begin(), screen.commands.end(),
+                                 [id](const ScreenCommand& c) { return c.id == id; });
+    return it == screen.commands.end() ? nullptr : &*it;
+}
+
+const ScreenCommand* findCommand(CommandId id) {
+    for (const ScreenEntry& screen : kScreens) {
+        if (const ScreenCommand* c = findCommand(screen, id)) {
+            return c;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace kelvo

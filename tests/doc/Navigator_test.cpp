@@ -1,0 +1,291 @@
+#include "doc/Navigator.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/Clock.h"
+#include "common/Prompter.h"
+#include "doc/KelvoDoc.h"
+#include "doc/ScreenHost.h"
+#include "support/TempDevice.h"
+
+using namespace kelvo;
+
+namespace {
+
+// A window whose every screen is a plain view that counts the steps it is asked to run and
+// answers as told.
+class FakeHost : public ScreenHost {
+public:
+    bool openView(int index) override {
+        ++opened;
+        return missing.count(index) == 0;
+    }
+    CommandOutcome runCheck(CommandId id) override {
+        ++checks[id];
+        pendingAtCheck = nav->flags().safetyCheckPending;
+        const auto it = answers.find(id);
+        return it == answers.end() ? CommandOutcome::proceed() : it->second;
+    }
+    void fillNavFacts(NavFacts& f) override {
+        const bool enabled = f.firstEntryEnabled;
+        f = facts;
+        f.firstEntryEnabled = enabled;
+    }
+    void confirmLeave() override { ++leaves; }
+    void commandsChanged() override { ++changes; }
+
+    Navigator* nav = nullptr;
+    std::set<int> missing;
+    std::map<CommandId, int> checks;
+    std::map<CommandId, CommandOutcome> answers;
+    NavFacts facts;
+    bool pendingAtCheck = false;
+    int opened = 0, leaves = 0, changes = 0;
+};
+
+class NavigatorTest : public ::testing::Test {
+protected:
+    NavigatorTest() : doc(device.fs(), prompter, clock), nav(doc, host) { host.nav = &nav; }
+
+    // The Actions menu as "caption|[disabled caption]|...".
+    std::string menuText() const {
+        std::string out;
+        for (const MenuItem& item : nav.menu()) {
+            out += (out.empty() ? "" : "|") +
+                   (item.enabled ? item.caption : "[" + item.caption + "]");
+        }
+        return out;
+    }
+
+    test::TempDevice device;
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    CKelvoDoc doc;
+    FakeHost host;
+    Navigator nav;
+};
+
+// Where Back and Next lead from each screen, with plain screens that accept every command
+// (no invoices on the stop, nothing settled, no wearer flow under way, not the "DUD" laundry).
+TEST_F(NavigatorTest, BackAndNextOfEveryScreen) {
+    const int back[screen::Count] = {0, 0, 1,  2,  3,  4,  5,  4,  2,  9, 4,  4, 4,  4,
+                                     4, 4, 14, 16, 17, 18, 17, 14, 14, 5, 24, 5, 26, 5};
+    const int next[screen::Count] = {1,  2,  3,  4,  4,  4,  6,  7,  8,  9,  10, 11, 12, 13,
+                                     14, 15, 17, 18, 19, 14, 19, 19, 19, 23, 24, 25, 26, 27};
+    for (int n = 0; n < screen::Count; ++n) {
+        for (CommandId step : {cmd::Back, cmd::Next}) {
+            Navigator fresh(doc, host);
+            ASSERT_TRUE(fresh.show(n));
+            fresh.dispatch(step);
+            EXPECT_EQ(fresh.current(), step == cmd::Back ? back[n] : next[n])
+                << (step == cmd::Back ? "Back" : "Next") << " on screen " << n;
+        }
+    }
+}
+
+TEST_F(NavigatorTest, BackAndNextFollowTheScreensFactsAndTheWearerFlow) {
+    struct Case {
+        int screen;
+        FrameFlags flags;
+        NavFacts facts;
+        CommandId step;
+        int target;
+        FrameFlags after;
+    };
+    FrameFlags plain, makeALike, productOnly, exchange, resumed, makeALikeResumed;
+    makeALike.makeALike = makeALikeResumed.makeALike = true;
+    productOnly.productOnly = true;
+    exchange.exchangeInProgress = true;
+    resumed.wearerFlowResumed = makeALikeResumed.wearerFlowResumed = true;
+    NavFacts none, twoInvoices, staying, settled, dud, ownNext;
+    twoInvoices.stopInvoiceCount = 2;
+    staying.mayLeave = false;
+    settled.invoiceSettled = true;
+    dud.dud = true;
+    ownNext.handlesNextItself = true;
+    const Case cases[] = {
+        {screen::RouteSelect, plain, staying, cmd::Back, screen::RouteSelect, plain},
+        {screen::StopAction, plain, staying, cmd::Back, screen::StopAction, plain},
+        {screen::StopAction, plain, twoInvoices, cmd::Next, screen::InvSelect, plain},
+        {screen::StopAction, plain, ownNext, cmd::Next, screen::StopAction, plain},
+        {screen::InvDetails, plain, twoInvoices, cmd::Back, screen::InvSelect, plain},
+        {screen::InvDetails, plain, settled, cmd::Next, screen::InvDetails, plain},
+        {screen::AddWearer, resumed, dud, cmd::Next, screen::WorkOrder, plain},
+        {screen::AddNextWearer, makeALike, none, cmd::Back, screen::AddWearer, makeALike},
+        {screen::AddNextWearer, makeALike, none, cmd::Next, screen::SelectSize, makeALike},
+        {screen::AddProduct, productOnly, none, cmd::Back, screen::Wearer, productOnly},
+        {screen::AddProduct, plain, dud, cmd::Back, screen::AddWearer, plain},
+        {screen::AddProduct, makeALike, none, cmd::Back, screen::SelectSize, makeALikeResumed},
+        {screen::WorkOrder, exchange, none, cmd::Back, screen::ExchangeProd, plain},
+        {screen::WorkOrder, plain, none, cmd::Back, screen::AddProduct, resumed},
+        {screen::SelectSize, plain, dud, cmd::Back, screen::AddWearer, plain},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "screen " << c.screen << " step " << c.step);
+        Navigator fresh(doc, host);
+        host.facts = c.facts;
+        ASSERT_TRUE(fresh.show(c.screen));
+        fresh.flags() = c.flags;
+        fresh.dispatch(c.step);
+        EXPECT_EQ(fresh.current(), c.target);
+        EXPECT_EQ(fresh.flags().makeALike, c.after.makeALike);
+        EXPECT_EQ(fresh.flags().productOnly, c.after.productOnly);
+        EXPECT_EQ(fresh.flags().exchangeInProgress, c.after.exchangeInProgress);
+        EXPECT_EQ(fresh.flags().wearerFlowResumed, c.after.wearerFlowResumed);
+    }
+}
+
+TEST_F(NavigatorTest, RepeatGuardIgnoresOnlyTheCommandThatChangedTheScreen) {
+    ASSERT_TRUE(nav.show(screen::RouteSelect));
+    nav.choose(cmd::StartRoute);
+    EXPECT_EQ(nav.current(), screen::StopSelect);
+    nav.choose(cmd::StartRoute);
+    EXPECT_EQ(nav.lastCommand(), cmd::StartRoute);
+    EXPECT_EQ(host.opened, 2);
+    // Back and Next name no command of their own: two Backs walk back two screens.
+    nav.show(screen::RouteSelect);
+    nav.dispatch(cmd::Back);
+    nav.dispatch(cmd::Back);
+    EXPECT_EQ(nav.current(), screen::Start);
+
+    // Add Product and Work Order are carried out every time.
+    ASSERT_TRUE(nav.show(screen::AddProduct));
+    nav.choose(cmd::StoreProduct);
+    ASSERT_TRUE(nav.show(screen::AddProduct));
+    nav.choose(cmd::StoreProduct);
+    EXPECT_EQ(host.checks[cmd::StoreProduct], 2);
+    ASSERT_TRUE(nav.show(screen::ExchangeProd));
+    nav.choose(cmd::WorkOrder);
+    ASSERT_TRUE(nav.show(screen::ExchangeProd));
+    nav.choose(cmd::WorkOrder);
+    EXPECT_EQ(host.checks[cmd::WorkOrder], 2);
+    // Coming back into the add-product screen stores nothing again.
+    ASSERT_TRUE(nav.show(screen::AddProduct));
+    nav.flags().wearerFlowResumed = true;
+    nav.choose(cmd::StoreProduct);
+    EXPECT_EQ(host.checks[cmd::StoreProduct], 2);
+    EXPECT_EQ(nav.current(), screen::AddProduct);
+}
+
+TEST_F(NavigatorTest, ARefusedStepStaysAndCanBeTriedAgainAndAStepCanLeadElsewhere) {
+    ASSERT_TRUE(nav.show(screen::Start));
+    host.answers[cmd::Start] = CommandOutcome::stay();
+    nav.choose(cmd::Start);
+    EXPECT_EQ(nav.current(), screen::Start);
+    host.answers.erase(cmd::Start);
+    nav.choose(cmd::Start);
+    EXPECT_EQ(host.checks[cmd::Start], 2);
+    EXPECT_EQ(nav.current(), screen::RouteMan);
+
+    host.answers[cmd::RouteManStart] = CommandOutcome::to(screen::Safety, cmd::Preparation);
+    nav.choose(cmd::RouteManStart);
+    EXPECT_EQ(nav.current(), screen::Safety);
+    EXPECT_EQ(nav.lastCommand(), cmd::Preparation);
+
+    // From another screen a command goes straight to its screen: Back from the safety check
+    // is the route-driver screen's Start without its step.
+    nav.dispatch(cmd::Back);
+    EXPECT_EQ(nav.current(), screen::RouteSelect);
+    EXPECT_EQ(host.checks[cmd::RouteManStart], 1);
+}
+
+TEST_F(NavigatorTest, AScreenThatCannotBeCreatedLeavesTheOldOne) {
+    host.missing = {screen::StopSelect};
+    ASSERT_TRUE(nav.show(screen::RouteSelect));
+    nav.choose(cmd::StartRoute);
+    EXPECT_EQ(nav.current(), screen::RouteSelect);
+    // Nothing changed the screen, so the same command may be given again.
+    nav.choose(cmd::StartRoute);
+    EXPECT_EQ(host.checks[cmd::StartRoute], 2);
+    EXPECT_FALSE(nav.show(screen::StopSelect));
+    EXPECT_FALSE(nav.show(screen::Count));
+}
+
+TEST_F(NavigatorTest, ACommandTheScreenSwitchedOffIsRefusedAndGreyed) {
+    ASSERT_TRUE(nav.show(screen::RouteMan));
+    EXPECT_EQ(menuText(), "&Start|&Export Files");
+    doc.Commands().SetEnabled(screen::RouteMan, cmd::ExportFiles, false);
+    EXPECT_EQ(menuText(), "&Start|[&Export Files]");
+    EXPECT_FALSE(nav.isEnabled(cmd::ExportFiles));
+    nav.choose(cmd::ExportFiles);
+    EXPECT_EQ(host.checks[cmd::ExportFiles], 0);
+    EXPECT_EQ(nav.current(), screen::RouteMan);
+    doc.Commands().SetEnabled(screen::RouteMan, cmd::ExportFiles, true);
+    nav.choose(cmd::ExportFiles);
+    EXPECT_EQ(nav.current(), screen::Start);
+    // Each screen keeps its own switch for a command both offer.
+    doc.Commands().SetEnabled(screen::Wearer, cmd::CancelTransaction, false);
+    EXPECT_TRUE(doc.Commands().IsEnabled(screen::WearerProduct, cmd::CancelTransaction));
+    EXPECT_FALSE(nav.isEnabled(cmd::RouteManStart));  // not offered on the start screen
+}
+
+TEST_F(NavigatorTest, MenusAndTheBackEntry) {
+    ASSERT_TRUE(nav.show(screen::Start));
+    EXPECT_EQ(menuText(), "Se&ttings|&Start");
+    EXPECT_FALSE(nav.backEnabled());
+    ASSERT_TRUE(nav.show(screen::RouteMan));
+    EXPECT_FALSE(nav.backEnabled());
+    ASSERT_TRUE(nav.show(screen::StopAction));
+    EXPECT_EQ(menuText(), "&Arrived|&Departed");  // its buttons' other commands have no entry
+    EXPECT_TRUE(nav.backEnabled());
+    for (int s : {screen::ContactPerson, screen::StopInfo}) {
+        ASSERT_TRUE(nav.show(s));
+        EXPECT_EQ(menuText(), "");
+    }
+    ASSERT_TRUE(nav.show(screen::AddNextWearer));
+    EXPECT_EQ(menuText(), "Add Product");
+    nav.flags().makeALike = true;
+    EXPECT_EQ(menuText(), "Select Size");
+    // The wearer screen switches between its two tables itself.
+    ASSERT_TRUE(nav.show(screen::Wearer));
+    const int changes = host.changes;
+    nav.setCommandTable(screen::WearerProduct);
+    EXPECT_EQ(menuText(), "Exchange|Change Quantity|Quit Product|Cancel Transaction");
+    EXPECT_EQ(host.changes, changes + 1);
+}
+
+// Only Start chosen on the route-driver screen offers the safety check; Next there and Back
+// from the routes go straight on.
+TEST_F(NavigatorTest, StartChosenOnTheRouteDriverScreenOffersTheSafetyCheck) {
+    ASSERT_TRUE(nav.show(screen::RouteMan));
+    nav.dispatch(cmd::Next);
+    EXPECT_FALSE(host.pendingAtCheck);
+    EXPECT_EQ(nav.current(), screen::RouteSelect);
+    nav.dispatch(cmd::Back);
+    nav.choose(cmd::RouteManStart);
+    EXPECT_TRUE(host.pendingAtCheck);
+    EXPECT_EQ(host.checks[cmd::RouteManStart], 2);
+    ASSERT_TRUE(nav.show(screen::StopSelect));
+    EXPECT_FALSE(nav.flags().safetyCheckPending);  // a shown screen never inherits it
+    nav.dispatch(cmd::Back);
+    EXPECT_EQ(host.checks[cmd::RouteManStart], 2);
+    EXPECT_FALSE(nav.flags().safetyCheckPending);
+}
+
+TEST_F(NavigatorTest, EndRouteWaitsForTheSafetyCheck) {
+    ASSERT_TRUE(nav.show(screen::RouteSelect));
+    host.answers[cmd::EndRoute] = CommandOutcome::stay();
+    nav.choose(cmd::EndRoute);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].text, "Please do safety check!");
+    EXPECT_EQ(prompter.shown()[0].caption, "Warning");
+    EXPECT_EQ(host.checks[cmd::EndRoute], 0);
+    doc.SetSafetyDone(true);
+    nav.choose(cmd::EndRoute);
+    EXPECT_EQ(host.checks[cmd::EndRoute], 1);
+    EXPECT_EQ(prompter.shown().size(), 1u);
+}
+
+TEST_F(NavigatorTest, BackFromTheContactScreenOffersToSaveFirst) {
+    ASSERT_TRUE(nav.show(screen::Contact));
+    nav.dispatch(cmd::Back);
+    EXPECT_EQ(host.leaves, 1);
+    EXPECT_EQ(nav.current(), screen::StopAction);
+}
+
+}  // namespace
