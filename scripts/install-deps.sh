@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever Kelvo needs to build, test and run that is missing.
+# Installs, from Debian's packages, whatever Kelvo needs to build, test and run that is missing,
+# and the locale with a decimal comma that the tests of number formatting run under.
 set -euo pipefail
 
 packages=(
@@ -8,7 +9,13 @@ packages=(
     libpugixml-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation   # metric-compatible stand-in for the handheld's Arial
+    locales            # de_DE.UTF-8 below
 )
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -16,13 +23,14 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-if [ ${#missing[@]} -eq 0 ]; then
-    exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-echo "Installing: ${missing[*]}"
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-    sudo="sudo"
+
+# Data files always carry a decimal point; the tests prove it under a locale that writes a comma.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    echo "Generating the locale de_DE.UTF-8"
+    $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

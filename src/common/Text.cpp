@@ -254,27 +254,22 @@ std::string actionName(int code) {
     }
 }
 
-std::string oneDecimalInput(std::string_view text, bool& changed) {
-    // Keep digits and the first decimal point with at most one digit after it.
+std::string oneDecimalInput(std::string_view text, bool& secondDecimal) {
     std::string out;
     bool point = false;
     int decimals = 0;
-    changed = false;
+    secondDecimal = false;
     for (char c : text) {
         if (c >= '0' && c <= '9') {
             if (point && decimals == 1) {
-                changed = true;
+                secondDecimal = true;
                 continue;
             }
             out.push_back(c);
-            if (point) {
-                ++decimals;
-            }
+            decimals += point ? 1 : 0;
         } else if (c == '.' && !point) {
             point = true;
             out.push_back(c);
-        } else {
-            changed = true;
         }
     }
     return out;

@@ -54,8 +54,9 @@ std::string normaliseLineBreaks(std::string_view text);
 std::string actionName(int code);
 
 // Mileage entry rule: digits with at most one digit after the decimal point. Returns the text
-// cut back to that form; `changed` tells whether anything had to be cut.
-std::string oneDecimalInput(std::string_view text, bool& changed);
+// cut back to that form (anything but digits and the first point is left out);
+// `secondDecimal` tells whether a digit after the first decimal had to be cut.
+std::string oneDecimalInput(std::string_view text, bool& secondDecimal);
 
 // Case-insensitive equality and search over ISO-8859-1 letters, as the device compares names.
 bool equalsNoCase(std::string_view a, std::string_view b);

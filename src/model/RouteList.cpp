@@ -54,14 +54,16 @@ std::size_t CRouteList::Load(const DeviceFs& fs, Prompter& prompter) {
         if (opened && doc.wellFormed()) {
             entry = readSummary(doc.root());
         }
-        // A damaged file, or one without a date, is reported like one that cannot be opened
-        // instead of being listed as an empty route: an empty route counts as settled and
-        // would tell the driver that the work of that day is done. Without its date a route
-        // cannot be opened anyway (the date names the file).
+        // A damaged file, or one without a date, is left out instead of being listed as an
+        // empty route: an empty route counts as settled and would tell the driver that the
+        // work of that day is done. Without its date a route cannot be opened anyway (the date
+        // names the file).
         if (!opened || !doc.wellFormed() || entry.Date().size() != 8) {
             wait.reset();  // the driver reads the message with the normal cursor
-            prompter.inform(tr("Error Opening Route XML: ") + path, tr("Load Error"),
-                            MessageIcon::None);
+            prompter.inform((opened ? tr("The route file is damaged and is left out: ")
+                                    : tr("Error Opening Route XML: ")) +
+                                path,
+                            tr("Load Error"), MessageIcon::None);
             wait.emplace();
             continue;
         }

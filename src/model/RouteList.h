@@ -22,9 +22,10 @@ public:
     const std::string& StoragePath() const { return m_StoragePath; }
 
     // Rebuilds the list from every "Route_*.xml" of the data folder and counts the settled
-    // routes again. A file that cannot be opened, is not well formed or has no 8-character
-    // Date is reported ("Error Opening Route XML: " + its path, caption "Load Error") and
-    // left out. Returns the number of routes listed.
+    // routes again. A file that cannot be opened ("Error Opening Route XML: " + its path), or
+    // that is not well formed or has no 8-character Date ("The route file is damaged and is
+    // left out: " + its path), is reported (caption "Load Error") and left out. Returns the
+    // number of routes listed.
     std::size_t Load(const DeviceFs& fs, Prompter& prompter);
 
     // Number of entries.

@@ -1,9 +1,10 @@
 #include "common/FileWriter.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
+#include <sys/resource.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -70,15 +71,21 @@ TEST(FileWriter, FailsWithoutTouchingAnything) {
     EXPECT_EQ(hostEntries(dev.root() / "VexXml"), (std::vector<std::string>{"Config.xml"}));
 }
 
-TEST(FileWriter, FailsInAReadOnlyFolder) {
+// A write that the disk refuses half way (a full disk; here a file size limit, which holds for
+// root too) leaves the old file and no temporary file.
+TEST(FileWriter, FailsWhenTheDiskRefusesTheContent) {
     TempDevice dev;
     dev.put("\\VexXml\\Route_1.xml", "old");
-    const fs::path folder = dev.root() / "VexXml";
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    if (::access(folder.c_str(), W_OK) == 0) {
-        GTEST_SKIP() << "this user may write into read-only folders (root)";
-    }
-    EXPECT_FALSE(writeFileAtomic(dev.fs(), "\\VexXml\\Route_1.xml", "new"));
+    rlimit previous{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = writeFileAtomic(dev.fs(), "\\VexXml\\Route_1.xml", std::string(4096, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(written);
     EXPECT_EQ(dev.read("\\VexXml\\Route_1.xml"), "old");
-    EXPECT_EQ(hostEntries(folder), (std::vector<std::string>{"Route_1.xml"}));
+    EXPECT_EQ(hostEntries(dev.root() / "VexXml"), (std::vector<std::string>{"Route_1.xml"}));
 }

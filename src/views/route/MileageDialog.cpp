@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "doc/KelvoDoc.h"
@@ -40,6 +41,10 @@ MileageDialog::MileageDialog(CKelvoDoc& doc, Kind kind, double startMileage, QWi
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("1007"));
     m_edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    // Digits and one decimal point, no more digits than the largest mileage has; the second
+    // decimal is let through so that the driver is told why it does not stay.
+    m_edit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\d{0,9}(\\.\\d*)?")), m_edit));
     m_edit->setMinimumHeight(FormView::kButtonHeight);
     m_edit->setFont(labelFont(18, true));
     prompt->setBuddy(m_edit);
@@ -58,24 +63,17 @@ MileageDialog::MileageDialog(CKelvoDoc& doc, Kind kind, double startMileage, QWi
 }
 
 void MileageDialog::mileageEdited(const QString& text) {
-    bool changed = false;
-    const std::string kept = oneDecimalInput(toData(text), changed);
-    if (!kept.empty() && kept.back() == '.') {
-        if (changed) {
-            m_edit->setText(fromData(kept));
-        }
-        return;
+    // The field takes nothing but digits and one point; a second decimal is cut off again.
+    bool secondDecimal = false;
+    const std::string kept = oneDecimalInput(toData(text), secondDecimal);
+    if (!secondDecimal) {
+        return;  // "1234.0" stays as typed while the driver goes on typing
     }
-    m_mileage = toDouble(kept);
-    if (changed) {
-        // Only a text that had to be cut is rewritten: "1234.0" stays as typed while the
-        // driver goes on typing.
-        m_edit->setText(fromData(kept));
-        m_edit->setCursorPosition(static_cast<int>(m_edit->text().size()));
-        m_doc.Prompt().inform(toData(tr("Only one decimal is allowed!")), toData(tr("Error data")),
-                              MessageIcon::Warning);
-        m_edit->setFocus();
-    }
+    m_edit->setText(fromData(kept));
+    m_edit->setCursorPosition(static_cast<int>(m_edit->text().size()));
+    m_doc.Prompt().inform(toData(tr("Only one decimal is allowed!")), toData(tr("Error data")),
+                          MessageIcon::Warning);
+    m_edit->setFocus();
 }
 
 void MileageDialog::accept() {
