@@ -196,10 +196,6 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
     }
 }
 
-std::string displayEscape(std::string_view text) {
-    return replaceAll(text, "&", "&&");
-}
-
 void appendXmlEscaped(std::string& out, std::string_view text) {
     std::size_t run = 0;  // start of the text not yet copied
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -232,26 +228,6 @@ std::string normaliseLineBreaks(std::string_view text) {
     }
     out.append(text.substr(pos));
     return out;
-}
-
-std::string actionName(int code) {
-    switch (code) {
-        case 1:
-            return "add wearer";
-        case 2:
-            return "quit wearer";
-        case 3:
-            return "add product";
-        case 4:
-            return "quit product";
-        case 5:
-            return "exchange product";
-        case 6:
-        case 7:
-            return "adjust quantity";
-        default:
-            return "";
-    }
 }
 
 std::string oneDecimalInput(std::string_view text, bool& secondDecimal) {

@@ -36,9 +36,6 @@ std::string formatPrice(double value, int decimals);
 // text with "0" put in front until it is at least `width` characters long.
 std::string padZeros(std::string_view text, std::size_t width);
 
-// Every "&" doubled, for captions where Qt would read "&" as a mnemonic.
-std::string displayEscape(std::string_view text);
-
 // "&" -> "&amp;", then "<" -> "&lt;", then ">" -> "&gt;": free text inside a data file.
 std::string xmlEscape(std::string_view text);
 // Appends xmlEscape(text) to out.
@@ -49,9 +46,6 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
 
 // Line breaks made uniform: every "\r\n" becomes "\n", then every "\n" becomes "\r\n".
 std::string normaliseLineBreaks(std::string_view text);
-
-// Word for an inventory transaction code in questions: 1 "add wearer" ... 6, 7 "adjust quantity".
-std::string actionName(int code);
 
 // Mileage entry rule: digits with at most one digit after the decimal point. Returns the text
 // cut back to that form (anything but digits and the first point is left out);

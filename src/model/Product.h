@@ -23,15 +23,6 @@ struct CProduct {
         }
         return nullptr;
     }
-    // The first size with this code (case-sensitive); nullptr when the product has none.
-    const CProductSize* FindSizeByCode(const std::string& code) const {
-        for (const CProductSize& s : Sizes) {
-            if (s.Code == code) {
-                return &s;
-            }
-        }
-        return nullptr;
-    }
 };
 
 }  // namespace kelvo

@@ -2,8 +2,6 @@
 
 #include "common/XmlReader.h"
 
-#include "model/ProdPerCusts.h"
-
 namespace kelvo {
 
 namespace {
@@ -28,9 +26,5 @@ bool byDescription(const CProduct& a, const CProduct& b) {
 }  // namespace
 
 CProducts::CProducts() : RecordList("Products.xml", &readProduct, &byDescription) {}
-
-std::vector<const CProduct*> CProducts::OfCustomer(const CProdPerCusts& customerProducts) const {
-    return Select([&](const CProduct& p) { return customerProducts.Contains(p.ProductID); });
-}
 
 }  // namespace kelvo

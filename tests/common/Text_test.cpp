@@ -167,10 +167,6 @@ TEST(Text, PadZeros) {
 }
 
 TEST(Text, EscapesForLabelsAndDataFiles) {
-    EXPECT_EQ(displayEscape("A & B"), "A && B");
-    EXPECT_EQ(displayEscape("&&"), "&&&&");
-    EXPECT_EQ(displayEscape("none"), "none");
-
     // "&" first: an escaped text is escaped again, not left alone.
     EXPECT_EQ(xmlEscape("&lt;"), "&amp;lt;");
     EXPECT_EQ(xmlEscape("Smith & Sons <Ltd> >"), "Smith &amp; Sons &lt;Ltd&gt; &gt;");
@@ -204,19 +200,6 @@ TEST(Text, ReplaceAllAndLineBreaks) {
                   replaceAll(replaceAll(text, "\r\n", "\n"), "\n", "\r\n"))
             << text;
     }
-}
-
-TEST(Text, ActionNames) {
-    EXPECT_EQ(actionName(1), "add wearer");
-    EXPECT_EQ(actionName(2), "quit wearer");
-    EXPECT_EQ(actionName(3), "add product");
-    EXPECT_EQ(actionName(4), "quit product");
-    EXPECT_EQ(actionName(5), "exchange product");
-    EXPECT_EQ(actionName(6), "adjust quantity");
-    EXPECT_EQ(actionName(7), "adjust quantity");
-    EXPECT_EQ(actionName(0), "");
-    EXPECT_EQ(actionName(8), "");
-    EXPECT_EQ(actionName(-1), "");
 }
 
 TEST(Text, OneDecimalInputCutsBackToTheMileageForm) {
