@@ -1,0 +1,134 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "daygen/Text.h"
+
+// The day's model: routes, stops, invoices, calls, wearers, as the generator builds them.
+namespace daygen {
+
+struct InvoiceLine {
+    std::string LineID;
+    int LineNumber = 0;
+    int LineType = 0;
+    std::string Code, Description, SizeCode, FinishingMethodCode;
+    int WearerNumber = 0;
+    std::string WearerName, WearerLocker;
+    int TaxType = 0;
+    int BillingMethod = 0;
+    std::string FrequencyCode;
+    long DeliveredQuantity = 0, InventoryQuantity = 0, PreBilledQuantity = 0, FutureInv = 0;
+    Cents PrebilledAmount = 0;
+    Price4 Price = 0;
+    int Percentage = 0;  // hundredths of the percent figure: 750 is 7.50 %
+    Cents OverAmount = 0;
+    char Extend = 'Y';
+    char SubjectToMinimum = 'N';
+    std::string SpecialChargeCode1;
+    int MinQty = 0, MinPerc = 0, MinFreq = 0;
+    int SER = 0, QtyToPick = 0;
+};
+
+struct Invoice {
+    long long Number = 0;
+    std::string ID, InvoiceDate;
+    char COD = 'N';
+    Cents MinimumInvoiceAmount = 0;
+    std::vector<InvoiceLine> Items;
+
+    // The prebilled amount of the invoice: the lines that count in its totals.
+    Cents prebilled() const {
+        Cents sum = 0;
+        for (const auto& l : Items)
+            if (l.Extend == 'Y')
+                sum += l.PrebilledAmount;
+        return sum;
+    }
+};
+
+struct ContactPerson {
+    unsigned Number;
+    std::string Name, Function;
+};
+
+struct Call {
+    std::string CallID;
+    std::string NewDate;
+    unsigned Person = 0;
+    std::string Category;
+    int Status = 1;
+    std::string Notes, FollowupNotes;
+};
+
+struct Customer {
+    long long CustID = 0;
+    long long CustomerNumber = 0;
+    std::string Name, Address1, Address2, City, State, Zipcode;
+    std::string ContactName, Phone, Mobile;
+};
+
+struct Stop {
+    std::string StopID;
+    unsigned StopNumber = 0;
+    Customer Cust;
+    std::string DeliveryInstructions, DrivingInstructions;
+    char SatisfactionSurvey = 'N', SignatureRequired = 'Y', LockerManagement = 'N';
+    Cents AgingCurrent = 0, Aging30 = 0, Aging60 = 0, Aging90 = 0, OpenCredit = 0;
+    std::string LastPaymentDate, LastPaymentNumber;
+    Cents LastPaymentAmount = 0;
+    std::vector<ContactPerson> ContactPersons;
+    std::vector<Call> Calls;
+    std::vector<std::string> Invoices;  // invoice numbers as texts
+};
+
+struct Route {
+    std::string ID, Date;
+    int RouteNumber = 0;
+    std::string Description;
+    std::vector<Stop> Stops;
+};
+
+struct WearerProduct {
+    int PID, SID, Qty, Chg, TID, FID;
+    Price4 Price;
+};
+
+struct Wearer {
+    std::string ID;
+    int Nr = 0;
+    std::string FName, FirstName, LastName, EmblemName, Admin;
+    int Dpt = 0, Fun = 0, LockID = 0;
+    std::string Bank, Lock;
+    char Active = 'Y';
+    std::vector<WearerProduct> Inventory;
+};
+
+struct Locker {
+    int LockerID;
+    std::string Bank, Locker;
+};
+
+struct WearerCustomer {
+    long long CustID = 0;
+    int Profile = 0;
+    std::vector<Locker> Lockers;
+    std::vector<Wearer> Wearers;  // in file order (by name)
+};
+
+struct Config {
+    std::string RouteManName = "Dave Kowalski";
+    int RouteManNumber = 17;
+    std::string TruckCode = "T12";
+    std::string TruckDescription = "Box truck 16 ft, plate 7BCL112";
+};
+
+struct Day {
+    Config Conf;
+    std::vector<Route> Routes;
+    std::map<long long, Invoice> Invoices;
+    std::vector<WearerCustomer> WearerCustomers;
+};
+
+}  // namespace daygen
