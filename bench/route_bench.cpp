@@ -299,9 +299,9 @@ void BM_PairTreeWalkVsParse(benchmark::State& state) {
         },
         [&] {
             const auto result =
-                lean ? modelDoc->load_buffer_inplace(
-                           modelContent.data(), modelContent.size(),
-                           pugi::parse_default | pugi::parse_embed_pcdata, pugi::encoding_utf8)
+                lean ? modelDoc->load_buffer_inplace(modelContent.data(), modelContent.size(),
+                                                     pugi::parse_default | pugi::parse_embed_pcdata,
+                                                     pugi::encoding_utf8)
                      : modelDoc->load_buffer(modelContent.data(), modelContent.size());
             benchmark::DoNotOptimize(result.status);
             benchmark::DoNotOptimize(touchElements(*modelDoc));

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "frame/KelvoApp.h"
 #include "common/Clock.h"
-#include "ui/QtPrompter.h"
+#include "frame/KelvoApp.h"
 #include "scenario/ScenarioPlayer.h"
+#include "ui/QtPrompter.h"
 
 namespace {
 

@@ -96,7 +96,7 @@ private:
     // been returned, so a field is looked for from here on.
     mutable pugi::xml_node m_unread;
     mutable bool m_cursorSet = false;  // false: no field read yet
-    bool m_latin1 = true;  // the texts are already the file's bytes (see XmlDocument)
+    bool m_latin1 = true;              // the texts are already the file's bytes (see XmlDocument)
 };
 
 // A data file read whole and parsed. The file is read as ISO-8859-1 bytes; texts come back

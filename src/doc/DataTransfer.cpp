@@ -1,12 +1,12 @@
 #include "doc/DataTransfer.h"
 
-#include "doc/KelvoDoc.h"
 #include "common/DataPaths.h"
 #include "common/DeviceFs.h"
 #include "common/FolderOps.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
+#include "doc/KelvoDoc.h"
 
 namespace kelvo {
 

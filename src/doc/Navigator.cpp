@@ -109,8 +109,8 @@ std::vector<MenuItem> Navigator::menu() const {
     }
     for (const ScreenCommand& c : here->commands) {
         if (c.caption) {
-            const char* caption = m_flags.makeALike && c.makeALikeCaption ? c.makeALikeCaption
-                                                                          : c.caption;
+            const char* caption =
+                m_flags.makeALike && c.makeALikeCaption ? c.makeALikeCaption : c.caption;
             items.push_back({c.id, tr(caption), m_doc.Commands().IsEnabled(m_screen, c.id)});
         }
     }

@@ -87,8 +87,9 @@ std::string endMileageRefusal(double mileage, double startMileage) {
         return refusal;
     }
     if (!(mileage > startMileage)) {
-        return replaceAll(tr("Mileage should be greater than Mileage at the start (%.1f) of Route."),
-                          "%.1f", formatPrice(startMileage, 1));
+        return replaceAll(
+            tr("Mileage should be greater than Mileage at the start (%.1f) of Route."), "%.1f",
+            formatPrice(startMileage, 1));
     }
     return {};
 }

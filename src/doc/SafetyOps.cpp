@@ -1,9 +1,9 @@
 #include "doc/SafetyOps.h"
 
-#include "doc/KelvoDoc.h"
-#include "doc/Navigation.h"
 #include "common/Prompter.h"
 #include "common/Translate.h"
+#include "doc/KelvoDoc.h"
+#include "doc/Navigation.h"
 
 namespace kelvo {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "doc/KelvoDoc.h"
 #include "common/Prompter.h"
 #include "common/Translate.h"
+#include "doc/KelvoDoc.h"
 
 namespace kelvo {
 
@@ -126,9 +126,8 @@ const std::vector<ScreenEntry> kScreens = {
      .commands = {{cmd::StartRoute, "&Start Route", screen::StopSelect, kScreen},
                   {cmd::Preparation, "&Preparation", screen::Safety, kScreen},
                   {cmd::EndRoute, "&End Route", screen::RouteSelect, kScreen, &safetyCheckFirst}},
-     .back = [](FrameFlags&, const NavFacts& f) {
-         return f.mayLeave ? T::toScreen(screen::RouteMan) : T{};
-     },
+     .back = [](FrameFlags&,
+                const NavFacts& f) { return f.mayLeave ? T::toScreen(screen::RouteMan) : T{}; },
      .next = &command<cmd::StartRoute>,
      .help = "The day's routes, and the money of the selected one: prebilled, adjustments, "
              "undelivered and totals for charge and C.O.D. customers, what has been collected, "
@@ -159,12 +158,12 @@ const std::vector<ScreenEntry> kScreens = {
                   {cmd::ScanScreen, nullptr, screen::Scan},
                   // Its rule will reset the wearer screen's list state, wherever it comes from.
                   {cmd::WearerScreen, nullptr, screen::Wearer}},
-     .back = [](FrameFlags&, const NavFacts& f) {
-         return f.mayLeave ? T::toCommand(cmd::StartRoute) : T{};
-     },
-     .next = [](FrameFlags&, const NavFacts& f) {
-         return f.handlesNextItself || !f.mayLeave ? T{} : T::toCommand(stopOrInvoices(f));
-     }},
+     .back = [](FrameFlags&,
+                const NavFacts& f) { return f.mayLeave ? T::toCommand(cmd::StartRoute) : T{}; },
+     .next =
+         [](FrameFlags&, const NavFacts& f) {
+             return f.handlesNextItself || !f.mayLeave ? T{} : T::toCommand(stopOrInvoices(f));
+         }},
 
     {.index = screen::InvDetails,
      .name = "Invoice Details",
@@ -173,9 +172,10 @@ const std::vector<ScreenEntry> kScreens = {
                   {cmd::Order, "&Order(#)", screen::InvDetails, kScreen},
                   {cmd::NewService, "New Service", screen::NewServices}},
      .back = [](FrameFlags&, const NavFacts& f) { return T::toCommand(stopOrInvoices(f)); },
-     .next = [](FrameFlags&, const NavFacts& f) {
-         return f.invoiceSettled ? T{} : T::toCommand(cmd::InvoiceOk);
-     }},
+     .next =
+         [](FrameFlags&, const NavFacts& f) {
+             return f.invoiceSettled ? T{} : T::toCommand(cmd::InvoiceOk);
+         }},
 
     {.index = screen::InvAdjLine,
      .name = "Line Adjustment",
@@ -189,11 +189,12 @@ const std::vector<ScreenEntry> kScreens = {
                   {cmd::ContactCancel, "&Cancel", screen::None, kScreen},
                   {cmd::ContactAdd, "&Add", screen::None, kScreen},
                   {cmd::VoiceRecorder, "&Voice recorder", screen::None, kScreen}},
-     .back = [](FrameFlags&, const NavFacts&) {
-         Translation t = T::toCommand(cmd::SelectStop);
-         t.askContactSave = true;
-         return t;
-     }},
+     .back =
+         [](FrameFlags&, const NavFacts&) {
+             Translation t = T::toCommand(cmd::SelectStop);
+             t.askContactSave = true;
+             return t;
+         }},
 
     {.index = screen::Safety,
      .name = "Safety Check",
@@ -266,12 +267,13 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::AddNextWearer,
      .name = "Add Wearer",
-     .commands = {{cmd::AddProductPage2, "Add Product", screen::AddProduct, kScreen, nullptr,
-                   false, "Select Size"},
+     .commands = {{cmd::AddProductPage2, "Add Product", screen::AddProduct, kScreen, nullptr, false,
+                   "Select Size"},
                   {cmd::SelectSizes, nullptr, screen::SelectSize}},
-     .back = [](FrameFlags& fl, const NavFacts&) {
-         return T::toCommand(fl.makeALike ? cmd::MakeALike : cmd::AddWearer);
-     },
+     .back =
+         [](FrameFlags& fl, const NavFacts&) {
+             return T::toCommand(fl.makeALike ? cmd::MakeALike : cmd::AddWearer);
+         },
      .next = &whileEnabled<[](FrameFlags& fl, const NavFacts&) {
          return T::toCommand(fl.makeALike ? cmd::SelectSizes : cmd::AddProductPage2);
      }>},
@@ -280,16 +282,17 @@ const std::vector<ScreenEntry> kScreens = {
      .name = "Add Product",
      .commands = {{cmd::StoreProduct, "Add Product", screen::WorkOrder, kScreen,
                    &resumedStaysOnProduct, true}},
-     .back = [](FrameFlags& fl, const NavFacts& f) {
-         if (fl.productOnly) {
-             return T::toCommand(cmd::WearerScreen);
-         }
-         if (fl.makeALike) {
-             fl.wearerFlowResumed = true;
-             return T::toCommand(cmd::SelectSizes);
-         }
-         return resumeNewWearer(fl, f);
-     },
+     .back =
+         [](FrameFlags& fl, const NavFacts& f) {
+             if (fl.productOnly) {
+                 return T::toCommand(cmd::WearerScreen);
+             }
+             if (fl.makeALike) {
+                 fl.wearerFlowResumed = true;
+                 return T::toCommand(cmd::SelectSizes);
+             }
+             return resumeNewWearer(fl, f);
+         },
      .next = &whileEnabled<[](FrameFlags& fl, const NavFacts&) {
          fl.wearerFlowResumed = false;
          return T::toCommand(cmd::StoreProduct);
@@ -298,17 +301,18 @@ const std::vector<ScreenEntry> kScreens = {
     {.index = screen::WorkOrder,
      .name = "Work Order",
      .commands = {{cmd::WorkOrderSave, "Save", screen::Wearer, kScreen}},
-     .back = [](FrameFlags& fl, const NavFacts&) {
-         if (fl.exchangeInProgress) {
-             fl.exchangeInProgress = false;
-             return T::toCommand(cmd::Exchange);
-         }
-         if (fl.quantityChangeInProgress) {
-             return T::toCommand(cmd::ChangeQuantity);
-         }
-         fl.wearerFlowResumed = true;
-         return T::toCommand(fl.makeALike ? cmd::SelectSizes : cmd::StoreProduct);
-     },
+     .back =
+         [](FrameFlags& fl, const NavFacts&) {
+             if (fl.exchangeInProgress) {
+                 fl.exchangeInProgress = false;
+                 return T::toCommand(cmd::Exchange);
+             }
+             if (fl.quantityChangeInProgress) {
+                 return T::toCommand(cmd::ChangeQuantity);
+             }
+             fl.wearerFlowResumed = true;
+             return T::toCommand(fl.makeALike ? cmd::SelectSizes : cmd::StoreProduct);
+         },
      .next = &whileEnabled<&command<cmd::WorkOrderSave>>},
 
     {.index = screen::SelectSize,

@@ -1,13 +1,13 @@
 #include "doc/StartCheck.h"
 
-#include "doc/DataTransfer.h"
-#include "doc/KelvoDoc.h"
 #include "common/DataPaths.h"
 #include "common/DeviceFs.h"
 #include "common/FolderOps.h"
 #include "common/Prompter.h"
 #include "common/Translate.h"
 #include "common/WaitCursor.h"
+#include "doc/DataTransfer.h"
+#include "doc/KelvoDoc.h"
 
 namespace kelvo {
 

@@ -1,6 +1,5 @@
 #include "doc/StorageSettings.h"
 
-#include "doc/KelvoDoc.h"
 #include "common/DataPaths.h"
 #include "common/DeviceFs.h"
 #include "common/FolderOps.h"
@@ -8,6 +7,7 @@
 #include "common/Properties.h"
 #include "common/Translate.h"
 #include "common/WaitCursor.h"
+#include "doc/KelvoDoc.h"
 
 namespace kelvo {
 

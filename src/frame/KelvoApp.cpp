@@ -2,11 +2,11 @@
 
 #include <cstdlib>
 
+#include "common/Clock.h"
+#include "common/Prompter.h"
 #include "doc/KelvoDoc.h"
 #include "frame/MainFrame.h"
 #include "frame/ViewFactory.h"
-#include "common/Clock.h"
-#include "common/Prompter.h"
 
 namespace kelvo {
 

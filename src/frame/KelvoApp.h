@@ -32,7 +32,6 @@ public:
     // The main window (nullptr before InitInstance).
     CMainFrame* frame() const { return m_frame.get(); }
 
-
 private:
     DeviceFs m_fs;
     std::unique_ptr<Prompter> m_prompter;

@@ -2,11 +2,11 @@
 
 #include <array>
 
+#include "views/route/RouteSelectView.h"
+#include "views/safety/SafetyView.h"
 #include "views/start/KelvoView.h"
 #include "views/start/RoutemanView.h"
 #include "views/start/SettingView.h"
-#include "views/route/RouteSelectView.h"
-#include "views/safety/SafetyView.h"
 
 namespace kelvo {
 

@@ -11,7 +11,6 @@ class CProducts : public RecordList<CProduct> {
 public:
     // An empty list; SetPath and Load fill it.
     CProducts();
-
 };
 
 }  // namespace kelvo

@@ -97,7 +97,8 @@ CStop CStop::Read(const XmlElement& e, std::string_view routeDate, std::int32_t 
                                padZeros(std::to_string(customerNumber.ownWhole()), 12);
     const XmlElement calls = e.child("Calls");
     s.m_Calls.reserve(calls.childCount());
-    calls.forEachChild([&s, &prefix](const XmlElement& call) { s.AddCall(call.ownText(), prefix); });
+    calls.forEachChild(
+        [&s, &prefix](const XmlElement& call) { s.AddCall(call.ownText(), prefix); });
 
     s.SignedInvoices = e.whole("SignedInvoices");
     const XmlElement invoices = e.child("Invoices");

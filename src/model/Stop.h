@@ -56,17 +56,17 @@ struct CStop {
     std::span<const CallRef> Calls() const { return m_Calls; }
     std::span<const std::string> Invoices() const { return m_Invoices; }
 
-    std::string StopID;              // stop identifier from the host
-    std::uint32_t StopNumber = 0;    // position of the stop in the route
-    double CustID = 0.0;             // customer identifier: names the customer's own files
-    double CustomerNumber = 0.0;     // the account number, part of every call identifier
+    std::string StopID;            // stop identifier from the host
+    std::uint32_t StopNumber = 0;  // position of the stop in the route
+    double CustID = 0.0;           // customer identifier: names the customer's own files
+    double CustomerNumber = 0.0;   // the account number, part of every call identifier
     std::string CustomerName;
     std::string CustomerAddress1;
     std::string CustomerAddress2;
     std::string CustomerCity;
     std::string CustomerState;
     std::string CustomerZipcode;
-    std::string ContactPersonName;   // the main contact
+    std::string ContactPersonName;  // the main contact
     std::string ContactPersonPhone;
     std::string ContactPersonMobile;
     std::string DeliveryInstructions;  // with "\r\n" line breaks

@@ -10,10 +10,10 @@
 #include <array>
 #include <system_error>
 
-#include "frame/MainFrame.h"
 #include "common/Clock.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
+#include "frame/MainFrame.h"
 #include "scenario/ScenarioFiles.h"
 #include "scenario/ScenarioScript.h"
 #include "scenario/ScenarioStage.h"

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "frame/MainFrame.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
+#include "frame/MainFrame.h"
 #include "scenario/ScenarioFiles.h"
 #include "scenario/ScenarioScript.h"
 #include "scenario/ScenarioStage.h"

@@ -4,14 +4,14 @@
 #include <QApplication>
 #include <QMenu>
 
-#include "frame/KelvoApp.h"
-#include "frame/MainFrame.h"
 #include "common/Clock.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
-#include "ui/FormView.h"
+#include "frame/KelvoApp.h"
+#include "frame/MainFrame.h"
 #include "scenario/ScenarioScript.h"
 #include "scenario/ScenarioWidgets.h"
+#include "ui/FormView.h"
 
 namespace kelvo {
 

@@ -1,9 +1,9 @@
 #include "scenario/ScenarioWidgets.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>

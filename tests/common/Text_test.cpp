@@ -37,8 +37,12 @@ TEST(Text, ToDoubleReadsLikeTheStandardConversion) {
     EXPECT_DOUBLE_EQ(toDouble("12.5"), 12.5);
     EXPECT_DOUBLE_EQ(toDouble("  \t12.5"), 12.5);
     EXPECT_DOUBLE_EQ(toDouble("\r\n\v\f12.5"), 12.5);
-    EXPECT_EQ(toDouble("\xA0" "12.5"), 0.0);  // a no-break space is no white space in the files
-    EXPECT_EQ(toWhole("\xA0" "12"), 0);
+    EXPECT_EQ(toDouble("\xA0"
+                       "12.5"),
+              0.0);  // a no-break space is no white space in the files
+    EXPECT_EQ(toWhole("\xA0"
+                      "12"),
+              0);
     EXPECT_DOUBLE_EQ(toDouble("-3.25abc"), -3.25);
     EXPECT_DOUBLE_EQ(toDouble("+7"), 7.0);
     EXPECT_DOUBLE_EQ(toDouble("12.5.6"), 12.5);
@@ -91,15 +95,30 @@ TEST(Text, FormatPriceRoundsHalvesAwayFromZeroAsTheNumberReads) {
         const char* text;
     };
     const Case cases[] = {
-        {12.125, 2, "12.13"},  {-12.125, 2, "-12.13"}, {0.125, 2, "0.13"},
-        {2.675, 2, "2.68"},    {1.005, 2, "1.01"},     {1e9 + 0.005, 2, "1000000000.01"},
-        {99.995, 2, "100.00"}, {9.5, 0, "10"},         {-12.5, 0, "-13"},
-        {12.4, 0, "12"},       {0.994, 2, "0.99"},     {12.345678, 3, "12.346"},
-        {3, 3, "3.000"},       {12.5, 2, "12.50"},     {1234.25, 1, "1234.3"},
-        {-0.001, 2, "0.00"},   {-0.0, 2, "0.00"},      {-0.005, 2, "-0.01"},
-        {5e-324, 2, "0.00"},   {1e22, 0, "10000000000000000000000"},
-        {123456789012.0, 0, "123456789012"},           {0.5, 0, "1"},
-        {1.23456789012, 12, "1.2345678901"},           {7.0, -3, "7"},
+        {12.125, 2, "12.13"},
+        {-12.125, 2, "-12.13"},
+        {0.125, 2, "0.13"},
+        {2.675, 2, "2.68"},
+        {1.005, 2, "1.01"},
+        {1e9 + 0.005, 2, "1000000000.01"},
+        {99.995, 2, "100.00"},
+        {9.5, 0, "10"},
+        {-12.5, 0, "-13"},
+        {12.4, 0, "12"},
+        {0.994, 2, "0.99"},
+        {12.345678, 3, "12.346"},
+        {3, 3, "3.000"},
+        {12.5, 2, "12.50"},
+        {1234.25, 1, "1234.3"},
+        {-0.001, 2, "0.00"},
+        {-0.0, 2, "0.00"},
+        {-0.005, 2, "-0.01"},
+        {5e-324, 2, "0.00"},
+        {1e22, 0, "10000000000000000000000"},
+        {123456789012.0, 0, "123456789012"},
+        {0.5, 0, "1"},
+        {1.23456789012, 12, "1.2345678901"},
+        {7.0, -3, "7"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(formatPrice(c.value, c.decimals), c.text) << format("%.17g", c.value);
@@ -179,8 +198,8 @@ TEST(Text, EscapesForLabelsAndDataFiles) {
             for (const char c : {'&', '<', '>'}) {
                 std::string text(length, '\xE6');
                 text[at] = c;
-                const std::string expected =
-                    replaceAll(replaceAll(replaceAll(text, "&", "&amp;"), "<", "&lt;"), ">", "&gt;");
+                const std::string expected = replaceAll(
+                    replaceAll(replaceAll(text, "&", "&amp;"), "<", "&lt;"), ">", "&gt;");
                 EXPECT_EQ(xmlEscape(text), expected) << length << " " << at;
             }
         }
@@ -208,10 +227,10 @@ TEST(Text, OneDecimalInputCutsBackToTheMileageForm) {
         const char* kept;
         bool secondDecimal;
     };
-    const Case cases[] = {{"12345.6", "12345.6", false}, {"12.", "12.", false},
-                          {"", "", false},               {"1a2b", "12", false},
-                          {"-5", "5", false},            {"12.34", "12.3", true},
-                          {"1.2.3", "1.2", true},        {"1..5", "1.5", false}};
+    const Case cases[] = {
+        {"12345.6", "12345.6", false}, {"12.", "12.", false}, {"", "", false},
+        {"1a2b", "12", false},         {"-5", "5", false},    {"12.34", "12.3", true},
+        {"1.2.3", "1.2", true},        {"1..5", "1.5", false}};
     for (const Case& c : cases) {
         bool secondDecimal = !c.secondDecimal;
         EXPECT_EQ(oneDecimalInput(c.typed, secondDecimal), c.kept) << c.typed;

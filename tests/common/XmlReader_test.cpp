@@ -203,7 +203,7 @@ TEST(XmlReader, FieldsReadInAnyOrderGiveTheFirstChildWithTheirTag) {
         const std::string b = r.text("B");
         reversed.push_back(r.text("A") + "|" + b + "|" + std::string(1, c));
     });
-    const std::vector<std::string> expected = {"1|b1|Y",     "2|b2|N", "3||N",
+    const std::vector<std::string> expected = {"1|b1|Y",    "2|b2|N", "3||N",
                                                "4|first|Y", "5|b5|Y", "||-"};
     EXPECT_EQ(inOrder, expected);
     EXPECT_EQ(reversed, expected);

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "doc/DataTransfer.h"
-#include "doc/KelvoDoc.h"
 #include "common/Clock.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
+#include "doc/DataTransfer.h"
+#include "doc/KelvoDoc.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;

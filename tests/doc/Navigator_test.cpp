@@ -56,8 +56,8 @@ protected:
     std::string menuText() const {
         std::string out;
         for (const MenuItem& item : nav.menu()) {
-            out += (out.empty() ? "" : "|") +
-                   (item.enabled ? item.caption : "[" + item.caption + "]");
+            out +=
+                (out.empty() ? "" : "|") + (item.enabled ? item.caption : "[" + item.caption + "]");
         }
         return out;
     }

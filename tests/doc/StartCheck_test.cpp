@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "doc/KelvoDoc.h"
-#include "doc/StartCheck.h"
 #include "common/Clock.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
+#include "doc/KelvoDoc.h"
+#include "doc/StartCheck.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;

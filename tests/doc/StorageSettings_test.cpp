@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "doc/KelvoDoc.h"
-#include "doc/StorageSettings.h"
 #include "common/Clock.h"
 #include "common/Prompter.h"
 #include "common/Properties.h"
+#include "doc/KelvoDoc.h"
+#include "doc/StorageSettings.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;

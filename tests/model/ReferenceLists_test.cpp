@@ -153,7 +153,6 @@ TEST(ReferenceListsProdPerCusts, OrderedByProdIdWithFinishingMethods) {
     EXPECT_TRUE(custProducts.At(1).FinMethods.empty());  // no FinMethods element
     EXPECT_TRUE(custProducts.At(2).HasFinMethod(4));
     EXPECT_FALSE(custProducts.At(2).HasFinMethod(3));
-
 }
 
 TEST(ReferenceListsFrequencies, LowerCaseTagsOnly) {

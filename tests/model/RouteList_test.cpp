@@ -118,8 +118,7 @@ TEST(RouteList, BadFilesAreReportedAndLeftOut) {
         // Files 2 to 4 open but are damaged; file 5 cannot be opened.
         EXPECT_EQ(m.text, std::string(i < 3 ? "The route file is damaged and is left out: "
                                             : "Error Opening Route XML: ") +
-                              "\\Card\\VexXml\\Route_" + std::to_string(i + 2) +
-                              "_20061204.xml");
+                              "\\Card\\VexXml\\Route_" + std::to_string(i + 2) + "_20061204.xml");
         EXPECT_EQ(m.caption, "Load Error");
         EXPECT_EQ(m.buttons, MessageButtons::Ok);
     }

@@ -11,11 +11,11 @@
 #include <QWidget>
 #include <sstream>
 
-#include "support/TempDevice.h"
 #include "scenario/ScenarioFiles.h"
 #include "scenario/ScenarioPlayer.h"
 #include "scenario/ScenarioScript.h"
 #include "scenario/ScenarioWidgets.h"
+#include "support/TempDevice.h"
 
 namespace kelvo {
 namespace {

@@ -10,11 +10,11 @@
 #include <QTimer>
 #include <functional>
 
-#include "doc/KelvoDoc.h"
-#include "doc/StartCheck.h"
 #include "common/Clock.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
+#include "doc/KelvoDoc.h"
+#include "doc/StartCheck.h"
 #include "support/TempDevice.h"
 #include "views/route/RouteSelectView.h"
 

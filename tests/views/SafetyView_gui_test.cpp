@@ -12,9 +12,9 @@
 #include <memory>
 #include <string>
 
-#include "doc/KelvoDoc.h"
 #include "common/Clock.h"
 #include "common/Prompter.h"
+#include "doc/KelvoDoc.h"
 #include "support/TempDevice.h"
 #include "views/safety/SafetyRemarksDialog.h"
 #include "views/safety/SafetyView.h"
@@ -238,8 +238,7 @@ TEST_F(SafetyScreen, CancelBringsBackTheLastSavedMarks) {
     tap(131);
     tap(134);
     EXPECT_EQ(marks(), "NY NN NY NY NN NN ");
-    EXPECT_EQ(view->handleCommand(cmd::SafetyCancel).kind,
-              CommandOutcome::Proceed);
+    EXPECT_EQ(view->handleCommand(cmd::SafetyCancel).kind, CommandOutcome::Proceed);
     EXPECT_EQ(marks(), "YN YN NY NN NN NN ");
     EXPECT_EQ(dev.read(kSafety), saved);
     EXPECT_FALSE(doc.SafetyDone());

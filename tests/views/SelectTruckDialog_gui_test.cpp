@@ -4,9 +4,9 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 
-#include "doc/KelvoDoc.h"
 #include "common/Clock.h"
 #include "common/Prompter.h"
+#include "doc/KelvoDoc.h"
 #include "support/TempDevice.h"
 #include "views/safety/SelectTruckDialog.h"
 

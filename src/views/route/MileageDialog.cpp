@@ -7,12 +7,12 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "doc/KelvoDoc.h"
-#include "doc/RouteOps.h"
 #include "common/Clock.h"
 #include "common/DateText.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
+#include "doc/KelvoDoc.h"
+#include "doc/RouteOps.h"
 #include "ui/FormView.h"
 
 namespace kelvo {
@@ -78,8 +78,9 @@ void MileageDialog::mileageEdited(const QString& text) {
 
 void MileageDialog::accept() {
     m_mileage = toDouble(toData(m_edit->text()));
-    const std::string refusal = m_kind == Kind::Start ? startMileageRefusal(m_mileage)
-                                                      : endMileageRefusal(m_mileage, m_startMileage);
+    const std::string refusal = m_kind == Kind::Start
+                                    ? startMileageRefusal(m_mileage)
+                                    : endMileageRefusal(m_mileage, m_startMileage);
     if (!refusal.empty()) {
         // No caption of its own: the program's name stands in the title bar.
         m_doc.Prompt().inform(refusal, "Kelvo", MessageIcon::Warning);

@@ -9,11 +9,11 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "doc/KelvoDoc.h"
-#include "doc/RouteOps.h"
 #include "common/DateText.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
+#include "doc/KelvoDoc.h"
+#include "doc/RouteOps.h"
 #include "views/route/MileageDialog.h"
 #include "views/safety/SelectTruckDialog.h"
 

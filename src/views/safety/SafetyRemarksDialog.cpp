@@ -7,9 +7,9 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
-#include "doc/KelvoDoc.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
+#include "doc/KelvoDoc.h"
 #include "ui/FormView.h"
 
 namespace kelvo {

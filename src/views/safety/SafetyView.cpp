@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "common/Prompter.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
-#include "common/Prompter.h"
 #include "views/safety/SafetyRemarksDialog.h"
 
 namespace kelvo {

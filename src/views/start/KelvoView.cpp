@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "doc/KelvoDoc.h"
-#include "doc/StartCheck.h"
 #include "common/DeviceFs.h"
 #include "common/Properties.h"
+#include "doc/KelvoDoc.h"
+#include "doc/StartCheck.h"
 
 namespace kelvo {
 
