@@ -320,29 +320,6 @@ TEST_F(SafetyScreen, RemarksCancelAndRefusedTextChangeNothing) {
               std::string(126, 'x') + "\r\n" + std::string(127, '\xE9'));
 }
 
-TEST_F(SafetyScreen, RemarksNeedARouteThatCanBeOpened) {
-    open();
-    // No route on the device.
-    EXPECT_FALSE(remarks([](SafetyRemarksDialog& d) { d.reject(); }));
-    // Two routes, none chosen.
-    dev.put(kRoute12, readHostFile(fixture("route/Route_12_20061205.xml")));
-    dev.put("\\VexXml\\Route_3_20061205.xml",
-            "<Route><Date>20061205</Date><RouteNumber>3</RouteNumber></Route>");
-    loadRoutes();
-    ASSERT_EQ(doc.Routes().Count(), 2u);
-    EXPECT_FALSE(remarks([](SafetyRemarksDialog& d) { d.reject(); }));
-    // The chosen route's file has gone.
-    doc.SetCurrentRouteIndex(1);
-    ASSERT_TRUE(dev.fs().removeFile(kRoute12));
-    EXPECT_FALSE(remarks([](SafetyRemarksDialog& d) { d.reject(); }));
-
-    ASSERT_EQ(prompter.shown().size(), 3u);
-    EXPECT_EQ(prompter.shown()[0].text, "No route available for the remarks.");
-    EXPECT_EQ(prompter.shown()[1].text, "Please select a route first.");
-    EXPECT_EQ(prompter.shown()[2].text, std::string("Error Opening Route XML: ") + kRoute12);
-    EXPECT_EQ(prompter.shown()[2].caption, "Load Error");
-}
-
 // Everything a gloved finger taps lies inside the handheld's form, clear of the bottom
 // buttons, and is big enough, also with long descriptions; KELVO_SCREENSHOTS=<folder> also
 // saves pictures of the screen and of the remarks dialog.
