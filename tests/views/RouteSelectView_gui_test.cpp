@@ -81,14 +81,6 @@ protected:
         d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     }
 
-    std::vector<std::string> messages() const {
-        std::vector<std::string> out;
-        for (const Message& m : prompter.shown()) {
-            out.push_back(m.text + " / " + m.caption);
-        }
-        return out;
-    }
-
     test::TempDevice device;
     ScriptedPrompter prompter;
     FixedClock clock;
@@ -161,29 +153,22 @@ TEST_F(RouteSelectViewTest, ButtonsFollowTheRouteState) {
     EXPECT_FALSE(doc.Commands().IsEnabled(screen::RouteSelect, cmd::StartRoute));
 }
 
-TEST_F(RouteSelectViewTest, StartRouteTakesAMileageWithOneDecimalAndTheClock) {
+// (The mileage checks, the clock and the saved route file are played by the route_start_end
+// scenario.)
+TEST_F(RouteSelectViewTest, StartRouteAsksForTheMileageOnceOnly) {
     open(route);
     onDialog([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Start Route"));
-        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("1068"))->text(), QStringLiteral("08:40 AM"));
         EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("1031"))->text(),
                   QStringLiteral("Route 101 Tuesday Harbor & Downtown"));
-        typeMileage(d, QStringLiteral("0"));
-        pressOk(d);
-        typeMileage(d, QStringLiteral("1250.55"));
-        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("1007"))->text(),
-                  QStringLiteral("1250.5"));
+        typeMileage(d, QStringLiteral("1250.5"));
         pressOk(d);
     });
     EXPECT_EQ(view->handleCommand(cmd::StartRoute).kind, CommandOutcome::Proceed);
-    EXPECT_EQ(messages(), (std::vector<std::string>{"Mileage should be greater than Zero. / Kelvo",
-                                                    "Only one decimal is allowed! / Error data"}));
-    const std::string saved = device.read(kRouteFile);
-    EXPECT_NE(saved.find("\t<StartTime>08:40</StartTime>\r\n"), std::string::npos);
-    EXPECT_NE(saved.find("\t<StartMileage>1250.5</StartMileage>\r\n"), std::string::npos);
     EXPECT_DOUBLE_EQ(doc.Routes().At(0).StartMileage(), 1250.5);
     // A started route is entered without the dialog.
     EXPECT_EQ(view->handleCommand(cmd::StartRoute).kind, CommandOutcome::Proceed);
+    EXPECT_TRUE(prompter.shown().empty());
 }
 
 TEST_F(RouteSelectViewTest, CancelledStartChangesNothing) {
@@ -194,31 +179,6 @@ TEST_F(RouteSelectViewTest, CancelledStartChangesNothing) {
     });
     EXPECT_EQ(view->handleCommand(cmd::StartRoute).kind, CommandOutcome::Stay);
     EXPECT_EQ(device.read(kRouteFile), route);
-}
-
-TEST_F(RouteSelectViewTest, EndRouteNeedsAMileageAboveTheStart) {
-    open(withHeader(withHeader(route, "StartMileage", "1250.0"), "SettledStops", "10"));
-    doc.SetSafetyDone(true);
-    clock.set(LocalTime{2006, 12, 5, 17, 5, 0});
-    onDialog([](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("End Route"));
-        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("1030"))->text(), QStringLiteral("05:05 PM"));
-        typeMileage(d, QStringLiteral("1250"));
-        pressOk(d);
-        typeMileage(d, QStringLiteral("1302.4"));
-        pressOk(d);
-    });
-    view->handleCommand(cmd::EndRoute);
-    EXPECT_EQ(
-        messages(),
-        (std::vector<std::string>{
-            "Mileage should be greater than Mileage at the start (1250.0) of Route. / Kelvo"}));
-    const std::string saved = device.read(kRouteFile);
-    EXPECT_NE(saved.find("\t<EndTime>17:05</EndTime>\r\n"), std::string::npos);
-    EXPECT_NE(saved.find("\t<EndMileage>1302.4</EndMileage>\r\n"), std::string::npos);
-    EXPECT_DOUBLE_EQ(doc.Routes().At(0).EndMileage(), 1302.4);
-    EXPECT_FALSE(enabled("1026"));
-    EXPECT_FALSE(enabled("1048"));
 }
 
 TEST_F(RouteSelectViewTest, RouteWithOpenStopsCannotBeEnded) {
