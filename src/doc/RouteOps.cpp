@@ -94,37 +94,43 @@ std::string endMileageRefusal(double mileage, double startMileage) {
     return {};
 }
 
-void recordRouteStart(CKelvoDoc& doc, double mileage, const std::string& time) {
+namespace {
+
+// Changes the selected route: in memory (read unless it is held already: what is in memory is
+// the route being worked on), in its file, and in its route-list entry.
+template <class Change>
+void changeSelectedRoute(CKelvoDoc& doc, Change change) {
     CRouteSummary* entry = selectedRouteEntry(doc);
     if (!entry || !loadSelectedRoute(doc)) {
         return;
     }
-    doc.Route().SetStartMileage(mileage);
-    doc.Route().SetStartTime(time);
+    change(doc.Route(), *entry);
     doc.Route().Save(doc.Fs());
-    entry->SetStartMileage(mileage);
+}
+
+}  // namespace
+
+void recordRouteStart(CKelvoDoc& doc, double mileage, const std::string& time) {
+    changeSelectedRoute(doc, [&](CRoute& route, CRouteSummary& entry) {
+        route.SetStartMileage(mileage);
+        route.SetStartTime(time);
+        entry.SetStartMileage(mileage);
+    });
 }
 
 void recordRouteEnd(CKelvoDoc& doc, double mileage, const std::string& time) {
-    CRouteSummary* entry = selectedRouteEntry(doc);
-    // The route already held is not read again: what is in memory is the route to end.
-    if (!entry || !loadSelectedRoute(doc)) {
-        return;
-    }
-    doc.Route().SetEndMileage(mileage);
-    doc.Route().SetEndTime(time);
-    doc.Route().Save(doc.Fs());
-    entry->SetEndMileage(mileage);
+    changeSelectedRoute(doc, [&](CRoute& route, CRouteSummary& entry) {
+        route.SetEndMileage(mileage);
+        route.SetEndTime(time);
+        entry.SetEndMileage(mileage);
+    });
 }
 
 void recordVoucherAmount(CKelvoDoc& doc, double amount) {
-    CRouteSummary* entry = selectedRouteEntry(doc);
-    if (!entry || !loadSelectedRoute(doc)) {
-        return;
-    }
-    doc.Route().SetVoucherAmount(amount);
-    doc.Route().Save(doc.Fs());
-    entry->SetVoucherAmount(amount);
+    changeSelectedRoute(doc, [&](CRoute& route, CRouteSummary& entry) {
+        route.SetVoucherAmount(amount);
+        entry.SetVoucherAmount(amount);
+    });
 }
 
 int loadSafetyRemarksRoute(CKelvoDoc& doc) {
