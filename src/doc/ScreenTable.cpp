@@ -101,9 +101,8 @@ const std::vector<ScreenEntry> kScreens = {
      .next = &command<cmd::Start>,
      .backInMenu = false,
      .help = "The plant whose data are on the device, and the program's version.\n\n"
-             "*\tSettings: where the data folder lives.\n"
-             "->\tStart: takes in the day's files from the back office and shows the route "
-             "driver and truck."},
+             "*  Settings: where the data are kept.\n"
+             "->  Start: takes in the day's files."},
 
     {.index = screen::RouteMan,
      .name = "Route Man & Truck Info",
@@ -113,13 +112,10 @@ const std::vector<ScreenEntry> kScreens = {
      .back = [](FrameFlags&, const NavFacts&) { return T::toScreen(screen::Start); },
      .next = &command<cmd::RouteManStart>,
      .backInMenu = false,
-     .help = "The route driver, the truck, and how many of the day's routes are loaded and "
-             "settled.\n\n"
-             "<-\tBack to the start screen.\n"
-             "->\tStart: offers the truck safety check while it is not done, then shows the "
-             "routes.\n"
-             "E\tExport: hands every file to the back office; offered once every route has "
-             "ended."},
+     .help = "The driver, the truck and the day's routes.\n\n"
+             "<-  Back to the start screen.\n"
+             "->  Start: the truck safety check when it is due, then the routes.\n"
+             "E  Export: sends every file to the office once every route has ended."},
 
     {.index = screen::RouteSelect,
      .name = "Route Selection",
@@ -129,14 +125,12 @@ const std::vector<ScreenEntry> kScreens = {
      .back = [](FrameFlags&,
                 const NavFacts& f) { return f.mayLeave ? T::toScreen(screen::RouteMan) : T{}; },
      .next = &command<cmd::StartRoute>,
-     .help = "The day's routes, and the money of the selected one: prebilled, adjustments, "
-             "undelivered and totals for charge and C.O.D. customers, what has been collected, "
-             "and the voucher amount that leaves the deposit.\n\n"
-             "<-\tBack to the route driver (not while the route is under way).\n"
-             "->\tStart Route: asks for the start mileage, then shows the stops.\n"
-             "->\t(the second) Preparation: the truck safety check.\n"
-             "End\tEnd Route: asks for the end mileage once every stop is done and the safety "
-             "check is made."},
+     .help = "The day's routes, and what the selected one has to collect and has "
+             "collected.\n\n"
+             "<-  Back to the route driver.\n"
+             "->  Start Route: asks for the start mileage.\n"
+             "->  (the second) The truck safety check.\n"
+             "End  End Route: asks for the end mileage."},
 
     {.index = screen::StopSelect,
      .name = "Stop Selection",
@@ -202,21 +196,19 @@ const std::vector<ScreenEntry> kScreens = {
                   {cmd::SafetyCancel, "&Cancel", screen::RouteSelect, kScreen},
                   {cmd::SafetyPage, "&Page", screen::None, kScreen}},
      .back = &toRouteSelection,
-     .help = "The truck's safety checklist, four items a page. Tap Ok or Need Maintenance "
-             "for each item; a page answered in full turns to the next.\n\n"
-             "->\tSave: keeps the answers and counts the check as done.\n"
-             "Cancel\tDrops the answers given since the last Save.\n"
-             "Page\tRemarks on the truck, kept with the route.\n"
-             "Both Save and Cancel go on to the routes."},
+     .help = "The truck checklist, four items a page: tap Ok or Need Maintenance "
+             "for each.\n\n"
+             "->  Save the answers.\n"
+             "Cancel  Drop the answers not saved.\n"
+             "Page  Remarks on the truck."},
 
     {.index = screen::Settings,
      .name = "Memory Location",
      .commands = {{cmd::SettingsOk, "&Ok", screen::Start, kScreen},
                   {cmd::SettingsCancel, "&Cancel", screen::Start}},
-     .help = "Where the data folder lives: in the device's main memory or on a storage "
-             "card. A move takes every file along.\n\n"
-             "->\tOk: moves the data there and returns to the start screen.\n"
-             "Cancel\tReturns without changing anything."},
+     .help = "Where the data are kept: in main memory or on a storage card.\n\n"
+             "->  Move the data there.\n"
+             "Cancel  Leave them where they are."},
 
     // The contact person and stop information screens have an empty Actions menu.
     {.index = screen::ContactPerson, .name = "Contact Person", .back = &toStopActions},

@@ -117,7 +117,7 @@ void CMainFrame::confirmLeave() {
 void CMainFrame::showHelp() {
     const std::string text = m_nav.helpText();
     if (!text.empty()) {
-        m_doc.Prompt().inform(text, m_nav.helpCaption(), MessageIcon::Information);
+        m_doc.Prompt().inform(text, m_nav.helpCaption(), MessageIcon::None);
     }
 }
 

@@ -110,7 +110,7 @@ TEST_F(MainFrameTest, F1AndScreenHelpShowTheCurrentScreensHelp) {
     QTest::keyClick(frame.get(), Qt::Key_F1);
     ASSERT_EQ(prompter.shown().size(), 1u);
     EXPECT_EQ(prompter.shown()[0].caption, "Route Selection");
-    EXPECT_NE(prompter.shown()[0].text.find("End\tEnd Route"), std::string::npos);
+    EXPECT_NE(prompter.shown()[0].text.find("End  End Route"), std::string::npos);
     QAction* help = menuEntry(*frame, QStringLiteral("&Screen help"));
     ASSERT_NE(help, nullptr);
     help->trigger();
