@@ -11,7 +11,7 @@ namespace kelvo {
 // A scenario file read into steps. One step per line; "#" at the start of a line, or "#"
 // followed by a blank, starts a comment ("#1023" names a widget); texts are in double quotes
 // with the escapes \" \\ \t \r \n, except device paths, which are taken as written (their
-// backslashes separate folders); numbers are decimal or hexadecimal (0x8020).
+// backslashes separate folders); numbers are decimal or hexadecimal (0x1f).
 // Texts are kept as UTF-8: a file that is not valid UTF-8 is read as ISO-8859-1.
 class ScenarioScript {
 public:

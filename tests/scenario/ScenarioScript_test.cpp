@@ -32,7 +32,7 @@ TEST(ScenarioScriptTest, KeepsLineNumbersAcrossCommentsAndBlankLines) {
         "\n"
         "clock 2006-12-05 08:40   # before Start\n"
         "   #indented comment\r\n"
-        "command 0x8020\n"
+        "command 0x1f2e\n"
         "click #1023 # the start button\n"
         "type @\"Mileage\" \"# not a comment\"\n"
         "select \"Routes\" 3\n"
@@ -46,7 +46,7 @@ TEST(ScenarioScriptTest, KeepsLineNumbersAcrossCommentsAndBlankLines) {
     EXPECT_EQ(st[0].year * 10000 + st[0].month * 100 + st[0].day, 20061205);
     EXPECT_EQ(st[0].hour * 100 + st[0].minute, 840);
     EXPECT_EQ(st[1].line, 5);
-    EXPECT_EQ(st[1].number, 0x8020);
+    EXPECT_EQ(st[1].number, 0x1f2e);
     EXPECT_EQ(st[2].line, 6);
     EXPECT_EQ(st[2].widget.toString(), "#1023");
     EXPECT_EQ(st[3].widget.by, WidgetRef::By::Label);
