@@ -132,41 +132,45 @@ std::string formatPrice(double value, int decimals) {
     }
     // Halves are rounded as a person reads the number: from the shortest decimal text that
     // reads back as the same double (2.675 is "2.675", though the double lies a little below
-    // it), away from zero.
-    char shortest[400];  // the longest fixed text of a double: 5e-324 has 327 characters
-    const auto end = std::to_chars(shortest, shortest + sizeof shortest, std::fabs(value),
-                                   std::chars_format::fixed)
-                         .ptr;
-    const std::string_view text(shortest, static_cast<std::size_t>(end - shortest));
-    const std::size_t point = std::min(text.find('.'), text.size());
-    const auto wanted = static_cast<std::size_t>(decimals);
-    // The digits kept, without the point: the whole part and `decimals` decimals.
-    std::string digits(text.substr(0, point));
-    const std::string_view fraction = point < text.size() ? text.substr(point + 1) : "";
-    digits.append(fraction.substr(0, std::min(wanted, fraction.size())));
-    digits.append(wanted - std::min(wanted, fraction.size()), '0');
-    if (fraction.size() > wanted && fraction[wanted] >= '5') {
-        std::size_t i = digits.size();
-        while (i > 0 && digits[i - 1] == '9') {
-            digits[--i] = '0';
-        }
-        if (i == 0) {
-            digits.insert(0, 1, '1');
-        } else {
-            ++digits[i - 1];
+    // it), away from zero. The digits are rounded where they stand; buffer[0] and buffer[1]
+    // are room for a sign and a carry ("9.995" -> "10.00"), and the longest fixed text of a
+    // double (5e-324) has 327 characters.
+    char buffer[2 + 330 + 12];
+    char* const digits = buffer + 2;
+    char* end = std::to_chars(digits, digits + 330, std::fabs(value), std::chars_format::fixed).ptr;
+    char* point = std::find(digits, end, '.');
+    if (point == end) {
+        *end++ = '.';
+    }
+    const auto have = end - point - 1;  // decimals of the shortest text
+    char* start = digits;
+    if (have <= decimals) {
+        end = std::fill_n(end, decimals - have, '0');
+    } else {
+        const bool up = point[1 + decimals] >= '5';
+        end = point + 1 + decimals;
+        for (char* d = end - 1; up; --d) {
+            if (d < digits) {
+                start = d;  // a carry past the first digit
+                *d = '1';
+                break;
+            }
+            if (*d == '9') {
+                *d = '0';
+            } else if (*d != '.') {
+                ++*d;
+                break;
+            }
         }
     }
-    const std::size_t whole = digits.size() - wanted;
-    std::string out;
+    if (decimals == 0) {
+        --end;  // no point without decimals
+    }
     // A value that rounds to zero has no sign.
-    if (value < 0 && digits.find_first_not_of('0') != std::string::npos) {
-        out.push_back('-');
+    if (value < 0 && std::any_of(start, end, [](char c) { return c >= '1' && c <= '9'; })) {
+        *--start = '-';
     }
-    out.append(digits, 0, whole);
-    if (wanted > 0) {
-        out.append(".").append(digits, whole, wanted);
-    }
-    return out;
+    return std::string(start, end);
 }
 
 std::string padZeros(std::string_view text, std::size_t width) {
