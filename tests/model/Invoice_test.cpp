@@ -98,6 +98,22 @@ TEST(InvoiceFile, GoldenRoundTripOrdersLinesAndKeepsTexts) {
     EXPECT_EQ(again.ToXml(), expected);
 }
 
+TEST(InvoiceFile, SampleDayInvoicesAreWrittenBackByteForByte) {
+    // The day generator writes the invoice files independently of this code.
+    TempDevice dev;
+    dev.putFolder("\\VexXml", KELVO_SAMPLES_DIR "/day");
+    ScriptedPrompter prompter;
+    int checked = 0;
+    for (const std::string& name : dev.fs().listFiles("\\VexXml", "Inv_*.xml")) {
+        SCOPED_TRACE(name);
+        CInvoice inv;
+        ASSERT_TRUE(inv.Load(dev.fs(), prompter, toDouble(name.substr(4))));
+        EXPECT_EQ(inv.ToXml(), dev.read("\\VexXml\\" + name));
+        ++checked;
+    }
+    EXPECT_GT(checked, 10);
+}
+
 TEST(InvoiceFile, AnyInputReadsBackUnchangedAfterASave) {
     TempDevice dev;
     const std::string longText(300, 'x');
