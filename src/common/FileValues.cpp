@@ -44,7 +44,11 @@ char fileFlag(char flag, char missing) {
 }
 
 double fileAmount(double value, int decimals) {
-    return toDouble(formatPrice(clampToFile(value), decimals));
+    // Rounded in binary rather than through formatPrice and back: the result is k / 10^n for a
+    // whole k, which formatPrice writes as exactly that k and the reader turns into the same
+    // double again, whichever way a value next to a half went.
+    const double scale = std::pow(10.0, std::clamp(decimals, 0, 4));
+    return std::round(clampToFile(value) * scale) / scale + 0.0;
 }
 
 std::string formatQuantity(double value) {
@@ -53,7 +57,7 @@ std::string formatQuantity(double value) {
 }
 
 double fileQuantity(double value) {
-    return toDouble(formatQuantity(clampToFile(value)));
+    return std::nearbyint(clampToFile(value)) + 0.0;  // as "%.0f" rounds
 }
 
 void appendFlagElement(std::string& out, std::string_view line, std::string_view tag, char flag) {

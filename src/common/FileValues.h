@@ -23,8 +23,8 @@ std::string fileText(std::string_view text);
 // as `missing`; any other character as it is.
 char fileFlag(char flag, char missing = 'N');
 
-// A number written with formatPrice(value, decimals), as it reads back: clamped to
-// kMaxFileNumber and rounded to the decimals.
+// A number written with formatPrice(value, decimals) (0 to 4), as it reads back: clamped to
+// kMaxFileNumber and rounded to the decimals, halves away from zero.
 double fileAmount(double value, int decimals);
 
 // A quantity as the files write it: "%.0f", without the sign of a value that rounds to 0.
