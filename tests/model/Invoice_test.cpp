@@ -49,6 +49,10 @@ CInvoice makeInvoice(double prebilled, std::vector<CInvoiceItem> lines) {
     return inv;
 }
 
+std::string overAndAdjustment(const CInvoice& inv, std::size_t line) {
+    return amount(inv.Line(line).OverAmount) + " " + amount(inv.Line(line).AdjustmentAmount);
+}
+
 std::string totals(const CInvoice& inv) {
     return amount(inv.TotalPlusAdjustments()) + " " + amount(inv.TotalMinusAdjustments()) + " " +
            amount(inv.PayThisAmount());
@@ -240,19 +244,15 @@ TEST(InvoiceArithmetic, ChainOfTwoSpecialCharges) {
     // FUEL over 100.00 + 20.00: 12.00, adjustment 2.00. ENV over its 4.00 + FUEL's 2.00 (not
     // the line's 20.00): 3.00, adjustment 1.00.
     ASSERT_TRUE(inv.AdjustLine(0, 20));
-    EXPECT_EQ(amount(inv.Line(1).OverAmount) + " " + amount(inv.Line(1).AdjustmentAmount),
-              "120.00 2.00");
-    EXPECT_EQ(amount(inv.Line(2).OverAmount) + " " + amount(inv.Line(2).AdjustmentAmount),
-              "6.00 1.00");
+    EXPECT_EQ(overAndAdjustment(inv, 1), "120.00 2.00");
+    EXPECT_EQ(overAndAdjustment(inv, 2), "6.00 1.00");
     EXPECT_EQ(totals(inv), "23.00 0.00 135.00");
 
     // Every charge of the chain takes the line's old amount (20.00) out of its base: ENV goes
     // over 6.00 - 20.00 + 0.50, and rounds -6.745 toward zero.
     ASSERT_TRUE(inv.AdjustLine(0, 5));
-    EXPECT_EQ(amount(inv.Line(1).OverAmount) + " " + amount(inv.Line(1).AdjustmentAmount),
-              "105.00 0.50");
-    EXPECT_EQ(amount(inv.Line(2).OverAmount) + " " + amount(inv.Line(2).AdjustmentAmount),
-              "-13.50 -8.74");
+    EXPECT_EQ(overAndAdjustment(inv, 1), "105.00 0.50");
+    EXPECT_EQ(overAndAdjustment(inv, 2), "-13.50 -8.74");
     EXPECT_EQ(totals(inv), "5.50 8.74 108.76");
 }
 
