@@ -88,15 +88,16 @@ CInventory CInventory::Read(const XmlElement& e, int priceDecimals) {
     t.Lines.reserve(inventory.childCount());
     inventory.forEachChild([&t](const XmlElement& p) {
         CInventoryLine& l = t.Lines.emplace_back();
-        l.OrgSID = p.number("OrgSID");
-        l.OrgPID = p.number("OrgPID");
-        l.Price = p.number("Price");
-        l.FID = p.number("FID");
-        l.TID = p.number("TID");
-        l.Chg = p.number("Chg");
-        l.Qty = p.number("Qty");
-        l.SID = p.number("SID");
+        // In the order the file writes them.
         l.PID = p.number("PID");
+        l.SID = p.number("SID");
+        l.FID = p.number("FID");
+        l.Qty = p.number("Qty");
+        l.Chg = p.number("Chg");
+        l.TID = p.number("TID");
+        l.Price = p.number("Price");
+        l.OrgPID = p.number("OrgPID");
+        l.OrgSID = p.number("OrgSID");
     });
     t.ToFileValues(priceDecimals);
     return t;

@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/CustomerFile.h"
+#include "model/CustomerFiles.h"
 #include "model/Inventory.h"
 #include "model/ShownProduct.h"
 

@@ -12,13 +12,13 @@ namespace {
 
 CWearerProduct readProduct(const XmlElement& e) {
     CWearerProduct p;
-    p.FID = e.number("FID");
-    p.Price = e.number("Price");
-    p.TID = e.number("TID");
-    p.Chg = e.number("Chg");
-    p.Qty = e.number("Qty");
-    p.SID = e.number("SID");
     p.PID = e.number("PID");
+    p.SID = e.number("SID");
+    p.FID = e.number("FID");
+    p.Qty = e.number("Qty");
+    p.Chg = e.number("Chg");
+    p.TID = e.number("TID");
+    p.Price = e.number("Price");
     return p;
 }
 
@@ -70,11 +70,21 @@ LoadResult CWearers::Load(const DeviceFs& fs, double custId) {
         return result;
     }
     const XmlElement root = doc.root();
-    m_wearers.resize(root.childCount());
+    std::vector<CWearer> inFileOrder(root.childCount());
     std::size_t i = 0;
-    root.forEachChild([&](const XmlElement& e) { readWearer(e, m_wearers[i++]); });
-    std::stable_sort(m_wearers.begin(), m_wearers.end(),
-                     [](const CWearer& a, const CWearer& b) { return a.Nr < b.Nr; });
+    root.forEachChild([&](const XmlElement& e) { readWearer(e, inFileOrder[i++]); });
+    // The numbers are sorted, and each wearer moved once into its place: sorting the wearers
+    // themselves moved each of them many times.
+    std::vector<std::pair<double, std::size_t>> order(inFileOrder.size());
+    for (std::size_t w = 0; w < order.size(); ++w) {
+        order[w] = {inFileOrder[w].Nr, w};
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    m_wearers.reserve(order.size());
+    for (const auto& [nr, w] : order) {
+        m_wearers.push_back(std::move(inFileOrder[w]));
+    }
     m_byID.reserve(m_wearers.size());
     for (std::size_t w = 0; w < m_wearers.size(); ++w) {
         m_byID.emplace(m_wearers[w].ID, w);

@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/CustomerFile.h"
+#include "model/CustomerFiles.h"
 #include "model/Wearer.h"
 
 namespace kelvo {

@@ -1,4 +1,4 @@
-#include "model/CustomerFile.h"
+#include "model/CustomerFiles.h"
 
 #include <cmath>
 
