@@ -206,8 +206,22 @@ void BM_PairCommitVsPlainWrite(benchmark::State& state) {
         [&] { writeHostFile(file, c.transactionBytes); });
 }
 
+// Composing the file of the 2,000 transactions: the part of a commit before the write.
+void BM_TransactionToXml(benchmark::State& state) {
+    BenchCustomer& c = customer();
+    CInventoryTransactions list;
+    list.Load(c.fs, kCustomer, kPriceDecimals);
+    for (auto _ : state) {
+        std::string xml = list.ToXml();
+        benchmark::DoNotOptimize(xml.data());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) *
+                            std::int64_t(c.transactionBytes.size()));
+}
+
 }  // namespace
 
+BENCHMARK(BM_TransactionToXml)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PairWearerLoadVsParse)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PairTransactionLoadVsParse)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PairCommitVsPlainWrite)->Unit(benchmark::kMillisecond);

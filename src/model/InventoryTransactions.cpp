@@ -208,6 +208,9 @@ const CInventory* CInventoryTransactions::Find(const std::string& WID, std::int3
 std::int32_t CInventoryTransactions::ProductStatus(const std::string& WID, double PID,
                                                    double SID) const {
     for (const CInventory* t : OfWearer(WID)) {
+        if (t->Code < kAddWearer || t->Code > kQuantityUp) {
+            continue;  // a code the program does not know stands for no change
+        }
         if (t->HasLine(PID, SID)) {
             return t->Code;
         }

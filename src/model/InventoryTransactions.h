@@ -82,7 +82,8 @@ public:
     bool IsQuit(const std::string& WID) const { return Find(WID, kQuitWearer) != nullptr; }
     bool IsAdded(const std::string& WID) const { return Find(WID, kAddWearer) != nullptr; }
     // The code of the first transaction of WID that has a line with this product and size,
-    // replaces them (exchange: 5) or quits the wearer (2); 0 when none.
+    // replaces them (exchange: 5) or quits the wearer (2); 0 when none. Transactions with a
+    // code other than 1 to 7 are passed over.
     std::int32_t ProductStatus(const std::string& WID, double PID, double SID) const;
     // True when a quit product / add product transaction of WID has a line with PID and SID.
     bool IsProductQuit(const std::string& WID, double PID, double SID) const;

@@ -281,6 +281,7 @@ TEST(TransactionQueries, WhatTheWearerScreenAsks) {
     c.commit(kQuitWearer, "W-2", {});
     c.commit(kAddWearer, "", {line(1, 1)}, 1250);
     c.commit(0, "W-3", {line(1, 1)}, 3000);  // a code the back office does not know
+    c.commit(kQuitProduct, "W-3", {line(1, 1, 0)});
     EXPECT_EQ(c.list.ProductStatus("W-1", 1, 1), kAddProduct);
     EXPECT_EQ(c.list.ProductStatus("W-1", 3, 4), kExchangeProduct);
     EXPECT_EQ(c.list.ProductStatus("W-1", 5, 6), kExchangeProduct);
@@ -309,7 +310,7 @@ TEST(TransactionQueries, WhatTheWearerScreenAsks) {
     EXPECT_FALSE(c.list.ProductFree("W-2", 1, 1));  // the wearer quits
     EXPECT_TRUE(c.list.ProductFree("W-1", 2, 2));
     EXPECT_EQ(c.list.Find("W-3", 0)->Nr, 3000);
-    EXPECT_EQ(c.list.ProductStatus("W-3", 1, 1), 0);  // code 0 is no change
+    EXPECT_EQ(c.list.ProductStatus("W-3", 1, 1), kQuitProduct);  // code 0 hides nothing
 }
 
 TEST(TransactionQueries, ProductsAndMarksUnderAWearer) {

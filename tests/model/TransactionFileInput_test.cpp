@@ -11,9 +11,12 @@
 #include "model/InventoryTransactions.h"
 #include "model/PendingTransaction.h"
 #include "model/Products.h"
+#include "model/Wearers.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;
+using kelvo::test::fixture;
+using kelvo::test::readHostFile;
 using kelvo::test::TempDevice;
 
 namespace {
@@ -66,6 +69,43 @@ TEST(TransactionFileInput, NonsenseValuesComeBackUnchangedAfterASave) {
     }
     RoundTrip longText(transaction("<Rem>" + long300 + "</Rem>"), 2);
     EXPECT_EQ(longText.second.At(0).Rem, std::string(255, 'x'));
+}
+
+TEST(TransactionFileInput, DamagedCopiesOfRealFilesLoadSaveAndLoadEqual) {
+    // The golden transaction file and a wearer file, a few bytes overwritten with markup and
+    // number characters, and texts that start with a fraction, an exponent, a reference to a
+    // character the files cannot hold, a lone line break or white space.
+    const std::string files[] = {readHostFile(fixture("wearer/InventoryTransaction_dec4.xml")),
+                                 readHostFile(fixture("wearer/Wearer_4711.xml"))};
+    const std::string bytes = "<>&;#/x0159.-e \r\n\t\xE9";
+    const char* starts[] = {".5", "-0.4",  "e40", "9999999999999999999", "&#1;", "&#x100;", "&#13;",
+                            " ",  "&amp;", "\r"};
+    std::mt19937 random(2024);
+    TempDevice dev;
+    for (int round = 0; round < 300; ++round) {
+        std::string content = files[round % 2];
+        for (int n = 1 + int(random() % 6); n > 0; --n) {
+            const std::size_t at = random() % content.size();
+            const std::size_t text = content.find('>', at);
+            if (random() % 2 || text == std::string::npos) {
+                content[at] = bytes[random() % bytes.size()];
+            } else {
+                content.insert(text + 1, starts[random() % std::size(starts)]);
+            }
+        }
+        CWearers w;
+        dev.put("\\VexXml\\Wearer_7.xml", content);
+        w.Load(dev.fs(), 7);
+        dev.put(kFile, content);
+        CInventoryTransactions first, second;
+        first.Load(dev.fs(), 7, 2);
+        dev.put(kFile, first.ToXml());
+        ASSERT_EQ(second.Load(dev.fs(), 7, 2), LoadResult::Read) << content;
+        ASSERT_EQ(second.Count(), first.Count()) << content;
+        for (std::size_t i = 0; i < first.Count(); ++i) {
+            ASSERT_EQ(second.At(i), first.At(i)) << content;
+        }
+    }
 }
 
 TEST(TransactionFileInput, ReadValuesAreThoseTheFileCarries) {
