@@ -1,6 +1,7 @@
 #include "model/Wearers.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/DataPaths.h"
 #include "common/WaitCursor.h"
@@ -70,11 +71,21 @@ LoadResult CWearers::Load(const DeviceFs& fs, double custId) {
         return result;
     }
     const XmlElement root = doc.root();
-    m_wearers.resize(root.childCount());
+    std::vector<CWearer> inFileOrder(root.childCount());
     std::size_t i = 0;
-    root.forEachChild([&](const XmlElement& e) { readWearer(e, m_wearers[i++]); });
-    std::stable_sort(m_wearers.begin(), m_wearers.end(),
-                     [](const CWearer& a, const CWearer& b) { return a.Nr < b.Nr; });
+    root.forEachChild([&](const XmlElement& e) { readWearer(e, inFileOrder[i++]); });
+    // The numbers are sorted and each wearer is then moved once into its place: a sort of the
+    // wearers themselves moves each of them many times.
+    std::vector<std::pair<double, std::size_t>> order(inFileOrder.size());
+    for (std::size_t w = 0; w < order.size(); ++w) {
+        order[w] = {inFileOrder[w].Nr, w};
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    m_wearers.reserve(order.size());
+    for (const auto& [nr, w] : order) {
+        m_wearers.push_back(std::move(inFileOrder[w]));
+    }
     m_byID.reserve(m_wearers.size());
     for (std::size_t w = 0; w < m_wearers.size(); ++w) {
         m_byID.emplace(m_wearers[w].ID, w);
