@@ -133,14 +133,6 @@ TEST(TransactionFile, EmptyListAndLoadingTheSameCustomerAgain) {
     EXPECT_TRUE(c.list.IsQuit("X"));
 }
 
-TEST(TransactionFile, StoragePathAndCustomerNameTheFile) {
-    CInventoryTransactions list;
-    list.SetPath("Card");
-    EXPECT_EQ(list.FilePath(1234), "\\Card\\VexXml\\InventoryTransaction_1234.xml");
-    EXPECT_EQ(list.FilePath(std::nan("")), "");
-    EXPECT_EQ(list.FilePath(std::numeric_limits<double>::infinity()), "");
-}
-
 TEST(TransactionFile, AFileThatCannotBeReadIsNeverOverwritten) {
     struct Case {
         const char* content;
@@ -172,6 +164,7 @@ TEST(TransactionFile, AFileThatCannotBeReadIsNeverOverwritten) {
 
 TEST(TransactionFile, UnsafeCustomerNumberIsRefused) {
     Customer c;
+    EXPECT_EQ(c.list.FilePath(std::numeric_limits<double>::infinity()), "");
     EXPECT_EQ(c.list.Load(c.dev.fs(), std::nan(""), 2), LoadResult::Refused);
     EXPECT_EQ(c.list.CustID(), -1);
     c.pending.Begin(std::nan(""), kQuitWearer, "W-1");
