@@ -38,6 +38,7 @@ public:
     std::size_t Count() const { return m_wearers.size(); }
     // Wearer i in number order (0 <= i < Count(), else std::out_of_range).
     const CWearer& At(std::size_t i) const { return m_wearers.at(i); }
+    // The wearers in number order.
     const_iterator begin() const { return m_wearers.begin(); }
     const_iterator end() const { return m_wearers.end(); }
 
