@@ -1,0 +1,161 @@
+#include "model/Inventory.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+#include "common/Text.h"
+#include "common/XmlReader.h"
+#include "common/XmlWriter.h"
+#include "model/FileValues.h"
+
+namespace kelvo {
+
+namespace {
+
+constexpr std::string_view kField = "\r\n\t\t\t";
+constexpr std::string_view kLineField = "\r\n\t\t\t\t\t";
+
+// "%.0f" with halves away from zero, as the file's other numbers round.
+void appendWhole(std::string& out, std::string_view line, std::string_view tag, double value) {
+    appendFixedElement(out, line, tag, fileWhole(value), 0);
+}
+
+}  // namespace
+
+CInventoryLine& CInventory::AddLine(double PID, double SID, double Qty, double Chg, double TID,
+                                    double FID, double Price, double OrgPID, double OrgSID,
+                                    std::string productKey, std::string sizeKey) {
+    return Lines.emplace_back(CInventoryLine{PID, SID, Qty, Chg, TID, FID, Price, OrgPID, OrgSID,
+                                             std::move(productKey), std::move(sizeKey)});
+}
+
+const CInventoryLine* CInventory::FindLine(double PID, double SID) const {
+    const auto it = std::find_if(Lines.begin(), Lines.end(), [&](const CInventoryLine& l) {
+        return l.PID == PID && l.SID == SID;
+    });
+    return it == Lines.end() ? nullptr : &*it;
+}
+
+CInventoryLine* CInventory::FindLine(double PID, double SID) {
+    return const_cast<CInventoryLine*>(std::as_const(*this).FindLine(PID, SID));
+}
+
+const CInventoryLine* CInventory::FindOriginalLine(double OrgPID, double OrgSID) const {
+    const auto it = std::find_if(Lines.begin(), Lines.end(), [&](const CInventoryLine& l) {
+        return l.OrgPID == OrgPID && l.OrgSID == OrgSID;
+    });
+    return it == Lines.end() ? nullptr : &*it;
+}
+
+CInventoryLine* CInventory::FindLineByKey(const std::string& key) {
+    const auto it = std::find_if(Lines.begin(), Lines.end(),
+                                 [&](const CInventoryLine& l) { return l.ProductKey == key; });
+    return it == Lines.end() ? nullptr : &*it;
+}
+
+void CInventory::RemoveFirstLine() {
+    if (!Lines.empty()) {
+        Lines.erase(Lines.begin());
+    }
+}
+
+bool CInventory::LinesComplete() const {
+    return std::none_of(Lines.begin(), Lines.end(), [](const CInventoryLine& l) {
+        return l.SizeKey.empty() && !l.ProductKey.empty();
+    });
+}
+
+CInventory CInventory::Read(const XmlElement& e, int priceDecimals) {
+    CInventory t;
+    t.Code = e.whole("Code");
+    t.ReasonCode = e.text("ReasonCode");
+    t.Ref = e.text("Ref");
+    t.Rem = e.text("Rem");
+    t.WID = e.text("WID");
+    t.Nr = e.number("Nr");
+    t.FName = e.text("FName");
+    t.FirstName = e.text("FirstName");
+    t.EmblemName = e.text("EmblemName");
+    t.Admin = e.text("Admin");
+    t.Dpt = e.number("Dpt");
+    t.Fun = e.number("Fun");
+    t.LockID = e.number("LockID");
+    t.Bank = e.text("Bank");
+    t.Lock = e.text("Lock");
+    t.WearerRem = e.text("WearerRem");
+    const XmlElement inventory = e.child("Inventory");
+    t.Lines.reserve(inventory.childCount());
+    inventory.forEachChild([&t](const XmlElement& p) {
+        CInventoryLine& l = t.Lines.emplace_back();
+        // In the order the file writes them.
+        l.PID = p.number("PID");
+        l.SID = p.number("SID");
+        l.FID = p.number("FID");
+        l.Qty = p.number("Qty");
+        l.Chg = p.number("Chg");
+        l.TID = p.number("TID");
+        l.Price = p.number("Price");
+        l.OrgPID = p.number("OrgPID");
+        l.OrgSID = p.number("OrgSID");
+    });
+    t.ToFileValues(priceDecimals);
+    return t;
+}
+
+void CInventory::AppendXml(std::string& out, int priceDecimals) const {
+    out.append("\r\n\t\t<Transaction>");
+    appendWholeElement(out, kField, "Code", Code);
+    appendTextElement(out, kField, "ReasonCode", ReasonCode);
+    appendTextElement(out, kField, "Ref", Ref);
+    appendTextElement(out, kField, "Rem", Rem);
+    appendTextElement(out, kField, "WID", WID);
+    appendWhole(out, kField, "Nr", Nr);
+    appendTextElement(out, kField, "FName", FName);
+    appendTextElement(out, kField, "FirstName", FirstName);
+    appendTextElement(out, kField, "EmblemName", EmblemName);
+    appendTextElement(out, kField, "Admin", Admin);
+    appendWhole(out, kField, "Dpt", Dpt);
+    appendWhole(out, kField, "Fun", Fun);
+    appendWhole(out, kField, "LockID", LockID);
+    appendTextElement(out, kField, "Bank", Bank);
+    appendTextElement(out, kField, "Lock", Lock);
+    appendTextElement(out, kField, "WearerRem", WearerRem);
+    out.append("\r\n\t\t\t<Inventory>");
+    for (const CInventoryLine& l : Lines) {
+        out.append("\r\n\t\t\t\t<Product>");
+        appendWhole(out, kLineField, "PID", l.PID);
+        appendWhole(out, kLineField, "SID", l.SID);
+        appendWhole(out, kLineField, "FID", l.FID);
+        appendWhole(out, kLineField, "Qty", l.Qty);
+        appendWhole(out, kLineField, "Chg", l.Chg);
+        appendWhole(out, kLineField, "TID", l.TID);
+        appendElement(out, kLineField, "Price", formatPrice(l.Price, priceDecimals));
+        appendWhole(out, kLineField, "OrgPID", l.OrgPID);
+        appendWhole(out, kLineField, "OrgSID", l.OrgSID);
+        out.append("\r\n\t\t\t\t</Product>");
+    }
+    out.append("\r\n\t\t\t</Inventory>\r\n\t\t</Transaction>");
+}
+
+void CInventory::ToFileValues(int priceDecimals) {
+    for (std::string* text : {&ReasonCode, &Ref, &Rem, &WID, &FName, &FirstName, &EmblemName,
+                              &Admin, &Bank, &Lock, &WearerRem}) {
+        toFileText(*text);
+    }
+    LastName.clear();
+    for (double* number : {&Nr, &Dpt, &Fun, &LockID}) {
+        *number = fileWhole(*number);
+    }
+    for (CInventoryLine& l : Lines) {
+        for (double* number :
+             {&l.PID, &l.SID, &l.Qty, &l.Chg, &l.TID, &l.FID, &l.OrgPID, &l.OrgSID}) {
+            *number = fileWhole(*number);
+        }
+        l.Price = filePrice(l.Price, priceDecimals);
+        l.ProductKey.clear();
+        l.SizeKey.clear();
+    }
+}
+
+}  // namespace kelvo

@@ -1,0 +1,361 @@
+#include "model/InventoryTransactions.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "common/DataPaths.h"
+#include "common/FileWriter.h"
+#include "common/Text.h"
+#include "common/WaitCursor.h"
+#include "common/XmlReader.h"
+#include "model/FileValues.h"
+#include "model/PendingTransaction.h"
+#include "model/Wearer.h"
+
+namespace kelvo {
+
+namespace {
+
+constexpr const char* kOpening = "<Transactions>";
+constexpr const char* kClosing = "\r\n</Transactions>";
+
+bool delivers(std::int32_t code) {
+    return code == kAddWearer || code == kAddProduct || code == kExchangeProduct ||
+           code == kQuantityUp;
+}
+
+}  // namespace
+
+CInventoryTransactions::CInventoryTransactions() = default;
+CInventoryTransactions::~CInventoryTransactions() = default;
+
+void CInventoryTransactions::SetPath(std::string_view storageLocation) {
+    const std::string root = dataRoot(storageLocation);
+    if (root != m_DataRoot) {
+        m_DataRoot = root;
+        Clear();
+    }
+}
+
+std::string CInventoryTransactions::FilePath(double custId) const {
+    return customerFilePath(m_DataRoot, "InventoryTransaction_", custId);
+}
+
+LoadResult CInventoryTransactions::Load(const DeviceFs& fs, double custId, int priceDecimals) {
+    if (custId == m_CustID) {
+        return LoadResult::Unchanged;
+    }
+    Clear();
+    const WaitCursor wait;
+    const std::string path = FilePath(custId);
+    XmlDocument doc;
+    const LoadResult result = readCustomerFile(fs, path, doc);
+    if (result == LoadResult::Damaged || result == LoadResult::Refused) {
+        return result;
+    }
+    m_CustID = custId;
+    m_path = path;
+    m_writable = true;
+    m_priceDecimals = priceDecimals;
+    doc.root().forEachChild([this](const XmlElement& e) {
+        m_list.push_back(std::make_unique<CInventory>(CInventory::Read(e, m_priceDecimals)));
+    });
+    Reindex();
+    return result;
+}
+
+ChangeResult CInventoryTransactions::Commit(const DeviceFs& fs, CPendingTransaction& pending) {
+    if (!pending.IsOpen()) {
+        return ChangeResult::NotFound;
+    }
+    if (!m_writable) {
+        return ChangeResult::Refused;
+    }
+    if (pending.CustID() != m_CustID) {
+        return ChangeResult::OtherCustomer;
+    }
+    auto committed = std::make_unique<CInventory>(*pending.Get());
+    committed->ToFileValues(m_priceDecimals);
+    if (!Write(fs, Compose(committed.get()))) {
+        return ChangeResult::WriteFailed;
+    }
+    m_byWID[committed->WID].push_back(committed.get());
+    m_list.push_back(std::move(committed));
+    pending.Abandon();
+    return ChangeResult::Saved;
+}
+
+ChangeResult CInventoryTransactions::CancelWearer(const DeviceFs& fs, const std::string& WID,
+                                                  double Nr) {
+    if (!m_writable) {
+        return ChangeResult::Refused;
+    }
+    // Numbers compare as the file writes them.
+    const double number = fileWhole(Nr);
+    const auto it = std::find_if(m_list.begin(), m_list.end(), [&](const auto& t) {
+        return t->WID == WID && fileWhole(t->Nr) == number;
+    });
+    if (it == m_list.end()) {
+        return ChangeResult::NotFound;
+    }
+    const std::size_t at = std::size_t(it - m_list.begin());
+    std::unique_ptr<CInventory> removed = std::move(*it);
+    m_list.erase(it);
+    if (!Write(fs, Compose(nullptr))) {
+        m_list.insert(m_list.begin() + std::ptrdiff_t(at), std::move(removed));
+        return ChangeResult::WriteFailed;
+    }
+    Reindex();
+    return ChangeResult::Saved;
+}
+
+ChangeResult CInventoryTransactions::CancelProduct(const DeviceFs& fs, const std::string& WID,
+                                                   double PID, double SID, double Nr,
+                                                   int& linesLeft) {
+    linesLeft = -1;
+    if (!m_writable) {
+        return ChangeResult::Refused;
+    }
+    for (std::size_t at = 0; at < m_list.size(); ++at) {
+        CInventory& t = *m_list[at];
+        const bool qualifies =
+            t.WID == WID &&
+            (t.Code > kQuitWearer || (WID.empty() && t.Code == kAddWearer && t.Nr == Nr));
+        if (!qualifies) {
+            continue;
+        }
+        const auto line = std::find_if(t.Lines.begin(), t.Lines.end(), [&](const auto& l) {
+            return (l.PID == PID && l.SID == SID) ||
+                   (t.Code == kExchangeProduct && l.OrgPID == PID && l.OrgSID == SID);
+        });
+        if (line == t.Lines.end()) {
+            continue;
+        }
+        const std::size_t lineAt = std::size_t(line - t.Lines.begin());
+        const CInventoryLine removedLine = *line;
+        t.Lines.erase(line);
+        std::unique_ptr<CInventory> removed;
+        if (t.Lines.empty()) {
+            removed = std::move(m_list[at]);
+            m_list.erase(m_list.begin() + std::ptrdiff_t(at));
+        }
+        if (!Write(fs, Compose(nullptr))) {
+            if (removed) {
+                m_list.insert(m_list.begin() + std::ptrdiff_t(at), std::move(removed));
+            }
+            m_list[at]->Lines.insert(m_list[at]->Lines.begin() + std::ptrdiff_t(lineAt),
+                                     removedLine);
+            return ChangeResult::WriteFailed;
+        }
+        linesLeft = removed ? 0 : static_cast<int>(t.Lines.size());
+        Reindex();
+        return ChangeResult::Saved;
+    }
+    return ChangeResult::NotFound;
+}
+
+ChangeResult CInventoryTransactions::Save(const DeviceFs& fs) const {
+    if (!m_writable) {
+        return ChangeResult::Refused;
+    }
+    return Write(fs, Compose(nullptr)) ? ChangeResult::Saved : ChangeResult::WriteFailed;
+}
+
+std::string CInventoryTransactions::ToXml() const {
+    return Compose(nullptr);
+}
+
+std::string CInventoryTransactions::Compose(const CInventory* extra) const {
+    std::string out;
+    out.reserve(64 + 1024 * (m_list.size() + 1));
+    out.append(kOpening);
+    for (const auto& t : m_list) {
+        t->AppendXml(out, m_priceDecimals);
+    }
+    if (extra != nullptr) {
+        extra->AppendXml(out, m_priceDecimals);
+    }
+    out.append(kClosing);
+    return out;
+}
+
+bool CInventoryTransactions::Write(const DeviceFs& fs, const std::string& content) const {
+    return writeFileAtomic(fs, m_path, content);
+}
+
+const std::vector<const CInventory*>& CInventoryTransactions::OfWearer(
+    const std::string& WID) const {
+    static const std::vector<const CInventory*> kNone;
+    const auto it = m_byWID.find(WID);
+    return it == m_byWID.end() ? kNone : it->second;
+}
+
+const CInventory* CInventoryTransactions::FindByNumber(double Nr) const {
+    const auto it =
+        std::find_if(m_list.begin(), m_list.end(), [Nr](const auto& t) { return t->Nr == Nr; });
+    return it == m_list.end() ? nullptr : it->get();
+}
+
+const CInventory* CInventoryTransactions::Find(const std::string& WID, std::int32_t code) const {
+    for (const CInventory* t : OfWearer(WID)) {
+        if (t->Code == code) {
+            return t;
+        }
+    }
+    return nullptr;
+}
+
+std::int32_t CInventoryTransactions::ProductStatus(const std::string& WID, double PID,
+                                                   double SID) const {
+    for (const CInventory* t : OfWearer(WID)) {
+        if (t->Code < kAddWearer || t->Code > kQuantityUp) {
+            continue;  // a code the program does not know stands for no change
+        }
+        if (t->HasLine(PID, SID)) {
+            return t->Code;
+        }
+        if ((t->Code == kExchangeProduct && t->HasOriginalLine(PID, SID)) ||
+            t->Code == kQuitWearer) {
+            return t->Code;
+        }
+    }
+    return 0;
+}
+
+const CInventoryLine* CInventoryTransactions::FindLineOf(const std::string& WID, std::int32_t code,
+                                                         double PID, double SID) const {
+    for (const CInventory* t : OfWearer(WID)) {
+        if (t->Code == code) {
+            if (const CInventoryLine* l = t->FindLine(PID, SID)) {
+                return l;
+            }
+        }
+    }
+    return nullptr;
+}
+
+bool CInventoryTransactions::IsProductQuit(const std::string& WID, double PID, double SID) const {
+    return FindLineOf(WID, kQuitProduct, PID, SID) != nullptr;
+}
+
+bool CInventoryTransactions::IsProductAdded(const std::string& WID, double PID, double SID) const {
+    return FindLineOf(WID, kAddProduct, PID, SID) != nullptr;
+}
+
+const CInventoryLine* CInventoryTransactions::FindExchangeLine(const std::string& WID, double PID,
+                                                               double SID) const {
+    for (const CInventory* t : OfWearer(WID)) {
+        if (t->Code == kExchangeProduct) {
+            if (const CInventoryLine* l = t->FindOriginalLine(PID, SID)) {
+                return l;
+            }
+        }
+    }
+    return nullptr;
+}
+
+const CInventoryLine* CInventoryTransactions::FindQuantityLine(const std::string& WID, double PID,
+                                                               double SID) const {
+    for (const CInventory* t : OfWearer(WID)) {
+        if (t->Code > kExchangeProduct) {
+            if (const CInventoryLine* l = t->FindLine(PID, SID)) {
+                return l;
+            }
+        }
+    }
+    return nullptr;
+}
+
+double CInventoryTransactions::MaxNumber() const {
+    double highest = 0;
+    for (std::size_t i = 0; i < m_list.size(); ++i) {
+        highest = i == 0 ? m_list[i]->Nr : std::max(highest, m_list[i]->Nr);
+    }
+    return highest;
+}
+
+std::size_t CInventoryTransactions::CountDeliveries() const {
+    return std::size_t(std::count_if(m_list.begin(), m_list.end(),
+                                     [](const auto& t) { return delivers(t->Code); }));
+}
+
+bool CInventoryTransactions::WearerFree(const std::string& WID) const {
+    return !IsAdded(WID) && !IsQuit(WID);
+}
+
+bool CInventoryTransactions::ProductFree(const std::string& WID, double PID, double SID) const {
+    for (const CInventory* t : OfWearer(WID)) {
+        if (t->Code == kAddWearer || t->Code == kQuitWearer || t->HasLine(PID, SID) ||
+            (t->Code == kExchangeProduct && t->HasOriginalLine(PID, SID))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+RowMark CInventoryTransactions::WearerMark(const CWearer& wearer) const {
+    if (!wearer.IsActive()) {
+        return RowMark::Inactive;
+    }
+    return IsQuit(wearer.ID) ? RowMark::Quit : RowMark::None;
+}
+
+std::vector<CShownProduct> CInventoryTransactions::ShownProducts(const CWearer& wearer) const {
+    std::vector<CShownProduct> shown;
+    const std::string& WID = wearer.ID;
+    const bool quit = IsQuit(WID);
+    for (const CWearerProduct& p : wearer.Inventory) {
+        if (const CInventoryLine* ex = FindExchangeLine(WID, p.PID, p.SID)) {
+            shown.push_back({{ex->PID, ex->SID, ex->Qty, ex->Chg, ex->TID, ex->FID, ex->Price},
+                             RowMark::Added});
+            shown.push_back({p, RowMark::Quit});
+            continue;
+        }
+        CShownProduct row{p, RowMark::None};
+        if (const CInventoryLine* q = FindQuantityLine(WID, p.PID, p.SID)) {
+            row.Product.Qty = q->Qty;
+            row.Product.Chg = q->Chg;
+            row.Product.Price = q->Price;
+            row.Mark = RowMark::QuantityChanged;
+        } else if (quit || IsProductQuit(WID, p.PID, p.SID)) {
+            row.Mark = RowMark::Quit;
+        } else if (IsProductAdded(WID, p.PID, p.SID)) {
+            row.Mark = RowMark::Added;
+        }
+        shown.push_back(row);
+    }
+    for (const CInventory* t : OfWearer(WID)) {
+        if (t->Code == kAddProduct) {
+            for (const CInventoryLine& l : t->Lines) {
+                shown.push_back(
+                    {{l.PID, l.SID, l.Qty, l.Chg, l.TID, l.FID, l.Price}, RowMark::Added});
+            }
+        }
+    }
+    return shown;
+}
+
+std::vector<CShownProduct> CInventoryTransactions::ShownProducts(const CInventory& addWearer) {
+    std::vector<CShownProduct> shown;
+    for (const CInventoryLine& l : addWearer.Lines) {
+        shown.push_back({{l.PID, l.SID, l.Qty, l.Chg, l.TID, l.FID, l.Price}, RowMark::Added});
+    }
+    return shown;
+}
+
+void CInventoryTransactions::Clear() {
+    m_CustID = kNoCustomer;
+    m_path.clear();
+    m_writable = false;
+    m_list.clear();
+    m_byWID.clear();
+}
+
+void CInventoryTransactions::Reindex() {
+    m_byWID.clear();
+    for (const auto& t : m_list) {
+        m_byWID[t->WID].push_back(t.get());
+    }
+}
+
+}  // namespace kelvo

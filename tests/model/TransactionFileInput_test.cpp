@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "common/Text.h"
+#include "common/XmlReader.h"
+#include "model/FileValues.h"
+#include "model/InventoryTransactions.h"
+#include "model/PendingTransaction.h"
+#include "model/Products.h"
+#include "model/Wearers.h"
+#include "support/TempDevice.h"
+
+using namespace kelvo;
+using kelvo::test::fixture;
+using kelvo::test::readHostFile;
+using kelvo::test::TempDevice;
+
+namespace {
+
+constexpr const char* kFile = "\\VexXml\\InventoryTransaction_7.xml";
+
+// Loads content as customer 7's transaction file, saves it and loads the saved file again.
+struct RoundTrip {
+    TempDevice dev;
+    CInventoryTransactions first;
+    CInventoryTransactions second;
+    std::string saved;
+
+    RoundTrip(const std::string& content, int decimals) {
+        dev.put(kFile, content);
+        first.Load(dev.fs(), 7, decimals);
+        first.Save(dev.fs());
+        saved = dev.read(kFile);
+        second.Load(dev.fs(), 7, decimals);
+    }
+};
+
+std::string transaction(const std::string& fields) {
+    return "<Transactions><Transaction>" + fields + "</Transaction></Transactions>";
+}
+
+}  // namespace
+
+TEST(TransactionFileInput, NonsenseValuesComeBackUnchangedAfterASave) {
+    const std::string long300(300, 'x');
+    const char* cases[] = {
+        "<Code>abc</Code><Nr>1e40</Nr><Dpt>-0.3</Dpt><Fun>2.5</Fun><LockID>-2.5</LockID>",
+        "<Code>99999999999</Code><Nr>-1e308</Nr><Dpt>0x10</Dpt><Fun>  7</Fun>",
+        "<FName>&#x100;&#1;</FName><Rem>&#13;a&#13;&#10;b\nc</Rem><Ref>&#32;&#9;</Ref>",
+        "<WID>a&amp;b&lt;c&gt;d\xE9</WID><Bank><![CDATA[<&>]]></Bank><Lock>x<y/>z</Lock>",
+        "<Inventory><P><Price>12.125</Price><Qty>0.5</Qty><PID>1e25</PID></P>"
+        "<P><Price>-0.001</Price><SID>nan</SID><OrgPID>inf</OrgPID></P>"
+        "<P><Price>1e300</Price><Chg>-9007199254740993</Chg></P>junk<P/></Inventory>",
+        "<Inventory><Inventory><P><Price>5</Price></P></Inventory></Inventory>",
+    };
+    for (int decimals : {0, 2, 4}) {
+        for (const char* fields : cases) {
+            RoundTrip r(transaction(fields), decimals);
+            ASSERT_EQ(r.first.Count(), 1u) << fields;
+            ASSERT_EQ(r.second.Count(), 1u) << fields;
+            EXPECT_EQ(r.first.At(0), r.second.At(0)) << fields << " decimals " << decimals;
+            EXPECT_EQ(r.second.ToXml(), r.saved) << fields;
+            EXPECT_EQ(r.saved.find('\0'), std::string::npos) << fields;
+        }
+    }
+    RoundTrip longText(transaction("<Rem>" + long300 + "</Rem>"), 2);
+    EXPECT_EQ(longText.second.At(0).Rem, std::string(255, 'x'));
+}
+
+TEST(TransactionFileInput, DamagedCopiesOfRealFilesLoadSaveAndLoadEqual) {
+    // The golden transaction file and a wearer file, a few bytes overwritten with markup and
+    // number characters, and texts that start with a fraction, an exponent, a reference to a
+    // character the files cannot hold, a lone line break or white space.
+    const std::string files[] = {readHostFile(fixture("wearer/InventoryTransaction_dec4.xml")),
+                                 readHostFile(fixture("wearer/Wearer_4711.xml"))};
+    const std::string bytes = "<>&;#/x0159.-e \r\n\t\xE9";
+    const char* starts[] = {".5", "-0.4",  "e40", "9999999999999999999", "&#1;", "&#x100;", "&#13;",
+                            " ",  "&amp;", "\r"};
+    std::mt19937 random(2024);
+    TempDevice dev;
+    for (int round = 0; round < 300; ++round) {
+        std::string content = files[round % 2];
+        for (int n = 1 + int(random() % 6); n > 0; --n) {
+            const std::size_t at = random() % content.size();
+            const std::size_t text = content.find('>', at);
+            if (random() % 2 || text == std::string::npos) {
+                content[at] = bytes[random() % bytes.size()];
+            } else {
+                content.insert(text + 1, starts[random() % std::size(starts)]);
+            }
+        }
+        CWearers w;
+        dev.put("\\VexXml\\Wearer_7.xml", content);
+        w.Load(dev.fs(), 7);
+        dev.put(kFile, content);
+        CInventoryTransactions first, second;
+        first.Load(dev.fs(), 7, 2);
+        dev.put(kFile, first.ToXml());
+        ASSERT_EQ(second.Load(dev.fs(), 7, 2), LoadResult::Read) << content;
+        ASSERT_EQ(second.Count(), first.Count()) << content;
+        for (std::size_t i = 0; i < first.Count(); ++i) {
+            ASSERT_EQ(second.At(i), first.At(i)) << content;
+        }
+    }
+}
+
+TEST(TransactionFileInput, ReadValuesAreThoseTheFileCarries) {
+    RoundTrip r(transaction("<Code>3x</Code><Nr>2.5</Nr><Rem>a\nb</Rem><Ref>&#32;</Ref>"
+                            "<FName>&#x100;</FName><Inventory><P><Price>12.125</Price>"
+                            "<Qty>-0.2</Qty></P></Inventory>"),
+                2);
+    const CInventory& t = r.first.At(0);
+    EXPECT_EQ(t.Code, 3);
+    EXPECT_EQ(t.Nr, 3);  // halves away from zero
+    EXPECT_EQ(t.Rem, "a\r\nb");
+    EXPECT_EQ(t.Ref, "");
+    EXPECT_EQ(t.FName, "?");
+    EXPECT_EQ(t.Lines.at(0).Price, 12.13);
+    EXPECT_FALSE(std::signbit(t.Lines.at(0).Qty));
+    EXPECT_NE(r.saved.find("<Qty>0</Qty>"), std::string::npos);
+}
+
+TEST(TransactionFileInput, NumbersSettleForAnyBitPattern) {
+    std::mt19937_64 random(12345);
+    for (int i = 0; i < 20000; ++i) {
+        double value;
+        const std::uint64_t bits = random();
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value)) {
+            continue;
+        }
+        if (i % 2 == 0) {
+            // Half of them at the sizes prices and quantities have, 1e-12 to 1e24.
+            int exponent = 0;
+            value = std::ldexp(std::frexp(value, &exponent), int(random() % 120) - 40);
+        }
+        const double whole = fileWhole(value);
+        EXPECT_EQ(toDouble(formatPrice(whole, 0)), whole) << value;
+        for (int decimals : {2, 4}) {
+            const double price = filePrice(value, decimals);
+            EXPECT_EQ(toDouble(formatPrice(price, decimals)), price) << value;
+        }
+    }
+}
+
+TEST(MakeALike, CopiesWhatTheModelWearsAndWaitsForSizes) {
+    TempDevice dev;
+    dev.put("\\VexXml\\Products.xml",
+            "<Products><Product><ProductID>1</ProductID><Code>SHIRT</Code>"
+            "<Sizes><Size><Code>M</Code><SizeID>11</SizeID></Size></Sizes></Product>"
+            "<Product><ProductID>2</ProductID><Code>PANTS</Code></Product></Products>");
+    CProducts products;
+    ASSERT_TRUE(products.Load(dev.fs()));
+    CPendingTransaction pending;
+    EXPECT_EQ(pending.AddModelProducts({}, products), 0u);
+    pending.Begin(7, kAddWearer, "");
+    const std::vector<CShownProduct> model = {
+        {{1, 5, 3, 3, 1, 2, 0.5}, RowMark::None},
+        {{2, 6, 4, 4, 0, 0, 0.7}, RowMark::Quit},  // quit: not copied
+        {{9, 9, 1, 1, 0, 0, 0.1}, RowMark::None},  // unknown product: skipped
+        {{1, 7, 2, 2, 0, 0, 0.5}, RowMark::Added},
+    };
+    EXPECT_EQ(pending.AddModelProducts(model, products), 2u);
+    const CInventory& t = *pending.Get();
+    ASSERT_EQ(t.Lines.size(), 2u);
+    EXPECT_EQ(t.Lines[0], (CInventoryLine{1, 0, 3, 3, 1, 2, 0.5, 0, 0, "SHIRT", ""}));
+    EXPECT_FALSE(t.LinesComplete());
+    const CProductSize& m = products.At(0).Sizes.at(0);
+    EXPECT_TRUE(pending.ChooseSize(1, m));
+    EXPECT_FALSE(t.LinesComplete());
+    EXPECT_TRUE(pending.ChooseSize(0, m));
+    EXPECT_FALSE(pending.ChooseSize(2, m));
+    EXPECT_TRUE(t.LinesComplete());
+    EXPECT_EQ(t.Lines[0].SID, 11);
+    EXPECT_EQ(t.Lines[1].SizeKey, "M");
+}
