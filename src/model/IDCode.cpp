@@ -42,19 +42,19 @@ std::vector<std::size_t> allowedLengths(std::string_view lengths) {
 
 }  // namespace
 
-IDCodeEntry checkTypedIDCode(std::string_view typed, std::int32_t maxLength) {
-    IDCodeEntry entry;
-    entry.Code.reserve(typed.size());
+FieldCheck checkTypedIDCode(std::string_view typed, std::int32_t maxLength) {
+    FieldCheck entry;
+    entry.Text.reserve(typed.size());
     for (const char c : typed) {
-        entry.Code.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+        entry.Text.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
     }
     const std::size_t max = static_cast<std::size_t>(std::max(maxLength, 0));
-    if (entry.Code.size() > max) {
+    if (entry.Text.size() > max) {
         entry.Messages.push_back(
             invalid(tr("Max Length is ") + format("%d", maxLength), tr("Invalid ID Code Length")));
-        entry.Code.resize(max);
+        entry.Text.resize(max);
     }
-    if (!isHex(entry.Code)) {
+    if (!isHex(entry.Text)) {
         entry.Messages.push_back(invalidChars());
     }
     return entry;

@@ -41,8 +41,8 @@ TEST(IDCode, TypedCodeAsTheFieldKeepsIt) {
         {"A", 0, "", "Invalid ID Code Length: Max Length is 0; "},
     };
     for (const Case& c : cases) {
-        const IDCodeEntry entry = checkTypedIDCode(c.typed, c.maxLength);
-        EXPECT_EQ(entry.Code, c.code) << c.typed;
+        const FieldCheck entry = checkTypedIDCode(c.typed, c.maxLength);
+        EXPECT_EQ(entry.Text, c.code) << c.typed;
         EXPECT_EQ(messages(entry.Messages), c.messages) << c.typed;
     }
 }
