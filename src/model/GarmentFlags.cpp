@@ -1,6 +1,7 @@
 #include "model/GarmentFlags.h"
 
 #include "common/Text.h"
+#include "common/XmlReader.h"
 #include "common/XmlWriter.h"
 #include "model/StoredValues.h"
 

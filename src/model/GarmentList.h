@@ -1,22 +1,22 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
 
-#include "common/DeviceFs.h"
-#include "common/Prompter.h"
-#include "common/WaitCursor.h"
-#include "common/XmlReader.h"
 #include "model/CustomerFile.h"
 
 namespace kelvo {
 
+class DeviceFs;
+class Prompter;
+class XmlElement;
+
 // The scanned garments of one customer and their file: entries kept in ascending order of
 // their garment code ID (text comparison; equal codes in the order they were added), read and
 // written whole. The common part of CGarmentFlags and CGarmentsToReplace, which give it the
-// file, the entry's reader and writer and what makes two entries the same.
+// file, the entry's reader and writer and what makes two entries the same (GarmentList.cpp
+// instantiates it for their entries).
 template <class Entry>
 class GarmentList {
 public:
@@ -28,57 +28,18 @@ public:
     // Reads the customer's file unless the list holds it already (then true without reading).
     // A missing or empty file gives an empty list. False, after a message naming the file, when
     // it cannot be read: the list is then empty and nothing is written to that file.
-    bool Load(const DeviceFs& fs, double custId, Prompter& prompter) {
-        if (m_file.Holds(custId)) {
-            return true;
-        }
-        const WaitCursor wait;
-        m_entries.clear();
-        XmlDocument doc;
-        if (!m_file.Open(fs, custId, doc, prompter)) {
-            return false;
-        }
-        doc.root().forEachChild([this](const XmlElement& e) { m_entries.push_back(m_read(e)); });
-        std::stable_sort(m_entries.begin(), m_entries.end(), before);
-        return true;
-    }
+    bool Load(const DeviceFs& fs, double custId, Prompter& prompter);
 
     // Writes the customer's file from the list. False when the file could not be read at the
     // last Load (it is kept as it is) or could not be written.
     bool Save(const DeviceFs& fs) const { return m_file.Write(fs, Content()); }
     // The file content Save writes.
-    std::string Content() const {
-        std::string out;
-        out.reserve(64 + 96 * m_entries.size());
-        out.append("<").append(m_rootTag).append(">");
-        for (const Entry& entry : m_entries) {
-            out.append("\r\n\t<Garment>");
-            m_write(out, entry);
-            out.append("\r\n\t</Garment>");
-        }
-        out.append("\r\n</").append(m_rootTag).append(">");
-        return out;
-    }
+    std::string Content() const;
 
     // Adds the entry in code order and writes the file. Refused (Duplicate) when the list holds
     // the same entry (same code, same flag or reason), and (Unreadable) when the last Load could
     // not read the file. When the file cannot be written the entry is taken out again.
-    FileChange Store(const DeviceFs& fs, Entry entry) {
-        if (!m_file.Writable()) {
-            return FileChange::Unreadable;
-        }
-        const auto [first, last] =
-            std::equal_range(m_entries.begin(), m_entries.end(), entry, before);
-        if (std::any_of(first, last, [&](const Entry& e) { return m_same(e, entry); })) {
-            return FileChange::Duplicate;
-        }
-        const auto at = m_entries.insert(last, std::move(entry));
-        if (!Save(fs)) {
-            m_entries.erase(at);
-            return FileChange::NotWritten;
-        }
-        return FileChange::Done;
-    }
+    FileChange Store(const DeviceFs& fs, Entry entry);
 
     // The file: its path ("" when the customer cannot name one) and the messages about it.
     const CustomerFile& File() const { return m_file; }

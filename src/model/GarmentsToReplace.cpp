@@ -1,5 +1,6 @@
 #include "model/GarmentsToReplace.h"
 
+#include "common/XmlReader.h"
 #include "common/XmlWriter.h"
 #include "model/StoredValues.h"
 
