@@ -36,7 +36,8 @@ std::string CustomerFile::Path(double custId) const {
     return m_DataRoot + "\\VexXml\\" + m_prefix + customer + ".xml";
 }
 
-bool CustomerFile::Open(const DeviceFs& fs, double custId, XmlDocument& doc, Prompter& prompter) {
+bool CustomerFile::Read(const DeviceFs& fs, double custId, Prompter& prompter,
+                        const std::function<void(const XmlElement&)>& record) {
     m_CustID = custId;
     m_opened = false;
     const std::string path = Path(custId);
@@ -50,6 +51,7 @@ bool CustomerFile::Open(const DeviceFs& fs, double custId, XmlDocument& doc, Pro
         return true;
     }
     std::string content;
+    XmlDocument doc;
     if (fs.readFile(path, content)) {
         // An empty file holds nothing that could be lost by writing over it.
         if (isBlankText(content)) {
@@ -65,8 +67,10 @@ bool CustomerFile::Open(const DeviceFs& fs, double custId, XmlDocument& doc, Pro
                                    .c_str(),
                                path.c_str()),
                         tr("Load Error"));
+        return false;
     }
-    return m_opened;
+    doc.root().forEachChild(record);
+    return true;
 }
 
 bool CustomerFile::Write(const DeviceFs& fs, std::string_view content) const {
@@ -74,15 +78,21 @@ bool CustomerFile::Write(const DeviceFs& fs, std::string_view content) const {
     return m_opened && !path.empty() && writeFileAtomic(fs, path, content);
 }
 
-Message CustomerFile::UnreadableMessage() const {
-    return Message{
-        format(tr("%s could not be read, so nothing is saved to it.").c_str(), Path().c_str()),
-        tr("Error data files"), MessageIcon::Warning, MessageButtons::Ok};
-}
-
-Message CustomerFile::NotWrittenMessage() const {
-    return Message{format(tr("%s could not be written.").c_str(), Path().c_str()),
-                   tr("Error data files"), MessageIcon::Warning, MessageButtons::Ok};
+std::optional<Message> CustomerFile::Report(FileChange change, const std::string& duplicate) const {
+    switch (change) {
+        case FileChange::Done:
+            return std::nullopt;
+        case FileChange::Duplicate:
+            return Message{duplicate, tr("Invalid data"), MessageIcon::Warning, MessageButtons::Ok};
+        case FileChange::Unreadable:
+            return Message{format(tr("%s could not be read, so nothing is saved to it.").c_str(),
+                                  Path().c_str()),
+                           tr("Error data files"), MessageIcon::Warning, MessageButtons::Ok};
+        case FileChange::NotWritten:
+            return Message{format(tr("%s could not be written.").c_str(), Path().c_str()),
+                           tr("Error data files"), MessageIcon::Warning, MessageButtons::Ok};
+    }
+    return std::nullopt;
 }
 
 }  // namespace kelvo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,7 +10,7 @@
 namespace kelvo {
 
 class DeviceFs;
-class XmlDocument;
+class XmlElement;
 
 // What became of a change asked of a list that the program writes to a file.
 enum class FileChange {
@@ -42,21 +44,23 @@ public:
     // Device path of the file of the last Open's customer.
     std::string Path() const { return Path(m_CustID); }
 
-    // Reads the customer's file into doc. True when it was read, and also when it is missing
-    // or holds nothing but white space (doc then has no root: the list is empty). False when
-    // the file exists but cannot be read or is not well formed, or the customer cannot name a
-    // file: a message naming the file is shown (caption "Load Error") and Write refuses.
-    bool Open(const DeviceFs& fs, double custId, XmlDocument& doc, Prompter& prompter);
+    // Reads the customer's file, calling record() with each child element of its document
+    // element in document order. True when it was read, and also when it is missing or holds
+    // nothing but white space (no records). False when the file exists but cannot be read or is
+    // not well formed, or the customer cannot name a file: a message naming the file is shown
+    // (caption "Load Error"), no record is passed on, and Write refuses.
+    bool Read(const DeviceFs& fs, double custId, Prompter& prompter,
+              const std::function<void(const XmlElement&)>& record);
     // True when Write may replace the file: the last Open succeeded.
     bool Writable() const { return m_opened; }
     // Replaces the customer's file with content (atomically). False when not Writable or when
     // the file could not be written (the old file is then untouched).
     bool Write(const DeviceFs& fs, std::string_view content) const;
 
-    // The refusal for a change that would replace a file that could not be read.
-    Message UnreadableMessage() const;
-    // The report of a change whose file could not be written.
-    Message NotWrittenMessage() const;
+    // The message for what became of a change of the list: nullopt when it was Done;
+    // `duplicate` (caption "Invalid data") for a Duplicate; a refusal naming the file when it
+    // could not be read, or a report naming it when it could not be written.
+    std::optional<Message> Report(FileChange change, const std::string& duplicate) const;
 
 private:
     const char* m_prefix;

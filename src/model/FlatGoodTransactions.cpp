@@ -24,20 +24,13 @@ bool CFlatGoodTransactions::Load(const DeviceFs& fs, double custId, int decimals
     }
     const WaitCursor wait;
     m_trans.clear();
-    XmlDocument doc;
-    if (!m_file.Open(fs, custId, doc, prompter)) {
-        return false;
-    }
-    const XmlElement root = doc.root();
-    m_trans.reserve(root.childCount());
-    root.forEachChild([this, decimals](const XmlElement& e) {
+    return m_file.Read(fs, custId, prompter, [this, decimals](const XmlElement& e) {
         CFlatGoodTrans& t = m_trans.emplace_back();
         t.Prodcode = storedText(e.text("Prodcode"));
         t.Freqcode = storedText(e.text("Freqcode"));
         t.Qty = storedWhole(e.number("Qty"));
         t.Price = storedPrice(e.number("Price"), decimals);
     });
-    return true;
 }
 
 std::string CFlatGoodTransactions::Content(int decimals) const {

@@ -18,15 +18,10 @@ bool GarmentList<Entry>::Load(const DeviceFs& fs, double custId, Prompter& promp
     }
     const WaitCursor wait;
     m_entries.clear();
-    XmlDocument doc;
-    if (!m_file.Open(fs, custId, doc, prompter)) {
-        return false;
-    }
-    const XmlElement root = doc.root();
-    m_entries.reserve(root.childCount());
-    root.forEachChild([this](const XmlElement& e) { m_entries.push_back(m_read(e)); });
+    const bool read = m_file.Read(fs, custId, prompter,
+                                  [this](const XmlElement& e) { m_entries.push_back(m_read(e)); });
     std::stable_sort(m_entries.begin(), m_entries.end(), before);
-    return true;
+    return read;
 }
 
 template <class Entry>

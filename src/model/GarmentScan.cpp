@@ -16,22 +16,6 @@ Message invalidData(std::string text) {
     return Message{std::move(text), tr("Invalid data"), MessageIcon::Warning, MessageButtons::Ok};
 }
 
-// The message for what became of a store; nullopt when it was done.
-template <class List>
-std::optional<Message> outcome(FileChange change, const List& list) {
-    switch (change) {
-        case FileChange::Done:
-            return std::nullopt;
-        case FileChange::Duplicate:
-            return invalidData(tr("Same flag on the same garment is not allowed!"));
-        case FileChange::Unreadable:
-            return list.File().UnreadableMessage();
-        case FileChange::NotWritten:
-            return list.File().NotWrittenMessage();
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::vector<const CAdjReason*> replacementReasons(const CAdjReasons& reasons) {
@@ -50,7 +34,8 @@ std::optional<Message> storeGarmentFlag(const DeviceFs& fs, CGarmentFlags& flags
         return invalidData(tr("No Flag selected!"));
     }
     CGarmentFlag entry{std::string(code), storedWhole(flag->FlagID), storedText(remark)};
-    return outcome(flags.Store(fs, std::move(entry)), flags);
+    return flags.File().Report(flags.Store(fs, std::move(entry)),
+                               tr("Same flag on the same garment is not allowed!"));
 }
 
 std::optional<Message> storeGarmentReplace(const DeviceFs& fs, CGarmentsToReplace& list,
@@ -63,7 +48,8 @@ std::optional<Message> storeGarmentReplace(const DeviceFs& fs, CGarmentsToReplac
         return invalidData(tr("No Reason Code selected!"));
     }
     CGarmentReplace entry{std::string(code), storedText(reason->ReasonCode), storedText(ref)};
-    return outcome(list.Store(fs, std::move(entry)), list);
+    return list.File().Report(list.Store(fs, std::move(entry)),
+                              tr("Same flag on the same garment is not allowed!"));
 }
 
 }  // namespace kelvo

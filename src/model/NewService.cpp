@@ -40,20 +40,6 @@ Message numbersOnly() {
                    MessageIcon::Warning, MessageButtons::Ok};
 }
 
-std::optional<Message> outcome(FileChange change, const CFlatGoodTransactions& list) {
-    switch (change) {
-        case FileChange::Done:
-            return std::nullopt;
-        case FileChange::Duplicate:
-            return invalidData(tr("This product and frequency were already added!"));
-        case FileChange::Unreadable:
-            return list.File().UnreadableMessage();
-        case FileChange::NotWritten:
-            return list.File().NotWrittenMessage();
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::string largestPrice(int decimals) {
@@ -124,12 +110,13 @@ std::optional<Message> addService(const DeviceFs& fs, CFlatGoodTransactions& lis
     }
     CFlatGoodTrans trans{storedText(product.pcode), storedText(freqcode),
                          storedWhole(toDouble(quantity)), storedPrice(toDouble(price), decimals)};
-    return outcome(list.Add(fs, std::move(trans), decimals), list);
+    return list.File().Report(list.Add(fs, std::move(trans), decimals),
+                              tr("This product and frequency were already added!"));
 }
 
 std::optional<Message> removeService(const DeviceFs& fs, CFlatGoodTransactions& list, std::size_t i,
                                      int decimals) {
-    return outcome(list.Remove(fs, i, decimals), list);
+    return list.File().Report(list.Remove(fs, i, decimals), {});
 }
 
 }  // namespace kelvo
