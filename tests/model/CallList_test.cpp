@@ -163,6 +163,14 @@ TEST(CallList, NewCallIsSavedWithItsReferenceAndVoiceMessage) {
     EXPECT_EQ(id, std::string(kPrefix) + "02");
     dev.put(voiceRecordingPath("", id), "RIFF....WAVE");
 
+    // A call whose file cannot be written stays new and out of the stop's references.
+    dev.fs().createFolder(callPath("02"));
+    EXPECT_FALSE(calls.Save(dev.fs(), i, route.Stop(0), 3, "CMP", 2, "note"));
+    EXPECT_TRUE(calls.At(i).IsNew);
+    EXPECT_EQ(route.Stop(0).Calls().size(), 1u);
+    EXPECT_TRUE(dev.exists(voiceRecordingPath("", id)));
+    std::filesystem::remove(*dev.fs().hostPath(callPath("02")));
+
     ASSERT_TRUE(calls.Save(dev.fs(), i, route.Stop(0), contactPersonNumber(route.Stop(0), "Ann"),
                            "CMP", 2, "Torn sheets & <towels>\nsecond line\r\n\nlast"));
     EXPECT_EQ(dev.read(callPath("02")), readHostFile(fixture("call/Call_new.xml")));

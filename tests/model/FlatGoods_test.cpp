@@ -95,6 +95,13 @@ TEST(FlatGoodTransactions, WrittenWithThePriceDecimals) {
     ASSERT_TRUE(reread.Save(dev.fs(), 2));
     EXPECT_EQ(dev.read(kFile), saved);
 
+    std::filesystem::rename(*dev.fs().hostPath(kFile), dev.root() / "saved");
+    dev.fs().createFolder(kFile);  // a folder where the file should go
+    EXPECT_EQ(textOf(removeService(dev.fs(), reread, 0, 2)),
+              std::string(kFile) + " could not be written.");
+    EXPECT_EQ(reread.Count(), 3u);
+    std::filesystem::remove(*dev.fs().hostPath(kFile));
+    std::filesystem::rename(dev.root() / "saved", *dev.fs().hostPath(kFile));
     EXPECT_EQ(textOf(removeService(dev.fs(), reread, 0, 2)), "done");
     EXPECT_EQ(dump(loaded(dev, 2)), "MT35|2W|10|3.5\nT&<1>|4W|1|1234.5699999999999\n");
 }

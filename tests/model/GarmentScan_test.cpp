@@ -182,6 +182,17 @@ TEST(GarmentFlags, BadFilesAreNeverOverwritten) {
     }
 }
 
+TEST(GarmentFlags, EntryThatCannotBeWrittenIsTakenOutAgain) {
+    TempDevice dev;
+    auto flags = loaded<CGarmentFlags>(dev);
+    dev.fs().createFolder(kFlagFile);  // a folder where the file should go
+    const CFlag torn{1, "Torn"};
+    const auto report = storeGarmentFlag(dev.fs(), flags, kLengths, "A1B2C3D4", &torn, "");
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->text, std::string(kFlagFile) + " could not be written.");
+    EXPECT_EQ(flags.Count(), 0u);
+}
+
 TEST(GarmentFiles, AnyContentSurvivesLoadSaveLoad) {
     // References to characters the parser gives back in another form, texts of nothing but
     // white space, control characters, numbers no file could hold.
