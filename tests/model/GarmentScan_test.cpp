@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/Text.h"
-#include "model/AdjReasons.h"
+#include "model/AdjReason.h"
 #include "model/Flag.h"
 #include "model/GarmentFlags.h"
 #include "model/GarmentScan.h"
@@ -100,28 +100,6 @@ TEST(GarmentScan, RefusedCodesChangeNothing) {
               "No Flag selected!");
     EXPECT_EQ(flags.Count(), 0u);
     EXPECT_FALSE(dev.exists(kFlagFile));
-}
-
-TEST(GarmentScan, ReplacementReasonsAreTheReasonsOfNoOtherUse) {
-    TempDevice dev;
-    dev.put("\\VexXml\\AdjReason.xml",
-            "<R><A><ReasonCode>CL</ReasonCode><UndeliverableReason>Y</UndeliverableReason>"
-            "<LossChargeReason>N</LossChargeReason><BillingAdjReason>N</BillingAdjReason></A>"
-            "<A><ReasonCode>WO</ReasonCode><UndeliverableReason>N</UndeliverableReason>"
-            "<LossChargeReason>N</LossChargeReason><BillingAdjReason>N</BillingAdjReason>"
-            "<InventoryAdjReason>Y</InventoryAdjReason></A>"
-            "<A><ReasonCode>LG</ReasonCode><UndeliverableReason>N</UndeliverableReason>"
-            "<LossChargeReason>Y</LossChargeReason><BillingAdjReason>N</BillingAdjReason></A>"
-            "<A><ReasonCode>RP</ReasonCode><UndeliverableReason>N</UndeliverableReason>"
-            "<LossChargeReason>N</LossChargeReason><BillingAdjReason>N</BillingAdjReason></A>"
-            "</R>");
-    CAdjReasons reasons;
-    ASSERT_TRUE(reasons.Load(dev.fs()));
-    std::string codes;
-    for (const CAdjReason* r : replacementReasons(reasons)) {
-        codes += r->ReasonCode + ",";
-    }
-    EXPECT_EQ(codes, "WO,RP,");
 }
 
 TEST(GarmentFlags, AnotherWritersFileIsReadInCodeOrderAndWrittenInOurs) {
