@@ -7,13 +7,16 @@
 #include "common/Text.h"
 #include "model/FlatGoodProducts.h"
 #include "model/FlatGoodTransactions.h"
+#include "model/MessageText.h"
 #include "model/NewService.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;
 using kelvo::test::fixture;
+using kelvo::test::messageTexts;
 using kelvo::test::readHostFile;
 using kelvo::test::TempDevice;
+using kelvo::test::textOr;
 
 namespace {
 
@@ -35,18 +38,6 @@ std::string dump(const CFlatGoodTransactions& list) {
             format("%s|%s|%.17g|%.17g\n", t.Prodcode.c_str(), t.Freqcode.c_str(), t.Qty, t.Price);
     }
     return out;
-}
-
-std::string messages(const std::vector<Message>& list) {
-    std::string out;
-    for (const Message& m : list) {
-        out += m.caption + ": " + m.text + "; ";
-    }
-    return out;
-}
-
-std::string textOf(const std::optional<Message>& m) {
-    return m ? m->text : "done";
 }
 
 }  // namespace
@@ -74,11 +65,11 @@ TEST(FlatGoodTransactions, WrittenWithThePriceDecimals) {
     auto list = loaded(dev, 4);
     const CFlatProduct mat{"MT35", "Entrance mat 3x5", {}};
     const CFlatProduct towel{"T&<1>", "Towel", {}};
-    EXPECT_EQ(textOf(addService(dev.fs(), list, mat, "1W", "2", "4.5", 4)), "done");
-    EXPECT_EQ(textOf(addService(dev.fs(), list, mat, "2W", "10", "3.5", 4)), "done");
-    EXPECT_EQ(textOf(addService(dev.fs(), list, mat, "2W", "1", "3", 4)),
+    EXPECT_EQ(textOr(addService(dev.fs(), list, mat, "1W", "2", "4.5", 4)), "done");
+    EXPECT_EQ(textOr(addService(dev.fs(), list, mat, "2W", "10", "3.5", 4)), "done");
+    EXPECT_EQ(textOr(addService(dev.fs(), list, mat, "2W", "1", "3", 4)),
               "This product and frequency were already added!");
-    EXPECT_EQ(textOf(addService(dev.fs(), list, towel, "4W", "1", "1234.5678", 4)), "done");
+    EXPECT_EQ(textOr(addService(dev.fs(), list, towel, "4W", "1", "1234.5678", 4)), "done");
     EXPECT_EQ(dev.read(kFile), readHostFile(fixture("flatgoods/FlatGoodTransactions_4.xml")));
     EXPECT_EQ(dump(loaded(dev, 4)), dump(list));
 
@@ -89,7 +80,7 @@ TEST(FlatGoodTransactions, WrittenWithThePriceDecimals) {
     ASSERT_TRUE(reread.Save(dev.fs(), 2));
     EXPECT_EQ(dev.read(kFile), saved);
 
-    EXPECT_EQ(textOf(removeService(dev.fs(), reread, 0, 2)), "done");
+    EXPECT_EQ(textOr(removeService(dev.fs(), reread, 0, 2)), "done");
     EXPECT_EQ(dump(loaded(dev, 2)), "MT35|2W|10|3.5\nT&<1>|4W|1|1234.5699999999999\n");
 }
 
@@ -158,7 +149,7 @@ TEST(NewService, PriceEntry) {
     for (const Case& c : cases) {
         const FieldCheck check = checkPriceEntry(c.typed, c.decimals);
         EXPECT_EQ(check.Text, c.kept) << c.typed;
-        EXPECT_EQ(messages(check.Messages), c.messages) << c.typed;
+        EXPECT_EQ(messageTexts(check.Messages), c.messages) << c.typed;
     }
 }
 
@@ -167,7 +158,8 @@ TEST(NewService, QuantityEntryAndSaveSwitch) {
     EXPECT_TRUE(checkQuantityEntry("007").Messages.empty());
     const FieldCheck letters = checkQuantityEntry("1a2-3.");
     EXPECT_EQ(letters.Text, "123");
-    EXPECT_EQ(messages(letters.Messages), "Error data: Only numerical characters are allowed!; ");
+    EXPECT_EQ(messageTexts(letters.Messages),
+              "Error data: Only numerical characters are allowed!; ");
 
     struct Case {
         bool group, product, frequency;

@@ -8,12 +8,15 @@
 #include "model/GarmentFlags.h"
 #include "model/GarmentScan.h"
 #include "model/GarmentsToReplace.h"
+#include "model/MessageText.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;
 using kelvo::test::fixture;
+using kelvo::test::messageTexts;
 using kelvo::test::readHostFile;
 using kelvo::test::TempDevice;
+using kelvo::test::textOr;
 
 namespace {
 
@@ -49,10 +52,6 @@ List loaded(const TempDevice& dev) {
     return list;
 }
 
-std::string textOf(const std::optional<Message>& m) {
-    return m ? m->text : "stored";
-}
-
 }  // namespace
 
 TEST(GarmentFlags, StoredInCodeOrderOneFlagOnceAGarment) {
@@ -60,12 +59,12 @@ TEST(GarmentFlags, StoredInCodeOrderOneFlagOnceAGarment) {
     auto flags = loaded<CGarmentFlags>(dev);
     const CFlag torn{1, "Torn"}, stain{2, "Stain"}, button{3, "Button"};
     const auto store = [&](const char* code, const CFlag& flag, const char* remark) {
-        return textOf(storeGarmentFlag(dev.fs(), flags, kLengths, code, &flag, remark));
+        return textOr(storeGarmentFlag(dev.fs(), flags, kLengths, code, &flag, remark));
     };
-    EXPECT_EQ(store("C3000000", stain, "Stain"), "stored");
-    EXPECT_EQ(store("A1000000", torn, "Torn & <frayed>"), "stored");
-    EXPECT_EQ(store("B2000000", button, ""), "stored");
-    EXPECT_EQ(store("A1000000", button, "second flag"), "stored");
+    EXPECT_EQ(store("C3000000", stain, "Stain"), "done");
+    EXPECT_EQ(store("A1000000", torn, "Torn & <frayed>"), "done");
+    EXPECT_EQ(store("B2000000", button, ""), "done");
+    EXPECT_EQ(store("A1000000", button, "second flag"), "done");
     EXPECT_EQ(store("A1000000", torn, "again"), "Same flag on the same garment is not allowed!");
     EXPECT_EQ(dev.read(kFlagFile), readHostFile(fixture("garment/GarmentFlags_stored.xml")));
     EXPECT_EQ(dump(loaded<CGarmentFlags>(dev)), dump(flags));
@@ -77,11 +76,11 @@ TEST(GarmentsToReplace, StoredInCodeOrderOneReasonOnceAGarment) {
     CAdjReason wornOut{"WO", "Worn out", 'N', 'N', 'N', 'N', 'N'};
     CAdjReason repair{"RP", "Repair & return", 'N', 'N', 'N', 'N', 'N'};
     const auto store = [&](const char* code, const CAdjReason* reason, const char* ref) {
-        return textOf(storeGarmentReplace(dev.fs(), list, kLengths, code, reason, ref));
+        return textOr(storeGarmentReplace(dev.fs(), list, kLengths, code, reason, ref));
     };
-    EXPECT_EQ(store("0123456789ABCDEF", &wornOut, "Ref <7> & co"), "stored");
-    EXPECT_EQ(store("01234567", &repair, ""), "stored");
-    EXPECT_EQ(store("0123456789ABCDEF", &repair, ""), "stored");
+    EXPECT_EQ(store("0123456789ABCDEF", &wornOut, "Ref <7> & co"), "done");
+    EXPECT_EQ(store("01234567", &repair, ""), "done");
+    EXPECT_EQ(store("0123456789ABCDEF", &repair, ""), "done");
     EXPECT_EQ(store("01234567", &repair, "x"), "Same flag on the same garment is not allowed!");
     EXPECT_EQ(store("01234567", nullptr, "x"), "No Reason Code selected!");
     EXPECT_EQ(dev.read(kReplaceFile),
@@ -96,7 +95,7 @@ TEST(GarmentScan, RefusedCodesChangeNothing) {
          {"", "ABC", "0123456", "0123456789", "ABCDEFG1", "abcdef12", "A1B2 C3D"}) {
         EXPECT_TRUE(storeGarmentFlag(dev.fs(), flags, kLengths, code, &torn, "")) << code;
     }
-    EXPECT_EQ(textOf(storeGarmentFlag(dev.fs(), flags, kLengths, "A1B2C3D4", nullptr, "")),
+    EXPECT_EQ(textOr(storeGarmentFlag(dev.fs(), flags, kLengths, "A1B2C3D4", nullptr, "")),
               "No Flag selected!");
     EXPECT_EQ(flags.Count(), 0u);
     EXPECT_FALSE(dev.exists(kFlagFile));

@@ -3,21 +3,10 @@
 #include <string>
 
 #include "model/IDCode.h"
+#include "model/MessageText.h"
 
 using namespace kelvo;
-
-namespace {
-
-// Messages as "caption: text; ".
-std::string messages(const std::vector<Message>& list) {
-    std::string out;
-    for (const Message& m : list) {
-        out += m.caption + ": " + m.text + "; ";
-    }
-    return out;
-}
-
-}  // namespace
+using kelvo::test::messageTexts;
 
 TEST(IDCode, TypedCodeAsTheFieldKeepsIt) {
     const std::string tooLong = "Invalid ID Code Length: Max Length is 16; ";
@@ -43,7 +32,7 @@ TEST(IDCode, TypedCodeAsTheFieldKeepsIt) {
     for (const Case& c : cases) {
         const FieldCheck entry = checkTypedIDCode(c.typed, c.maxLength);
         EXPECT_EQ(entry.Text, c.code) << c.typed;
-        EXPECT_EQ(messages(entry.Messages), c.messages) << c.typed;
+        EXPECT_EQ(messageTexts(entry.Messages), c.messages) << c.typed;
     }
 }
 
