@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/Prompter.h"
+
+namespace kelvo {
+
+class DeviceFs;
+class XmlElement;
+
+// What became of a change asked of a list that the program writes to a file.
+enum class FileChange {
+    Done,        // changed and written
+    Duplicate,   // refused: the list already holds such an entry
+    Unreadable,  // refused: the file could not be read, so it must not be replaced
+    NotWritten,  // the file could not be written; the list is left as it was
+};
+
+// One customer's file of a list that the program reads and writes, such as
+// data root + "\VexXml\GarmentFlags_" + customer ("%.0f") + ".xml": which customer the list
+// holds, where the file lies, and whether it may be written. A file that exists but cannot be
+// read is never replaced: Write refuses until a later Open has read it.
+class CustomerFile {
+public:
+    // prefix: the part of the file name before the customer ("GarmentFlags_").
+    explicit CustomerFile(const char* prefix) : m_prefix(prefix) {}
+
+    // Data root "" for an empty storage location, else "\" + storage location. A change of
+    // root forgets the customer, so the next Open reads from the new place.
+    void SetPath(const std::string& storageLocation);
+    // The data root the file is read from and written to.
+    const std::string& DataRoot() const { return m_DataRoot; }
+
+    // True when the last Open read this customer's file (or found none): no need to read again.
+    bool Holds(double custId) const { return m_opened && custId == m_CustID; }
+    // The customer of the last Open; -1 before the first.
+    double CustID() const { return m_CustID; }
+    // Device path of the customer's file; "" when the customer cannot be part of a file name.
+    std::string Path(double custId) const;
+    // Device path of the file of the last Open's customer.
+    std::string Path() const { return Path(m_CustID); }
+
+    // Reads the customer's file, calling record() with each child element of its document
+    // element in document order. True when it was read, and also when it is missing or holds
+    // nothing but white space (no records). False when the file exists but cannot be read or is
+    // not well formed, or the customer cannot name a file: a message naming the file is shown
+    // (caption "Load Error"), no record is passed on, and Write refuses.
+    bool Read(const DeviceFs& fs, double custId, Prompter& prompter,
+              const std::function<void(const XmlElement&)>& record);
+    // True when Write may replace the file: the last Open succeeded.
+    bool Writable() const { return m_opened; }
+    // Replaces the customer's file with content (atomically). False when not Writable or when
+    // the file could not be written (the old file is then untouched).
+    bool Write(const DeviceFs& fs, std::string_view content) const;
+
+    // The message for what became of a change of the list: nullopt when it was Done;
+    // `duplicate` (caption "Invalid data") for a Duplicate; a refusal naming the file when it
+    // could not be read, or a report naming it when it could not be written.
+    std::optional<Message> Report(FileChange change, const std::string& duplicate) const;
+
+private:
+    const char* m_prefix;
+    std::string m_DataRoot;
+    double m_CustID = -1;
+    bool m_opened = false;
+};
+
+}  // namespace kelvo

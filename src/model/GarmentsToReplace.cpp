@@ -1,0 +1,38 @@
+#include "model/GarmentsToReplace.h"
+
+#include "common/XmlReader.h"
+#include "common/XmlWriter.h"
+#include "model/StoredValues.h"
+
+namespace kelvo {
+
+namespace {
+
+constexpr std::string_view kField = "\r\n\t\t";
+
+CGarmentReplace readReplace(const XmlElement& e) {
+    CGarmentReplace r;
+    r.ID = storedText(e.text("ID"));
+    r.Reason = storedText(e.text("Reason"));
+    r.Ref = storedText(e.text("Ref"));
+    return r;
+}
+
+void writeReplace(std::string& out, const CGarmentReplace& r) {
+    // Codes are escaped like the reference: a code from a damaged file must not break the file.
+    appendTextElement(out, kField, "ID", storedText(r.ID));
+    appendTextElement(out, kField, "Reason", storedText(r.Reason));
+    appendTextElement(out, kField, "Ref", storedText(r.Ref));
+}
+
+bool sameReplace(const CGarmentReplace& a, const CGarmentReplace& b) {
+    return a.ID == b.ID && a.Reason == b.Reason;
+}
+
+}  // namespace
+
+CGarmentsToReplace::CGarmentsToReplace()
+    : GarmentList("GarmentsToReplace_", "GarmentToReplaces", &readReplace, &writeReplace,
+                  &sameReplace) {}
+
+}  // namespace kelvo

@@ -1,0 +1,85 @@
+#include "model/IDCode.h"
+
+#include <algorithm>
+
+#include "common/Text.h"
+#include "common/Translate.h"
+
+namespace kelvo {
+
+namespace {
+
+bool isHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
+}
+
+bool isHex(std::string_view code) {
+    return std::all_of(code.begin(), code.end(), isHexDigit);
+}
+
+Message invalid(std::string text, std::string caption) {
+    return Message{std::move(text), std::move(caption), MessageIcon::Warning, MessageButtons::Ok};
+}
+
+Message invalidChars() {
+    return invalid(tr("Valid chars are 0..9 and A..F!"), tr("Invalid ID Code"));
+}
+
+// The allowed lengths of the configuration's text " 8, 10,".
+std::vector<std::size_t> allowedLengths(std::string_view lengths) {
+    std::vector<std::size_t> out;
+    std::size_t start = 0;
+    while (start < lengths.size()) {
+        const std::size_t comma = std::min(lengths.find(',', start), lengths.size());
+        const std::int32_t length = toWhole(lengths.substr(start, comma - start));
+        if (length > 0) {
+            out.push_back(static_cast<std::size_t>(length));
+        }
+        start = comma + 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+FieldCheck checkTypedIDCode(std::string_view typed, std::int32_t maxLength) {
+    FieldCheck entry;
+    entry.Text.reserve(typed.size());
+    for (const char c : typed) {
+        entry.Text.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+    }
+    const std::size_t max = static_cast<std::size_t>(std::max(maxLength, 0));
+    if (entry.Text.size() > max) {
+        entry.Messages.push_back(
+            invalid(tr("Max Length is ") + format("%d", maxLength), tr("Invalid ID Code Length")));
+        entry.Text.resize(max);
+    }
+    if (!isHex(entry.Text)) {
+        entry.Messages.push_back(invalidChars());
+    }
+    return entry;
+}
+
+std::optional<Message> refuseIDCode(std::string_view code, std::string_view lengths) {
+    if (code.empty()) {
+        return invalid(tr("Please fill ID Code first!"), tr("Invalid data"));
+    }
+    const std::vector<std::size_t> allowed = allowedLengths(lengths);
+    if (std::find(allowed.begin(), allowed.end(), code.size()) == allowed.end()) {
+        // The lengths as the configuration lists them, without the comma after the last.
+        std::string_view listed = lengths;
+        if (!listed.empty() && listed.back() == ',') {
+            listed.remove_suffix(1);
+        }
+        return invalid(tr("Only ID Codes with lengths:") + std::string(listed) + tr(" are valid!"),
+                       tr("Invalid length ID Code"));
+    }
+    // The field reports other characters while they are typed but keeps them; a code the back
+    // office could not match to a garment is not stored.
+    if (!isHex(code)) {
+        return invalidChars();
+    }
+    return std::nullopt;
+}
+
+}  // namespace kelvo

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "common/Prompter.h"
+#include "common/Text.h"
+#include "model/FlatGoodProducts.h"
+#include "model/FlatGoodTransactions.h"
+#include "model/MessageText.h"
+#include "model/NewService.h"
+#include "support/TempDevice.h"
+
+using namespace kelvo;
+using kelvo::test::fixture;
+using kelvo::test::messageTexts;
+using kelvo::test::readHostFile;
+using kelvo::test::TempDevice;
+using kelvo::test::textOr;
+
+namespace {
+
+constexpr const char* kFile = "\\VexXml\\FlatGoodTransactions_20117.xml";
+
+CFlatGoodTransactions loaded(const TempDevice& dev, int decimals) {
+    dev.fs().createFolder("\\VexXml");
+    CFlatGoodTransactions list;
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(list.Load(dev.fs(), 20117, decimals, prompter));
+    EXPECT_TRUE(prompter.shown().empty());
+    return list;
+}
+
+std::string dump(const CFlatGoodTransactions& list) {
+    std::string out;
+    for (const CFlatGoodTrans& t : list) {
+        out +=
+            format("%s|%s|%.17g|%.17g\n", t.Prodcode.c_str(), t.Freqcode.c_str(), t.Qty, t.Price);
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(FlatGoodProducts, SampleCatalogueGroupsProductsAndPrices) {
+    TempDevice dev;
+    dev.putFolder("\\VexXml", std::filesystem::path(KELVO_SAMPLES_DIR) / "day");
+    CFlatGoodProducts catalogue;
+    ASSERT_TRUE(catalogue.Load(dev.fs()));
+    ASSERT_EQ(catalogue.Count(), 4u);
+    EXPECT_EQ(catalogue.At(3).products.size(), 2u);
+    const CProdGroup* mats = catalogue.FindGroup("Mats");
+    ASSERT_NE(mats, nullptr);
+    const CFlatProduct* mat = mats->FindProduct("Entrance mat 3x5");
+    ASSERT_NE(mat, nullptr);
+    EXPECT_EQ(mat->pcode, "MT35");
+    EXPECT_EQ(catalogPrice(*mat, "2W", 3), "5.250");
+    EXPECT_EQ(catalogPrice(*mat, "9X", 2), "");
+    EXPECT_EQ(catalogue.DescriptionOf("MT46"), "Entrance mat 4x6");
+    EXPECT_EQ(catalogue.DescriptionOf("nothing"), "");
+}
+
+TEST(FlatGoodTransactions, WrittenWithThePriceDecimals) {
+    TempDevice dev;
+    auto list = loaded(dev, 4);
+    const CFlatProduct mat{"MT35", "Entrance mat 3x5", {}};
+    const CFlatProduct towel{"T&<1>", "Towel", {}};
+    EXPECT_EQ(textOr(addService(dev.fs(), list, mat, "1W", "2", "4.5", 4)), "done");
+    EXPECT_EQ(textOr(addService(dev.fs(), list, mat, "2W", "10", "3.5", 4)), "done");
+    EXPECT_EQ(textOr(addService(dev.fs(), list, mat, "2W", "1", "3", 4)),
+              "This product and frequency were already added!");
+    EXPECT_EQ(textOr(addService(dev.fs(), list, towel, "4W", "1", "1234.5678", 4)), "done");
+    EXPECT_EQ(dev.read(kFile), readHostFile(fixture("flatgoods/FlatGoodTransactions_4.xml")));
+    EXPECT_EQ(dump(loaded(dev, 4)), dump(list));
+
+    ASSERT_TRUE(list.Save(dev.fs(), 2));
+    EXPECT_EQ(dev.read(kFile), readHostFile(fixture("flatgoods/FlatGoodTransactions_2.xml")));
+    const std::string saved = dev.read(kFile);
+    auto reread = loaded(dev, 2);
+    ASSERT_TRUE(reread.Save(dev.fs(), 2));
+    EXPECT_EQ(dev.read(kFile), saved);
+
+    EXPECT_EQ(textOr(removeService(dev.fs(), reread, 0, 2)), "done");
+    EXPECT_EQ(dump(loaded(dev, 2)), "MT35|2W|10|3.5\nT&<1>|4W|1|1234.5699999999999\n");
+}
+
+TEST(FlatGoodTransactions, UnreadableFileIsNeverReplaced) {
+    TempDevice dev;
+    dev.fs().createFolder("\\VexXml");
+    const std::string damaged = "<FlatgoodTransactions><flatgoodtransaction><Prodcode>MT";
+    dev.put(kFile, damaged);
+    CFlatGoodTransactions list;
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(list.Load(dev.fs(), 20117, 2, prompter));
+    const CFlatProduct mat{"MT35", "Entrance mat 3x5", {}};
+    const auto refusal = addService(dev.fs(), list, mat, "1W", "2", "4.5", 2);
+    ASSERT_TRUE(refusal);
+    EXPECT_TRUE(containsNoCase(refusal->text, kFile));
+    EXPECT_FALSE(list.Save(dev.fs(), 2));
+    EXPECT_EQ(dev.read(kFile), damaged);
+}
+
+TEST(FlatGoodTransactions, AnyContentSurvivesLoadSaveLoad) {
+    TempDevice dev;
+    dev.fs().createFolder("\\VexXml");
+    dev.put(kFile,
+            "<F><t><Prodcode>a&#13;b</Prodcode><Qty>2.5</Qty><Price>1.234567</Price></t>"
+            "<t><Freqcode>&#9;</Freqcode><Qty>-0.4</Qty><Price>-0.001</Price></t>"
+            "<t><Prodcode>&#x100;</Prodcode><Qty>1e300</Qty><Price>1e300</Price></t>"
+            "<t><Qty>123456789012345678901234567890123</Qty><Price>99999.995</Price></t></F>");
+    for (const int decimals : {0, 2, 4}) {
+        auto list = loaded(dev, decimals);
+        ASSERT_TRUE(list.Save(dev.fs(), decimals));
+        const std::string saved = dev.read(kFile);
+        EXPECT_EQ(saved.find('\0'), std::string::npos);
+        EXPECT_EQ(saved.find("-0"), std::string::npos);
+        auto reread = loaded(dev, decimals);
+        EXPECT_EQ(dump(reread), dump(list)) << decimals;
+        ASSERT_TRUE(reread.Save(dev.fs(), decimals));
+        EXPECT_EQ(dev.read(kFile), saved);
+    }
+}
+
+TEST(NewService, PriceEntry) {
+    const std::string tooBig = "Invalid data: Price is too big, maximal price is 9999.99!; ";
+    const std::string twoDecimals = "Invalid data: Maximal 2 decimals are allowed!; ";
+    const std::string invalid = "Invalid data: Invalid entered price!; ";
+    struct Case {
+        const char* typed;
+        int decimals;
+        const char* kept;
+        std::string messages;
+    } const cases[] = {
+        {"12.34", 2, "12.34", ""},
+        {"", 2, "", ""},
+        {".5", 2, ".5", ""},
+        {"12.", 2, "12.", ""},
+        {"12.345", 2, "12.34", twoDecimals},
+        {"12345", 2, "1234", tooBig},
+        {"12345.678", 2, "1234.67", tooBig + twoDecimals},
+        {"12a", 2, "12a", invalid},
+        {"-1", 2, "-1", invalid},
+        {"1.2.3", 2, "1.2.3", invalid},
+        {" 1", 2, " 1", invalid},
+        {"12.5", 0, "12", "Invalid data: Maximal 0 decimals are allowed!; "},
+        {"99999", 0, "9999", "Invalid data: Price is too big, maximal price is 9999!; "},
+        {"1.23456", 4, "1.2345", "Invalid data: Maximal 4 decimals are allowed!; "},
+    };
+    for (const Case& c : cases) {
+        const FieldCheck check = checkPriceEntry(c.typed, c.decimals);
+        EXPECT_EQ(check.Text, c.kept) << c.typed;
+        EXPECT_EQ(messageTexts(check.Messages), c.messages) << c.typed;
+    }
+}
+
+TEST(NewService, QuantityEntryAndSaveSwitch) {
+    EXPECT_EQ(checkQuantityEntry("007").Text, "007");
+    EXPECT_TRUE(checkQuantityEntry("007").Messages.empty());
+    const FieldCheck letters = checkQuantityEntry("1a2-3.");
+    EXPECT_EQ(letters.Text, "123");
+    EXPECT_EQ(messageTexts(letters.Messages),
+              "Error data: Only numerical characters are allowed!; ");
+
+    struct Case {
+        bool group, product, frequency;
+        const char* price;
+        const char* quantity;
+        bool enabled;
+    } const cases[] = {
+        {true, true, true, "4.50", "2", true},      {true, true, true, "99999", "2", true},
+        {false, true, true, "4.50", "2", false},    {true, false, true, "4.50", "2", false},
+        {true, true, false, "4.50", "2", false},    {true, true, true, "4.50", "", false},
+        {true, true, true, "0.00", "2", false},     {true, true, true, "", "2", false},
+        {true, true, true, "99999.01", "2", false}, {true, true, true, "12a", "2", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(canSaveService(c.group, c.product, c.frequency, c.price, c.quantity), c.enabled)
+            << c.price << " " << c.quantity;
+    }
+}
