@@ -41,7 +41,7 @@ void CCallList::Load(const DeviceFs& fs, const CRoute& route, const CStop& stop,
     m_calls.clear();
     m_routeDate = route.Date();
     m_prefix =
-        callPrefix(route.Date(), route.RouteNumber(), stop.StopNumber(), stop.CustomerNumber());
+        callPrefix(route.Date(), route.RouteNumber(), stop.StopNumber, stop.CustomerNumber);
     m_highest = 0;
     m_calls.reserve(stop.Calls().size());
     for (const CStop::CallRef& ref : stop.Calls()) {

@@ -1,5 +1,7 @@
 #include "model/FlatGoodProducts.h"
 
+#include "common/XmlReader.h"
+
 namespace kelvo {
 
 namespace {
