@@ -7,6 +7,8 @@
 #include "model/ConfigData.h"
 #include "model/ContactCategories.h"
 #include "model/Flags.h"
+#include "model/Invoice.h"
+#include "model/Invoices.h"
 #include "model/Route.h"
 #include "model/RouteList.h"
 #include "model/SafetyChecks.h"
@@ -53,6 +55,13 @@ public:
     const CSafetyChecks& SafetyChecks() const { return m_safetyChecks; }
     CTrucks& Trucks() { return m_trucks; }
 
+    // The invoice open on the screens (one at a time; loading another number replaces it).
+    CInvoice& Invoice() { return m_invoice; }
+    const CInvoice& Invoice() const { return m_invoice; }
+    // The invoice headers of the current stop.
+    CInvoices& Invoices() { return m_invoices; }
+    const CInvoices& Invoices() const { return m_invoices; }
+
     // Loads the lists the day starts with from the data folder: contact categories,
     // adjustment reasons, flags, the safety checklist and, for the "DUD" laundry, the trucks.
     void LoadDayLists();
@@ -68,10 +77,19 @@ public:
     void SetCurrentStopIndex(int i) { m_currentStopIndex = i; }
     double CurrentInvoiceNumber() const { return m_currentInvoiceNumber; }
     void SetCurrentInvoiceNumber(double n) { m_currentInvoiceNumber = n; }
+    // Position of the selected line in the open invoice's line list.
+    int CurrentLineIndex() const { return m_currentLineIndex; }
+    void SetCurrentLineIndex(int i) { m_currentLineIndex = i; }
     int LastDepartedStopIndex() const { return m_lastDepartedStopIndex; }
     void SetLastDepartedStopIndex(int i) { m_lastDepartedStopIndex = i; }
     // Forgets every selection.
     void ResetSelection();
+
+    // Set for the selected invoice: it may be settled now / its lines may not be adjusted.
+    bool SettleAllowed() const { return m_settleAllowed; }
+    void SetSettleAllowed(bool allowed) { m_settleAllowed = allowed; }
+    bool InvoiceReadOnly() const { return m_invoiceReadOnly; }
+    void SetInvoiceReadOnly(bool readOnly) { m_invoiceReadOnly = readOnly; }
 
     // True once today's truck safety check counts as done.
     bool SafetyDone() const { return m_safetyDone; }
@@ -91,12 +109,17 @@ private:
     CSafetyChecks m_safetyChecks;
     CTrucks m_trucks;
     CContactCategories m_contactCategories;
+    CInvoice m_invoice;
+    CInvoices m_invoices;
     CommandStates m_commands;
 
     int m_currentRouteIndex = -1;
     int m_currentStopIndex = -1;
     double m_currentInvoiceNumber = -1.0;
+    int m_currentLineIndex = -1;
     int m_lastDepartedStopIndex = -1;
+    bool m_settleAllowed = false;
+    bool m_invoiceReadOnly = true;
     bool m_safetyDone = false;
 };
 
