@@ -7,6 +7,8 @@
 #include "common/Translate.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
+#include "model/GarmentFlags.h"
+#include "model/InventoryTransactions.h"
 #include "model/InvoiceFile.h"
 
 namespace kelvo {
@@ -199,6 +201,17 @@ bool mayDepart(const CKelvoDoc& doc) {
     const CInvoices& invoices = doc.Invoices();
     return stop && stopArrived(*stop) && !stopDeparted(*stop) &&
            invoices.SettledCount() == static_cast<std::int32_t>(invoices.Count());
+}
+
+GarmentCounts garmentCounts(CKelvoDoc& doc, const CStop& stop) {
+    // Temporary lists: the wearer and scan screens load their own when the driver opens them.
+    CInventoryTransactions transactions;
+    transactions.SetPath(doc.StorageLocation());
+    transactions.Load(doc.Fs(), stop.CustID, doc.Config().PriceDecimals());
+    CGarmentFlags flags;
+    flags.SetPath(doc.StorageLocation());
+    flags.Load(doc.Fs(), stop.CustID, doc.Prompt());
+    return {transactions.Count(), flags.Count()};
 }
 
 std::vector<Notice> recordArrival(CKelvoDoc& doc) {

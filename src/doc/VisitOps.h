@@ -58,6 +58,16 @@ InvoiceSummary summarizeInvoices(const CInvoices& invoices);
 // document's loaded invoice headers is settled.
 bool mayDepart(const CKelvoDoc& doc);
 
+// What the stop action screen counts of the customer's garment service.
+struct GarmentCounts {
+    std::size_t orders = 0;   // inventory transactions created for the customer
+    std::size_t flagged = 0;  // garments flagged at the customer
+};
+
+// Counts the customer's inventory transactions and garment flags from their files (a file that
+// is missing counts none; one that cannot be read is reported by its loader and counts none).
+GarmentCounts garmentCounts(CKelvoDoc& doc, const CStop& stop);
+
 // One notice for the driver: it closes itself after a moment, or stays until OK.
 struct Notice {
     std::string text;

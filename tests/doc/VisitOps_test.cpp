@@ -9,6 +9,7 @@
 #include "common/Prompter.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
+#include "model/InventoryTransactions.h"
 #include "model/Invoice.h"
 #include "support/TempDevice.h"
 
@@ -381,4 +382,22 @@ TEST_F(VisitOps, AgingFiguresAddUpToTheBalance) {
         EXPECT_EQ(f.lastPaymentAmount, "398.10");
         EXPECT_EQ(f.lastPaymentNumber, "CHK 10452");
     }
+}
+
+TEST_F(VisitOps, GarmentCountsComeFromTheCustomersFiles) {
+    CStop stop;
+    stop.CustID = 4711;
+    EXPECT_EQ(garmentCounts(doc, stop).orders, 0u);  // no files: nothing to count
+    EXPECT_EQ(garmentCounts(doc, stop).flagged, 0u);
+    dev.putFixture("\\VexXml\\InventoryTransaction_4711.xml",
+                   test::fixture("wearer/InventoryTransaction_dec2.xml"));
+    dev.putFixture("\\VexXml\\GarmentFlags_4711.xml",
+                   test::fixture("garment/GarmentFlags_stored.xml"));
+    CInventoryTransactions transactions;
+    transactions.SetPath("");
+    ASSERT_EQ(transactions.Load(dev.fs(), 4711, 2), LoadResult::Read);
+    const GarmentCounts counts = garmentCounts(doc, stop);
+    EXPECT_EQ(counts.orders, transactions.Count());
+    EXPECT_GT(counts.orders, 0u);
+    EXPECT_EQ(counts.flagged, 4u);
 }
