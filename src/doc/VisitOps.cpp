@@ -228,17 +228,19 @@ std::vector<Notice> recordArrival(CKelvoDoc& doc) {
 
     std::vector<Notice> notices;
     if (stop->SatisfactionSurvey == 'Y') {
-        notices.push_back({tr("Don't forget: \nCustomer Satisfaction Survey"), true});
+        notices.push_back(
+            {tr("Arrival"), tr("Don't forget: \nCustomer Satisfaction Survey"), true});
     } else {
-        notices.push_back({replaceAll(tr("Arrival Time: %s"), "%s", clockText(now)), false});
+        notices.push_back(
+            {tr("Arrival"), replaceAll(tr("Arrival Time: %s"), "%s", clockText(now)), false});
     }
     if (!stop->DeliveryInstructions.empty()) {
-        notices.push_back({stop->DeliveryInstructions, true});
+        notices.push_back({tr("Delivery Instructions"), stop->DeliveryInstructions, true});
     }
     return notices;
 }
 
-std::string recordDeparture(CKelvoDoc& doc) {
+Notice recordDeparture(CKelvoDoc& doc) {
     CStop* stop = selectedStop(doc);
     if (!stop || !mayDepart(doc)) {
         return {};
@@ -248,7 +250,7 @@ std::string recordDeparture(CKelvoDoc& doc) {
     stop->VisitMinutes = minutesBetween(stop->ArrivalTime, stop->DepartureTime);
     doc.Route().Save(doc.Fs());
     doc.SetLastDepartedStopIndex(doc.CurrentStopIndex());
-    return replaceAll(tr("Departed At: %s"), "%s", clockText(now));
+    return {tr("Departure"), replaceAll(tr("Departed At: %s"), "%s", clockText(now)), false};
 }
 
 bool markUndeliverable(CKelvoDoc& doc, const std::string& reasonCode) {

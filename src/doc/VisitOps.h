@@ -70,6 +70,7 @@ GarmentCounts garmentCounts(CKelvoDoc& doc, const CStop& stop);
 
 // One notice for the driver: it closes itself after a moment, or stays until OK.
 struct Notice {
+    std::string title;
     std::string text;
     bool untilOk = false;
 };
@@ -84,8 +85,9 @@ std::vector<Notice> recordArrival(CKelvoDoc& doc);
 
 // Records the departure from the selected stop at the clock's time: departure time, visit minutes
 // since the arrival; the stop becomes the one last departed from. Saves the route. Returns the
-// notice "Departed At: hh:mm AM"; "" (nothing recorded) when the stop may not be departed.
-std::string recordDeparture(CKelvoDoc& doc);
+// notice "Departed At: hh:mm AM"; one without text (nothing recorded) when the stop may not
+// be departed.
+Notice recordDeparture(CKelvoDoc& doc);
 
 // Marks the selected stop undeliverable with `reasonCode` at the clock's time: arrival and
 // departure times, travel minutes as for an arrival, visit minutes 0, the reason. Every invoice of

@@ -198,11 +198,11 @@ TEST_F(VisitOps, ArrivalCountsTheTravelFromTheStartOfTheRouteOrTheLastDeparture)
     EXPECT_EQ(saved().Stop(0).ArrivalTime, "09:05");
 
     at(9, 47);
-    EXPECT_EQ(recordDeparture(doc), "Departed At: 09:47 AM");
+    EXPECT_EQ(recordDeparture(doc).text, "Departed At: 09:47 AM");
     EXPECT_EQ(saved().Stop(0).DepartureTime, "09:47");
     EXPECT_EQ(saved().Stop(0).VisitMinutes, 42);
     EXPECT_EQ(doc.LastDepartedStopIndex(), 0);
-    EXPECT_EQ(recordDeparture(doc), "");  // departed once only
+    EXPECT_EQ(recordDeparture(doc).text, "");  // departed once only
 
     // The survey reminder and the delivery instructions stay until the driver has read them.
     at(13, 2);
@@ -216,7 +216,7 @@ TEST_F(VisitOps, ArrivalCountsTheTravelFromTheStartOfTheRouteOrTheLastDeparture)
     EXPECT_EQ(saved().Stop(1).TravelMinutes, 13 * 60 + 2 - (9 * 60 + 47));
     // An unsettled invoice keeps the driver at the stop.
     EXPECT_FALSE(mayDepart(doc));
-    EXPECT_EQ(recordDeparture(doc), "");
+    EXPECT_EQ(recordDeparture(doc).text, "");
     EXPECT_EQ(saved().Stop(1).DepartureTime, "00:00");
 }
 
@@ -230,7 +230,7 @@ TEST_F(VisitOps, NonsenseTimesGiveNoMinutes) {
     at(0, 10);
     for (int i = 0; i < 3; ++i) {
         openStop(i);
-        EXPECT_EQ(recordDeparture(doc), "Departed At: 12:10 AM") << i;
+        EXPECT_EQ(recordDeparture(doc).text, "Departed At: 12:10 AM") << i;
         EXPECT_EQ(doc.Route().Stop(std::size_t(i)).VisitMinutes, 0) << i;
     }
     openRoute({{"<Invoice>1</Invoice>"}});
