@@ -103,5 +103,9 @@ inline QString fromData(const std::string& s) {
 inline std::string toData(const QString& s) {
     return s.toLatin1().toStdString();
 }
+// Screen text of a data text of several lines: its "\r\n" line breaks as Qt shows them ("\n").
+inline QString fromDataLines(const std::string& s) {
+    return fromData(s).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 }  // namespace kelvo

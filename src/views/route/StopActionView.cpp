@@ -39,7 +39,7 @@ QWidget* captioned(const QString& caption, QLabel* value, QWidget* parent) {
 }
 
 void showNotice(QWidget* screen, const Notice& notice) {
-    NoticePopup::post(screen, fromData(notice.title), fromData(notice.text),
+    NoticePopup::post(screen, fromData(notice.title), fromDataLines(notice.text),
                       notice.untilOk ? 0 : NoticePopup::kCloseAfterMs);
 }
 

@@ -61,7 +61,7 @@ void CStopInstructionView::initialUpdate() {
     setTitle(fromData(stop->CustomerName));
     m_survey->setText(yesNo(stop->SatisfactionSurvey));
     m_signature->setText(yesNo(stop->SignatureRequired));
-    m_instructions->setPlainText(fromData(stop->DeliveryInstructions));
+    m_instructions->setPlainText(fromDataLines(stop->DeliveryInstructions));
 }
 
 }  // namespace kelvo
