@@ -94,9 +94,13 @@ std::string travelStart(const CKelvoDoc& doc) {
     return route.StartTime();
 }
 
-// Sets a stop's arrival at `time`, with the travel minutes since the previous departure.
+// Sets the selected stop's arrival at `time`, with the travel minutes since the previous
+// departure. A stop that is itself the one last left (marked undeliverable again) keeps the
+// travel to it.
 void arriveAt(const CKelvoDoc& doc, CStop& stop, const std::string& time) {
-    stop.TravelMinutes = minutesBetween(travelStart(doc), time);
+    if (doc.LastDepartedStopIndex() != doc.CurrentStopIndex()) {
+        stop.TravelMinutes = minutesBetween(travelStart(doc), time);
+    }
     stop.ArrivalTime = time;
     stop.VisitMinutes = 0;
 }

@@ -62,8 +62,9 @@ StepOutcome checkWidget(const ScenarioStep& step, QWidget* w) {
         case StepKind::ExpectUnchecked: {
             auto* button = qobject_cast<QAbstractButton*>(w);
             if (!button || !button->isCheckable()) {
-                return StepOutcome::broken(name + " is no check box, radio button or checkable "
-                                                  "button (" +
+                return StepOutcome::broken(name +
+                                           " is no check box, radio button or checkable "
+                                           "button (" +
                                            w->metaObject()->className() + ")");
             }
             const bool wanted = step.kind == StepKind::ExpectChecked;

@@ -278,6 +278,7 @@ TEST_F(VisitOps, TheFirstUndeliverableMarkingMovesTheInvoicesToTheUndeliveredTot
     EXPECT_DOUBLE_EQ(saved().PayThisAmountCOD(), 47.50);
     EXPECT_EQ(reasonInFile(12), "RF");
     EXPECT_EQ(saved().Stop(1).ArrivalTime, "10:00");
+    EXPECT_EQ(saved().Stop(1).TravelMinutes, 5);  // the travel to the stop stays
     EXPECT_TRUE(prompter.shown().empty());
 }
 

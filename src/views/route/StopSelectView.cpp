@@ -4,7 +4,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "common/DateText.h"
 #include "common/Prompter.h"
@@ -95,11 +97,17 @@ void CStopSelectView::initialUpdate() {
     const CRoute& route = d.Route();
     setTitle(fromData(format("Route %d, %s, %s", route.RouteNumber(),
                              weekdayName(route.Date()).c_str(), route.RouteDescription().c_str())));
-    const int w = m_list->viewport()->width();
-    const int widths[] = {18, 53, 25};
-    for (int col = 0; col < 3; ++col) {
-        m_list->setColumnWidth(col, w * widths[col] / 100);
-    }
+    // The columns share the list's width with room for its scroll bar. The status is never
+    // narrower than its longest word, so that no status is cut off; the name has the rest (a
+    // long one is cut short, its full text stands below the list).
+    const int w = m_list->width() - 2 * m_list->frameWidth() -
+                  m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
+    const int stop = w * 18 / 100;
+    const int status =
+        std::max(w * 25 / 100, m_list->fontMetrics().horizontalAdvance(tr("Undelivered")) + 12);
+    m_list->setColumnWidth(0, stop);
+    m_list->setColumnWidth(1, w - stop - status);
+    m_list->setColumnWidth(2, status);
     const std::size_t count = route.HoldsRoute() ? route.StopCount() : 0;
     for (std::size_t i = 0; i < count; ++i) {
         const CStop& s = route.Stop(i);
