@@ -1,7 +1,6 @@
 #include "views/route/StopSelectView.h"
 
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -30,18 +29,7 @@ QFont detailFont() {
 
 CStopSelectView::CStopSelectView(CKelvoDoc& doc, QWidget* parent)
     : FormView(doc, screen::StopSelect, parent) {
-    m_list = new QTreeWidget(this);
-    m_list->setObjectName(QStringLiteral("1057"));
-    m_list->setColumnCount(3);
-    m_list->setHeaderLabels({tr("Stop"), tr("Name"), tr("Status")});
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setAllColumnsShowFocus(true);
-    m_list->setFont(labelFont(11, false));
-    m_list->setIndentation(0);
-    m_list->header()->setStretchLastSection(false);
-    m_list->header()->setFont(labelFont(11, true));
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list = makeList({tr("Stop"), tr("Name"), tr("Status")}, 1057, this);
     body()->addWidget(m_list, 1);
 
     auto* grid = new QGridLayout;
