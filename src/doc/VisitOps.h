@@ -15,7 +15,8 @@ struct CStop;
 // route, saved at once and copied into the route list; invoice files are changed through a
 // temporary CInvoice each.
 
-// The stop at the document's selected stop index of the current route; nullptr when none is.
+// The stop at the document's selected stop index of the current route; nullptr when none is
+// selected or the route file could not be read (its stops in memory belong to another route).
 CStop* selectedStop(CKelvoDoc& doc);
 const CStop* selectedStop(const CKelvoDoc& doc);
 

@@ -163,6 +163,7 @@ CommandOutcome CStopSelectView::undeliverable() {
         return CommandOutcome::stay();
     }
     UndeliverableDialog dialog(d, s->UndeliverReasonCode, this);
+    // Cancel changes nothing, the stop last left included: the next travel time stays right.
     if (dialog.exec() != QDialog::Accepted || !markUndeliverable(d, dialog.reasonCode())) {
         return CommandOutcome::stay();
     }
