@@ -1,6 +1,6 @@
 // Kelvo: the route driver's handheld program.
 //
-//   kelvo [--root DIR] [--scale N] [--play FILE.scn [--out DIR] [--strict]] [Qt options]
+//   kelvo [--root DIR] [--scale N] [--play FILE.scn [--out DIR] [--strict] [--timings]] [Qt options]
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
@@ -21,17 +21,19 @@ struct Options {
     std::string play;
     std::string out;
     bool strict = false;
+    bool timings = false;
 };
 
 void usage() {
     std::fputs(
-        "usage: kelvo [--root DIR] [--scale N] [--play FILE.scn [--out DIR] [--strict]]\n"
+        "usage: kelvo [--root DIR] [--scale N] [--play FILE.scn [--out DIR] [--strict] [--timings]]\n"
         "  --root DIR   the folder that plays the handheld's file system\n"
         "               (default $KELVO_ROOT, else ~/.local/share/kelvo/device)\n"
         "  --scale N    enlarge the 240 x 320 window N times (default 2)\n"
         "  --play FILE  run a scenario and exit with 0 (passed), 1 (failed) or 2 (not runnable)\n"
         "  --out DIR    where the scenario's screenshots go (default: beside the scenario)\n"
         "  --strict     fail a scenario that leaves message boxes unchecked\n"
+        "  --timings    print how long each step of the scenario took, and the slowest five\n"
         "Other options go to Qt, e.g. -platform offscreen.\n",
         stdout);
 }
@@ -59,6 +61,8 @@ bool parseOptions(int& argc, char** argv, Options& o) {
             }
         } else if (arg == "--strict") {
             o.strict = true;
+        } else if (arg == "--timings") {
+            o.timings = true;
         } else if (arg == "--help" || arg == "-h") {
             usage();
             std::exit(0);
@@ -95,7 +99,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path root =
         options.root.empty() ? kelvo::defaultDeviceRoot() : std::filesystem::path(options.root);
     if (!options.play.empty()) {
-        return kelvo::runScenario(root, options.play, options.out, options.strict);
+        return kelvo::runScenario(root, options.play, options.out, options.strict,
+                                  options.timings);
     }
     kelvo::CKelvoApp kelvo(root, std::make_unique<kelvo::QtPrompter>(),
                            std::make_unique<kelvo::SystemClock>());

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 #include <iostream>
 #include <vector>
 
@@ -25,9 +27,10 @@ namespace {
 class ScenarioPlayer {
 public:
     ScenarioPlayer(const std::filesystem::path& root, std::string file, const std::string& outDir,
-                   bool strict, std::ostream& report)
+                   bool strict, bool timings, std::ostream& report)
         : m_file(std::move(file)),
           m_strict(strict),
+          m_timings(timings),
           m_report(report),
           m_stage(root, m_file, outDir) {}
 
@@ -39,9 +42,20 @@ private:
     void runNext();
     void finish(int status, int line, const std::string& text);
     void report();
+    // Ends the timing of the step that ran last, if any.
+    void stepEnded();
+    void reportTimings();
+
+    // How long one step of the event loop took until the next one could start.
+    struct StepTime {
+        int line;
+        qint64 ms;
+        bool wait;  // a wait step: its time is the scenario's, not the program's
+    };
 
     std::string m_file;
     bool m_strict;
+    bool m_timings;
     std::ostream& m_report;
     ScenarioStage m_stage;
 
@@ -52,6 +66,9 @@ private:
     QTimer m_closer;  // keeps closing dialogs once the scenario has ended
     bool m_finished = false;
     int m_status = StepOutcome::kPassed;
+    QElapsedTimer m_clock;       // runs from the start of the step that ran last
+    const ScenarioStep* m_timed = nullptr;  // that step, until the next one starts
+    std::vector<StepTime> m_times;
 };
 
 // Modal dialogs still open when a scenario ends are closed, one after the other.
@@ -141,6 +158,7 @@ void ScenarioPlayer::runNext() {
         return;
     }
     if (m_next >= m_steps.size()) {
+        stepEnded();
         const std::vector<Message>& shown = m_stage.messages();
         const std::size_t unchecked = shown.size() - m_stage.checkedMessages();
         const int line = m_steps.empty() ? 0 : m_steps.back().line;
@@ -153,7 +171,10 @@ void ScenarioPlayer::runNext() {
         }
         return;
     }
+    stepEnded();
     const ScenarioStep& step = m_steps[m_next++];
+    m_timed = &step;
+    m_clock.start();
     // Scheduled before acting: see the class comment.
     const int delay = step.kind == StepKind::Wait ? static_cast<int>(step.number) : 0;
     QTimer::singleShot(delay, &m_context, [this] { runNext(); });
@@ -167,6 +188,7 @@ void ScenarioPlayer::finish(int status, int line, const std::string& text) {
     if (m_finished) {
         return;
     }
+    stepEnded();
     m_finished = true;
     m_status = status;
     if (!text.empty()) {
@@ -179,7 +201,35 @@ void ScenarioPlayer::finish(int status, int line, const std::string& text) {
     }
 }
 
+void ScenarioPlayer::stepEnded() {
+    if (m_timed != nullptr) {
+        m_times.push_back({m_timed->line, m_clock.elapsed(), m_timed->kind == StepKind::Wait});
+        m_timed = nullptr;
+    }
+}
+
+void ScenarioPlayer::reportTimings() {
+    for (const StepTime& t : m_times) {
+        m_report << m_file << ":" << t.line << ": " << t.ms << " ms" << (t.wait ? " (wait)" : "")
+                 << "\n";
+    }
+    std::vector<StepTime> slowest;
+    std::copy_if(m_times.begin(), m_times.end(), std::back_inserter(slowest),
+                 [](const StepTime& t) { return !t.wait; });
+    std::stable_sort(slowest.begin(), slowest.end(),
+                     [](const StepTime& a, const StepTime& b) { return a.ms > b.ms; });
+    slowest.resize(std::min<std::size_t>(slowest.size(), 5));
+    m_report << m_file << ": slowest steps:";
+    for (const StepTime& t : slowest) {
+        m_report << " line " << t.line << " " << t.ms << " ms;";
+    }
+    m_report << "\n";
+}
+
 void ScenarioPlayer::report() {
+    if (m_timings) {
+        reportTimings();
+    }
     const std::vector<Message>& shown = m_stage.messages();
     for (std::size_t i = m_stage.checkedMessages(); i < shown.size(); ++i) {
         m_report << m_file << ": unchecked " << describeMessage(shown[i]) << "\n";
@@ -204,14 +254,14 @@ void ScenarioPlayer::report() {
 }  // namespace
 
 int runScenario(const std::filesystem::path& root, const std::string& scenarioFile,
-                const std::string& outDir, bool strict, std::ostream& report) {
-    ScenarioPlayer player(root, scenarioFile, outDir, strict, report);
+                const std::string& outDir, bool strict, std::ostream& report, bool timings) {
+    ScenarioPlayer player(root, scenarioFile, outDir, strict, timings, report);
     return player.run();
 }
 
 int runScenario(const std::filesystem::path& root, const std::string& scenarioFile,
-                const std::string& outDir, bool strict) {
-    return runScenario(root, scenarioFile, outDir, strict, std::cout);
+                const std::string& outDir, bool strict, bool timings) {
+    return runScenario(root, scenarioFile, outDir, strict, std::cout, timings);
 }
 
 }  // namespace kelvo

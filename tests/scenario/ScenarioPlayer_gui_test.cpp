@@ -130,11 +130,11 @@ protected:
     };
 
     // Writes the scenario (and its files) and plays it.
-    Result play(const std::string& scenario, bool strict = false) {
+    Result play(const std::string& scenario, bool strict = false, bool timings = false) {
         m_host.put("\\t.scn", scenario);
         std::ostringstream report;
-        const int status =
-            runScenario(m_device.root(), file(), (m_host.root() / "out").string(), strict, report);
+        const int status = runScenario(m_device.root(), file(), (m_host.root() / "out").string(),
+                                       strict, report, timings);
         return {status, report.str()};
     }
     std::string file() const { return (m_host.root() / "t.scn").string(); }
@@ -163,6 +163,22 @@ TEST_F(ScenarioRunTest, PassesWhenEveryCheckHolds) {
     EXPECT_EQ(r.status, 0) << r.report;
     EXPECT_NE(r.report.find(file() + ": passed, 5 steps"), std::string::npos) << r.report;
     EXPECT_TRUE(std::filesystem::is_regular_file(m_host.root() / "out" / "shots" / "start.png"));
+}
+
+TEST_F(ScenarioRunTest, TimesEveryStepAndNamesTheSlowestWithoutWaits) {
+    m_device.put("\\My Documents\\Before Departure\\Config.xml", kConfig);
+    const Result r = play("expect screen 0\nwait 300\nexpect text #1017 \"Test & Plant\"\n",
+                          false, true);
+    EXPECT_EQ(r.status, 0) << r.report;
+    for (const char* line : {":1: ", ":3: "}) {
+        EXPECT_NE(r.report.find(file() + line), std::string::npos) << line << r.report;
+    }
+    EXPECT_NE(r.report.find(file() + ":2: "), std::string::npos) << r.report;
+    EXPECT_NE(r.report.find(" ms (wait)"), std::string::npos) << r.report;
+    const std::size_t slowest = r.report.find(": slowest steps: line ");
+    ASSERT_NE(slowest, std::string::npos) << r.report;
+    // The wait took 300 ms of the scenario's own time: it is never among the program's slowest.
+    EXPECT_EQ(r.report.find("line 2 ", slowest), std::string::npos) << r.report;
 }
 
 TEST_F(ScenarioRunTest, FailsWithFileLineExpectedFound) {
