@@ -1,6 +1,8 @@
 #pragma once
 
+#include <map>
 #include <set>
+#include <string>
 #include <utility>
 
 #include "doc/Commands.h"
@@ -8,7 +10,8 @@
 namespace kelvo {
 
 // The entries of the screens' command tables that a screen has switched off (Export before
-// every route has ended, End Route while stops are open). Every entry starts enabled.
+// every route has ended, End Route while stops are open) or named by what they do now. Every
+// entry starts enabled, with the table's caption.
 class CommandStates {
 public:
     // False once the screen switched the command off.
@@ -24,8 +27,24 @@ public:
         }
     }
 
+    // Names one screen's entry by what it does now (translated, "&" before a mnemonic), in
+    // place of the table's caption; "" gives the table's caption back.
+    void SetCaption(int screenIndex, CommandId id, const std::string& caption) {
+        if (caption.empty()) {
+            m_captions.erase({screenIndex, id});
+        } else {
+            m_captions[{screenIndex, id}] = caption;
+        }
+    }
+    // The caption a screen gave its entry; nullptr for the table's.
+    const std::string* Caption(int screenIndex, CommandId id) const {
+        const auto it = m_captions.find({screenIndex, id});
+        return it == m_captions.end() ? nullptr : &it->second;
+    }
+
 private:
     std::set<std::pair<int, CommandId>> m_disabled;
+    std::map<std::pair<int, CommandId>, std::string> m_captions;
 };
 
 }  // namespace kelvo

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "doc/CommandStates.h"
+#include "doc/WearerData.h"
 #include "model/AdjReasons.h"
 #include "model/ConfigData.h"
 #include "model/ContactCategories.h"
@@ -65,6 +66,11 @@ public:
     CInvoices& Invoices() { return m_invoices; }
     const CInvoices& Invoices() const { return m_invoices; }
 
+    // The current customer's wearers, inventory transactions, the transaction being built and
+    // what the wearer screens keep between them.
+    CWearerData& WearerData() { return m_wearerData; }
+    const CWearerData& WearerData() const { return m_wearerData; }
+
     // Loads the lists the day starts with from the data folder: contact categories,
     // adjustment reasons, flags, the safety checklist and, for the "DUD" laundry, the trucks.
     void LoadDayLists();
@@ -119,6 +125,7 @@ private:
     CInvoice m_invoice;
     CInvoices m_invoices;
     CommandStates m_commands;
+    CWearerData m_wearerData;
 
     int m_currentRouteIndex = -1;
     int m_currentStopIndex = -1;

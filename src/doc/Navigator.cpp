@@ -27,6 +27,9 @@ void Navigator::carryOut(CommandId id, bool chosen) {
         }
         const NavFacts facts = navFacts();
         const Translation t = rule(m_flags, facts);
+        if (t.resetWearerList) {
+            m_doc.WearerData().ListState.Clear();
+        }
         if (t.askContactSave) {
             m_host.confirmLeave();
         }
@@ -111,7 +114,9 @@ std::vector<MenuItem> Navigator::menu() const {
         if (c.caption) {
             const char* caption =
                 m_flags.makeALike && c.makeALikeCaption ? c.makeALikeCaption : c.caption;
-            items.push_back({c.id, tr(caption), m_doc.Commands().IsEnabled(m_screen, c.id)});
+            const std::string* named = m_doc.Commands().Caption(m_screen, c.id);
+            items.push_back(
+                {c.id, named ? *named : tr(caption), m_doc.Commands().IsEnabled(m_screen, c.id)});
         }
     }
     return items;

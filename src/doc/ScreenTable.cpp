@@ -5,6 +5,7 @@
 #include "common/Prompter.h"
 #include "common/Translate.h"
 #include "doc/KelvoDoc.h"
+#include "doc/WearerRules.h"
 
 namespace kelvo {
 
@@ -166,8 +167,8 @@ const std::vector<ScreenEntry> kScreens = {
                    &showStopInfo<StopInfoPage::Instructions>},
                   {cmd::InvoiceSelect, nullptr, screen::InvSelect},
                   {cmd::ScanScreen, nullptr, screen::Scan},
-                  // Its rule will reset the wearer screen's list state, wherever it comes from.
-                  {cmd::WearerScreen, nullptr, screen::Wearer}},
+                  {cmd::WearerScreen, nullptr, screen::Wearer, Check::None,
+                   &wearer_rules::openWearers}},
      .back = [](FrameFlags&,
                 const NavFacts& f) { return f.mayLeave ? T::toCommand(cmd::StartRoute) : T{}; },
      // Before the arrival Next is the screen's own arrival step.
@@ -261,45 +262,69 @@ const std::vector<ScreenEntry> kScreens = {
     {.index = screen::Wearer,
      .name = "Wearers",
      .commands = {{cmd::AddWearer, "Add Wearer", screen::AddWearer, Check::None, &newWearerFlow},
-                  {cmd::MakeALike, "Make-A-Like", screen::AddWearer, kScreen},
-                  {cmd::AddProduct, "Add Product", screen::AddProduct, kScreen},
-                  {cmd::QuitWearer, "Quit Wearer", screen::None, kScreen},
-                  {cmd::CancelTransaction, "Cancel Transaction", screen::None, kScreen}},
-     .back = &leaveWearers},
+                  {cmd::MakeALike, "Make-A-Like", screen::AddWearer, Check::None,
+                   &wearer_rules::makeALike},
+                  {cmd::AddProduct, "Add Product", screen::AddProduct, Check::None,
+                   &wearer_rules::addProduct},
+                  {cmd::QuitWearer, "Quit Wearer", screen::None,
+                   kScreen, &wearer_rules::quitWearer},
+                  {cmd::CancelTransaction, "Cancel Transaction", screen::None,
+                   kScreen, &wearer_rules::cancelTransaction}},
+     .back = &leaveWearers,
+     .help = "The customer's wearers; today's changes in colour: green added, red quit or "
+             "replaced, grey inactive. Tap a wearer to show or hide his products.\n\n"
+             "View  Show the wearers whose name holds the filter.\n"
+             "A  Add a wearer.  M  A new wearer like the selected one.\n"
+             "AP  Add products to the selected wearer.\n"
+             "Quit  The selected wearer leaves.\n"
+             "Cancel  Undo the change of the selected row.\n"
+             "<-  Back to the stop."},
 
     // The wearer screen with a product line selected switches to this table itself.
     {.index = screen::WearerProduct,
      .name = "Wearers",
-     .commands = {{cmd::Exchange, "Exchange", screen::ExchangeProd, kScreen},
-                  {cmd::ChangeQuantity, "Change Quantity", screen::ChangeQty, kScreen},
-                  {cmd::QuitProduct, "Quit Product", screen::None, kScreen},
-                  {cmd::CancelTransaction, "Cancel Transaction", screen::None, kScreen}},
-     .back = &leaveWearers},
+     .commands = {{cmd::Exchange, "Exchange", screen::ExchangeProd, Check::None,
+                   &wearer_rules::exchange},
+                  {cmd::ChangeQuantity, "Change Quantity", screen::ChangeQty, Check::None,
+                   &wearer_rules::changeQuantity},
+                  {cmd::QuitProduct, "Quit Product", screen::None,
+                   kScreen, &wearer_rules::quitProduct},
+                  {cmd::CancelTransaction, "Cancel Transaction", screen::None,
+                   kScreen, &wearer_rules::cancelTransaction}},
+     .back = &leaveWearers,
+     .help = "The selected product of a wearer.\n\n"
+             "Ex  Exchange it for another product or size.\n"
+             "M  Change its quantity, changes or price.\n"
+             "QP  The wearer gives it back.\n"
+             "Cancel  Undo the change of the selected row.\n"
+             "<-  Back to the stop."},
 
     {.index = screen::AddWearer,
      .name = "Add Wearer",
      .commands = {{cmd::WearerPage2, "Wearer Page 2", screen::AddNextWearer, kScreen}},
      .back = &toWearers,
-     .next = &whileEnabled<[](FrameFlags& fl, const NavFacts& f) {
-         if (f.dud) {
-             fl.wearerFlowResumed = false;
-             return T::toCommand(cmd::StoreProduct);
-         }
-         return T::toCommand(cmd::WearerPage2);
-     }>},
+     // Right is the page's "->" in every laundry: the "DUD" laundry's page leads on to the
+     // products from its own step, after the page has been checked and stored.
+     .next = &whileEnabled<&command<cmd::WearerPage2>>,
+     .help = "A new wearer, page 1: number, names, department, bank and locker.\n\n"
+             "<-  Back to the wearers; nothing is saved.\n"
+             "->  Page 2 (the products, for the laundries without page 2)."},
 
     {.index = screen::AddNextWearer,
      .name = "Add Wearer",
      .commands = {{cmd::AddProductPage2, "Add Product", screen::AddProduct, kScreen, nullptr, false,
                    "Select Size"},
-                  {cmd::SelectSizes, nullptr, screen::SelectSize}},
+                  {cmd::SelectSizes, nullptr, screen::SelectSize, kScreen}},
      .back =
          [](FrameFlags& fl, const NavFacts&) {
              return T::toCommand(fl.makeALike ? cmd::MakeALike : cmd::AddWearer);
          },
      .next = &whileEnabled<[](FrameFlags& fl, const NavFacts&) {
          return T::toCommand(fl.makeALike ? cmd::SelectSizes : cmd::AddProductPage2);
-     }>},
+     }>,
+     .help = "A new wearer, page 2: administrative number, function and a remark.\n\n"
+             "<-  Back to page 1.\n"
+             "->  The wearer's products (their sizes for a make-a-like)."},
 
     {.index = screen::AddProduct,
      .name = "Add Product",
@@ -319,7 +344,11 @@ const std::vector<ScreenEntry> kScreens = {
      .next = &whileEnabled<[](FrameFlags& fl, const NavFacts&) {
          fl.wearerFlowResumed = false;
          return T::toCommand(cmd::StoreProduct);
-     }>},
+     }>,
+     .help = "A product for the wearer: product, size, quantity, changes, emblem "
+             "template, finishing method and price.\n\n"
+             "<-  Back.\n"
+             "->  Add it; then another one, or the work order."},
 
     {.index = screen::WorkOrder,
      .name = "Work Order",
@@ -336,25 +365,40 @@ const std::vector<ScreenEntry> kScreens = {
              fl.wearerFlowResumed = true;
              return T::toCommand(fl.makeALike ? cmd::SelectSizes : cmd::StoreProduct);
          },
-     .next = &whileEnabled<&command<cmd::WorkOrderSave>>},
+     .next = &whileEnabled<&command<cmd::WorkOrderSave>>,
+     .help = "Why the garments are ordered: choose the reason, give a reference and a "
+             "remark.\n\n"
+             "<-  Back to the change.\n"
+             "->  Save the change (once a reason is chosen)."},
 
     {.index = screen::SelectSize,
      .name = "Select Size",
      .commands = {{cmd::AddSizedProduct, "Add Product", screen::WorkOrder, kScreen}},
      .back = &resumeNewWearer,
-     .next = &whileEnabled<&command<cmd::AddSizedProduct>>},
+     .next = &whileEnabled<&command<cmd::AddSizedProduct>>,
+     .help = "The products of the model wearer: choose a size for each.\n\n"
+             "<-  Back to page 2.\n"
+             "->  Once every product has a size: another product, or the work order."},
 
     {.index = screen::ExchangeProd,
      .name = "Exchange Product",
      .commands = {{cmd::WorkOrder, "Work Order", screen::WorkOrder, kScreen, nullptr, true}},
      .back = &toWearers,
-     .next = &whileEnabled<&command<cmd::WorkOrder>>},
+     .next = &whileEnabled<&command<cmd::WorkOrder>>,
+     .help = "The product or size that replaces the selected one, with its emblem "
+             "template, finishing method and price.\n\n"
+             "<-  Back to the wearers; nothing is saved.\n"
+             "->  The work order."},
 
     {.index = screen::ChangeQty,
      .name = "Change Quantity",
      .commands = {{cmd::QuantityNext, "Next", screen::WorkOrder, kScreen}},
      .back = &toWearers,
-     .next = &whileEnabled<&command<cmd::QuantityNext>>},
+     .next = &whileEnabled<&command<cmd::QuantityNext>>,
+     .help = "The future quantity, changes and price of the selected product.\n\n"
+             "<-  Back to the wearers; nothing is saved.\n"
+             "->  A higher quantity goes on to the work order; a lower one is saved at "
+             "once."},
 
     {.index = screen::NewServices,
      .name = "New Services",

@@ -1,0 +1,142 @@
+#include "doc/ChangeOps.h"
+
+#include "common/Prompter.h"
+#include "common/Text.h"
+#include "common/Translate.h"
+#include "doc/KelvoDoc.h"
+#include "doc/WearerData.h"
+#include "doc/WearerOps.h"
+
+namespace kelvo {
+
+namespace {
+
+constexpr double kHighestPrice = 10000;
+
+void invalid(CKelvoDoc& doc, const char* text) {
+    doc.Prompt().inform(tr(text), tr("Invalid data"), MessageIcon::Warning);
+}
+
+const CWearerProduct& selectedProduct(const CKelvoDoc& doc) {
+    return doc.WearerData().ListState.Selection().product.Product;
+}
+
+bool pricesShown(const CKelvoDoc& doc) {
+    return doc.Config().WearerInventoryPrice() == 'Y';
+}
+
+}  // namespace
+
+std::optional<CInventoryLine> resumeChange(CKelvoDoc& doc) {
+    CInventory* t = doc.WearerData().Pending.Get();
+    if (t == nullptr || t->Lines.empty()) {
+        return std::nullopt;
+    }
+    const CInventoryLine line = t->Lines.front();
+    t->RemoveFirstLine();
+    return line;
+}
+
+bool storeExchange(CKelvoDoc& doc, const ExchangeEntry& entry) {
+    CWearerData& d = doc.WearerData();
+    const CWearerProduct& p = selectedProduct(doc);
+    if (entry.PID == p.PID && entry.SID == p.SID) {
+        invalid(doc,
+                "Exchange with the same product/size not allowed. Choose another product or "
+                "size!");
+        return false;
+    }
+    const std::string WID = selectedWID(d);
+    const CWearer* wearer = selectedWearer(d);
+    if ((wearer != nullptr && wearer->HasProduct(entry.PID, entry.SID)) ||
+        d.Transactions.IsProductAdded(WID, entry.PID, entry.SID)) {
+        invalid(doc,
+                "Exchange with this product/size not allowed. Choose another product or "
+                "size!");
+        return false;
+    }
+    CInventory* t = d.Pending.Get();
+    if (t == nullptr) {
+        t = &d.Pending.Begin(currentCustomer(doc), kExchangeProduct, WID);
+    }
+    t->AddLine(entry.PID, entry.SID, p.Qty, p.Chg, entry.TID, entry.FID, toDouble(entry.price),
+               p.PID, p.SID);
+    return true;
+}
+
+bool sameQuantity(const CKelvoDoc& doc, const std::string& quantity) {
+    return !quantity.empty() && toDouble(quantity) == selectedProduct(doc).Qty;
+}
+
+bool quantityRises(const CKelvoDoc& doc, const std::string& quantity) {
+    return toDouble(quantity) > selectedProduct(doc).Qty;
+}
+
+bool quantityComplete(const CKelvoDoc& doc, const QuantityEntry& entry) {
+    const double quantity = toDouble(entry.quantity);
+    const double price = toDouble(entry.price);
+    return quantity != 0 && toDouble(entry.changes) != 0 && quantity != selectedProduct(doc).Qty &&
+           (!pricesShown(doc) || (price > 0 && price <= kHighestPrice));
+}
+
+QuantityStored storeQuantity(CKelvoDoc& doc, const QuantityEntry& entry) {
+    if (!quantityComplete(doc, entry)) {
+        return QuantityStored::Refused;
+    }
+    CWearerData& d = doc.WearerData();
+    const CWearerProduct& p = selectedProduct(doc);
+    CInventory* t = d.Pending.Get();
+    if (t == nullptr) {
+        t = &d.Pending.Begin(currentCustomer(doc), kQuantityDown, selectedWID(d));
+    }
+    const bool rises = quantityRises(doc, entry.quantity);
+    t->Code = rises ? kQuantityUp : kQuantityDown;
+    t->AddLine(p.PID, p.SID, toDouble(entry.quantity), toDouble(entry.changes), 0, 0,
+               toDouble(entry.price));
+    if (rises) {
+        return QuantityStored::ToWorkOrder;
+    }
+    if (!commitChange(doc)) {
+        resumeChange(doc);  // the line goes back to the screen, which still shows it
+        return QuantityStored::Refused;
+    }
+    return QuantityStored::Committed;
+}
+
+std::vector<const CAdjReason*> workOrderReasons(CKelvoDoc& doc) {
+    return doc.AdjReasons().OutsideGroups(
+        {AdjReasonGroup::BillingAdj, AdjReasonGroup::Undeliverable, AdjReasonGroup::LossCharge});
+}
+
+std::string workOrderWearerLine(const CKelvoDoc& doc) {
+    const CWearerData& d = doc.WearerData();
+    const CInventory* pending = d.Pending.Get();
+    if (pending != nullptr && !pending->FName.empty()) {
+        return format("%.0f", pending->Nr) + " " + pending->FName;
+    }
+    if (const CInventory* t = selectedTransactionWearer(d)) {
+        return format("%.0f", t->Nr) + " " + t->FName;
+    }
+    if (const CWearer* w = selectedWearer(d)) {
+        return format("%.0f", w->Nr) + " " + w->FName;
+    }
+    return {};
+}
+
+bool saveWorkOrder(CKelvoDoc& doc, const std::string& reason, const std::string& reference,
+                   const std::string& remark) {
+    CInventory* t = doc.WearerData().Pending.Get();
+    if (t == nullptr) {
+        return false;
+    }
+    const CAdjReason* found = doc.AdjReasons().FindBy(&CAdjReason::ReasonDescription, reason);
+    if (found != nullptr) {
+        t->ReasonCode = found->ReasonCode;
+    }
+    const bool dud = doc.Config().IsDud();
+    t->Ref = dud ? std::string() : reference;
+    t->Rem = dud ? std::string() : remark;
+    return commitChange(doc);
+}
+
+}  // namespace kelvo

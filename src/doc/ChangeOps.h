@@ -1,0 +1,67 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/InventoryLine.h"
+
+namespace kelvo {
+
+class CKelvoDoc;
+struct CAdjReason;
+
+// The rules of the change screens of a selected product (exchange, quantity change) and of the
+// work order that finishes every change that delivers garments.
+
+// Takes back the first line of the change being built, for the screen to show it again when
+// the driver returns from the work order; storing the screen appends it anew. nullopt when no
+// change is being built.
+std::optional<CInventoryLine> resumeChange(CKelvoDoc& doc);
+
+// The exchange screen's choice.
+struct ExchangeEntry {
+    double PID = 0;
+    double SID = 0;
+    double TID = 0;  // 0: none chosen
+    double FID = 0;  // 0: none chosen
+    std::string price;
+};
+// Appends the exchange of the selected product to the pending exchange transaction (started
+// when there is none). Refuses the selected product and size itself, and one the wearer has
+// or has been given today ("Invalid data"). True when stored.
+bool storeExchange(CKelvoDoc& doc, const ExchangeEntry& entry);
+
+// The quantity screen's future values, as typed.
+struct QuantityEntry {
+    std::string quantity;
+    std::string changes;
+    std::string price;
+};
+// True when the future quantity typed equals the selected product's quantity.
+bool sameQuantity(const CKelvoDoc& doc, const std::string& quantity);
+// True while the change may be stored: quantity and changes not 0, a quantity other than the
+// current one and, when prices are shown, a price above 0 and not above 10000.
+bool quantityComplete(const CKelvoDoc& doc, const QuantityEntry& entry);
+// True when the future quantity is above the current one: the change delivers garments and is
+// finished on the work order.
+bool quantityRises(const CKelvoDoc& doc, const std::string& quantity);
+// What storing a quantity change did.
+enum class QuantityStored { Refused, ToWorkOrder, Committed };
+// Builds the quantity change (code 7 up, 6 down) of the selected product; a lower quantity is
+// committed at once.
+QuantityStored storeQuantity(CKelvoDoc& doc, const QuantityEntry& entry);
+
+// The reasons a work order offers: those neither for billing adjustments, undeliverable stops
+// nor loss charges, in the list's order.
+std::vector<const CAdjReason*> workOrderReasons(CKelvoDoc& doc);
+// The work order's wearer line: number and name of the new wearer, else of the selected
+// wearer's transaction, else of the selected wearer; "" without any.
+std::string workOrderWearerLine(const CKelvoDoc& doc);
+// Saves the work order: the reason's code (found by its description), reference and remark
+// (both empty for the "DUD" laundry) go into the pending transaction, which is committed
+// (commitChange). True when committed.
+bool saveWorkOrder(CKelvoDoc& doc, const std::string& reason, const std::string& reference,
+                   const std::string& remark);
+
+}  // namespace kelvo

@@ -1,0 +1,388 @@
+#include "doc/WearerOps.h"
+
+#include <algorithm>
+
+#include "common/Prompter.h"
+#include "common/Text.h"
+#include "common/Translate.h"
+#include "doc/KelvoDoc.h"
+#include "doc/VisitOps.h"
+#include "doc/WearerData.h"
+#include "doc/WearerTexts.h"
+#include "model/Stop.h"
+
+namespace kelvo {
+
+namespace {
+
+void warn(CKelvoDoc& doc, const char* text) {
+    doc.Prompt().inform(tr(text), tr("Warning"), MessageIcon::Warning);
+}
+
+// Tells the driver about a customer file that exists but could not be read, or a customer
+// number that cannot name a file. `consequence` says what the screens do without it.
+void reportLoad(CKelvoDoc& doc, LoadResult result, const std::string& path, double custId,
+                const char* consequence) {
+    if (result == LoadResult::Damaged) {
+        doc.Prompt().inform(
+            format(tr("Cannot read %s.").c_str(), path.c_str()) + " " + tr(consequence),
+            tr("Load Error"));
+    } else if (result == LoadResult::Refused) {
+        doc.Prompt().inform(
+            format(tr("The customer number %.0f cannot name a file.").c_str(), custId),
+            tr("Load Error"));
+    }
+}
+
+// Tells the driver why a change of the transaction file was not saved.
+void reportChange(CKelvoDoc& doc, ChangeResult result) {
+    const std::string path = doc.WearerData().Transactions.FilePath(currentCustomer(doc));
+    switch (result) {
+        case ChangeResult::Refused:
+            doc.Prompt().inform(
+                format(tr("%s could not be read, so nothing is saved to it.").c_str(),
+                       path.c_str()),
+                tr("Error data files"));
+            break;
+        case ChangeResult::WriteFailed:
+            doc.Prompt().inform(format(tr("%s could not be written.").c_str(), path.c_str()),
+                                tr("Error data files"));
+            break;
+        case ChangeResult::OtherCustomer:
+            doc.Prompt().inform(tr("The change was made for another customer and is not saved."),
+                                tr("Error data files"));
+            break;
+        default:
+            break;
+    }
+}
+
+// Reads the reference lists of the wearer screens for the customer (per-customer lists are not
+// read again for the customer they hold).
+void loadReferenceLists(CKelvoDoc& doc, double custId, bool sharedToo) {
+    CWearerData& d = doc.WearerData();
+    const std::string& location = doc.StorageLocation();
+    d.Departments.SetPath(location);
+    d.Departments.Load(doc.Fs(), custId);
+    d.Functions.SetPath(location);
+    d.Functions.Load(doc.Fs(), custId);
+    d.Lockers.SetPath(location);
+    d.Lockers.Load(doc.Fs(), custId);
+    d.EmblemTemplates.SetPath(location);
+    d.EmblemTemplates.Load(doc.Fs(), custId);
+    d.CustomerProducts.SetPath(location);
+    d.CustomerProducts.Load(doc.Fs(), custId);
+    if (sharedToo || d.Products.IsEmpty()) {
+        d.Products.SetPath(location);
+        d.Products.Load(doc.Fs());
+        d.FinishingMethods.SetPath(location);
+        d.FinishingMethods.Load(doc.Fs());
+    }
+}
+
+const WearerRow* selectedRow(const CWearerData& d) {
+    const int i = d.ListState.Find(d.ListState.Selection().wearer);
+    return i < 0 ? nullptr : &d.ListState.Rows()[static_cast<std::size_t>(i)];
+}
+
+bool inactive(const CWearerData& d) {
+    const CWearer* w = selectedWearer(d);
+    return w != nullptr && !w->IsActive();
+}
+
+}  // namespace
+
+double currentCustomer(const CKelvoDoc& doc) {
+    const CStop* stop = selectedStop(doc);
+    return stop != nullptr ? stop->CustID : -1;
+}
+
+int enterWearers(CKelvoDoc& doc) {
+    CWearerData& d = doc.WearerData();
+    d.Pending.Abandon();
+    const CStop* stop = selectedStop(doc);
+    if (stop == nullptr) {
+        d.ListState.Clear();
+        return wearerColumnWidth(0);
+    }
+    const double cust = stop->CustID;
+    d.Transactions.SetPath(doc.StorageLocation());
+    d.Wearers.SetPath(doc.StorageLocation());
+    const LoadResult transactions =
+        d.Transactions.Load(doc.Fs(), cust, doc.Config().PriceDecimals());
+    const LoadResult wearers = d.Wearers.Load(doc.Fs(), cust);
+    reportLoad(doc, transactions, d.Transactions.FilePath(cust), cust,
+               "The file is kept as it is, and nothing is saved to it until it can be read.");
+    if (transactions != LoadResult::Refused) {
+        reportLoad(doc, wearers, d.Wearers.FilePath(cust), cust,
+                   "Only the wearers added on the handheld are shown.");
+    }
+    const bool reloaded = transactions != LoadResult::Unchanged || wearers != LoadResult::Unchanged;
+    if (reloaded) {
+        // The rows point into the lists just read.
+        d.NextWearerNumber = 0;
+        d.ListState.Clear();
+    }
+    loadReferenceLists(doc, cust, reloaded);
+    if (d.NextWearerNumber == 0) {
+        d.NextWearerNumber = std::max(d.Wearers.MaxNumber(), d.Transactions.MaxNumber());
+    }
+    if (!d.ListState.Built()) {
+        d.ListState.Build(d.Wearers, d.Transactions);
+    }
+    return wearerColumnWidth(d.NextWearerNumber);
+}
+
+const CWearer* selectedWearer(const CWearerData& data) {
+    const WearerRow* row = selectedRow(data);
+    return row != nullptr ? row->Wearer : nullptr;
+}
+
+const CInventory* selectedTransactionWearer(const CWearerData& data) {
+    const WearerRow* row = selectedRow(data);
+    if (row == nullptr) {
+        return nullptr;
+    }
+    if (row->Added != nullptr) {
+        return row->Added;
+    }
+    return row->Wearer->ID.empty() ? nullptr : data.Transactions.Find(row->Wearer->ID, kQuitWearer);
+}
+
+std::string selectedWID(const CWearerData& data) {
+    if (const CInventory* t = selectedTransactionWearer(data)) {
+        return t->WID;
+    }
+    const CWearer* w = selectedWearer(data);
+    return w != nullptr ? w->ID : std::string();
+}
+
+std::string selectedWearerLabel(const CKelvoDoc& doc) {
+    const CWearerData& d = doc.WearerData();
+    const WearerRow* row = selectedRow(d);
+    return row != nullptr
+               ? wearerRowText(row->Nr, row->Name(), wearerColumnWidth(d.NextWearerNumber))
+               : std::string();
+}
+
+std::string selectedWearerLine(const CWearerData& data) {
+    const WearerRow* row = selectedRow(data);
+    return row != nullptr ? format("%.0f", row->Nr) + " " + row->Name() : std::string();
+}
+
+bool mayCancelSelected(const CWearerData& data) {
+    const WearerRow* row = selectedRow(data);
+    if (row == nullptr) {
+        return false;
+    }
+    if (row->Added != nullptr) {
+        return true;
+    }
+    const WearerSelection& s = data.ListState.Selection();
+    const std::string& WID = row->Wearer->ID;
+    return s.isProduct ? data.Transactions.ProductStatus(WID, s.product.Product.PID,
+                                                         s.product.Product.SID) != 0
+                       : data.Transactions.IsQuit(WID);
+}
+
+bool checkWearerSelected(CKelvoDoc& doc) {
+    if (selectedRow(doc.WearerData()) == nullptr) {
+        warn(doc, "Action not allowed, no wearer selected!");
+        return false;
+    }
+    return true;
+}
+
+bool checkAddProduct(CKelvoDoc& doc) {
+    const CWearerData& d = doc.WearerData();
+    if (!checkWearerSelected(doc)) {
+        return false;
+    }
+    if (inactive(d)) {
+        warn(doc, "Add products not allowed, wearer is already inactive!");
+        return false;
+    }
+    if (!d.Transactions.WearerFree(selectedWID(d))) {
+        warn(doc, "Action not allowed while transactions are pending for this wearer!");
+        return false;
+    }
+    return true;
+}
+
+bool checkQuitWearer(CKelvoDoc& doc) {
+    const CWearerData& d = doc.WearerData();
+    if (!checkWearerSelected(doc)) {
+        return false;
+    }
+    if (inactive(d)) {
+        warn(doc, "Quit wearer not allowed, wearer is already inactive!");
+        return false;
+    }
+    if (!d.Transactions.NoTransactions(selectedWID(d))) {
+        warn(doc, "Action not allowed while transactions are pending for this wearer!");
+        return false;
+    }
+    return true;
+}
+
+bool checkProductAction(CKelvoDoc& doc, ProductAction action) {
+    const CWearerData& d = doc.WearerData();
+    if (!checkWearerSelected(doc)) {
+        return false;
+    }
+    const WearerSelection& s = d.ListState.Selection();
+    if (!s.isProduct) {
+        return false;  // the actions are offered on product rows only
+    }
+    if (inactive(d)) {
+        warn(doc, action == ProductAction::Exchange ? "Exchange product not allowed, wearer is "
+                                                      "already inactive!"
+                  : action == ProductAction::ChangeQuantity
+                      ? "Change quantity not allowed, wearer is already inactive!"
+                      : "Quit product not allowed, wearer is already inactive!");
+        return false;
+    }
+    if (!d.Transactions.ProductFree(selectedWID(d), s.product.Product.PID, s.product.Product.SID)) {
+        warn(doc, "Action not allowed while transactions are pending for this product!");
+        return false;
+    }
+    return true;
+}
+
+bool commitPending(CKelvoDoc& doc) {
+    CWearerData& d = doc.WearerData();
+    const ChangeResult result = d.Transactions.Commit(doc.Fs(), d.Pending);
+    if (result != ChangeResult::Saved) {
+        reportChange(doc, result);
+        return false;
+    }
+    d.ListState.Build(d.Wearers, d.Transactions);
+    return true;
+}
+
+bool commitChange(CKelvoDoc& doc) {
+    CWearerData& d = doc.WearerData();
+    if (!d.Pending.IsOpen()) {
+        return false;
+    }
+    const std::int32_t code = d.Pending.Get()->Code;
+    const double number = d.Pending.Get()->Nr;
+    if (!commitPending(doc)) {
+        return false;
+    }
+    d.NextWearerNumber = std::max(d.NextWearerNumber, number);
+    CWearerListState& state = d.ListState;
+    state.ClearSavedView();
+    WearerSelection selection;
+    if (code == kAddWearer) {
+        // The list comes back collapsed with the new wearer selected.
+        selection.wearer = {nullptr, number, true};
+        state.SetExpandSelected(false);
+    } else {
+        // The list comes back with the changed wearer's products shown.
+        selection.wearer = state.Selection().wearer;
+        state.SetExpandSelected(true);
+    }
+    state.Select(selection);
+    return true;
+}
+
+bool quitWearer(CKelvoDoc& doc) {
+    CWearerData& d = doc.WearerData();
+    if (!checkQuitWearer(doc)) {
+        return false;
+    }
+    const WearerRow& row = *selectedRow(d);
+    if (!doc.Prompt().ask(tr("Are you sure you want to quit ") + row.Name() + tr(" ?"),
+                          tr("Question"))) {
+        return false;
+    }
+    d.Pending.Begin(currentCustomer(doc), kQuitWearer, selectedWID(d));
+    return commitPending(doc);
+}
+
+bool quitProduct(CKelvoDoc& doc) {
+    CWearerData& d = doc.WearerData();
+    if (!checkProductAction(doc, ProductAction::Quit)) {
+        return false;
+    }
+    const WearerSelection& s = d.ListState.Selection();
+    // The row's leading space only sets product rows apart from wearer rows in the list.
+    const std::size_t start = s.productText.find_first_not_of(' ');
+    const std::string product =
+        start == std::string::npos ? s.productText : s.productText.substr(start);
+    if (!doc.Prompt().ask(tr("Are you sure you want to quit ") + product + tr(" for ") +
+                              selectedWearerLabel(doc) + tr(" ?"),
+                          tr("Question"))) {
+        return false;
+    }
+    d.Pending.Begin(currentCustomer(doc), kQuitProduct, selectedWID(d))
+        .AddLine(s.product.Product.PID, s.product.Product.SID, 0, 0, 0, 0, 0);
+    return commitPending(doc);
+}
+
+bool cancelSelectedTransaction(CKelvoDoc& doc) {
+    CWearerData& d = doc.WearerData();
+    if (!checkWearerSelected(doc)) {
+        return false;
+    }
+    const WearerRow row = *selectedRow(d);
+    const WearerSelection s = d.ListState.Selection();
+    const double PID = s.product.Product.PID;
+    const double SID = s.product.Product.SID;
+    std::string WID;
+    double number = row.Nr;
+    bool wearerLevel = !s.isProduct;
+    std::string word;
+    if (row.Added != nullptr) {
+        word = s.isProduct ? tr("product from ") + actionName(kAddWearer) : actionName(kAddWearer);
+    } else {
+        WID = row.Wearer->ID;
+        const CInventory* quit = WID.empty() ? nullptr : d.Transactions.Find(WID, kQuitWearer);
+        const std::int32_t code = s.isProduct       ? d.Transactions.ProductStatus(WID, PID, SID)
+                                  : quit != nullptr ? kQuitWearer
+                                                    : 0;
+        if (code == 0) {
+            warn(doc, "Action not allowed, no transaction exists on selected line!");
+            return false;
+        }
+        // A product row of a quit wearer stands for the quit wearer.
+        wearerLevel = code == kQuitWearer;
+        if (wearerLevel) {
+            number = quit != nullptr ? quit->Nr : 0;
+        }
+        word = actionName(code);
+    }
+    if (!doc.Prompt().ask(tr("Are you sure you want to cancel this ") + word + tr(" transaction?"),
+                          tr("Confirm cancel"))) {
+        return false;
+    }
+    int linesLeft = -1;
+    const ChangeResult result =
+        wearerLevel ? d.Transactions.CancelWearer(doc.Fs(), WID, number)
+                    : d.Transactions.CancelProduct(doc.Fs(), WID, PID, SID, number, linesLeft);
+    if (result == ChangeResult::NotFound) {
+        warn(doc, "Action not allowed, no transaction exists on selected line!");
+        return false;
+    }
+    if (result != ChangeResult::Saved) {
+        reportChange(doc, result);
+        return false;
+    }
+    d.ListState.Build(d.Wearers, d.Transactions);
+    d.ListState.ClearSavedView();
+    // The wearer row stays selected; a product change shows the wearer's products again.
+    WearerSelection wearer;
+    if (d.ListState.Find(s.wearer) >= 0) {
+        wearer.wearer = s.wearer;
+    }
+    d.ListState.Select(wearer);
+    d.ListState.SetExpandSelected(!wearerLevel && wearer.wearer.IsSet());
+    if (doc.Config().DefaultWearernr() == 2) {
+        const auto& rows = d.ListState.Rows();
+        d.NextWearerNumber = rows.empty() ? 0 : rows.back().Nr;
+    }
+    return true;
+}
+
+}  // namespace kelvo

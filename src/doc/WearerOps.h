@@ -1,0 +1,75 @@
+#pragma once
+
+#include <string>
+
+namespace kelvo {
+
+class CKelvoDoc;
+struct CInventory;
+struct CWearer;
+struct CWearerData;
+
+// Operations of the wearer screen on the document: entering it for the current stop's
+// customer, what the selected row stands for, the checks of its actions, and the changes made
+// at once (quit wearer, quit product, cancel transaction). Every change is committed through
+// the customer's transaction list, which rewrites its file; a change that cannot be written is
+// reported and leaves list and file as they were.
+
+// Loads the current stop's customer's transactions and wearers (nothing is read for the
+// customer loaded already) and the reference lists the wearer screens use. After a reload the
+// next wearer number is worked out again and the list state is cleared; the wearer rows are
+// built. A file that exists but cannot be read is reported, naming it. A transaction being
+// built is dropped: coming back to the wearer screen leaves every change screen. Returns the
+// column width of the wearer numbers (see wearerColumnWidth).
+int enterWearers(CKelvoDoc& doc);
+
+// The customer of the current stop; -1 without one.
+double currentCustomer(const CKelvoDoc& doc);
+
+// The selected row's wearer when it is a wearer of the wearer file; nullptr otherwise.
+const CWearer* selectedWearer(const CWearerData& data);
+// The transaction that stands for the selected wearer: the add wearer transaction of a wearer
+// added here, or the quit wearer transaction of a wearer of the file; nullptr when none.
+const CInventory* selectedTransactionWearer(const CWearerData& data);
+// The WID of an action on the selected wearer: the WID of its transaction wearer when there is
+// one, else the ID of the wearer of the file; "" for a wearer added here.
+std::string selectedWID(const CWearerData& data);
+// The selected wearer in messages: its row text (number, padding, name).
+std::string selectedWearerLabel(const CKelvoDoc& doc);
+// The selected wearer as the headlines of the change screens show it: number and name.
+std::string selectedWearerLine(const CWearerData& data);
+
+// True when the Cancel button may be pressed on the selected row: a transaction stands behind
+// its mark (added, quit, quantity changed).
+bool mayCancelSelected(const CWearerData& data);
+
+// The checks of the wearer screen's actions. Each shows why an action is refused (caption
+// "Warning") and returns false; true when the action may go on.
+bool checkWearerSelected(CKelvoDoc& doc);
+bool checkAddProduct(CKelvoDoc& doc);
+bool checkQuitWearer(CKelvoDoc& doc);
+
+// The actions on the selected product row.
+enum class ProductAction { Exchange, ChangeQuantity, Quit };
+bool checkProductAction(CKelvoDoc& doc, ProductAction action);
+
+// Quit Wearer: checks, asks the driver, and commits a quit wearer transaction. True when it was
+// committed.
+bool quitWearer(CKelvoDoc& doc);
+// Quit Product: checks, asks, and commits a quit product transaction of the selected product.
+bool quitProduct(CKelvoDoc& doc);
+// Cancel Transaction: finds the transaction behind the selected row, asks, and removes it (a
+// product's line only, for a product of a transaction with several). True when removed.
+bool cancelSelectedTransaction(CKelvoDoc& doc);
+
+// Commits the document's pending transaction into the current customer's transactions and
+// rebuilds the wearer rows. When it cannot be saved (the file could not be read, or written)
+// the driver is told and the transaction stays pending. True when committed.
+bool commitPending(CKelvoDoc& doc);
+// Commits the pending transaction as a finished change (the work order's save, a lower
+// quantity) as commitPending does; the next wearer number rises to a new wearer's, and the
+// wearer screen comes back with the new wearer selected, or with the changed wearer's products
+// shown. True when committed.
+bool commitChange(CKelvoDoc& doc);
+
+}  // namespace kelvo
