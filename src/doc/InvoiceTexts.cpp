@@ -1,9 +1,12 @@
 #include "doc/InvoiceTexts.h"
 
+#include <algorithm>
+
 #include "common/DateText.h"
 #include "common/FileValues.h"
 #include "common/Text.h"
 #include "model/AdjReasons.h"
+#include "model/ConfigData.h"
 #include "model/InvoiceHeader.h"
 #include "model/InvoiceItem.h"
 
@@ -43,6 +46,10 @@ std::string minimumText(const CInvoiceItem& line) {
         text += " (" + formatQuantity(line.MinPerc) + "%)";
     }
     return text;
+}
+
+std::string priceText(double price, const ConfigData& config) {
+    return formatPrice(price, std::clamp<int>(config.PriceDecimals(), 0, 4));
 }
 
 std::array<std::string, 7> detailRow(const CInvoiceItem& line, const CAdjReasons& reasons) {

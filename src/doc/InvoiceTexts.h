@@ -6,6 +6,7 @@
 namespace kelvo {
 
 class CAdjReasons;
+class ConfigData;
 struct CInvoiceHeader;
 struct CInvoiceItem;
 
@@ -22,6 +23,10 @@ std::string billingText(const CInvoiceItem& line);
 // The minimum of a Rent line billed "Minimum Based": MinQty without decimals, then
 // " (<MinPerc>%)" when MinPerc is not 0; "" for other lines.
 std::string minimumText(const CInvoiceItem& line);
+
+// A unit price with the configuration's PriceDecimals (held to 0 to 4: the invoice file keeps
+// four).
+std::string priceText(double price, const ConfigData& config);
 
 // A row of the invoice details: product, description, delivered and billed quantity with
 // their adjustments, amount (only for a line whose adjustment counts), adjustment (only when
