@@ -2,6 +2,11 @@
 
 #include <array>
 
+#include "views/invoice/InvAdjInvLineView.h"
+#include "views/invoice/InvDUDDetailView.h"
+#include "views/invoice/InvDetailsView.h"
+#include "views/invoice/InvSelectView.h"
+#include "views/invoice/InventoryChangeView.h"
 #include "views/route/RouteSelectView.h"
 #include "views/safety/SafetyView.h"
 #include "views/start/KelvoView.h"
@@ -25,8 +30,13 @@ constexpr std::array<Creator, screen::Count> kCreators = [] {
     c[screen::Start] = &make<CKelvoView>;
     c[screen::RouteMan] = &make<CRoutemanView>;
     c[screen::RouteSelect] = &make<CRouteSelectView>;
+    c[screen::InvDetails] = &make<CInvDetailsView>;
+    c[screen::InvAdjLine] = &make<CInvAdjInvLineView>;
     c[screen::Safety] = &make<CSafetyView>;
     c[screen::Settings] = &make<CSettingView>;
+    c[screen::InvSelect] = &make<CInvSelectView>;
+    c[screen::InvDudDetail] = &make<CInvDUDDetailView>;
+    c[screen::InventoryChange] = &make<CInventoryChangeView>;
     return c;
 }();
 

@@ -129,7 +129,9 @@ TEST_F(MainFrameTest, EveryScreenWithAViewHasHelpAndIsReachable) {
         }
     }
     EXPECT_EQ(withView, (std::set<int>{screen::Start, screen::RouteMan, screen::RouteSelect,
-                                       screen::Safety, screen::Settings}));
+                                       screen::InvDetails, screen::InvAdjLine, screen::Safety,
+                                       screen::Settings, screen::InvSelect, screen::InvDudDetail,
+                                       screen::InventoryChange}));
     std::set<int> reached{screen::Start};
     std::deque<int> todo{screen::Start};
     auto reach = [&](int s) {
