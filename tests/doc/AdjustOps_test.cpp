@@ -37,21 +37,7 @@ ConfigData configAllowingDelivered(bool allow) {
     return c;
 }
 
-struct AdjustOps : ::testing::Test {
-    test::TempDevice dev;
-    ScriptedPrompter prompter;
-    FixedClock clock;
-    CKelvoDoc doc{dev.fs(), prompter, clock};
-
-    void openInvoice(int stopIndex, double number) {
-        test::workAtStop(dev, doc, stopIndex);
-        doc.SetCurrentInvoiceNumber(number);
-        ASSERT_TRUE(openSelectedInvoice(doc));
-    }
-    std::string invoiceFile(double number) const {
-        return dev.read("\\VexXml\\Inv_" + format("%.0f", number) + ".xml");
-    }
-};
+struct AdjustOps : ::testing::Test, test::StopDocument {};
 
 }  // namespace
 
@@ -137,7 +123,7 @@ TEST(LineAdjuster, DeliveredAndBilledFollowEachOther) {
 // A COD invoice moves only the route's COD totals; the stop's amount to pay follows the
 // invoice's. The minimum charge takes back what the line adds until the invoice is over it.
 TEST_F(AdjustOps, CodAdjustmentMovesTheCodColumn) {
-    openInvoice(1, 100102);  // COD 43.00, minimum 40.00
+    ASSERT_TRUE(openInvoice(1, 100102));  // COD 43.00, minimum 40.00
     const CRoute& route = doc.Route();
     ASSERT_TRUE(saveLineAdjustment(doc, 0, {1.40, 10, 10, "60", "DM"}));
     EXPECT_DOUBLE_EQ(doc.Invoice().PayThisAmount(), 43.0);
@@ -169,7 +155,7 @@ TEST_F(AdjustOps, CodAdjustmentMovesTheCodColumn) {
 }
 
 TEST_F(AdjustOps, ChargeAdjustmentMovesTheChargeColumn) {
-    openInvoice(0, 100101);
+    ASSERT_TRUE(openInvoice(0, 100101));
     ASSERT_TRUE(saveLineAdjustment(doc, 0, {-0.90, -2, -2, "5", "SD"}));
     const CInvoice& inv = doc.Invoice();
     const CRoute& route = doc.Route();
@@ -185,7 +171,7 @@ TEST_F(AdjustOps, ChargeAdjustmentMovesTheChargeColumn) {
 // Without a reason only the pick-up quantity is kept; an adjustment back to nothing drops
 // its reason.
 TEST_F(AdjustOps, ReasonDecidesWhatIsKept) {
-    openInvoice(1, 100102);
+    ASSERT_TRUE(openInvoice(1, 100102));
     const std::string route = dev.read(kSampleRoute);
     ASSERT_TRUE(saveLineAdjustment(doc, 0, {1.40, 10, 10, "58", ""}));
     EXPECT_EQ(doc.Invoice().Line(0).PickUpQty, "58");
@@ -231,7 +217,7 @@ TEST_F(AdjustOps, PickUpEntry) {
 }
 
 TEST_F(AdjustOps, OrderAndInventoryChange) {
-    openInvoice(0, 100101);
+    ASSERT_TRUE(openInvoice(0, 100101));
     ASSERT_TRUE(storeOrder(doc, 13, "EX", -12));
     EXPECT_EQ(doc.Invoice().Line(13).OrderingReasonCode, "EX");
     EXPECT_NE(invoiceFile(100101).find("<OrderQty>-12</OrderQty>"), std::string::npos);

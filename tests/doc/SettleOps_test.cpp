@@ -14,21 +14,7 @@ using kelvo::test::kSampleRoute;
 
 namespace {
 
-struct SettleOps : ::testing::Test {
-    test::TempDevice dev;
-    ScriptedPrompter prompter;
-    FixedClock clock;
-    CKelvoDoc doc{dev.fs(), prompter, clock};
-
-    // Opens invoice `number` of the stop at `stopIndex` as the invoice details would.
-    void openInvoice(int stopIndex, double number) {
-        test::workAtStop(dev, doc, stopIndex);
-        doc.SetCurrentInvoiceNumber(number);
-        ASSERT_TRUE(openSelectedInvoice(doc));
-    }
-    std::string invoiceFile(double number) const {
-        return dev.read("\\VexXml\\Inv_" + format("%.0f", number) + ".xml");
-    }
+struct SettleOps : ::testing::Test, test::StopDocument {
     const CStop& stop() { return *currentStop(doc); }
 };
 
@@ -38,7 +24,7 @@ struct SettleOps : ::testing::Test {
 // by cheque in full, then short and in cash. Each step shows in memory, in the route's
 // entry and in the files; the stop counts as settled once, with its last invoice.
 TEST_F(SettleOps, ChequeThenCodShortSettleTheStop) {
-    openInvoice(2, 100103);  // charge, 118.22
+    ASSERT_TRUE(openInvoice(2, 100103));  // charge, 118.22
     const std::uint32_t settledBefore = doc.Route().SettledStops();
     ASSERT_TRUE(readyForSettlement(doc));
     EXPECT_EQ(settleInvoice(doc, {118.22, "CHK-0042", "RD"}), 2);
@@ -76,7 +62,7 @@ TEST_F(SettleOps, ChequeThenCodShortSettleTheStop) {
 // A charge invoice settles with nothing collected: the collections keep their value, the
 // stop still counts its signed invoice. Without a required signature nothing happens at all.
 TEST_F(SettleOps, ChargeWithNothingCollectedAndMissingSignature) {
-    openInvoice(0, 100101);
+    ASSERT_TRUE(openInvoice(0, 100101));
     const std::string before = invoiceFile(100101);
     EXPECT_EQ(settleInvoice(doc, {0.0, "", ""}), -1);
     EXPECT_EQ(invoiceFile(100101), before);
@@ -92,7 +78,7 @@ TEST_F(SettleOps, ChargeWithNothingCollectedAndMissingSignature) {
 // A stop that needs no signature settles without initials; the last stop of a route counts
 // the route as settled on the route list.
 TEST_F(SettleOps, LastStopSettlesTheRoute) {
-    openInvoice(9, 100110);  // COD 45.10, no signature
+    ASSERT_TRUE(openInvoice(9, 100110));  // COD 45.10, no signature
     ASSERT_EQ(stop().SignatureRequired, 'N');
     doc.Route().SetSettledStops(doc.Route().TotalStops() - 1);
     doc.Routes().At(0).SetSettledStops(doc.Route().TotalStops() - 1);
@@ -137,7 +123,7 @@ TEST_F(SettleOps, WhatTheSelectedInvoiceAllows) {
 // A line whose pick-up quantity the driver must enter holds the settlement back; quantities
 // that default are filled in and saved.
 TEST_F(SettleOps, PickUpsBeforeSettlement) {
-    openInvoice(0, 100101);
+    ASSERT_TRUE(openInvoice(0, 100101));
     EXPECT_FALSE(readyForSettlement(doc));
     ASSERT_EQ(prompter.shown().size(), 1u);
     EXPECT_EQ(prompter.shown()[0].text, "Please enter pick up quantities before settlement!");
@@ -187,7 +173,7 @@ TEST_F(SettleOps, PaymentDialogChecks) {
 
 // A settlement whose invoice file cannot be written changes nothing anywhere.
 TEST_F(SettleOps, UnwritableInvoiceSettlesNothing) {
-    openInvoice(9, 100110);
+    ASSERT_TRUE(openInvoice(9, 100110));
     const std::string route = dev.read(kSampleRoute);
     std::filesystem::remove(dev.root() / "VexXml" / "Inv_100110.xml");
     std::filesystem::create_directory(dev.root() / "VexXml" / "Inv_100110.xml");

@@ -3,7 +3,10 @@
 #include <filesystem>
 #include <string>
 
+#include "common/Clock.h"
 #include "common/Prompter.h"
+#include "common/Text.h"
+#include "doc/InvoiceOps.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
 #include "doc/StartCheck.h"
@@ -42,5 +45,26 @@ inline std::string elementText(const std::string& file, const std::string& tag) 
     const auto from = start + open.size();
     return file.substr(from, file.find("</" + tag + ">", from) - from);
 }
+
+// A device, a document over it and the document's scripted prompter and fixed clock: the
+// state for tests that work on a stop's invoices.
+struct StopDocument {
+    // Opens invoice `number` of the stop at `stopIndex` as the invoice details do; false when
+    // it cannot be opened.
+    bool openInvoice(int stopIndex, double number) {
+        workAtStop(dev, doc, stopIndex);
+        doc.SetCurrentInvoiceNumber(number);
+        return openSelectedInvoice(doc);
+    }
+    // The bytes of an invoice file.
+    std::string invoiceFile(double number) const {
+        return dev.read("\\VexXml\\Inv_" + format("%.0f", number) + ".xml");
+    }
+
+    TempDevice dev;
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    CKelvoDoc doc{dev.fs(), prompter, clock};
+};
 
 }  // namespace kelvo::test

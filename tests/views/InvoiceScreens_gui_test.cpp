@@ -35,11 +35,11 @@ QStringList cells(const char* joined) {
 
 // The frame with the real screens at a stop of the sample day; the stop screens, built
 // elsewhere, stand in as plain views.
-class InvoiceScreens : public ::testing::Test {
+class InvoiceScreens : public ::testing::Test, protected test::StopDocument {
 protected:
     // The stop's state without a screen yet (to change files before a screen reads them).
     void atStop(int stopIndex) {
-        test::workAtStop(device, doc, stopIndex);
+        test::workAtStop(dev, doc, stopIndex);
         stopReady = true;
     }
     void open(int stopIndex, int screenIndex, const std::string& laundry = {}) {
@@ -47,11 +47,11 @@ protected:
             atStop(stopIndex);
         }
         if (!laundry.empty()) {
-            std::string config = device.read("\\VexXml\\Config.xml");
+            std::string config = dev.read("\\VexXml\\Config.xml");
             const std::string tag = "<LaundryCode>";
             const auto at = config.find(tag) + tag.size();
             config.replace(at, config.find('<', at) - at, laundry);
-            device.put("\\VexXml\\Config.xml", config);
+            dev.put("\\VexXml\\Config.xml", config);
             loadConfiguration(doc);
         }
         frame = std::make_unique<CMainFrame>(doc, [](int n, CKelvoDoc& d) -> FormView* {
@@ -127,14 +127,7 @@ protected:
             click("1120");
         });
     }
-    std::string invoiceFile(const char* number) const {
-        return device.read(std::string("\\VexXml\\Inv_") + number + ".xml");
-    }
 
-    test::TempDevice device;
-    ScriptedPrompter prompter;
-    FixedClock clock;
-    CKelvoDoc doc{device.fs(), prompter, clock};
     std::unique_ptr<CMainFrame> frame;
     bool stopReady = false;
 };
@@ -166,11 +159,11 @@ TEST_F(InvoiceScreens, SettleBothInvoicesOfAStop) {
     });
     click("settle");
     EXPECT_EQ(frame->currentScreen(), screen::InvSelect);
-    std::string inv = invoiceFile("100103");
+    std::string inv = invoiceFile(100103);
     EXPECT_EQ(elementText(inv, "Status"), "Settled");
     EXPECT_EQ(elementText(inv, "CheckNumber"), "CHK-0042");
     EXPECT_EQ(elementText(inv, "PersonIdentification"), "RD");
-    EXPECT_TRUE(device.exists("\\VexXml\\Inv_100103.bmp"));
+    EXPECT_TRUE(dev.exists("\\VexXml\\Inv_100103.bmp"));
     EXPECT_EQ(row("1113", 0).at(3), QStringLiteral("Settled"));
     EXPECT_EQ(text("1062"), QStringLiteral("118.22"));
 
@@ -185,10 +178,10 @@ TEST_F(InvoiceScreens, SettleBothInvoicesOfAStop) {
     });
     click("settle");
     EXPECT_EQ(frame->currentScreen(), screen::StopAction);
-    inv = invoiceFile("100104");
+    inv = invoiceFile(100104);
     EXPECT_EQ(elementText(inv, "CashCollected"), "50.00");
     EXPECT_EQ(elementText(inv, "CheckNumber"), "");
-    EXPECT_EQ(elementText(device.read(test::kSampleRoute), "TotalCollectionsCOD"), "50.00");
+    EXPECT_EQ(elementText(dev.read(test::kSampleRoute), "TotalCollectionsCOD"), "50.00");
     EXPECT_TRUE(prompter.shown().size() == 2u);  // the two "Are you sure" questions
 }
 
@@ -214,7 +207,7 @@ TEST_F(InvoiceScreens, PaymentDialogEntries) {
     });
     click("settle");
     EXPECT_EQ(frame->currentScreen(), screen::StopAction);
-    const std::string inv = invoiceFile("100110");
+    const std::string inv = invoiceFile(100110);
     EXPECT_EQ(elementText(inv, "CashCollected"), "12.34");
     EXPECT_EQ(elementText(inv, "CheckNumber"), "");
     EXPECT_EQ(elementText(inv, "PersonIdentification"), "");
@@ -256,8 +249,8 @@ TEST_F(InvoiceScreens, SignatureDialogAsksBeforeItActs) {
     click("settle");
     // Without the signature nothing is settled, and the details stay.
     EXPECT_EQ(frame->currentScreen(), screen::InvDetails);
-    EXPECT_EQ(elementText(invoiceFile("100103"), "Status"), "");
-    EXPECT_FALSE(device.exists("\\VexXml\\Inv_100103.bmp"));
+    EXPECT_EQ(elementText(invoiceFile(100103), "Status"), "");
+    EXPECT_FALSE(dev.exists("\\VexXml\\Inv_100103.bmp"));
 }
 
 // A Rent line billed on a minimum per visit: the billed quantity follows the delivered one
@@ -295,7 +288,7 @@ TEST_F(InvoiceScreens, AdjustALine) {
     click("ok");
     ASSERT_EQ(frame->currentScreen(), screen::InvDetails);
     EXPECT_EQ(row("invoiceLines", 13), cells("MT35|Entrance mat 3x5|5|5|22.50|4.50|Damaged goods"));
-    const std::string inv = invoiceFile("100101");
+    const std::string inv = invoiceFile(100101);
     EXPECT_NE(inv.find("<AdjustmentReasonCode>DM</AdjustmentReasonCode>"), std::string::npos);
     EXPECT_NE(inv.find("<PickUpQty>4</PickUpQty>"), std::string::npos);
     EXPECT_EQ(find<QTreeWidget>("invoiceLines")->currentItem()->text(0), QStringLiteral("MT35"));
@@ -314,7 +307,7 @@ TEST_F(InvoiceScreens, ReadOnlyLineTakesItsPickUp) {
     type("pickUpQuantity", QStringLiteral("2"));
     click("ok");
     EXPECT_EQ(frame->currentScreen(), screen::InvDetails);
-    EXPECT_NE(invoiceFile("100101").find("<PickUpQty>2</PickUpQty>"), std::string::npos);
+    EXPECT_NE(invoiceFile(100101).find("<PickUpQty>2</PickUpQty>"), std::string::npos);
 }
 
 TEST_F(InvoiceScreens, OrderExtraForTheNextDelivery) {
@@ -330,7 +323,7 @@ TEST_F(InvoiceScreens, OrderExtraForTheNextDelivery) {
     });
     click("order");
     EXPECT_EQ(frame->currentScreen(), screen::InvDetails);
-    const std::string inv = invoiceFile("100101");
+    const std::string inv = invoiceFile(100101);
     EXPECT_NE(inv.find("<OrderingReasonCode>XD</OrderingReasonCode>"), std::string::npos);
     EXPECT_NE(inv.find("<OrderQty>1234</OrderQty>"), std::string::npos);
 }
@@ -351,7 +344,7 @@ TEST_F(InvoiceScreens, DudOrderDetailChangesTheFutureInventory) {
     click("ok");
     ASSERT_EQ(frame->currentScreen(), screen::InvDudDetail);
     EXPECT_EQ(row("productLines", 0), cells("MT35|4|3"));
-    EXPECT_NE(invoiceFile("100101").find("<FutureInv>3</FutureInv>"), std::string::npos);
+    EXPECT_NE(invoiceFile(100101).find("<FutureInv>3</FutureInv>"), std::string::npos);
     prompter.queue(Answer::Yes);
     click("cancelChange");
     EXPECT_EQ(row("productLines", 0), cells("MT35|4|4"));
@@ -363,7 +356,7 @@ TEST_F(InvoiceScreens, DudOrderDetailChangesTheFutureInventory) {
 // can be settled, adjusted or ordered, and the file stays as it was.
 TEST_F(InvoiceScreens, DamagedInvoiceShowsNothing) {
     atStop(9);
-    device.put("\\VexXml\\Inv_100110.xml", "<Invoice><ID>1");
+    dev.put("\\VexXml\\Inv_100110.xml", "<Invoice><ID>1");
     open(9, screen::InvDetails);
     ASSERT_FALSE(prompter.shown().empty());
     EXPECT_EQ(prompter.shown().back().caption, "Load Error");
@@ -373,5 +366,5 @@ TEST_F(InvoiceScreens, DamagedInvoiceShowsNothing) {
     }
     frame->dispatch(cmd::Next);
     EXPECT_EQ(frame->currentScreen(), screen::InvDetails);
-    EXPECT_EQ(invoiceFile("100110"), "<Invoice><ID>1");
+    EXPECT_EQ(invoiceFile(100110), "<Invoice><ID>1");
 }

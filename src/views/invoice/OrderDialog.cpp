@@ -14,7 +14,7 @@
 #include "doc/InvoiceTexts.h"
 #include "model/AdjReasons.h"
 #include "model/InvoiceItem.h"
-#include "ui/DialogButtons.h"
+#include "ui/DialogParts.h"
 #include "ui/EntryRules.h"
 #include "ui/FormView.h"
 

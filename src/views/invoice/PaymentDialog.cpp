@@ -11,7 +11,7 @@
 #include "common/DateText.h"
 #include "common/Text.h"
 #include "doc/KelvoDoc.h"
-#include "ui/DialogButtons.h"
+#include "ui/DialogParts.h"
 #include "ui/EntryRules.h"
 #include "ui/FormView.h"
 #include "views/invoice/SignatureDialog.h"
@@ -26,12 +26,7 @@ PaymentDialog::PaymentDialog(CKelvoDoc& doc, const CStop& stop, QWidget* parent)
     const CInvoice& invoice = doc.Invoice();
 
     auto* layout = new QVBoxLayout(this);
-    auto* customer = new QLabel(fromData(stop.CustomerName), this);
-    customer->setObjectName(QStringLiteral("customerName"));
-    customer->setTextFormat(Qt::PlainText);
-    customer->setFont(labelFont(14, true));
-    customer->setWordWrap(true);
-    layout->addWidget(customer);
+    layout->addWidget(customerHeadline(fromData(stop.CustomerName), this));
     auto* details = new QLabel(fromData(format("Invoice# %.0f    %s", invoice.InvoiceNumber(),
                                                longDate(invoice.InvoiceDate()).c_str())),
                                this);
@@ -45,15 +40,9 @@ PaymentDialog::PaymentDialog(CKelvoDoc& doc, const CStop& stop, QWidget* parent)
     pay->setFont(labelFont(14, true));
     pay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(pay, 0, 1);
-    auto* amountLabel = new QLabel(tr("&Amount Collected"), this);
-    m_amount = new QLineEdit(this);
-    m_amount->setObjectName(QStringLiteral("1107"));
+    m_amount = labelledEdit(grid, 1, tr("&Amount Collected"), QStringLiteral("1107"), this);
     m_amount->setAlignment(Qt::AlignRight);
-    m_amount->setMinimumHeight(FormView::kButtonHeight - 8);
     acceptAmount(m_amount);
-    amountLabel->setBuddy(m_amount);
-    grid->addWidget(amountLabel, 1, 0);
-    grid->addWidget(m_amount, 1, 1);
 
     m_cash = new QRadioButton(tr("Cash"), this);
     m_cash->setObjectName(QStringLiteral("1235"));
@@ -64,14 +53,8 @@ PaymentDialog::PaymentDialog(CKelvoDoc& doc, const CStop& stop, QWidget* parent)
     }
     grid->addWidget(m_cash, 2, 0);
     grid->addWidget(m_check, 2, 1);
-    auto* checkLabel = new QLabel(tr("Check #"), this);
-    m_checkNumber = new QLineEdit(this);
-    m_checkNumber->setObjectName(QStringLiteral("1238"));
-    m_checkNumber->setMinimumHeight(FormView::kButtonHeight - 8);
+    m_checkNumber = labelledEdit(grid, 3, tr("Check #"), QStringLiteral("1238"), this);
     acceptFileText(m_checkNumber, static_cast<int>(kMaxCheckNumber));
-    checkLabel->setBuddy(m_checkNumber);
-    grid->addWidget(checkLabel, 3, 0);
-    grid->addWidget(m_checkNumber, 3, 1);
     layout->addLayout(grid);
 
     auto* noSignature = makeLabel(tr("No signature Required"), 1237, this);

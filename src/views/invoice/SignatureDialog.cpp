@@ -13,6 +13,7 @@
 #include "common/Text.h"
 #include "doc/KelvoDoc.h"
 #include "doc/SettleOps.h"
+#include "ui/DialogParts.h"
 #include "ui/EntryRules.h"
 #include "ui/FormView.h"
 #include "ui/InkControl.h"
@@ -29,12 +30,7 @@ SignatureDialog::SignatureDialog(CKelvoDoc& doc, const CStop& stop, double colle
     const bool cod = invoice.COD() == 'Y';
 
     auto* layout = new QVBoxLayout(this);
-    auto* customer = new QLabel(fromData(stop.CustomerName), this);
-    customer->setObjectName(QStringLiteral("customerName"));
-    customer->setTextFormat(Qt::PlainText);
-    customer->setFont(labelFont(14, true));
-    customer->setWordWrap(true);
-    layout->addWidget(customer);
+    layout->addWidget(customerHeadline(fromData(stop.CustomerName), this));
     auto* details = makeLabel(fromData(format("Invoice# %.0f %s", invoice.InvoiceNumber(),
                                               longDate(invoice.InvoiceDate()).c_str()) +
                                        (cod ? " COD" : " Charge")),
@@ -55,14 +51,8 @@ SignatureDialog::SignatureDialog(CKelvoDoc& doc, const CStop& stop, double colle
         makeLabel(collectedShort(invoice, collected) ? tr("DELAYED") : QString(), 1111, this);
     delayed->setFont(labelFont(14, true));
     grid->addWidget(delayed, 2, 0, 1, 2);
-    auto* initialsLabel = new QLabel(tr("Signed &By"), this);
-    m_initials = new QLineEdit(this);
-    m_initials->setObjectName(QStringLiteral("1108"));
-    m_initials->setMinimumHeight(FormView::kButtonHeight - 8);
+    m_initials = labelledEdit(grid, 3, tr("Signed &By"), QStringLiteral("1108"), this);
     acceptFileText(m_initials, static_cast<int>(kMaxInitials));
-    initialsLabel->setBuddy(m_initials);
-    grid->addWidget(initialsLabel, 3, 0);
-    grid->addWidget(m_initials, 3, 1);
     layout->addLayout(grid);
 
     m_ink = new CInkControl(this);
