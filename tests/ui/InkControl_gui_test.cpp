@@ -8,6 +8,7 @@
 #include <QTabletEvent>
 #include <QTest>
 #include <cstdint>
+#include <memory>
 
 #include "support/TempDevice.h"
 
@@ -65,10 +66,10 @@ TEST_F(InkControlTest, MouseStrokeLeavesInkThatClears) {
 }
 
 TEST_F(InkControlTest, FingerAndPenDrawToo) {
-    QPointingDevice* screen = QTest::createTouchDevice();
-    QTest::touchEvent(&ink, screen).press(0, QPoint(30, 30));
-    QTest::touchEvent(&ink, screen).move(0, QPoint(120, 60));
-    QTest::touchEvent(&ink, screen).release(0, QPoint(150, 60));
+    const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
+    QTest::touchEvent(&ink, screen.get()).press(0, QPoint(30, 30));
+    QTest::touchEvent(&ink, screen.get()).move(0, QPoint(120, 60));
+    QTest::touchEvent(&ink, screen.get()).release(0, QPoint(150, 60));
     EXPECT_TRUE(ink.hasInk());
     EXPECT_GT(darkPixels(ink.picture()), 50);
 

@@ -298,6 +298,11 @@ TEST_F(InvoiceScreens, AdjustALine) {
 // quantity; the Adjust page is read-only and Ok keeps only the pick-up.
 TEST_F(InvoiceScreens, ReadOnlyLineTakesItsPickUp) {
     open(0, screen::InvDetails);
+    // Without a line the adjustment offers no Ok; with one it does again.
+    doc.SetCurrentLineIndex(-1);
+    ASSERT_TRUE(frame->showScreen(screen::InvAdjLine));
+    EXPECT_FALSE(doc.Commands().IsEnabled(screen::InvAdjLine, cmd::LineOk));
+    ASSERT_TRUE(frame->showScreen(screen::InvDetails));
     doc.SetInvoiceReadOnly(true);
     selectRow("invoiceLines", 13);
     click("adjustLine");

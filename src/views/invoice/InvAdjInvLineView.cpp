@@ -162,6 +162,7 @@ void CInvAdjInvLineView::initialUpdate() {
     }
     const CInvoiceItem& line = invoice.Line(static_cast<std::size_t>(index));
     m_line = &line;
+    setCommandEnabled(cmd::LineOk, true);  // it may have been switched off for another line
     setTitle(fromData(format("Invoice# %.0f Line# %d %s", invoice.InvoiceNumber(), line.LineNumber,
                              LineTypeName(line.LineType).c_str())));
     m_adjuster = std::make_unique<LineAdjuster>(line, d.Config());
