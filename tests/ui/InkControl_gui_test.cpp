@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "scenario/ScenarioWidgets.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;
@@ -63,6 +64,13 @@ TEST_F(InkControlTest, MouseStrokeLeavesInkThatClears) {
     EXPECT_FALSE(ink.hasInk());
     EXPECT_EQ(changed.count(), 2);
     EXPECT_EQ(darkPixels(ink.picture()), 0);
+}
+
+// The scenario step `sign` finds the control and draws on it.
+TEST_F(InkControlTest, ScenarioSignDrawsOnIt) {
+    ASSERT_TRUE(scenario::isSignatureControl(&ink));
+    scenario::drawStroke(&ink);
+    EXPECT_TRUE(ink.hasInk());
 }
 
 TEST_F(InkControlTest, FingerAndPenDrawToo) {
