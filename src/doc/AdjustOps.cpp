@@ -3,33 +3,41 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/FileValues.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "doc/InvoiceOps.h"
 #include "doc/KelvoDoc.h"
+#include "doc/RouteOps.h"
+#include "doc/VisitOps.h"
 
 namespace kelvo {
 
 namespace {
 
+// The route's and the stop's totals are kept in whole cents, as their file has them.
+double cents(double value) {
+    return fileAmount(value, 2);
+}
+
 // Adds adjustments to the route's totals of one column.
 void addAdjustments(CRouteSummary& route, bool cod, double plus, double minus) {
     if (cod) {
-        route.SetPlusAdjustmentsCOD(route.PlusAdjustmentsCOD() + plus);
-        route.SetMinusAdjustmentsCOD(route.MinusAdjustmentsCOD() + minus);
+        route.SetPlusAdjustmentsCOD(cents(route.PlusAdjustmentsCOD() + plus));
+        route.SetMinusAdjustmentsCOD(cents(route.MinusAdjustmentsCOD() + minus));
     } else {
-        route.SetPlusAdjustmentsCharge(route.PlusAdjustmentsCharge() + plus);
-        route.SetMinusAdjustmentsCharge(route.MinusAdjustmentsCharge() + minus);
+        route.SetPlusAdjustmentsCharge(cents(route.PlusAdjustmentsCharge() + plus));
+        route.SetMinusAdjustmentsCharge(cents(route.MinusAdjustmentsCharge() + minus));
     }
 }
 
 // The amount to pay of both columns from the route's other totals.
 void recomputePayThisAmounts(CRouteSummary& r) {
-    r.SetPayThisAmountCharge(r.PrebilledAmountCharge() + r.PlusAdjustmentsCharge() -
-                             r.MinusAdjustmentsCharge() - r.TotalUndeliveredCharge());
-    r.SetPayThisAmountCOD(r.PrebilledAmountCOD() + r.PlusAdjustmentsCOD() -
-                          r.MinusAdjustmentsCOD() - r.TotalUndeliveredCOD());
+    r.SetPayThisAmountCharge(cents(r.PrebilledAmountCharge() + r.PlusAdjustmentsCharge() -
+                                   r.MinusAdjustmentsCharge() - r.TotalUndeliveredCharge()));
+    r.SetPayThisAmountCOD(cents(r.PrebilledAmountCOD() + r.PlusAdjustmentsCOD() -
+                                r.MinusAdjustmentsCOD() - r.TotalUndeliveredCOD()));
 }
 
 // What an adjustment changes on the route, copied into its entry.
@@ -57,10 +65,9 @@ struct InvoiceTotals {
 void moveTotals(CKelvoDoc& doc, CStop& stop, const InvoiceTotals& before, const CInvoice& after) {
     CRoute& route = doc.Route();
     const bool cod = after.COD() == 'Y';
-    stop.PayTotal -= before.pay;
     addAdjustments(route, cod, -before.plus, -before.minus);
     addAdjustments(route, cod, after.TotalPlusAdjustments(), after.TotalMinusAdjustments());
-    stop.PayTotal += after.PayThisAmount();
+    stop.PayTotal = cents(stop.PayTotal - before.pay + after.PayThisAmount());
     recomputePayThisAmounts(route);
     if (CRouteSummary* entry = currentRouteEntry(doc)) {
         copyAdjustmentTotals(route, *entry);
@@ -103,7 +110,7 @@ bool pickUpMissing(Prompter& prompter, const CInvoiceItem& line, const std::stri
 }
 
 bool saveLineAdjustment(CKelvoDoc& doc, std::size_t index, const LineAdjustment& a) {
-    CStop* stop = currentStop(doc);
+    CStop* stop = selectedStop(doc);
     if (!stop || !openLine(doc, index)) {
         return false;
     }

@@ -4,24 +4,11 @@
 #include "common/Translate.h"
 #include "doc/Commands.h"
 #include "doc/KelvoDoc.h"
-#include "doc/RouteOps.h"
+#include "doc/VisitOps.h"
 
 namespace kelvo {
 
 namespace {
-
-// Loads the headers of the current stop's invoices (nothing is read while they are held).
-const CInvoices& loadStopInvoices(CKelvoDoc& doc) {
-    const CStop* stop = currentStop(doc);
-    CInvoices& invoices = doc.Invoices();
-    invoices.SetPath(doc.StorageLocation());
-    if (stop) {
-        invoices.Load(doc.Fs(), doc.Prompt(), stop->Invoices(), doc.Route().FilePath());
-    } else {
-        invoices.Load(doc.Fs(), doc.Prompt(), {});
-    }
-    return invoices;
-}
 
 void selectNone(CKelvoDoc& doc) {
     doc.SetCurrentInvoiceNumber(-1.0);
@@ -31,27 +18,10 @@ void selectNone(CKelvoDoc& doc) {
 
 }  // namespace
 
-CStop* currentStop(CKelvoDoc& doc) {
-    CRoute& route = doc.Route();
-    const int i = doc.CurrentStopIndex();
-    if (!route.HoldsRoute() || i < 0 || static_cast<std::size_t>(i) >= route.StopCount()) {
-        return nullptr;
-    }
-    return &route.Stop(static_cast<std::size_t>(i));
-}
-
-CRouteSummary* currentRouteEntry(CKelvoDoc& doc) {
-    CRouteSummary* entry = selectedRouteEntry(doc);
-    const CRoute& route = doc.Route();
-    if (!entry || entry->RouteNumber() != route.RouteNumber() || entry->Date() != route.Date()) {
-        return nullptr;
-    }
-    return entry;
-}
-
 int openInvoiceList(CKelvoDoc& doc, int previousScreen) {
     const double shown = previousScreen == screen::InvDetails ? doc.CurrentInvoiceNumber() : -1.0;
-    const CInvoices& invoices = loadStopInvoices(doc);
+    loadStopInvoices(doc);
+    const CInvoices& invoices = doc.Invoices();
     if (invoices.Count() == 0) {
         selectNone(doc);
         return -1;
@@ -69,16 +39,16 @@ int openInvoiceList(CKelvoDoc& doc, int previousScreen) {
 
 void selectInvoice(CKelvoDoc& doc, double invoiceNumber) {
     doc.SetCurrentInvoiceNumber(invoiceNumber);
-    const CStop* stop = currentStop(doc);
+    const CStop* stop = selectedStop(doc);
     const CInvoiceHeader* header = doc.Invoices().Find(invoiceNumber);
-    const bool arrived = stop && (stop->ArrivalTime != "00:00" || stop->Invoices().empty());
-    const bool settle = header && arrived && header->Status != "Settled";
+    const bool settle = header && stop && stopArrived(*stop) && header->Status != "Settled";
     doc.SetSettleAllowed(settle);
     doc.SetInvoiceReadOnly(!settle || doc.Config().AllowInvoiceAdjust() != 'Y');
 }
 
 bool openSelectedInvoice(CKelvoDoc& doc) {
-    const CInvoices& invoices = loadStopInvoices(doc);
+    loadStopInvoices(doc);
+    const CInvoices& invoices = doc.Invoices();
     double number = doc.CurrentInvoiceNumber();
     if (number < 0.0) {
         if (invoices.Count() == 0) {

@@ -4,18 +4,9 @@ namespace kelvo {
 
 class CInvoice;
 class CKelvoDoc;
-class CRouteSummary;
-struct CStop;
 
-// What the invoice screens share: the stop being served, the invoice selected among its
-// invoices with what may be done with it, and the saving of a changed invoice.
-
-// The stop being served, or nullptr when no stop of the current route is selected.
-CStop* currentStop(CKelvoDoc& doc);
-
-// The route-list entry of the current route, or nullptr when the selected entry is not the
-// route held (its totals must never be copied into another route's entry).
-CRouteSummary* currentRouteEntry(CKelvoDoc& doc);
+// What the invoice screens share: the invoice selected among the selected stop's invoices
+// (see VisitOps.h) with what may be done with it, and the saving of a changed invoice.
 
 // When the invoice list opens: loads the current stop's invoice headers and chooses the
 // invoice to select. Coming back from the invoice details (previousScreen) it is the invoice

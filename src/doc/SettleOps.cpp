@@ -2,11 +2,14 @@
 
 #include <cmath>
 
+#include "common/FileValues.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "doc/InvoiceOps.h"
 #include "doc/KelvoDoc.h"
+#include "doc/RouteOps.h"
+#include "doc/VisitOps.h"
 
 namespace kelvo {
 
@@ -18,15 +21,15 @@ long long cents(double amount) {
 }
 
 // Adds the collected amount to the route's collections of the invoice's column and copies
-// the new total into the route's entry.
+// the new total into the route's entry. Totals are kept in whole cents, as the file has them.
 void addCollection(CRoute& route, CRouteSummary* entry, bool cod, double amount) {
     if (cod) {
-        route.SetTotalCollectionsCOD(route.TotalCollectionsCOD() + amount);
+        route.SetTotalCollectionsCOD(fileAmount(route.TotalCollectionsCOD() + amount, 2));
         if (entry) {
             entry->SetTotalCollectionsCOD(route.TotalCollectionsCOD());
         }
     } else {
-        route.SetTotalCollectionsCharge(route.TotalCollectionsCharge() + amount);
+        route.SetTotalCollectionsCharge(fileAmount(route.TotalCollectionsCharge() + amount, 2));
         if (entry) {
             entry->SetTotalCollectionsCharge(route.TotalCollectionsCharge());
         }
@@ -118,7 +121,7 @@ std::string signaturePath(const CKelvoDoc& doc, double invoiceNumber) {
 }
 
 int settleInvoice(CKelvoDoc& doc, const Payment& payment) {
-    CStop* stop = currentStop(doc);
+    CStop* stop = selectedStop(doc);
     const CInvoice& open = doc.Invoice();
     if (!stop || !open.HoldsInvoice()) {
         return -1;
@@ -139,7 +142,7 @@ int settleInvoice(CKelvoDoc& doc, const Payment& payment) {
     // still shows the stop and route before it: both read again; the invoice is not offered
     // for settlement a second time.
     const bool stopWasSettled = stop->IsSettled();
-    stop->TotalCashCollected += payment.amountCollected;
+    stop->TotalCashCollected = fileAmount(stop->TotalCashCollected + payment.amountCollected, 2);
     stop->SignedInvoices += 1;
     stop->UndeliverReasonCode.clear();
     CRouteSummary* entry = currentRouteEntry(doc);

@@ -11,15 +11,7 @@ ColumnList::ColumnList(const QString& objectName, const QStringList& headers,
                        std::vector<double> fractions, QWidget* parent)
     : QTreeWidget(parent), m_fractions(std::move(fractions)) {
     setObjectName(objectName);
-    setColumnCount(static_cast<int>(headers.size()));
-    setHeaderLabels(headers);
-    setRootIsDecorated(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
-    setIndentation(0);
-    setFont(labelFont(11, false));
-    header()->setFont(labelFont(11, true));
-    header()->setStretchLastSection(false);
+    setUpList(this, headers);
     header()->setSectionsMovable(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

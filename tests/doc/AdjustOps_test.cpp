@@ -6,6 +6,7 @@
 #include "doc/InvoiceOps.h"
 #include "doc/InvoiceTexts.h"
 #include "doc/LineAdjuster.h"
+#include "doc/VisitOps.h"
 #include "support/SampleStop.h"
 
 using namespace kelvo;
@@ -133,7 +134,7 @@ TEST_F(AdjustOps, CodAdjustmentMovesTheCodColumn) {
 
     ASSERT_TRUE(saveLineAdjustment(doc, 0, {14.0, 100, 100, "60", "DM"}));
     EXPECT_DOUBLE_EQ(doc.Invoice().PayThisAmount(), 44.61);
-    EXPECT_DOUBLE_EQ(currentStop(doc)->PayTotal, 44.61);
+    EXPECT_DOUBLE_EQ(selectedStop(doc)->PayTotal, 44.61);
     EXPECT_DOUBLE_EQ(route.PlusAdjustmentsCOD(), 14.11);
     EXPECT_DOUBLE_EQ(route.MinusAdjustmentsCOD(), 12.50);
     EXPECT_DOUBLE_EQ(route.PayThisAmountCOD(), 187.05);
@@ -163,7 +164,7 @@ TEST_F(AdjustOps, ChargeAdjustmentMovesTheChargeColumn) {
     EXPECT_DOUBLE_EQ(route.MinusAdjustmentsCharge(), inv.TotalMinusAdjustments());
     EXPECT_DOUBLE_EQ(route.PlusAdjustmentsCharge(), inv.TotalPlusAdjustments());
     EXPECT_NEAR(route.PayThisAmountCharge(), 504.0 - 112.99 + inv.PayThisAmount(), 1e-9);
-    EXPECT_NEAR(currentStop(doc)->PayTotal, inv.PayThisAmount(), 1e-9);
+    EXPECT_NEAR(selectedStop(doc)->PayTotal, inv.PayThisAmount(), 1e-9);
     EXPECT_DOUBLE_EQ(route.PayThisAmountCOD(), 185.44);
     EXPECT_DOUBLE_EQ(route.MinusAdjustmentsCOD(), 0.0);
 }

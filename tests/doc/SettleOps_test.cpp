@@ -6,6 +6,7 @@
 
 #include "common/Clock.h"
 #include "doc/InvoiceOps.h"
+#include "doc/VisitOps.h"
 #include "support/SampleStop.h"
 
 using namespace kelvo;
@@ -15,7 +16,7 @@ using kelvo::test::kSampleRoute;
 namespace {
 
 struct SettleOps : ::testing::Test, test::StopDocument {
-    const CStop& stop() { return *currentStop(doc); }
+    const CStop& stop() { return *selectedStop(doc); }
 };
 
 }  // namespace

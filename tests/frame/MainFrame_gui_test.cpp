@@ -129,8 +129,9 @@ TEST_F(MainFrameTest, EveryScreenWithAViewHasHelpAndIsReachable) {
         }
     }
     EXPECT_EQ(withView, (std::set<int>{screen::Start, screen::RouteMan, screen::RouteSelect,
-                                       screen::InvDetails, screen::InvAdjLine, screen::Safety,
-                                       screen::Settings, screen::InvSelect, screen::InvDudDetail,
+                                       screen::StopSelect, screen::StopAction, screen::InvDetails,
+                                       screen::InvAdjLine, screen::Safety, screen::Settings,
+                                       screen::StopInfo, screen::InvSelect, screen::InvDudDetail,
                                        screen::InventoryChange}));
     std::set<int> reached{screen::Start};
     std::deque<int> todo{screen::Start};

@@ -90,6 +90,22 @@ TEST(ScenarioScriptTest, ReadsEveryCheck) {
     EXPECT_TRUE(st[17].preparesStart());
 }
 
+TEST(ScenarioScriptTest, ReadsCheckMarksAndNotices) {
+    const ScenarioScript s = ScenarioScript::parse(
+        "expect checked #1235\nexpect unchecked \"Check\"\n"
+        "expect notice \"Don't forget: \\nCustomer Satisfaction Survey\"\n");
+    ASSERT_TRUE(s.ok()) << s.errorLine() << ": " << s.error();
+    const auto& st = s.steps();
+    ASSERT_EQ(st.size(), 3u);
+    EXPECT_EQ(st[0].kind, StepKind::ExpectChecked);
+    EXPECT_EQ(st[0].widget.toString(), "#1235");
+    EXPECT_EQ(st[1].kind, StepKind::ExpectUnchecked);
+    EXPECT_EQ(st[1].widget.by, WidgetRef::By::Caption);
+    EXPECT_EQ(st[2].kind, StepKind::ExpectNotice);
+    EXPECT_EQ(st[2].text, "Don't forget: \nCustomer Satisfaction Survey");
+    EXPECT_FALSE(st[2].preparesStart());
+}
+
 TEST(ScenarioScriptTest, ReportsTheFirstLineItCannotRead) {
     struct Case {
         const char* content;
@@ -111,6 +127,10 @@ TEST(ScenarioScriptTest, ReportsTheFirstLineItCannotRead) {
         {"expect file \"\\a.xml\" resembles \"b\"", 1, "equals, contains, exists or missing"},
         {"expect message \"a\" title \"b\"", 1, "expected \"caption\""},
         {"type #1 text\"", 1, "a quote inside the word"},
+        {"expect checked", 1, "expected a widget"},
+        {"expect unchecked #1 \"x\"", 1, "expected the end of the line"},
+        {"expect notice #1", 1, "expected a text in quotes"},
+        {"expect notice \"a\" \"b\"", 1, "expected the end of the line"},
     };
     for (const Case& c : cases) {
         const ScenarioScript s = ScenarioScript::parse(c.content);

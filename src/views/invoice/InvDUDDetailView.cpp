@@ -10,6 +10,7 @@
 #include "doc/InvoiceOps.h"
 #include "doc/InvoiceTexts.h"
 #include "doc/KelvoDoc.h"
+#include "doc/VisitOps.h"
 #include "ui/ColumnList.h"
 
 namespace kelvo {
@@ -39,7 +40,7 @@ void CInvDUDDetailView::initialUpdate() {
     CKelvoDoc& d = doc();
     const int keepLine = d.CurrentLineIndex();
     const bool open = openSelectedInvoice(d);
-    const CStop* stop = currentStop(d);
+    const CStop* stop = selectedStop(d);
     setTitle(fromData(
         format("Inv# %.0f %s", d.CurrentInvoiceNumber(), stop ? stop->CustomerName.c_str() : "")));
     if (open) {

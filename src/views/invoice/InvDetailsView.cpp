@@ -11,6 +11,7 @@
 #include "doc/InvoiceTexts.h"
 #include "doc/KelvoDoc.h"
 #include "doc/SettleOps.h"
+#include "doc/VisitOps.h"
 #include "ui/ColumnList.h"
 #include "views/invoice/OrderDialog.h"
 #include "views/invoice/PaymentDialog.h"
@@ -75,7 +76,7 @@ void CInvDetailsView::initialUpdate() {
     CKelvoDoc& d = doc();
     const int keepLine = d.CurrentLineIndex();
     m_open = openSelectedInvoice(d);
-    const CStop* stop = currentStop(d);
+    const CStop* stop = selectedStop(d);
     const CInvoice& invoice = d.Invoice();
     setTitle(fromData(
         format("Inv# %.0f %s", d.CurrentInvoiceNumber(), stop ? stop->CustomerName.c_str() : "")));
@@ -128,7 +129,7 @@ void CInvDetailsView::updateCommands() {
 }
 
 void CInvDetailsView::fillNavFacts(NavFacts& facts) const {
-    CStop* stop = currentStop(doc());
+    CStop* stop = selectedStop(doc());
     facts.stopInvoiceCount = stop ? static_cast<int>(stop->Invoices().size()) : 0;
     facts.invoiceSettled = !m_open || doc().Invoice().Status() == "Settled";
 }
@@ -146,7 +147,7 @@ CommandOutcome CInvDetailsView::handleCommand(CommandId id) {
 
 CommandOutcome CInvDetailsView::settle() {
     CKelvoDoc& d = doc();
-    const CStop* stop = currentStop(d);
+    const CStop* stop = selectedStop(d);
     if (!stop || !m_open || !readyForSettlement(d)) {
         return CommandOutcome::stay();
     }

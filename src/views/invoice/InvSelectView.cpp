@@ -9,6 +9,7 @@
 #include "doc/InvoiceOps.h"
 #include "doc/InvoiceTexts.h"
 #include "doc/KelvoDoc.h"
+#include "doc/VisitOps.h"
 #include "ui/ColumnList.h"
 
 namespace kelvo {
@@ -55,7 +56,7 @@ CInvSelectView::CInvSelectView(CKelvoDoc& doc, QWidget* parent)
 
 void CInvSelectView::initialUpdate() {
     CKelvoDoc& d = doc();
-    const CStop* stop = currentStop(d);
+    const CStop* stop = selectedStop(d);
     setTitle(stop ? fromData(stop->CustomerName) : QString());
     m_payTotal->setText(stop ? fromData(formatPrice(stop->PayTotal, 2)) : QString());
     m_totalCash->setText(stop ? fromData(formatPrice(stop->TotalCashCollected, 2)) : QString());
