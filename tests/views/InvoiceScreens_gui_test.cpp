@@ -33,8 +33,8 @@ QStringList cells(const char* joined) {
     return QString::fromLatin1(joined).split(QLatin1Char('|'));
 }
 
-// The frame with the real screens at a stop of the sample day; the stop screens, built
-// elsewhere, stand in as plain views.
+// The frame with the real screens at a stop of the sample day; screens without a view yet
+// stand in as plain views.
 class InvoiceScreens : public ::testing::Test, protected test::StopDocument {
 protected:
     // The stop's state without a screen yet (to change files before a screen reads them).
