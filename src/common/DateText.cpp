@@ -35,6 +35,13 @@ bool parseDate(std::string_view date, std::chrono::year_month_day& out) {
     return out.ok();
 }
 
+// "Jan" to "Dec".
+std::string monthName(const std::chrono::year_month_day& ymd) {
+    static constexpr std::array<const char*, 12> kMonths = {
+        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return kMonths[unsigned(ymd.month()) - 1];
+}
+
 // Minutes since midnight of an "HH:mm" text, or -1.
 int minuteOfDay(std::string_view time) {
     if (time.size() != 5 || time[2] != ':' || !allDigits(time.substr(0, 2)) ||
@@ -62,14 +69,29 @@ std::string weekdayName(std::string_view date) {
 }
 
 std::string shortDate(std::string_view date) {
-    static constexpr std::array<const char*, 12> kMonths = {
-        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     std::chrono::year_month_day ymd;
     if (!parseDate(date, ymd)) {
         return "";
     }
-    return std::string(kMonths[unsigned(ymd.month()) - 1]) + " " +
-           std::to_string(unsigned(ymd.day())) + ", " + std::string(date.substr(2, 2));
+    return monthName(ymd) + " " + std::to_string(unsigned(ymd.day())) + ", " +
+           std::string(date.substr(2, 2));
+}
+
+std::string dayMonthDate(std::string_view date) {
+    std::chrono::year_month_day ymd;
+    if (!parseDate(date, ymd)) {
+        return "";
+    }
+    return std::string(date.substr(6, 2)) + "-" + monthName(ymd);
+}
+
+std::string longDate(std::string_view date) {
+    std::chrono::year_month_day ymd;
+    if (!parseDate(date, ymd)) {
+        return "";
+    }
+    return monthName(ymd) + " " + std::to_string(unsigned(ymd.day())) + ", " +
+           std::string(date.substr(0, 4));
 }
 
 int minutesBetween(std::string_view from, std::string_view to) {

@@ -16,6 +16,15 @@ CRouteSummary* selectedRouteEntry(CKelvoDoc& doc) {
     return &doc.Routes().At(static_cast<std::size_t>(i));
 }
 
+CRouteSummary* currentRouteEntry(CKelvoDoc& doc) {
+    CRouteSummary* entry = selectedRouteEntry(doc);
+    const CRoute& route = doc.Route();
+    if (!entry || entry->RouteNumber() != route.RouteNumber() || entry->Date() != route.Date()) {
+        return nullptr;
+    }
+    return entry;
+}
+
 bool loadSelectedRoute(CKelvoDoc& doc) {
     const CRouteSummary* entry = selectedRouteEntry(doc);
     if (!entry) {

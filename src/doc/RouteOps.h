@@ -14,6 +14,10 @@ class CRouteSummary;
 // The route-list entry the driver selected, or nullptr when none is.
 CRouteSummary* selectedRouteEntry(CKelvoDoc& doc);
 
+// The selected route-list entry when it is the current route's, else nullptr: totals changed
+// on the current route are copied into it, never into another route's entry.
+CRouteSummary* currentRouteEntry(CKelvoDoc& doc);
+
 // Makes the selected entry's route the current route (read unless it is already held).
 // False when nothing is selected or the route file cannot be read.
 bool loadSelectedRoute(CKelvoDoc& doc);

@@ -53,6 +53,13 @@ CommandOutcome showStopInfo(CommandContext& c) {
     return CommandOutcome::proceed();
 }
 
+// The "DUD" laundry orders on its own order detail screen; the others in the order dialog of
+// the invoice details, which stay.
+CommandOutcome orderDetailForDud(CommandContext& c) {
+    return c.doc.Config().IsDud() ? CommandOutcome::to(screen::InvDudDetail)
+                                  : CommandOutcome::proceed();
+}
+
 // --- Rules of Back and Next --------------------------------------------------------------
 
 // Settlement leads to the invoice list only when the stop has more than one invoice.
@@ -191,19 +198,28 @@ const std::vector<ScreenEntry> kScreens = {
      .name = "Invoice Details",
      .commands = {{cmd::InvoiceOk, "&Ok", screen::StopAction, kScreen},
                   {cmd::AdjustLine, "Adjust Line", screen::InvAdjLine},
-                  {cmd::Order, "&Order(#)", screen::InvDetails, kScreen},
+                  {cmd::Order, "&Order(#)", screen::InvDudDetail, kScreen, &orderDetailForDud},
                   {cmd::NewService, "New Service", screen::NewServices}},
      .back = [](FrameFlags&, const NavFacts& f) { return T::toCommand(stopOrInvoices(f)); },
      .next =
          [](FrameFlags&, const NavFacts& f) {
              return f.invoiceSettled ? T{} : T::toCommand(cmd::InvoiceOk);
-         }},
+         },
+     .help = "The invoice's amounts and lines; a settled invoice is read-only.\n\n"
+             "<-  Back to the stop or its invoices.\n"
+             "Adjust  Adjust the selected line (or double tap it).\n"
+             "Order  Order extra of the line for the next delivery.\n"
+             "Settle  Collect the payment and the signature."},
 
     {.index = screen::InvAdjLine,
      .name = "Line Adjustment",
      .commands = {{cmd::LineOk, "&Ok", screen::InvDetails, kScreen},
                   {cmd::LineCancel, "&Cancel", screen::InvDetails}},
-     .back = &toInvoiceDetails},
+     .back = &toInvoiceDetails,
+     .help = "One invoice line. Adjust: delivered and billed quantity, the amount they "
+             "come to and the reason. Pick Up: the quantity picked up.\n\n"
+             "Cancel  Leave the line as it was.\n"
+             "Ok  Save the line."},
 
     {.index = screen::Contact,
      .name = "Contact",
@@ -249,7 +265,12 @@ const std::vector<ScreenEntry> kScreens = {
     {.index = screen::InvSelect,
      .name = "Invoice Selection",
      .commands = {{cmd::Settlement, "&Settlement", screen::InvDetails}},
-     .back = &toStopActions},
+     .back = &toStopActions,
+     // Right opens the selected invoice, as 'S' does.
+     .next = &command<cmd::Settlement>,
+     .help = "The stop's invoices, what is to pay and what was collected.\n\n"
+             "<-  Back to the stop.\n"
+             "S  Open the selected invoice (or double tap it)."},
 
     {.index = screen::Scan,
      .name = "Garment Scanning",
@@ -415,7 +436,11 @@ const std::vector<ScreenEntry> kScreens = {
      .name = "Order Detail",
      .commands = {{cmd::OrderDetailSave, "Save", screen::InventoryChange},
                   {cmd::OrderDetailCancel, "Cancel", screen::None, kScreen}},
-     .back = &toInvoiceDetails},
+     .back = &toInvoiceDetails,
+     .help = "The invoice's products with their inventory now and after the change.\n\n"
+             "<-  Back to the invoice.\n"
+             "Cancel  Undo the change of the selected product.\n"
+             "Change  Change the selected product's inventory."},
 
     // No screen uses index 26.
     {.index = screen::Unused, .name = ""},
@@ -424,7 +449,11 @@ const std::vector<ScreenEntry> kScreens = {
      .name = "Inventory Change",
      .commands = {{cmd::InventoryChangeSave, "Save", screen::InvDudDetail, kScreen},
                   {cmd::InventoryChangeCancel, "Cancel", screen::InvDudDetail}},
-     .back = &command<cmd::Order>},
+     .back = &command<cmd::Order>,
+     .help = "The inventory of one product: type the change, see the future "
+             "inventory.\n\n"
+             "<-  Leave it unchanged.\n"
+             "Ok  Store the future inventory."},
 };
 
 }  // namespace

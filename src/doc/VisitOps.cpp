@@ -41,11 +41,11 @@ void moveToUndelivered(CRouteSummary& route, bool cod, double amount) {
 
 // The route-list entry gets the undelivered totals and amounts to pay of the current route.
 void copyUndeliveredToEntry(CKelvoDoc& doc) {
-    CRouteSummary* entry = selectedRouteEntry(doc);
-    const CRoute& route = doc.Route();
-    if (!entry || entry->RouteNumber() != route.RouteNumber() || entry->Date() != route.Date()) {
+    CRouteSummary* entry = currentRouteEntry(doc);
+    if (!entry) {
         return;
     }
+    const CRoute& route = doc.Route();
     entry->SetTotalUndeliveredCharge(route.TotalUndeliveredCharge());
     entry->SetTotalUndeliveredCOD(route.TotalUndeliveredCOD());
     entry->SetPayThisAmountCharge(route.PayThisAmountCharge());

@@ -3,6 +3,11 @@
 #include <array>
 
 #include "doc/KelvoDoc.h"
+#include "views/invoice/InvAdjInvLineView.h"
+#include "views/invoice/InvDUDDetailView.h"
+#include "views/invoice/InvDetailsView.h"
+#include "views/invoice/InvSelectView.h"
+#include "views/invoice/InventoryChangeView.h"
 #include "views/route/AgingInfView.h"
 #include "views/route/RouteSelectView.h"
 #include "views/route/StopActionView.h"
@@ -40,9 +45,14 @@ constexpr std::array<Creator, screen::Count> kCreators = [] {
     c[screen::RouteSelect] = &make<CRouteSelectView>;
     c[screen::StopSelect] = &make<CStopSelectView>;
     c[screen::StopAction] = &make<CStopActionView>;
+    c[screen::InvDetails] = &make<CInvDetailsView>;
+    c[screen::InvAdjLine] = &make<CInvAdjInvLineView>;
     c[screen::StopInfo] = &makeStopInfo;
     c[screen::Safety] = &make<CSafetyView>;
     c[screen::Settings] = &make<CSettingView>;
+    c[screen::InvSelect] = &make<CInvSelectView>;
+    c[screen::InvDudDetail] = &make<CInvDUDDetailView>;
+    c[screen::InventoryChange] = &make<CInventoryChangeView>;
     return c;
 }();
 

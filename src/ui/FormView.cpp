@@ -36,6 +36,11 @@ QLabel* makeLabel(const QString& text, int id, QWidget* parent) {
 QTreeWidget* makeList(const QStringList& heads, int id, QWidget* parent) {
     auto* list = new QTreeWidget(parent);
     list->setObjectName(QString::number(id));
+    setUpList(list, heads);
+    return list;
+}
+
+void setUpList(QTreeWidget* list, const QStringList& heads) {
     list->setColumnCount(static_cast<int>(heads.size()));
     list->setHeaderLabels(heads);
     list->setRootIsDecorated(false);
@@ -46,7 +51,6 @@ QTreeWidget* makeList(const QStringList& heads, int id, QWidget* parent) {
     list->header()->setStretchLastSection(false);
     list->header()->setFont(labelFont(11, true));
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return list;
 }
 
 FormView::FormView(CKelvoDoc& doc, int screenIndex, QWidget* parent)

@@ -97,6 +97,8 @@ QLabel* makeLabel(const QString& text, int id, QWidget* parent = nullptr);
 // A list of rows under column heads as the screens show them (whole rows selected, the
 // screens' small font, no horizontal scrolling), with an objectName; its parent owns it.
 QTreeWidget* makeList(const QStringList& heads, int id, QWidget* parent);
+// Gives a list the look of makeList: these column heads, whole rows, the small font.
+void setUpList(QTreeWidget* list, const QStringList& heads);
 
 // Bold Arial of a pixel height: the styled labels of the screens.
 QFont labelFont(int pixelHeight, bool bold);

@@ -26,6 +26,17 @@ TEST(DateText, ShortDate) {
     EXPECT_EQ(shortDate("20061305"), "");
 }
 
+TEST(DateText, InvoiceDatePictures) {
+    EXPECT_EQ(dayMonthDate("20061205"), "05-Dec");
+    EXPECT_EQ(dayMonthDate("20100131"), "31-Jan");
+    EXPECT_EQ(longDate("20061205"), "Dec 5, 2006");
+    EXPECT_EQ(longDate("19990704"), "Jul 4, 1999");
+    for (const char* text : {"", "2006125", "20061305", "2006-12-05"}) {
+        EXPECT_EQ(dayMonthDate(text), "") << text;
+        EXPECT_EQ(longDate(text), "") << text;
+    }
+}
+
 TEST(DateText, MinutesBetweenTimesOfOneDay) {
     EXPECT_EQ(minutesBetween("08:40", "09:05"), 25);
     EXPECT_EQ(minutesBetween("00:00", "23:59"), 1439);

@@ -129,8 +129,10 @@ TEST_F(MainFrameTest, EveryScreenWithAViewHasHelpAndIsReachable) {
         }
     }
     EXPECT_EQ(withView, (std::set<int>{screen::Start, screen::RouteMan, screen::RouteSelect,
-                                       screen::StopSelect, screen::StopAction, screen::Safety,
-                                       screen::Settings, screen::StopInfo}));
+                                       screen::StopSelect, screen::StopAction, screen::InvDetails,
+                                       screen::InvAdjLine, screen::Safety, screen::Settings,
+                                       screen::StopInfo, screen::InvSelect, screen::InvDudDetail,
+                                       screen::InventoryChange}));
     std::set<int> reached{screen::Start};
     std::deque<int> todo{screen::Start};
     auto reach = [&](int s) {

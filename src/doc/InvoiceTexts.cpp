@@ -1,0 +1,70 @@
+#include "doc/InvoiceTexts.h"
+
+#include <algorithm>
+
+#include "common/DateText.h"
+#include "common/FileValues.h"
+#include "common/Text.h"
+#include "model/AdjReasons.h"
+#include "model/ConfigData.h"
+#include "model/InvoiceHeader.h"
+#include "model/InvoiceItem.h"
+
+namespace kelvo {
+
+namespace {
+
+bool minimumBasedRent(const CInvoiceItem& line) {
+    constexpr std::int16_t kMinimumBased = 2;
+    return line.LineType == LineTypes::Rent && line.BillingMethod == kMinimumBased;
+}
+
+}  // namespace
+
+std::string productText(const CInvoiceItem& line) {
+    // A product-level line has no size at all; a blank after its code would only hide that.
+    if (line.SizeCode.empty() || line.SizeCode == "-" || line.SizeCode == "*") {
+        return line.Code;
+    }
+    return line.Code + " " + line.SizeCode;
+}
+
+std::string billingText(const CInvoiceItem& line) {
+    std::string text = BillingMethodName(line.BillingMethod);
+    if (minimumBasedRent(line)) {
+        text += MinFreqSuffix(line.MinFreq);
+    }
+    return text;
+}
+
+std::string minimumText(const CInvoiceItem& line) {
+    if (!minimumBasedRent(line)) {
+        return {};
+    }
+    std::string text = formatQuantity(line.MinQty);
+    if (line.MinPerc != 0.0) {
+        text += " (" + formatQuantity(line.MinPerc) + "%)";
+    }
+    return text;
+}
+
+std::string priceText(double price, const ConfigData& config) {
+    return formatPrice(price, std::clamp<int>(config.PriceDecimals(), 0, 4));
+}
+
+std::array<std::string, 7> detailRow(const CInvoiceItem& line, const CAdjReasons& reasons) {
+    return {productText(line),
+            line.Description,
+            formatQuantity(line.DeliveredQuantity + line.AdjustmentDeliveredQuantity),
+            formatQuantity(line.PreBilledQuantity + line.AdjustmentQuantity),
+            line.Extend == 'Y' ? formatPrice(line.PrebilledAmount + line.AdjustmentAmount, 2) : "",
+            line.AdjustmentAmount != 0.0 ? formatPrice(line.AdjustmentAmount, 2) : "",
+            reasons.DescriptionOf(line.AdjustmentReasonCode)};
+}
+
+std::array<std::string, 5> invoiceRow(const CInvoiceHeader& header) {
+    return {format("%.0f", header.InvoiceNumber), header.COD == 'Y' ? "COD" : "CHG",
+            formatPrice(header.PayThisAmount, 2), header.Status, dayMonthDate(header.InvoiceDate)};
+}
+
+}  // namespace kelvo

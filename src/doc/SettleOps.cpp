@@ -1,0 +1,160 @@
+#include "doc/SettleOps.h"
+
+#include <cmath>
+
+#include "common/FileValues.h"
+#include "common/Prompter.h"
+#include "common/Text.h"
+#include "common/Translate.h"
+#include "doc/InvoiceOps.h"
+#include "doc/KelvoDoc.h"
+#include "doc/RouteOps.h"
+#include "doc/VisitOps.h"
+
+namespace kelvo {
+
+namespace {
+
+// An amount in whole cents, as the files and the screens show it.
+long long cents(double amount) {
+    return std::llround(amount * 100.0);
+}
+
+// Adds the collected amount to the route's collections of the invoice's column and copies
+// the new total into the route's entry. Totals are kept in whole cents, as the file has them.
+void addCollection(CRoute& route, CRouteSummary* entry, bool cod, double amount) {
+    if (cod) {
+        route.SetTotalCollectionsCOD(fileAmount(route.TotalCollectionsCOD() + amount, 2));
+        if (entry) {
+            entry->SetTotalCollectionsCOD(route.TotalCollectionsCOD());
+        }
+    } else {
+        route.SetTotalCollectionsCharge(fileAmount(route.TotalCollectionsCharge() + amount, 2));
+        if (entry) {
+            entry->SetTotalCollectionsCharge(route.TotalCollectionsCharge());
+        }
+    }
+}
+
+// One more settled stop on the route and its entry; the route list counts the route as
+// settled once its last stop is.
+void countSettledStop(CKelvoDoc& doc, CRouteSummary* entry) {
+    CRoute& route = doc.Route();
+    route.SetSettledStops(route.SettledStops() + 1);
+    if (!entry) {
+        return;
+    }
+    const bool wasSettled = entry->IsSettled();
+    entry->SetSettledStops(route.SettledStops());
+    if (!wasSettled && entry->IsSettled()) {
+        doc.Routes().SetSettledRoutes(doc.Routes().SettledRoutes() + 1);
+    }
+}
+
+}  // namespace
+
+bool readyForSettlement(CKelvoDoc& doc) {
+    CInvoice& invoice = doc.Invoice();
+    if (!invoice.HoldsInvoice()) {
+        return false;
+    }
+    if (invoice.PickUpsReady(doc.Fs())) {
+        return true;
+    }
+    doc.Prompt().inform(tr("Please enter pick up quantities before settlement!"), "",
+                        MessageIcon::None);
+    return false;
+}
+
+bool signatureRequired(const CStop& stop) {
+    return stop.SignatureRequired != 'N';
+}
+
+bool isAmountText(const std::string& text) {
+    std::size_t digits = 0;
+    std::size_t decimals = 0;
+    bool point = false;
+    for (char c : text) {
+        if (c == '.' && !point) {
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            ++(point ? decimals : digits);
+        } else {
+            return false;
+        }
+    }
+    // Nine whole digits keep the amount far inside what the files write exactly.
+    return digits + decimals > 0 && digits <= 9 && decimals <= 2;
+}
+
+bool paymentAcceptable(Prompter& prompter, bool byCheck, const std::string& checkNumber,
+                       const std::string& amountText) {
+    if (byCheck && checkNumber.empty()) {
+        prompter.inform(tr("You must fill the check number before!"), tr("Payment by Check"));
+        return false;
+    }
+    if (byCheck && checkNumber.size() > kMaxCheckNumber) {
+        prompter.inform(tr("Enter no more than 16 characters."), tr("Payment by Check"));
+        return false;
+    }
+    if (!isAmountText(amountText)) {
+        prompter.inform(tr("Please enter a number."), tr("Invalid data"));
+        return false;
+    }
+    return true;
+}
+
+bool collectedShort(const CInvoice& invoice, double amountCollected) {
+    // Compared in cents: after adjustments PayThisAmount may carry a rounding remainder that
+    // must not make a payment of the whole amount look short.
+    return invoice.COD() == 'Y' && cents(amountCollected) < cents(invoice.PayThisAmount());
+}
+
+bool signatureComplete(const std::string& initials, bool hasInk) {
+    return !initials.empty() && hasInk;
+}
+
+std::string signaturePath(const CKelvoDoc& doc, double invoiceNumber) {
+    // Beside the invoice file, in the data folder of the storage location (the device has no
+    // current folder, so the path with or without its leading backslash names the same file).
+    return doc.DataFolder() + format("Inv_%.0f.bmp", invoiceNumber);
+}
+
+int settleInvoice(CKelvoDoc& doc, const Payment& payment) {
+    CStop* stop = selectedStop(doc);
+    const CInvoice& open = doc.Invoice();
+    if (!stop || !open.HoldsInvoice()) {
+        return -1;
+    }
+    if (signatureRequired(*stop) && payment.signedBy.empty()) {
+        return -1;
+    }
+    CInvoice settled = open;
+    settled.SetCashCollected(payment.amountCollected);
+    settled.SetPersonIdentification(payment.signedBy);
+    settled.SetStatus("Settled");
+    settled.SetUndeliverReasonCode("");
+    settled.SetCheckNumber(payment.checkNumber);
+    if (!commitInvoice(doc, settled)) {
+        return -1;
+    }
+    // Killed from here to the route's save, the invoice file is settled and the route file
+    // still shows the stop and route before it: both read again; the invoice is not offered
+    // for settlement a second time.
+    const bool stopWasSettled = stop->IsSettled();
+    stop->TotalCashCollected = fileAmount(stop->TotalCashCollected + payment.amountCollected, 2);
+    stop->SignedInvoices += 1;
+    stop->UndeliverReasonCode.clear();
+    CRouteSummary* entry = currentRouteEntry(doc);
+    // The stop counts once, when its last invoice is signed (compared with the stop's own
+    // invoice list, as its status is).
+    if (!stopWasSettled && stop->IsSettled()) {
+        countSettledStop(doc, entry);
+    }
+    addCollection(doc.Route(), entry, doc.Invoice().COD() == 'Y', payment.amountCollected);
+    doc.Route().Save(doc.Fs());
+    const CInvoices& invoices = doc.Invoices();
+    return static_cast<std::size_t>(invoices.SettledCount()) >= invoices.Count() ? 1 : 2;
+}
+
+}  // namespace kelvo

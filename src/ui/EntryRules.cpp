@@ -1,0 +1,33 @@
+#include "ui/EntryRules.h"
+
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+namespace kelvo {
+
+namespace {
+
+void accept(QLineEdit* edit, const QString& pattern) {
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+}
+
+}  // namespace
+
+void acceptWholeNumbers(QLineEdit* edit, int digits, bool negative) {
+    accept(
+        edit,
+        QStringLiteral("%1\\d{0,%2}").arg(negative ? QStringLiteral("-?") : QString()).arg(digits));
+    edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+}
+
+void acceptAmount(QLineEdit* edit) {
+    accept(edit, QStringLiteral("\\d{0,9}(\\.\\d{0,2})?"));
+    edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+}
+
+void acceptFileText(QLineEdit* edit, int maxLength) {
+    accept(edit, QStringLiteral("[\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]*"));
+    edit->setMaxLength(maxLength);
+}
+
+}  // namespace kelvo

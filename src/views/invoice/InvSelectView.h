@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui/FormView.h"
+
+class QLabel;
+
+namespace kelvo {
+
+class ColumnList;
+
+// The invoice list of a stop: one row per invoice with its terms, amount, status and date,
+// the stop's amount to pay and cash collected. 'S' opens the selected invoice.
+class CInvSelectView : public FormView {
+    Q_OBJECT
+public:
+    explicit CInvSelectView(CKelvoDoc& doc, QWidget* parent = nullptr);
+
+    void initialUpdate() override;
+
+private:
+    void rowChosen(int row);
+
+    ColumnList* m_list = nullptr;
+    QLabel* m_payTotal = nullptr;
+    QLabel* m_totalCash = nullptr;
+    QPushButton* m_open = nullptr;
+};
+
+}  // namespace kelvo

@@ -1,0 +1,216 @@
+#include "doc/SettleOps.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/Clock.h"
+#include "doc/InvoiceOps.h"
+#include "doc/VisitOps.h"
+#include "support/SampleStop.h"
+
+using namespace kelvo;
+using kelvo::test::elementText;
+using kelvo::test::kSampleRoute;
+
+namespace {
+
+struct SettleOps : ::testing::Test, test::StopDocument {
+    const CStop& stop() { return *selectedStop(doc); }
+};
+
+}  // namespace
+
+// One stop with a COD and a charge invoice (signature required), settled one after the other:
+// by cheque in full, then short and in cash. Each step shows in memory, in the route's
+// entry and in the files; the stop counts as settled once, with its last invoice.
+TEST_F(SettleOps, ChequeThenCodShortSettleTheStop) {
+    ASSERT_TRUE(openInvoice(2, 100103));  // charge, 118.22
+    const std::uint32_t settledBefore = doc.Route().SettledStops();
+    ASSERT_TRUE(readyForSettlement(doc));
+    EXPECT_EQ(settleInvoice(doc, {118.22, "CHK-0042", "RD"}), 2);
+    std::string inv = invoiceFile(100103);
+    EXPECT_EQ(elementText(inv, "Status"), "Settled");
+    EXPECT_EQ(elementText(inv, "CashCollected"), "118.22");
+    EXPECT_EQ(elementText(inv, "CheckNumber"), "CHK-0042");
+    EXPECT_EQ(elementText(inv, "PersonIdentification"), "RD");
+    EXPECT_EQ(doc.Invoices().SettledCount(), 1);
+    EXPECT_EQ(stop().SignedInvoices, 1);
+    EXPECT_EQ(doc.Route().SettledStops(), settledBefore);
+    EXPECT_DOUBLE_EQ(doc.Route().TotalCollectionsCharge(), 118.22);
+    EXPECT_DOUBLE_EQ(doc.Routes().At(0).TotalCollectionsCharge(), 118.22);
+    EXPECT_EQ(elementText(dev.read(kSampleRoute), "TotalCollectionsCharge"), "118.22");
+
+    doc.SetCurrentInvoiceNumber(100104);  // COD, 52.62
+    ASSERT_TRUE(openSelectedInvoice(doc));
+    EXPECT_TRUE(collectedShort(doc.Invoice(), 50.0));
+    EXPECT_FALSE(collectedShort(doc.Invoice(), 52.62));
+    EXPECT_EQ(settleInvoice(doc, {50.0, "", "RD"}), 1);
+    EXPECT_EQ(elementText(invoiceFile(100104), "CheckNumber"), "");
+    EXPECT_EQ(stop().SignedInvoices, 2);
+    EXPECT_DOUBLE_EQ(stop().TotalCashCollected, 168.22);
+    EXPECT_EQ(doc.Route().SettledStops(), settledBefore + 1);
+    EXPECT_EQ(doc.Routes().At(0).SettledStops(), settledBefore + 1);
+    EXPECT_DOUBLE_EQ(doc.Route().TotalCollectionsCOD(), 50.0);
+    EXPECT_DOUBLE_EQ(doc.Route().TotalCollectionsCharge(), 118.22);
+    const std::string route = dev.read(kSampleRoute);
+    EXPECT_EQ(elementText(route, "SettledStops"), format("%u", settledBefore + 1));
+    EXPECT_EQ(elementText(route, "TotalCollectionsCOD"), "50.00");
+    EXPECT_NE(route.find("<TotalCashCollected>168.22</TotalCashCollected>"), std::string::npos);
+    EXPECT_TRUE(prompter.shown().empty());
+}
+
+// A charge invoice settles with nothing collected: the collections keep their value, the
+// stop still counts its signed invoice. Without a required signature nothing happens at all.
+TEST_F(SettleOps, ChargeWithNothingCollectedAndMissingSignature) {
+    ASSERT_TRUE(openInvoice(0, 100101));
+    const std::string before = invoiceFile(100101);
+    EXPECT_EQ(settleInvoice(doc, {0.0, "", ""}), -1);
+    EXPECT_EQ(invoiceFile(100101), before);
+    EXPECT_EQ(doc.Invoice().Status(), "");
+    EXPECT_EQ(stop().SignedInvoices, 0);
+
+    EXPECT_EQ(settleInvoice(doc, {0.0, "", "FM"}), 1);
+    EXPECT_EQ(elementText(invoiceFile(100101), "CashCollected"), "0.00");
+    EXPECT_DOUBLE_EQ(doc.Route().TotalCollectionsCharge(), 0.0);
+    EXPECT_EQ(stop().SignedInvoices, 1);
+}
+
+// A stop that needs no signature settles without initials; the last stop of a route counts
+// the route as settled on the route list.
+TEST_F(SettleOps, LastStopSettlesTheRoute) {
+    ASSERT_TRUE(openInvoice(9, 100110));  // COD 45.10, no signature
+    ASSERT_EQ(stop().SignatureRequired, 'N');
+    doc.Route().SetSettledStops(doc.Route().TotalStops() - 1);
+    doc.Routes().At(0).SetSettledStops(doc.Route().TotalStops() - 1);
+    const int settledRoutes = doc.Routes().SettledRoutes();
+    EXPECT_EQ(settleInvoice(doc, {45.10, "", ""}), 1);
+    EXPECT_TRUE(doc.Routes().At(0).IsSettled());
+    EXPECT_EQ(doc.Routes().SettledRoutes(), settledRoutes + 1);
+    EXPECT_EQ(elementText(invoiceFile(100110), "PersonIdentification"), "");
+    EXPECT_DOUBLE_EQ(doc.Routes().At(0).TotalCollectionsCOD(), 45.10);
+}
+
+// A settled invoice is not offered again; a stop not yet reached offers nothing to settle;
+// without the configuration's consent the lines stay read-only.
+TEST_F(SettleOps, WhatTheSelectedInvoiceAllows) {
+    test::workAtStop(dev, doc, 2, false);
+    ASSERT_EQ(openInvoiceList(doc, screen::StopAction), 0);
+    EXPECT_DOUBLE_EQ(doc.CurrentInvoiceNumber(), 100103);
+    EXPECT_FALSE(doc.SettleAllowed());
+    EXPECT_TRUE(doc.InvoiceReadOnly());
+
+    doc.Route().Stop(2).ArrivalTime = "09:05";
+    selectInvoice(doc, 100104);
+    EXPECT_TRUE(doc.SettleAllowed());
+    EXPECT_FALSE(doc.InvoiceReadOnly());
+    ASSERT_TRUE(openSelectedInvoice(doc));
+    ASSERT_EQ(settleInvoice(doc, {52.62, "", "RD"}), 2);
+    // Back from the details the list keeps the invoice shown there.
+    EXPECT_EQ(openInvoiceList(doc, screen::InvDetails), 1);
+    EXPECT_FALSE(doc.SettleAllowed());
+    EXPECT_TRUE(doc.InvoiceReadOnly());
+
+    dev.put("\\VexXml\\Config.xml",
+            test::readHostFile(std::filesystem::path(KELVO_SAMPLES_DIR) / "day" / "Config.xml")
+                .replace(dev.read("\\VexXml\\Config.xml").find("<AllowInvoiceAdjust>Y"), 21,
+                         "<AllowInvoiceAdjust>N"));
+    loadConfiguration(doc);
+    selectInvoice(doc, 100103);
+    EXPECT_TRUE(doc.SettleAllowed());
+    EXPECT_TRUE(doc.InvoiceReadOnly());
+}
+
+// A line whose pick-up quantity the driver must enter holds the settlement back; quantities
+// that default are filled in and saved.
+TEST_F(SettleOps, PickUpsBeforeSettlement) {
+    ASSERT_TRUE(openInvoice(0, 100101));
+    EXPECT_FALSE(readyForSettlement(doc));
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].text, "Please enter pick up quantities before settlement!");
+    const auto line = doc.Invoice().FindLine(LineTypes::Rent, "SH100");
+    for (std::size_t i = 0; i < doc.Invoice().LineCount(); ++i) {
+        if (doc.Invoice().Line(i).SER == 1) {
+            doc.Invoice().SetPickUpQty(i, "3");
+        }
+    }
+    EXPECT_TRUE(readyForSettlement(doc));
+    EXPECT_EQ(doc.Invoice().Line(*line).PickUpQty, "5");
+    EXPECT_NE(invoiceFile(100101).find("<PickUpQty>5</PickUpQty>"), std::string::npos);
+}
+
+TEST_F(SettleOps, PaymentDialogChecks) {
+    struct Case {
+        bool byCheck;
+        std::string check, amount;
+        const char* message;  // nullptr: accepted
+    };
+    const Case cases[] = {
+        {false, "", "12.50", nullptr},
+        {false, "", "0", nullptr},
+        {true, "1234567890123456", "80", nullptr},
+        {true, "", "80.00", "You must fill the check number before!"},
+        {true, "12345678901234567", "80.00", "Enter no more than 16 characters."},
+        {false, "", "", "Please enter a number."},
+        {false, "", ".", "Please enter a number."},
+        {false, "", "1.234", "Please enter a number."},
+        {false, "", "-5", "Please enter a number."},
+        {false, "", "1234567890", "Please enter a number."},
+    };
+    for (const Case& c : cases) {
+        prompter.clearShown();
+        EXPECT_EQ(paymentAcceptable(prompter, c.byCheck, c.check, c.amount), c.message == nullptr)
+            << c.amount;
+        if (c.message) {
+            ASSERT_EQ(prompter.shown().size(), 1u) << c.amount;
+            EXPECT_EQ(prompter.shown()[0].text, c.message);
+        }
+    }
+    EXPECT_EQ(prompter.shown().back().caption, "Invalid data");
+    EXPECT_TRUE(signatureComplete("RD", true));
+    EXPECT_FALSE(signatureComplete("", true));
+    EXPECT_FALSE(signatureComplete("RD", false));
+}
+
+// A settlement whose invoice file cannot be written changes nothing anywhere.
+TEST_F(SettleOps, UnwritableInvoiceSettlesNothing) {
+    ASSERT_TRUE(openInvoice(9, 100110));
+    const std::string route = dev.read(kSampleRoute);
+    std::filesystem::remove(dev.root() / "VexXml" / "Inv_100110.xml");
+    std::filesystem::create_directory(dev.root() / "VexXml" / "Inv_100110.xml");
+    EXPECT_EQ(settleInvoice(doc, {45.10, "", ""}), -1);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].caption, "Error data");
+    EXPECT_EQ(doc.Invoice().Status(), "");
+    EXPECT_EQ(doc.Invoices().SettledCount(), 0);
+    EXPECT_EQ(stop().SignedInvoices, 0);
+    EXPECT_EQ(dev.read(kSampleRoute), route);
+}
+
+// An invoice file that is missing or damaged is reported by its loader; nothing can be
+// settled on it and nothing is written over it.
+TEST_F(SettleOps, MissingOrDamagedInvoiceOpensNothing) {
+    test::workAtStop(dev, doc, 9);
+    dev.put("\\VexXml\\Inv_100110.xml", "<Invoice><ID>");
+    // The stop's list names the damaged file, and so does the invoice when it is opened.
+    EXPECT_FALSE(openSelectedInvoice(doc));
+    ASSERT_FALSE(prompter.shown().empty());
+    EXPECT_EQ(prompter.shown().back().caption, "Load Error");
+    EXPECT_FALSE(doc.SettleAllowed());
+    EXPECT_FALSE(readyForSettlement(doc));
+    EXPECT_EQ(settleInvoice(doc, {45.10, "", ""}), -1);
+    EXPECT_EQ(dev.read("\\VexXml\\Inv_100110.xml"), "<Invoice><ID>");
+
+    std::filesystem::remove(dev.root() / "VexXml" / "Inv_100110.xml");
+    prompter.clearShown();
+    EXPECT_FALSE(openSelectedInvoice(doc));
+    ASSERT_FALSE(prompter.shown().empty());
+    EXPECT_EQ(prompter.shown().back().text.rfind("Error Opening Invoice XML:", 0), 0u);
+    EXPECT_FALSE(dev.exists("\\VexXml\\Inv_100110.xml"));
+}
+
+TEST_F(SettleOps, SignaturePictureBesideTheInvoice) {
+    EXPECT_EQ(signaturePath(doc, 100101), "\\VexXml\\Inv_100101.bmp");
+    doc.SetStorageLocation("Storage Card");
+    EXPECT_EQ(signaturePath(doc, 100101), "\\Storage Card\\VexXml\\Inv_100101.bmp");
+}
