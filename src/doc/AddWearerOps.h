@@ -74,11 +74,11 @@ std::vector<const CFinishingMethod*> finishingMethodsFor(const CKelvoDoc& doc, d
 struct ProductEntry {
     double PID = 0;
     double SID = 0;
-    std::string quantity;
-    std::string changes;
+    std::string quantity{};
+    std::string changes{};
     double TID = 0;  // 0: no template chosen
     double FID = 0;  // 0: no finishing method chosen
-    std::string price;
+    std::string price{};
     int replaces = -1;  // the pending line shown again for a change; -1: a new line
 };
 // Appends the product to the pending transaction (an add product transaction of the selected

@@ -25,7 +25,7 @@ struct ExchangeEntry {
     double SID = 0;
     double TID = 0;  // 0: none chosen
     double FID = 0;  // 0: none chosen
-    std::string price;
+    std::string price{};
 };
 // Appends the exchange of the selected product to the pending exchange transaction (started
 // when there is none). Refuses the selected product and size itself, and one the wearer has
@@ -36,7 +36,7 @@ bool storeExchange(CKelvoDoc& doc, const ExchangeEntry& entry);
 struct QuantityEntry {
     std::string quantity;
     std::string changes;
-    std::string price;
+    std::string price{};
 };
 // True when the future quantity typed equals the selected product's quantity.
 bool sameQuantity(const CKelvoDoc& doc, const std::string& quantity);

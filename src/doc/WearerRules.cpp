@@ -22,7 +22,7 @@ CommandOutcome openWearers(CommandContext& c) {
 }
 
 CommandOutcome makeALike(CommandContext& c) {
-    if (!checkWearerSelected(c.doc)) {
+    if (c.chosen && !checkWearerSelected(c.doc)) {
         return CommandOutcome::stay();
     }
     // Chosen on the wearer screen it starts a flow of its own; Back from page 2 keeps the flow.
@@ -48,7 +48,7 @@ CommandOutcome addProduct(CommandContext& c) {
 }
 
 CommandOutcome exchange(CommandContext& c) {
-    if (!checkProductAction(c.doc, ProductAction::Exchange)) {
+    if (c.chosen && !checkProductAction(c.doc, ProductAction::Exchange)) {
         return CommandOutcome::stay();
     }
     c.flags.exchangeInProgress = true;
@@ -56,7 +56,7 @@ CommandOutcome exchange(CommandContext& c) {
 }
 
 CommandOutcome changeQuantity(CommandContext& c) {
-    if (!checkProductAction(c.doc, ProductAction::ChangeQuantity)) {
+    if (c.chosen && !checkProductAction(c.doc, ProductAction::ChangeQuantity)) {
         return CommandOutcome::stay();
     }
     c.flags.quantityChangeInProgress = true;

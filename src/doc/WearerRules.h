@@ -2,9 +2,10 @@
 
 #include "doc/ScreenTable.h"
 
-// The rules of the wearer screen's commands in the screen table: each checks the selection and
-// the transactions before the frame moves on, tells the driver why it refuses, and sets the
-// wearer-flow flags its screens go by.
+// The rules of the wearer screen's commands in the screen table: chosen on the wearer screen,
+// each checks the selection and the transactions before the frame moves on and tells the
+// driver why it refuses; reached by Back from a later screen of its flow it leads back without
+// asking again. Each sets the wearer-flow flags its screens go by.
 namespace kelvo::wearer_rules {
 
 // Wearers (0x8027): chosen on the stop actions it opens the list afresh; coming back from an

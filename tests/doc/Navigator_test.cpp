@@ -115,13 +115,15 @@ TEST_F(NavigatorTest, BackAndNextFollowTheScreensFactsAndTheWearerFlow) {
         {screen::StopAction, plain, ownNext, cmd::Next, screen::StopAction, plain},
         {screen::InvDetails, plain, twoInvoices, cmd::Back, screen::InvSelect, plain},
         {screen::InvDetails, plain, settled, cmd::Next, screen::InvDetails, plain},
-        {screen::AddWearer, resumed, dud, cmd::Next, screen::WorkOrder, plain},
+        // Right is the page's "->" for every laundry; the "DUD" page leads on by its own step.
+        {screen::AddWearer, resumed, dud, cmd::Next, screen::AddNextWearer, resumed},
         {screen::AddNextWearer, makeALike, none, cmd::Back, screen::AddWearer, makeALike},
         {screen::AddNextWearer, makeALike, none, cmd::Next, screen::SelectSize, makeALike},
         {screen::AddProduct, productOnly, none, cmd::Back, screen::Wearer, productOnly},
         {screen::AddProduct, plain, dud, cmd::Back, screen::AddWearer, plain},
         {screen::AddProduct, makeALike, none, cmd::Back, screen::SelectSize, makeALikeResumed},
-        {screen::WorkOrder, exchange, none, cmd::Back, screen::ExchangeProd, plain},
+        // The exchange is under way again: its work order leads back to it once more.
+        {screen::WorkOrder, exchange, none, cmd::Back, screen::ExchangeProd, exchange},
         {screen::WorkOrder, plain, none, cmd::Back, screen::AddProduct, resumed},
         {screen::SelectSize, plain, dud, cmd::Back, screen::AddWearer, plain},
     };
@@ -170,6 +172,26 @@ TEST_F(NavigatorTest, RepeatGuardIgnoresOnlyTheCommandThatChangedTheScreen) {
     nav.choose(cmd::StoreProduct);
     EXPECT_EQ(host.checks[cmd::StoreProduct], 2);
     EXPECT_EQ(nav.current(), screen::AddProduct);
+}
+
+TEST_F(NavigatorTest, TheWearerListStartsAfreshOnlyFromTheStop) {
+    CWearerListState& state = doc.WearerData().ListState;
+    state.SaveView("Park", {});
+    ASSERT_TRUE(nav.show(screen::AddWearer));
+    nav.dispatch(cmd::Back);
+    EXPECT_EQ(nav.current(), screen::Wearer);
+    EXPECT_TRUE(state.HasSavedView());
+    // Without a selected wearer the wearer actions stay.
+    nav.choose(cmd::MakeALike);
+    nav.choose(cmd::AddProduct);
+    EXPECT_EQ(nav.current(), screen::Wearer);
+    EXPECT_EQ(prompter.shown().size(), 2u);
+    nav.dispatch(cmd::Back);
+    EXPECT_EQ(nav.current(), screen::StopAction);
+    EXPECT_FALSE(state.HasSavedView());
+    state.SaveView("Park", {});
+    nav.choose(cmd::WearerScreen);
+    EXPECT_FALSE(state.HasSavedView());
 }
 
 // A reason chosen by mistake is corrected at once; Next before the arrival is the arrival; the
