@@ -99,6 +99,14 @@ std::vector<ProductRow> CWearerRows::MakeProductRows(const WearerRow& wearer) co
     return rows;
 }
 
+std::size_t CWearerRows::ProductsOf(std::size_t row) const {
+    if (IsProduct(row)) {
+        return 0;
+    }
+    const auto it = m_products.find(m_shown[row].wearer);
+    return it != m_products.end() ? it->second.size() : MakeProductRows(WearerOf(row)).size();
+}
+
 std::size_t CWearerRows::Expand(std::size_t row) {
     if (row >= m_shown.size() || IsProduct(row) || IsExpanded(row)) {
         return 0;

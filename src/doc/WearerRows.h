@@ -57,6 +57,8 @@ public:
     // True while any product row is shown (the list then has its quantity column).
     bool AnyExpanded() const;
 
+    // The number of product rows the wearer row `row` shows when expanded; 0 for a product row.
+    std::size_t ProductsOf(std::size_t row) const;
     // Shows the products of the wearer row `row` right after it (sorted by text) and returns
     // how many rows were inserted; 0 when it is no wearer row or is expanded already.
     std::size_t Expand(std::size_t row);

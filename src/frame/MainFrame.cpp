@@ -85,6 +85,8 @@ bool CMainFrame::openView(int screenIndex) {
     view->attach(&m_nav.flags(), m_nav.current());
     connect(view, &FormView::commandRequested, this, &CMainFrame::choose);
     connect(view, &FormView::commandStatesChanged, this, &CMainFrame::updateCommandStates);
+    connect(view, &FormView::commandTableRequested, this,
+            [this](int screenIndex) { m_nav.setCommandTable(screenIndex); });
     FormView* old = m_view;
     if (old) {
         takeCentralWidget();

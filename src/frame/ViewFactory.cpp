@@ -17,6 +17,14 @@
 #include "views/start/KelvoView.h"
 #include "views/start/RoutemanView.h"
 #include "views/start/SettingView.h"
+#include "views/wearer/AddNextWearerView.h"
+#include "views/wearer/AddProductView.h"
+#include "views/wearer/AddWearerView.h"
+#include "views/wearer/ChangeQtyView.h"
+#include "views/wearer/ExchangeProdView.h"
+#include "views/wearer/SelectSizeView.h"
+#include "views/wearer/WearerView.h"
+#include "views/wearer/WorkOrderView.h"
 
 namespace kelvo {
 
@@ -53,6 +61,14 @@ constexpr std::array<Creator, screen::Count> kCreators = [] {
     c[screen::InvSelect] = &make<CInvSelectView>;
     c[screen::InvDudDetail] = &make<CInvDUDDetailView>;
     c[screen::InventoryChange] = &make<CInventoryChangeView>;
+    c[screen::Wearer] = &make<CWearerView>;
+    c[screen::AddWearer] = &make<CAddWearerView>;
+    c[screen::AddNextWearer] = &make<CAddNextWearerView>;
+    c[screen::AddProduct] = &make<CAddProductView>;
+    c[screen::WorkOrder] = &make<CWorkOrderView>;
+    c[screen::SelectSize] = &make<CSelectSizeView>;
+    c[screen::ExchangeProd] = &make<CExchangeProdView>;
+    c[screen::ChangeQty] = &make<CChangeQtyView>;
     return c;
 }();
 

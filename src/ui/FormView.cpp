@@ -119,18 +119,29 @@ void FormView::layoutBottom() {
     // form itself that is 2 pixels above its bottom edge.
     const int w = width();
     const int top = height() - kButtonHeight - 2;
-    // Each button is at least kButtonWidth wide and wide enough for its caption; when the row
-    // would not fit the screen, every button gives up the same share.
+    // Each shown button is at least kButtonWidth wide and wide enough for its caption; a
+    // hidden one takes no room. When the row would not fit the screen, the buttons first give
+    // up what they have beyond their captions, each the same share of it; only when even the
+    // captions do not fit does every button shrink alike.
     std::vector<int> widths;
+    std::vector<int> needs;
     int total = 0;
+    int needed = 0;
     for (QPushButton* b : m_buttons) {
-        widths.push_back(
-            std::max(kButtonWidth, b->fontMetrics().horizontalAdvance(b->text()) + 16));
+        const int need = b->isHidden() ? 0 : b->fontMetrics().horizontalAdvance(b->text()) + 16;
+        needs.push_back(need);
+        widths.push_back(b->isHidden() ? 0 : std::max(kButtonWidth, need));
         total += widths.back();
+        needed += need;
     }
     int x = 0;
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
-        const int bw = total > w ? widths[i] * w / total : widths[i];
+        int bw = widths[i];
+        if (total > w && needed <= w) {
+            bw = needs[i] + (widths[i] - needs[i]) * (w - needed) / (total - needed);
+        } else if (total > w) {
+            bw = needs[i] * w / needed;
+        }
         m_buttons[i]->setGeometry(x, top, bw, kButtonHeight);
         x += bw;
     }

@@ -52,6 +52,9 @@ signals:
     void commandRequested(kelvo::CommandId id);
     // The screen enabled or disabled entries of its command table.
     void commandStatesChanged();
+    // The screen shows the commands of another screen index (the wearer screen with a product
+    // row selected).
+    void commandTableRequested(int screenIndex);
 
 protected:
     CKelvoDoc& doc() const { return m_doc; }
@@ -71,6 +74,8 @@ protected:
     QPushButton* addButton(const QString& caption, int id, CommandId command = 0);
     // The layout between the title and the bar, where the screen puts its controls.
     QVBoxLayout* body() const { return m_body; }
+    // Lays the bottom row out again (after buttons were shown, hidden or renamed).
+    void relayout() { layoutBottom(); }
     // The bottom row's buttons in order.
     const std::vector<QPushButton*>& buttons() const { return m_buttons; }
 

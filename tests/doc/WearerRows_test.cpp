@@ -126,7 +126,9 @@ TEST_F(WearerRowsTest, FilterAndTheViewTheScreenComesBackTo) {
 
     // Left with a filter and two wearers expanded, the screen comes back so.
     rows.ShowWearers({});
-    rows.Expand(std::size_t(rows.RowOf({.wearer = data.ListState.Rows()[5].Key()})));
+    WearerSelection becker;
+    becker.wearer = data.ListState.Rows()[5].Key();
+    rows.Expand(std::size_t(rows.RowOf(becker)));
     rows.Expand(0);
     data.ListState.SaveView(rows.Filter(), rows.ExpandedKeys());
     CWearerRows again(data, width);
