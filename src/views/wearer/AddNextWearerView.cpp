@@ -38,6 +38,10 @@ CAddNextWearerView::CAddNextWearerView(CKelvoDoc& doc, QWidget* parent)
     body()->addLayout(form, 1);
     connect(m_function->lineEdit(), &QLineEdit::editingFinished, this,
             &CAddNextWearerView::checkTypedFunction);
+    // What is typed is kept at once, so that Back to page 1 and on again loses nothing.
+    connect(m_admin, &QLineEdit::textChanged, this, &CAddNextWearerView::store);
+    connect(m_function, &QComboBox::currentTextChanged, this, &CAddNextWearerView::store);
+    connect(m_remark, &QPlainTextEdit::textChanged, this, &CAddNextWearerView::store);
 
     addButton(QStringLiteral("<-"), 0, cmd::Back)->setObjectName(QStringLiteral("back"));
     m_next = addButton(QStringLiteral("->"), 0, cmd::AddProductPage2);
@@ -52,10 +56,18 @@ void CAddNextWearerView::initialUpdate() {
     m_admin->setText(fromData(page.admin));
     m_function->setCurrentIndex(m_function->findText(fromData(page.function)));
     m_remark->setPlainText(fromDataLines(page.remark));
+    m_filled = true;
     const bool functions = m_function->count() > 0;
     m_next->setEnabled(functions);
     setCommandEnabled(cmd::AddProductPage2, functions);
     m_admin->setFocus();
+}
+
+void CAddNextWearerView::store() {
+    if (m_filled) {
+        storePage2(doc(), {toData(m_admin->text()), toData(m_function->currentText()),
+                           toData(m_remark->toPlainText())});
+    }
 }
 
 void CAddNextWearerView::checkTypedFunction() {
@@ -71,8 +83,7 @@ CommandOutcome CAddNextWearerView::handleCommand(CommandId id) {
         return CommandOutcome::proceed();
     }
     checkTypedFunction();
-    storePage2(doc(), {toData(m_admin->text()), toData(m_function->currentText()),
-                       toData(m_remark->toPlainText())});
+    store();
     if (frameFlags().makeALike) {
         return CommandOutcome::to(screen::SelectSize);
     }

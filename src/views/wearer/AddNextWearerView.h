@@ -22,12 +22,14 @@ public:
 
 private:
     void checkTypedFunction();
+    void store();
 
     QLabel* m_wearer = nullptr;
     QLineEdit* m_admin = nullptr;
     QComboBox* m_function = nullptr;
     QPlainTextEdit* m_remark = nullptr;
     QPushButton* m_next = nullptr;
+    bool m_filled = false;  // the page shows the new wearer's values
 };
 
 }  // namespace kelvo

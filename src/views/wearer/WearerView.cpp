@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -58,12 +59,15 @@ CWearerView::CWearerView(CKelvoDoc& doc, QWidget* parent) : FormView(doc, screen
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionsMovable(false);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->installEventFilter(this);
     m_model = new CWearerListModel(this);
     m_list->setModel(m_model);
     body()->addWidget(m_list, 1);
     connect(m_list, &QTreeView::clicked, this, &CWearerView::rowTapped);
-    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { currentChanged(current); });
+    // The selection, not the current index: the list makes its first row current without
+    // selecting it when it gets the focus.
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { selectionChanged(); });
     connect(m_model, &QAbstractItemModel::columnsInserted, this, &CWearerView::fitColumns);
     connect(m_model, &QAbstractItemModel::columnsRemoved, this, &CWearerView::fitColumns);
     connect(m_model, &QAbstractItemModel::modelReset, this, &CWearerView::fitColumns);
@@ -141,13 +145,16 @@ void CWearerView::rowTapped(const QModelIndex& index) {
     remember();
 }
 
-void CWearerView::currentChanged(const QModelIndex& index) {
+void CWearerView::selectionChanged() {
     if (m_filling) {
         return;
     }
+    // Any cell: while the quantity column comes or goes a row is selected only in part.
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
     CWearerListState& state = doc().WearerData().ListState;
-    state.Select(index.isValid() ? m_model->rows().SelectionOf(std::size_t(index.row()))
-                                 : WearerSelection{});
+    state.Select(selected.isEmpty()
+                     ? WearerSelection{}
+                     : m_model->rows().SelectionOf(std::size_t(selected.first().row())));
     showActions(false);
 }
 
@@ -197,6 +204,28 @@ void CWearerView::fitColumns() {
         header->setSectionResizeMode(1, QHeaderView::Fixed);
         header->resizeSection(1, kQuantityWidth);
     }
+    // A column that comes in belongs to the selected row as well.
+    const QModelIndex current = m_list->currentIndex();
+    if (current.isValid()) {
+        m_list->selectionModel()->select(
+            current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+}
+
+bool CWearerView::eventFilter(QObject* watched, QEvent* event) {
+    // With no row selected the first Up or Down selects the row the list stands on, which
+    // the list made current without selecting it.
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const QModelIndex current = m_list->currentIndex();
+        if ((key == Qt::Key_Up || key == Qt::Key_Down) && current.isValid() &&
+            !m_list->selectionModel()->hasSelection()) {
+            m_list->selectionModel()->select(
+                current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            return true;
+        }
+    }
+    return FormView::eventFilter(watched, event);
 }
 
 CommandOutcome CWearerView::handleCommand(CommandId id) {

@@ -26,11 +26,14 @@ public:
     void initialUpdate() override;
     CommandOutcome handleCommand(CommandId id) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Builds the rows anew from the document and selects the remembered row.
     void refill();
     void rowTapped(const QModelIndex& index);
-    void currentChanged(const QModelIndex& index);
+    void selectionChanged();
     void applyFilter();
     // Shows the buttons and the command table that fit the selected row.
     void showActions(bool deferTable);
