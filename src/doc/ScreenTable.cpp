@@ -32,11 +32,15 @@ CommandOutcome safetyCheckFirst(CommandContext& c) {
     return CommandOutcome::stay();
 }
 
-// A new wearer starts a wearer flow of its own.
+// A new wearer chosen on the wearer screen starts a wearer flow of its own. Reached by Back
+// (the "DUD" laundry's products and sizes lead back to page 1) it keeps the flow, so that a
+// make-a-like stays one and the page shows what was entered.
 CommandOutcome newWearerFlow(CommandContext& c) {
-    c.flags.makeALike = false;
-    c.flags.productOnly = false;
-    c.flags.wearerFlowResumed = false;
+    if (c.chosen) {
+        c.flags.makeALike = false;
+        c.flags.productOnly = false;
+        c.flags.wearerFlowResumed = false;
+    }
     return CommandOutcome::proceed();
 }
 

@@ -120,12 +120,12 @@ TEST_F(NavigatorTest, BackAndNextFollowTheScreensFactsAndTheWearerFlow) {
         {screen::AddNextWearer, makeALike, none, cmd::Back, screen::AddWearer, makeALike},
         {screen::AddNextWearer, makeALike, none, cmd::Next, screen::SelectSize, makeALike},
         {screen::AddProduct, productOnly, none, cmd::Back, screen::Wearer, productOnly},
-        {screen::AddProduct, plain, dud, cmd::Back, screen::AddWearer, plain},
+        {screen::AddProduct, plain, dud, cmd::Back, screen::AddWearer, resumed},
         {screen::AddProduct, makeALike, none, cmd::Back, screen::SelectSize, makeALikeResumed},
         // The exchange is under way again: its work order leads back to it once more.
         {screen::WorkOrder, exchange, none, cmd::Back, screen::ExchangeProd, exchange},
         {screen::WorkOrder, plain, none, cmd::Back, screen::AddProduct, resumed},
-        {screen::SelectSize, plain, dud, cmd::Back, screen::AddWearer, plain},
+        {screen::SelectSize, makeALike, dud, cmd::Back, screen::AddWearer, makeALikeResumed},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "screen " << c.screen << " step " << c.step);
@@ -192,6 +192,17 @@ TEST_F(NavigatorTest, TheWearerListStartsAfreshOnlyFromTheStop) {
     state.SaveView("Park", {});
     nav.choose(cmd::WearerScreen);
     EXPECT_FALSE(state.HasSavedView());
+}
+
+// Add Wearer chosen on the wearer screen starts a new flow, whatever the last one left behind.
+TEST_F(NavigatorTest, AddWearerChosenStartsAFreshWearerFlow) {
+    ASSERT_TRUE(nav.show(screen::Wearer));
+    nav.flags().makeALike = nav.flags().productOnly = nav.flags().wearerFlowResumed = true;
+    nav.choose(cmd::AddWearer);
+    EXPECT_EQ(nav.current(), screen::AddWearer);
+    EXPECT_FALSE(nav.flags().makeALike);
+    EXPECT_FALSE(nav.flags().productOnly);
+    EXPECT_FALSE(nav.flags().wearerFlowResumed);
 }
 
 // A reason chosen by mistake is corrected at once; Next before the arrival is the arrival; the
