@@ -7,6 +7,7 @@
 #include "common/Translate.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
+#include "doc/SettleOps.h"
 #include "model/GarmentFlags.h"
 #include "model/InventoryTransactions.h"
 #include "model/InvoiceFile.h"
@@ -172,7 +173,11 @@ std::size_t loadStopInvoices(CKelvoDoc& doc) {
     if (!stop) {
         return invoices.Load(doc.Fs(), doc.Prompt(), {});
     }
-    return invoices.Load(doc.Fs(), doc.Prompt(), stop->Invoices(), doc.Route().FilePath());
+    const std::size_t count =
+        invoices.Load(doc.Fs(), doc.Prompt(), stop->Invoices(), doc.Route().FilePath());
+    // Where the driver comes back to the stop after a settlement was cut short, it is counted.
+    countInterruptedSettlement(doc);
+    return count;
 }
 
 std::string InvoiceSummary::invoiceLine() const {
