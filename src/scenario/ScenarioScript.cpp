@@ -376,8 +376,9 @@ bool parseExpect(const std::vector<Token>& tokens, ScenarioStep& step, std::stri
         ok = a.text(step.text) && a.end();
         error = a.error();
     } else if (what == "file") {
-        Args a =
-            args("expect file \"\\path\" equals \"file\" | contains \"text\" | exists | missing");
+        Args a = args(
+            "expect file \"\\path\" equals \"file\" | contains \"text\" | exists | missing"
+            " | signature");
         std::string how;
         ok = a.text(step.text) && a.word(how);
         if (ok && how == "equals") {
@@ -390,8 +391,11 @@ bool parseExpect(const std::vector<Token>& tokens, ScenarioStep& step, std::stri
             step.kind = StepKind::ExpectFileExists;
         } else if (ok && how == "missing") {
             step.kind = StepKind::ExpectFileMissing;
+        } else if (ok && how == "signature") {
+            step.kind = StepKind::ExpectFileSignature;
         } else if (ok) {
-            error = "expected equals, contains, exists or missing, found \"" + how + "\"";
+            error =
+                "expected equals, contains, exists, missing or signature, found \"" + how + "\"";
             return false;
         }
         ok = ok && a.end();
