@@ -30,8 +30,16 @@ bool loadSelectedRoute(CKelvoDoc& doc) {
     if (!entry) {
         return false;
     }
-    doc.Route().SetStoragePath(doc.StorageLocation());
-    return doc.Route().Load(doc.Fs(), entry->RouteNumber(), entry->Date());
+    CRoute& route = doc.Route();
+    if (!route.HoldsRoute() || route.RouteNumber() != entry->RouteNumber() ||
+        route.Date() != entry->Date()) {
+        // The stop positions of the route held mean nothing on another one: a route the driver
+        // turns to starts at its first stop, and its first travel at its start.
+        doc.SetCurrentStopIndex(-1);
+        doc.SetLastDepartedStopIndex(-1);
+    }
+    route.SetStoragePath(doc.StorageLocation());
+    return route.Load(doc.Fs(), entry->RouteNumber(), entry->Date());
 }
 
 int openRouteSelection(CKelvoDoc& doc, int previousScreen) {

@@ -18,8 +18,9 @@ CRouteSummary* selectedRouteEntry(CKelvoDoc& doc);
 // on the current route are copied into it, never into another route's entry.
 CRouteSummary* currentRouteEntry(CKelvoDoc& doc);
 
-// Makes the selected entry's route the current route (read unless it is already held).
-// False when nothing is selected or the route file cannot be read.
+// Makes the selected entry's route the current route (read unless it is already held); another
+// route than the one held opens with no stop selected or last left. False when nothing is
+// selected or the route file cannot be read.
 bool loadSelectedRoute(CKelvoDoc& doc);
 
 // When the route selection opens: a complete safety checklist counts as done, and the route
