@@ -1,8 +1,10 @@
 #include "common/XmlReader.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "common/DeviceFs.h"
+#include "common/FileValues.h"
 #include "common/Text.h"
 
 namespace kelvo {
@@ -36,6 +38,42 @@ void collectText(pugi::xml_node root, std::string& out) {
         }
         n = n.next_sibling();
     }
+}
+
+// Deepest nesting and most children of one element a data file may have. The data files nest
+// six levels at most, and their longest list (a customer's wearers, the products) holds some
+// thousands of records; a file beyond either is damaged, and refusing it keeps the memory a
+// load takes in proportion to a sensible file.
+constexpr std::size_t kMaxDepth = 64;
+constexpr std::size_t kMaxChildren = 50000;
+
+// True when no node below the document nests deeper than kMaxDepth and no node has more than
+// kMaxChildren children. One walk without recursion.
+bool withinLimits(pugi::xml_node root) {
+    std::size_t children[kMaxDepth + 1] = {};  // children seen so far on each level
+    std::size_t depth = 0;
+    for (pugi::xml_node n = root.first_child(); n;) {
+        if (++children[depth] > kMaxChildren) {
+            return false;
+        }
+        if (const pugi::xml_node first = n.first_child()) {
+            if (++depth >= kMaxDepth) {
+                return false;
+            }
+            children[depth] = 0;
+            n = first;
+            continue;
+        }
+        while (!n.next_sibling()) {
+            n = n.parent();
+            if (n == root) {
+                return true;
+            }
+            --depth;
+        }
+        n = n.next_sibling();
+    }
+    return true;
 }
 
 bool isAscii(std::string_view s) {
@@ -86,7 +124,15 @@ pugi::xml_node XmlElement::elementFrom(pugi::xml_node n) {
 }
 
 std::string XmlElement::textOf(pugi::xml_node node, bool latin1) {
-    return withText(node, latin1, [](std::string_view t) { return textFromElement(t); });
+    return withText(node, latin1, [](std::string_view t) {
+        t = t.substr(0, std::min(t.size(), kMaxFieldLength));
+        // The usual text holds no white space or control character: nothing to bring to what
+        // a file carries back.
+        if (std::all_of(t.begin(), t.end(), [](char c) { return static_cast<unsigned char>(c) > 0x20; })) {
+            return std::string(t);
+        }
+        return fileText(t);
+    });
 }
 
 double XmlElement::numberOf(pugi::xml_node node, bool latin1) {
@@ -98,8 +144,17 @@ std::int32_t XmlElement::wholeOf(pugi::xml_node node, bool latin1) {
 }
 
 char XmlElement::flagOf(pugi::xml_node node, bool latin1, char missing) {
-    return withText(node, latin1,
-                    [missing](std::string_view t) { return t.empty() ? missing : t.front(); });
+    return withText(node, latin1, [missing](std::string_view t) {
+        return t.empty() ? missing : fileFlag(t.front(), missing);
+    });
+}
+
+double XmlElement::number(const char* tag, int decimals) const {
+    const double value = numberOf(find(tag), m_latin1);
+    if (exceedsFileNumber(value) && m_clamped != nullptr) {
+        ++*m_clamped;
+    }
+    return fileNumber(value, decimals);
 }
 
 std::string XmlElement::name() const {
@@ -133,15 +188,15 @@ pugi::xml_node XmlElement::search(const char* tag) const {
 }
 
 XmlElement XmlElement::child(const char* tag) const {
-    return XmlElement(find(tag), m_latin1);
+    return XmlElement(find(tag), m_latin1, m_clamped);
 }
 
 XmlElement XmlElement::firstChild() const {
-    return XmlElement(elementFrom(m_node.first_child()), m_latin1);
+    return XmlElement(elementFrom(m_node.first_child()), m_latin1, m_clamped);
 }
 
 XmlElement XmlElement::nextSibling() const {
-    return XmlElement(elementFrom(m_node.next_sibling()), m_latin1);
+    return XmlElement(elementFrom(m_node.next_sibling()), m_latin1, m_clamped);
 }
 
 std::string XmlElement::ownText() const {
@@ -149,7 +204,7 @@ std::string XmlElement::ownText() const {
 }
 
 std::string XmlElement::ownFullText() const {
-    return fullText(m_node, m_latin1);
+    return fileText(fullText(m_node, m_latin1));
 }
 
 double XmlElement::ownNumber() const {
@@ -175,6 +230,7 @@ std::size_t XmlElement::childCount() const {
 bool XmlDocument::load(const DeviceFs& fs, std::string_view devicePath) {
     m_doc.reset();
     m_wellFormed = false;
+    m_clamped = 0;
     if (!fs.readFile(devicePath, m_buffer)) {
         m_buffer.clear();
         return false;
@@ -184,6 +240,7 @@ bool XmlDocument::load(const DeviceFs& fs, std::string_view devicePath) {
 }
 
 void XmlDocument::parse(std::string_view content) {
+    m_clamped = 0;
     m_buffer.assign(content);
     parseBuffer();
 }
@@ -205,7 +262,7 @@ void XmlDocument::parseBuffer() {
                                    pugi::encoding_latin1);
         m_buffer.clear();
     }
-    m_wellFormed = bool(result) && m_doc.document_element();
+    m_wellFormed = bool(result) && m_doc.document_element() && withinLimits(m_doc);
     if (!m_wellFormed) {
         m_doc.reset();
         m_buffer.clear();
@@ -213,7 +270,7 @@ void XmlDocument::parseBuffer() {
 }
 
 XmlElement XmlDocument::root() const {
-    return XmlElement(m_doc.document_element(), m_latin1);
+    return XmlElement(m_doc.document_element(), m_latin1, &m_clamped);
 }
 
 }  // namespace kelvo

@@ -1,5 +1,6 @@
 #include "doc/RouteOps.h"
 
+#include "common/FileValues.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
@@ -21,8 +22,13 @@ bool loadSelectedRoute(CKelvoDoc& doc) {
     if (!entry) {
         return false;
     }
-    doc.Route().SetStoragePath(doc.StorageLocation());
-    return doc.Route().Load(doc.Fs(), entry->RouteNumber(), entry->Date());
+    CRoute& route = doc.Route();
+    route.SetStoragePath(doc.StorageLocation());
+    if (!route.Load(doc.Fs(), entry->RouteNumber(), entry->Date())) {
+        return false;
+    }
+    reportClampedNumbers(doc.Prompt(), route.FilePath(), route.ClampedNumbers());
+    return true;
 }
 
 int openRouteSelection(CKelvoDoc& doc, int previousScreen) {
