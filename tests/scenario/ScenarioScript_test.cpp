@@ -111,6 +111,10 @@ TEST(ScenarioScriptTest, ReportsTheFirstLineItCannotRead) {
         {"expect file \"\\a.xml\" resembles \"b\"", 1, "equals, contains, exists or missing"},
         {"expect message \"a\" title \"b\"", 1, "expected \"caption\""},
         {"type #1 text\"", 1, "a quote inside the word"},
+        // Numbers beyond an int turned into a wait that never ends and a row -1 that passed.
+        {"wait 2147483648", 1, "expected a number up to 600000"},
+        {"select #1 4294967295", 1, "expected a number up to 2147483647"},
+        {"expect rows #1 0x80000000", 1, "expected a number up to 2147483647"},
     };
     for (const Case& c : cases) {
         const ScenarioScript s = ScenarioScript::parse(c.content);
