@@ -111,10 +111,21 @@ void changeSelectedRoute(CKelvoDoc& doc, Change change) {
         return;
     }
     change(doc.Route(), *entry);
-    doc.Route().Save(doc.Fs());
+    saveRoute(doc);
 }
 
 }  // namespace
+
+bool saveRoute(CKelvoDoc& doc) {
+    if (doc.Route().Save(doc.Fs())) {
+        return true;
+    }
+    // The old file stays whole; what changed stays in memory and goes with the next save.
+    doc.Prompt().inform(tr("The route file could not be saved (the device may be full): ") +
+                            doc.Route().FilePath(),
+                        tr("Error data files"), MessageIcon::Warning);
+    return false;
+}
 
 void recordRouteStart(CKelvoDoc& doc, double mileage, const std::string& time) {
     changeSelectedRoute(doc, [&](CRoute& route, CRouteSummary& entry) {
@@ -175,7 +186,7 @@ bool recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& r
     }
     route.SetSafetyRemarks(remarks);
     entry.SetSafetyRemarks(remarks);
-    route.Save(doc.Fs());
+    saveRoute(doc);
     return true;
 }
 

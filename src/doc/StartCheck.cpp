@@ -72,8 +72,7 @@ bool ensureDayFiles(CKelvoDoc& doc) {
                             tr("Error import data files"), MessageIcon::Warning);
         return false;
     }
-    importDayFiles(doc);
-    return true;
+    return importDayFiles(doc);
 }
 
 // Reads the route list; offers the last export when there is no route.
