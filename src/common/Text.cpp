@@ -286,11 +286,6 @@ bool containsNoCase(std::string_view haystack, std::string_view needle) {
     return it != haystack.end();
 }
 
-bool isForbiddenInXml(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return u < 0x20 && c != '\t' && c != '\n' && c != '\r';
-}
-
 bool isSafeNamePart(std::string_view text) {
     if (text.empty() || text.size() > kMaxNamePart || text.find("..") != std::string_view::npos) {
         return false;

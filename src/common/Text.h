@@ -71,7 +71,9 @@ bool isSafeNamePart(std::string_view text);
 
 // True for the characters no XML file may hold: control characters other than tab, line feed
 // and carriage return.
-bool isForbiddenInXml(char c);
+inline bool isForbiddenInXml(char c) {
+    return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r';
+}
 
 // ISO-8859-1 bytes <-> UTF-8; a character beyond U+00FF becomes "?".
 std::string latin1ToUtf8(std::string_view latin1);

@@ -47,33 +47,31 @@ void collectText(pugi::xml_node root, std::string& out) {
 constexpr std::size_t kMaxDepth = 64;
 constexpr std::size_t kMaxChildren = 50000;
 
-// True when no node below the document nests deeper than kMaxDepth and no node has more than
-// kMaxChildren children. One walk without recursion.
-bool withinLimits(pugi::xml_node root) {
-    std::size_t children[kMaxDepth + 1] = {};  // children seen so far on each level
-    std::size_t depth = 0;
-    for (pugi::xml_node n = root.first_child(); n;) {
-        if (++children[depth] > kMaxChildren) {
+// Stops at the first node below the document that nests deeper than kMaxDepth or that makes
+// its parent's children more than kMaxChildren. The library's own walk, without recursion.
+class LimitWalker : public pugi::xml_tree_walker {
+public:
+    bool for_each(pugi::xml_node&) override {
+        const int d = depth();
+        if (d >= static_cast<int>(kMaxDepth)) {
             return false;
         }
-        if (const pugi::xml_node first = n.first_child()) {
-            if (++depth >= kMaxDepth) {
-                return false;
-            }
-            children[depth] = 0;
-            n = first;
-            continue;
+        const auto level = static_cast<std::size_t>(d);
+        if (level > m_last) {
+            m_children[level] = 0;  // the first child of a new parent
         }
-        while (!n.next_sibling()) {
-            n = n.parent();
-            if (n == root) {
-                return true;
-            }
-            --depth;
-        }
-        n = n.next_sibling();
+        m_last = level;
+        return ++m_children[level] <= kMaxChildren;
     }
-    return true;
+
+private:
+    std::size_t m_children[kMaxDepth] = {};  // children seen so far on each level
+    std::size_t m_last = 0;
+};
+
+bool withinLimits(pugi::xml_document& doc) {
+    LimitWalker walker;
+    return doc.traverse(walker);
 }
 
 bool isAscii(std::string_view s) {
@@ -126,9 +124,12 @@ pugi::xml_node XmlElement::elementFrom(pugi::xml_node n) {
 std::string XmlElement::textOf(pugi::xml_node node, bool latin1) {
     return withText(node, latin1, [](std::string_view t) {
         t = t.substr(0, std::min(t.size(), kMaxFieldLength));
-        // The usual text holds no white space or control character: nothing to bring to what
-        // a file carries back.
-        if (std::all_of(t.begin(), t.end(), [](char c) { return static_cast<unsigned char>(c) > 0x20; })) {
+        // The usual text holds no control character or line break and is not blank: nothing to
+        // bring to what a file carries back.
+        const bool plain = std::none_of(t.begin(), t.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n';
+        });
+        if (plain && (t.empty() || t.find_first_not_of(" \t\n") != std::string_view::npos)) {
             return std::string(t);
         }
         return fileText(t);

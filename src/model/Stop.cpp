@@ -30,6 +30,15 @@ std::int32_t signedPattern(std::uint32_t value) {
     return static_cast<std::int32_t>(value);
 }
 
+// Sorts a list read in file order, stable (the order inserting one by one would give); a list
+// in order already, the usual case, is left as it is.
+template <class T, class Less>
+void sortRead(std::vector<T>& list, Less less) {
+    if (!std::is_sorted(list.begin(), list.end(), less)) {
+        std::stable_sort(list.begin(), list.end(), less);
+    }
+}
+
 // Inserts value into a list kept in order: after every element that is not greater, so
 // that equal elements stay in order of insertion.
 template <class T, class Less>
@@ -112,7 +121,7 @@ CStop CStop::Read(const XmlElement& e, std::string_view routeDate, std::int32_t 
         person.Name = p.text("Name");
         person.Function = p.text("Function");
     });
-    std::stable_sort(s.m_ContactPersons.begin(), s.m_ContactPersons.end(), personBefore);
+    sortRead(s.m_ContactPersons, personBefore);
 
     // Every call identifier of the stop starts with route date, route number, stop number
     // and customer number; the running number of the call follows.
@@ -126,13 +135,13 @@ CStop CStop::Read(const XmlElement& e, std::string_view routeDate, std::int32_t 
         const double sequence = callSequence(id, prefix);
         s.m_Calls.push_back(CallRef{sequence, prefix, std::move(id)});
     });
-    std::stable_sort(s.m_Calls.begin(), s.m_Calls.end(), callBefore);
+    sortRead(s.m_Calls, callBefore);
 
     s.SignedInvoices = e.whole("SignedInvoices");
     const XmlElement invoices = e.child("Invoices");
     s.m_Invoices.reserve(invoices.childCount());
     invoices.forEachChild([&s](const XmlElement& invoice) { s.m_Invoices.push_back(invoice.ownText()); });
-    std::stable_sort(s.m_Invoices.begin(), s.m_Invoices.end());
+    sortRead(s.m_Invoices, std::less<std::string>());
     return s;
 }
 
