@@ -20,6 +20,9 @@ class Clock;
 class DeviceFs;
 class Prompter;
 
+// What the stop information screen shows: the stop's instructions or its account's aging.
+enum class StopInfoPage { Instructions, Aging };
+
 // The one document of the program: it owns the whole in-memory model (configuration,
 // routes, reference lists, ...), the current selections and the state of the screens' commands,
 // and knows the services every operation needs (device files, message boxes, clock).
@@ -91,6 +94,10 @@ public:
     bool InvoiceReadOnly() const { return m_invoiceReadOnly; }
     void SetInvoiceReadOnly(bool readOnly) { m_invoiceReadOnly = readOnly; }
 
+    // The page the stop information screen shows next.
+    StopInfoPage StopInfo() const { return m_stopInfo; }
+    void SetStopInfo(StopInfoPage page) { m_stopInfo = page; }
+
     // True once today's truck safety check counts as done.
     bool SafetyDone() const { return m_safetyDone; }
     void SetSafetyDone(bool done) { m_safetyDone = done; }
@@ -121,6 +128,7 @@ private:
     bool m_settleAllowed = false;
     bool m_invoiceReadOnly = true;
     bool m_safetyDone = false;
+    StopInfoPage m_stopInfo = StopInfoPage::Instructions;
 };
 
 }  // namespace kelvo

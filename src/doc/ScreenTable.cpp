@@ -45,6 +45,13 @@ CommandOutcome resumedStaysOnProduct(CommandContext& c) {
                                      : CommandOutcome::proceed();
 }
 
+// The stop information screen shows the page its button asked for.
+template <StopInfoPage page>
+CommandOutcome showStopInfo(CommandContext& c) {
+    c.doc.SetStopInfo(page);
+    return CommandOutcome::proceed();
+}
+
 // --- Rules of Back and Next --------------------------------------------------------------
 
 // Settlement leads to the invoice list only when the stop has more than one invoice.
@@ -134,11 +141,18 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::StopSelect,
      .name = "Stop Selection",
+     // Undeliverable may follow itself: a reason chosen by mistake is corrected at once.
      .commands = {{cmd::SelectStop, "Select &Stop", screen::StopAction},
-                  {cmd::Undeliverable, "&Undeliverable", screen::StopSelect, kScreen},
+                  {cmd::Undeliverable, "&Undeliverable", screen::StopSelect, kScreen, nullptr,
+                   true},
                   {cmd::Instructions, "&Instructions", screen::None, kScreen}},
      .back = &toRouteSelection,
-     .next = &command<cmd::SelectStop>},
+     .next = &command<cmd::SelectStop>,
+     .help = "The stops of the route, the selected one's address and contact.\n\n"
+             "<-  Back to the routes.\n"
+             "V  Open the stop.\n"
+             "Undel  The stop cannot be delivered: choose why.\n"
+             "--  Driving directions."},
 
     {.index = screen::StopAction,
      .name = "Stop Actions",
@@ -146,18 +160,31 @@ const std::vector<ScreenEntry> kScreens = {
                   {cmd::Departed, "&Departed", screen::StopSelect, kScreen},
                   {cmd::ContactScreen, nullptr, screen::Contact},
                   {cmd::ContactPerson, nullptr, screen::ContactPerson},
-                  {cmd::AgingInfo, nullptr, screen::StopInfo},
-                  {cmd::StopInstructions, nullptr, screen::StopInfo},
+                  {cmd::AgingInfo, nullptr, screen::StopInfo, Check::None,
+                   &showStopInfo<StopInfoPage::Aging>},
+                  {cmd::StopInstructions, nullptr, screen::StopInfo, Check::None,
+                   &showStopInfo<StopInfoPage::Instructions>},
                   {cmd::InvoiceSelect, nullptr, screen::InvSelect},
                   {cmd::ScanScreen, nullptr, screen::Scan},
                   // Its rule will reset the wearer screen's list state, wherever it comes from.
                   {cmd::WearerScreen, nullptr, screen::Wearer}},
      .back = [](FrameFlags&,
                 const NavFacts& f) { return f.mayLeave ? T::toCommand(cmd::StartRoute) : T{}; },
+     // Before the arrival Next is the screen's own arrival step.
      .next =
          [](FrameFlags&, const NavFacts& f) {
-             return f.handlesNextItself || !f.mayLeave ? T{} : T::toCommand(stopOrInvoices(f));
-         }},
+             if (f.handlesNextItself) {
+                 return T::toCommand(cmd::Arrived);
+             }
+             return f.mayLeave ? T::toCommand(stopOrInvoices(f)) : T{};
+         },
+     .help = "One stop: its contacts, invoices, account and garments.\n\n"
+             "<-  Back to the stops (not between arrival and departure).\n"
+             "A  Arrived.  D  Departed (once every invoice is settled).\n"
+             "M  Contacts.  CP  Contact persons.\n"
+             "S  Settle the invoices.\n"
+             "AI  Aging.  I  Instructions.\n"
+             "G  Scan garments.  W  Wearers."},
 
     {.index = screen::InvDetails,
      .name = "Invoice Details",
@@ -212,7 +239,11 @@ const std::vector<ScreenEntry> kScreens = {
 
     // The contact person and stop information screens have an empty Actions menu.
     {.index = screen::ContactPerson, .name = "Contact Person", .back = &toStopActions},
-    {.index = screen::StopInfo, .name = "Stop Information", .back = &toStopActions},
+    {.index = screen::StopInfo,
+     .name = "Stop Information",
+     .back = &toStopActions,
+     .help = "The stop's instructions, or its account's aging and last payment.\n\n"
+             "<-  Back to the stop."},
 
     {.index = screen::InvSelect,
      .name = "Invoice Selection",

@@ -2,7 +2,12 @@
 
 #include <array>
 
+#include "doc/KelvoDoc.h"
+#include "views/route/AgingInfView.h"
 #include "views/route/RouteSelectView.h"
+#include "views/route/StopActionView.h"
+#include "views/route/StopInstructionView.h"
+#include "views/route/StopSelectView.h"
 #include "views/safety/SafetyView.h"
 #include "views/start/KelvoView.h"
 #include "views/start/RoutemanView.h"
@@ -19,12 +24,23 @@ FormView* make(CKelvoDoc& doc) {
     return new View(doc);
 }
 
+// The stop information screen shows the instructions or the aging, as its button chose.
+FormView* makeStopInfo(CKelvoDoc& doc) {
+    if (doc.StopInfo() == StopInfoPage::Aging) {
+        return new CAgingInfView(doc);
+    }
+    return new CStopInstructionView(doc);
+}
+
 // One creator per screen index; screens without a view have none.
 constexpr std::array<Creator, screen::Count> kCreators = [] {
     std::array<Creator, screen::Count> c{};
     c[screen::Start] = &make<CKelvoView>;
     c[screen::RouteMan] = &make<CRoutemanView>;
     c[screen::RouteSelect] = &make<CRouteSelectView>;
+    c[screen::StopSelect] = &make<CStopSelectView>;
+    c[screen::StopAction] = &make<CStopActionView>;
+    c[screen::StopInfo] = &makeStopInfo;
     c[screen::Safety] = &make<CSafetyView>;
     c[screen::Settings] = &make<CSettingView>;
     return c;

@@ -1,5 +1,6 @@
 #include "scenario/ScenarioChecks.h"
 
+#include <QAbstractButton>
 #include <QWidget>
 
 #include "common/Prompter.h"
@@ -54,6 +55,22 @@ StepOutcome checkWidget(const ScenarioStep& step, QWidget* w) {
             if (text != scenario::fromUtf8(step.text)) {
                 return StepOutcome::fail(name + " showing " + quoteForReport(step.text),
                                          scenario::quoted(text));
+            }
+            return StepOutcome::pass();
+        }
+        case StepKind::ExpectChecked:
+        case StepKind::ExpectUnchecked: {
+            auto* button = qobject_cast<QAbstractButton*>(w);
+            if (!button || !button->isCheckable()) {
+                return StepOutcome::broken(name +
+                                           " is no check box, radio button or checkable "
+                                           "button (" +
+                                           w->metaObject()->className() + ")");
+            }
+            const bool wanted = step.kind == StepKind::ExpectChecked;
+            if (button->isChecked() != wanted) {
+                return StepOutcome::fail(name + (wanted ? " checked" : " unchecked"),
+                                         wanted ? "it unchecked" : "it checked");
             }
             return StepOutcome::pass();
         }
@@ -127,6 +144,24 @@ StepOutcome checkList(const ScenarioStep& step, QWidget* w) {
     }
 }
 
+// The notice shown now, or one shown since the last notice check, reads as expected.
+StepOutcome checkNotice(const ScenarioStep& step, ScenarioStage& stage) {
+    std::vector<std::string> seen = stage.takeNotices();
+    const std::string current = stage.currentNotice();
+    if (!current.empty() && (seen.empty() || seen.back() != current)) {
+        seen.push_back(current);  // shown since before the last check, and still there
+    }
+    std::string found;
+    for (const std::string& text : seen) {
+        if (text == step.text) {
+            return StepOutcome::pass();
+        }
+        found += (found.empty() ? "notice " : ", notice ") + quoteForReport(text);
+    }
+    return StepOutcome::fail("notice " + quoteForReport(step.text),
+                             found.empty() ? std::string("no notice") : found);
+}
+
 StepOutcome checkFile(const ScenarioStep& step, ScenarioStage& stage) {
     const DeviceFs& fs = stage.fs();
     const std::string device = utf8ToLatin1(step.text);
@@ -195,6 +230,8 @@ StepOutcome runCheck(const ScenarioStep& step, ScenarioStage& stage) {
             }
             return StepOutcome::pass();
         }
+        case StepKind::ExpectNotice:
+            return checkNotice(step, stage);
         case StepKind::ExpectMenu: {
             const std::string menu = stage.actionsMenuText();
             if (menu != step.text) {

@@ -310,7 +310,8 @@ bool parseExpect(const std::vector<Token>& tokens, ScenarioStep& step, std::stri
     if (tokens.size() < 2 || tokens[1].kind != Token::Kind::Word) {
         error =
             "expect needs a check: message, no-message, screen, text, enabled, disabled, "
-            "visible, hidden, rows, row, selected, menu, file or folder";
+            "visible, hidden, rows, row, selected, checked, unchecked, notice, menu, file or "
+            "folder";
         return false;
     }
     const std::string& what = tokens[1].value;
@@ -367,6 +368,16 @@ bool parseExpect(const std::vector<Token>& tokens, ScenarioStep& step, std::stri
         Args a = args("expect selected WIDGET N");
         step.kind = StepKind::ExpectSelected;
         ok = a.widget(step.widget) && a.number(step.number) && a.end();
+        error = a.error();
+    } else if (what == "checked" || what == "unchecked") {
+        Args a = args("expect checked|unchecked WIDGET");
+        step.kind = what == "checked" ? StepKind::ExpectChecked : StepKind::ExpectUnchecked;
+        ok = a.widget(step.widget) && a.end();
+        error = a.error();
+    } else if (what == "notice") {
+        Args a = args("expect notice \"text\"");
+        step.kind = StepKind::ExpectNotice;
+        ok = a.text(step.text) && a.end();
         error = a.error();
     } else if (what == "menu") {
         Args a = args("expect menu \"Entry|[Disabled entry]|...\"");

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 
 #include "common/Clock.h"
@@ -17,6 +18,33 @@ namespace kelvo {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The text of the notice popup (objectName "notice"); "" for another widget.
+QString noticeText(QObject* object) {
+    if (object->objectName() != QLatin1String("notice")) {
+        return {};
+    }
+    const auto* text = object->findChild<QLabel*>(QStringLiteral("noticeText"));
+    return text ? text->text() : QString();
+}
+
+}  // namespace
+
+// Writes down every text the notice popup shows, as it shows it: the self-closing notices may
+// be gone by the time a step looks.
+class NoticeWatcher : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("notice")) {
+            shown.push_back(noticeText(watched).toUtf8().toStdString());
+        }
+        return false;
+    }
+
+    std::vector<std::string> shown;
+};
+
 ScenarioStage::ScenarioStage(const fs::path& root, const std::string& scenarioFile,
                              const std::string& outDir)
     : m_fs(root),
@@ -30,6 +58,8 @@ ScenarioStage::ScenarioStage(const fs::path& root, const std::string& scenarioFi
 ScenarioStage::~ScenarioStage() = default;
 
 bool ScenarioStage::start() {
+    m_notices = std::make_unique<NoticeWatcher>();
+    qApp->installEventFilter(m_notices.get());
     m_app =
         std::make_unique<CKelvoApp>(m_fs.root(), std::move(m_ownPrompter), std::move(m_ownClock));
     if (!m_app->InitInstance()) {
@@ -54,6 +84,24 @@ CMainFrame* ScenarioStage::frame() const {
 
 const std::vector<Message>& ScenarioStage::messages() const {
     return m_prompter->shown();
+}
+
+std::vector<std::string> ScenarioStage::takeNotices() {
+    if (!m_notices) {
+        return {};
+    }
+    std::vector<std::string> shown;
+    shown.swap(m_notices->shown);
+    return shown;
+}
+
+std::string ScenarioStage::currentNotice() const {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && top->objectName() == QLatin1String("notice")) {
+            return noticeText(top).toUtf8().toStdString();
+        }
+    }
+    return {};
 }
 
 fs::path ScenarioStage::fromScenario(const std::string& utf8Path) const {

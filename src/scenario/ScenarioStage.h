@@ -15,6 +15,7 @@ namespace kelvo {
 
 class CKelvoApp;
 class CMainFrame;
+class NoticeWatcher;
 class FixedClock;
 class ScriptedPrompter;
 struct Message;
@@ -47,6 +48,11 @@ public:
     // Marks the oldest unchecked message box as checked.
     void checkMessage() { ++m_checked; }
 
+    // The texts the notice popup has shown since the last call, oldest first; forgets them.
+    std::vector<std::string> takeNotices();
+    // The text the notice popup shows now ("" when it is not shown).
+    std::string currentNotice() const;
+
     // A host path of a step, relative to the scenario's folder unless absolute.
     std::filesystem::path fromScenario(const std::string& utf8Path) const;
     // Where a screenshot of this name goes.
@@ -75,6 +81,7 @@ private:
     ScriptedPrompter* m_prompter;
     FixedClock* m_clock;
     std::unique_ptr<CKelvoApp> m_app;
+    std::unique_ptr<NoticeWatcher> m_notices;
     std::size_t m_checked = 0;
 };
 

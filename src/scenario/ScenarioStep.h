@@ -46,6 +46,9 @@ enum class StepKind {
     ExpectRows,
     ExpectRow,
     ExpectSelected,
+    ExpectChecked,
+    ExpectUnchecked,
+    ExpectNotice,
     ExpectMenu,
     ExpectFileEquals,
     ExpectFileContains,
@@ -61,7 +64,8 @@ enum class StepKind {
 //   menu, screenshot: text; click, sign: widget (sign none); type: widget, text
 //   select: widget, number = row or (byText) text; key: text = key name, widget optional
 //   expect message: text, caption (hasCaption); expect screen / rows / selected / folder: number
-//   expect text / row: widget, text (row: number too); expect menu: text
+//   expect text / row: widget, text (row: number too); expect menu, notice: text
+//   expect checked / unchecked: widget
 //   expect file: text = device path, source = expected file (equals) or text2 (contains)
 struct ScenarioStep {
     int line = 0;

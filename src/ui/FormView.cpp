@@ -1,7 +1,9 @@
 #include "ui/FormView.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -29,6 +31,22 @@ QLabel* makeLabel(const QString& text, int id, QWidget* parent) {
     label->setObjectName(QString::number(id));
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+QTreeWidget* makeList(const QStringList& heads, int id, QWidget* parent) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(QString::number(id));
+    list->setColumnCount(static_cast<int>(heads.size()));
+    list->setHeaderLabels(heads);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setFont(labelFont(11, false));
+    list->setIndentation(0);
+    list->header()->setStretchLastSection(false);
+    list->header()->setFont(labelFont(11, true));
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return list;
 }
 
 FormView::FormView(CKelvoDoc& doc, int screenIndex, QWidget* parent)

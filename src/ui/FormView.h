@@ -7,6 +7,7 @@
 
 class QLabel;
 class QPushButton;
+class QTreeWidget;
 class QVBoxLayout;
 
 namespace kelvo {
@@ -93,6 +94,10 @@ private:
 // A label with an objectName; texts from data files are shown as they are (no mnemonics).
 QLabel* makeLabel(const QString& text, int id, QWidget* parent = nullptr);
 
+// A list of rows under column heads as the screens show them (whole rows selected, the
+// screens' small font, no horizontal scrolling), with an objectName; its parent owns it.
+QTreeWidget* makeList(const QStringList& heads, int id, QWidget* parent);
+
 // Bold Arial of a pixel height: the styled labels of the screens.
 QFont labelFont(int pixelHeight, bool bold);
 
@@ -102,6 +107,10 @@ inline QString fromData(const std::string& s) {
 }
 inline std::string toData(const QString& s) {
     return s.toLatin1().toStdString();
+}
+// Screen text of a data text of several lines: its "\r\n" line breaks as Qt shows them ("\n").
+inline QString fromDataLines(const std::string& s) {
+    return fromData(s).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 }  // namespace kelvo

@@ -172,6 +172,35 @@ TEST_F(NavigatorTest, RepeatGuardIgnoresOnlyTheCommandThatChangedTheScreen) {
     EXPECT_EQ(nav.current(), screen::AddProduct);
 }
 
+// A reason chosen by mistake is corrected at once; Next before the arrival is the arrival; the
+// stop information screen shows the page its button asked for.
+TEST_F(NavigatorTest, TheStopScreensOwnSteps) {
+    ASSERT_TRUE(nav.show(screen::StopSelect));
+    nav.choose(cmd::Undeliverable);
+    nav.choose(cmd::Undeliverable);
+    EXPECT_EQ(host.checks[cmd::Undeliverable], 2);
+    EXPECT_EQ(nav.current(), screen::StopSelect);
+
+    ASSERT_TRUE(nav.show(screen::StopAction));
+    host.facts.handlesNextItself = true;
+    nav.dispatch(cmd::Next);
+    EXPECT_EQ(host.checks[cmd::Arrived], 1);
+    EXPECT_EQ(nav.current(), screen::StopAction);
+    host.facts.handlesNextItself = false;
+    nav.dispatch(cmd::Next);
+    EXPECT_EQ(host.checks[cmd::Arrived], 1);
+
+    for (const auto& [command, page] :
+         {std::pair{cmd::AgingInfo, StopInfoPage::Aging},
+          std::pair{cmd::StopInstructions, StopInfoPage::Instructions},
+          std::pair{cmd::AgingInfo, StopInfoPage::Aging}}) {
+        ASSERT_TRUE(nav.show(screen::StopAction));
+        nav.choose(command);
+        EXPECT_EQ(nav.current(), screen::StopInfo);
+        EXPECT_EQ(doc.StopInfo(), page);
+    }
+}
+
 TEST_F(NavigatorTest, ARefusedStepStaysAndCanBeTriedAgainAndAStepCanLeadElsewhere) {
     ASSERT_TRUE(nav.show(screen::Start));
     host.answers[cmd::Start] = CommandOutcome::stay();

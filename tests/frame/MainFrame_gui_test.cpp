@@ -129,7 +129,8 @@ TEST_F(MainFrameTest, EveryScreenWithAViewHasHelpAndIsReachable) {
         }
     }
     EXPECT_EQ(withView, (std::set<int>{screen::Start, screen::RouteMan, screen::RouteSelect,
-                                       screen::Safety, screen::Settings}));
+                                       screen::StopSelect, screen::StopAction, screen::Safety,
+                                       screen::Settings, screen::StopInfo}));
     std::set<int> reached{screen::Start};
     std::deque<int> todo{screen::Start};
     auto reach = [&](int s) {

@@ -292,5 +292,46 @@ TEST_F(ScenarioRunTest, StepsReachAnOpenModalDialog) {
         << failed.report;
 }
 
+TEST_F(ScenarioRunTest, NoticesAreCheckedWhileShownAndOnceAfterwards) {
+    // A started route whose one stop is still to be reached, delivered afresh for each run.
+    auto deliverStop = [this] {
+        std::filesystem::remove_all(m_device.root() / "VexXml");
+        m_device.put("\\My Documents\\Before Departure\\Config.xml", kConfig);
+        m_device.put("\\My Documents\\Before Departure\\Route_5_20061205.xml",
+                     "<Route><Date>20061205</Date><RouteNumber>5</RouteNumber><StartTime>08:00"
+                     "</StartTime><StartMileage>10.0</StartMileage><TotalStops>1</TotalStops>"
+                     "<Stops><Stop><StopNumber>1</StopNumber><ArrivalTime>00:00</ArrivalTime>"
+                     "<Invoices><Invoice>1</Invoice></Invoices></Stop></Stops></Route>");
+        m_device.put("\\My Documents\\Before Departure\\Inv_1.xml", "<Invoice></Invoice>");
+        m_device.put("\\My Documents\\Before Departure\\ZZDepartureCheck.xml", "");
+    };
+    // Start, Start (no safety check), the started route's stops, the first stop, Arrived.
+    const std::string arrive =
+        "clock 2006-12-05 08:40\n"
+        "click \"->\"\nclick \"->\"\nclick #1026\nclick #1124\nclick #1128\n";
+    deliverStop();
+    const Result r = play(arrive +
+                          "expect notice \"Arrival Time: 08:40 AM\"\n"
+                          "expect notice \"Arrival Time: 08:40 AM\"\n"
+                          "wait 2100\n"
+                          "expect hidden #notice\n"
+                          "expect notice \"Arrival Time: 08:40 AM\"\n");
+    EXPECT_EQ(r.status, 1) << r.report;
+    EXPECT_NE(r.report.find(":11: expected notice \"Arrival Time: 08:40 AM\", found no notice"),
+              std::string::npos)
+        << r.report;
+
+    // Gone, but shown since the last notice check.
+    deliverStop();
+    const Result later = play(arrive +
+                              "wait 2100\n"
+                              "expect notice \"Arrival Time: 08:40 AM\"\n"
+                              "expect checked #1128\n");
+    EXPECT_EQ(later.status, 2) << later.report;
+    EXPECT_NE(later.report.find(":9: #1128 is no check box, radio button or checkable button"),
+              std::string::npos)
+        << later.report;
+}
+
 }  // namespace
 }  // namespace kelvo

@@ -90,6 +90,22 @@ TEST(ScenarioScriptTest, ReadsEveryCheck) {
     EXPECT_TRUE(st[17].preparesStart());
 }
 
+TEST(ScenarioScriptTest, ReadsCheckMarksAndNotices) {
+    const ScenarioScript s = ScenarioScript::parse(
+        "expect checked #1235\nexpect unchecked \"Check\"\n"
+        "expect notice \"Don't forget: \\nCustomer Satisfaction Survey\"\n");
+    ASSERT_TRUE(s.ok()) << s.errorLine() << ": " << s.error();
+    const auto& st = s.steps();
+    ASSERT_EQ(st.size(), 3u);
+    EXPECT_EQ(st[0].kind, StepKind::ExpectChecked);
+    EXPECT_EQ(st[0].widget.toString(), "#1235");
+    EXPECT_EQ(st[1].kind, StepKind::ExpectUnchecked);
+    EXPECT_EQ(st[1].widget.by, WidgetRef::By::Caption);
+    EXPECT_EQ(st[2].kind, StepKind::ExpectNotice);
+    EXPECT_EQ(st[2].text, "Don't forget: \nCustomer Satisfaction Survey");
+    EXPECT_FALSE(st[2].preparesStart());
+}
+
 TEST(ScenarioScriptTest, ReportsTheFirstLineItCannotRead) {
     struct Case {
         const char* content;
@@ -115,6 +131,10 @@ TEST(ScenarioScriptTest, ReportsTheFirstLineItCannotRead) {
         {"wait 2147483648", 1, "expected a number up to 600000"},
         {"select #1 4294967295", 1, "expected a number up to 2147483647"},
         {"expect rows #1 0x80000000", 1, "expected a number up to 2147483647"},
+        {"expect checked", 1, "expected a widget"},
+        {"expect unchecked #1 \"x\"", 1, "expected the end of the line"},
+        {"expect notice #1", 1, "expected a text in quotes"},
+        {"expect notice \"a\" \"b\"", 1, "expected the end of the line"},
     };
     for (const Case& c : cases) {
         const ScenarioScript s = ScenarioScript::parse(c.content);

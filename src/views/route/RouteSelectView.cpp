@@ -1,7 +1,6 @@
 #include "views/route/RouteSelectView.h"
 
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,18 +37,7 @@ QFont summaryFont() {
 
 CRouteSelectView::CRouteSelectView(CKelvoDoc& doc, QWidget* parent)
     : FormView(doc, screen::RouteSelect, parent) {
-    m_list = new QTreeWidget(this);
-    m_list->setObjectName(QStringLiteral("1057"));
-    m_list->setColumnCount(4);
-    m_list->setHeaderLabels({tr("Date"), tr("Day"), tr("Route"), tr("Status")});
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setAllColumnsShowFocus(true);
-    m_list->setFont(labelFont(11, false));
-    m_list->setIndentation(0);
-    m_list->header()->setStretchLastSection(false);
-    m_list->header()->setFont(labelFont(11, true));
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list = makeList({tr("Date"), tr("Day"), tr("Route"), tr("Status")}, 1057, this);
     body()->addWidget(m_list, 1);
 
     auto* grid = new QGridLayout;
