@@ -72,26 +72,32 @@ void killRepeatedly(const TempDevice& dev, const SaveLoop& loop) {
 
 }  // namespace
 
+// The two versions of a loaded route or invoice that setVersion(0 or 1) makes, saved in turn.
+template <class Model>
+SaveLoop versionsOf(const TempDevice& dev, std::string path, Model& model,
+                    std::function<void(int)> setVersion) {
+    SaveLoop loop{std::move(path), {}, {}};
+    for (int i = 0; i < 2; ++i) {
+        setVersion(i);
+        loop.versions[i] = model.ToXml();
+    }
+    loop.saveOnce = [&dev, &model, setVersion](int i) {
+        setVersion(i);
+        model.Save(dev.fs());
+    };
+    return loop;
+}
+
 TEST(KillDuringSave, RouteFileIsAlwaysTheOldOrTheNew) {
     TempDevice dev;
     const std::string path = "\\VexXml\\Route_7_20061204.xml";
     dev.putFixture(path, fixture("route/Route_7_20061204.xml"));
     CRoute route;
     ASSERT_TRUE(route.Load(dev.fs(), 7, "20061204"));
-    SaveLoop loop{path, {}, {}};
-    const auto setVersion = [&route](int i) {
-        route.SetVoucherAmount(i == 0 ? 0 : 12.5);
-        route.SetSafetyRemarks(i == 0 ? "" : std::string(200, 'r'));
-    };
-    for (int i = 0; i < 2; ++i) {
-        setVersion(i);
-        loop.versions[i] = route.ToXml();
-    }
-    loop.saveOnce = [&](int i) {
-        setVersion(i);
-        route.Save(dev.fs());
-    };
-    killRepeatedly(dev, loop);
+    killRepeatedly(dev, versionsOf(dev, path, route, [&route](int i) {
+                       route.SetVoucherAmount(i == 0 ? 0 : 12.5);
+                       route.SetSafetyRemarks(i == 0 ? "" : std::string(200, 'r'));
+                   }));
 }
 
 TEST(KillDuringSave, InvoiceFileIsAlwaysTheOldOrTheNew) {
@@ -101,20 +107,10 @@ TEST(KillDuringSave, InvoiceFileIsAlwaysTheOldOrTheNew) {
     ScriptedPrompter prompter;
     CInvoice invoice;
     ASSERT_TRUE(invoice.Load(dev.fs(), prompter, 4711));
-    SaveLoop loop{path, {}, {}};
-    const auto setVersion = [&invoice](int i) {
-        invoice.SetCashCollected(i == 0 ? 0 : 99.95);
-        invoice.SetStatus(i == 0 ? "" : "Settled");
-    };
-    for (int i = 0; i < 2; ++i) {
-        setVersion(i);
-        loop.versions[i] = invoice.ToXml();
-    }
-    loop.saveOnce = [&](int i) {
-        setVersion(i);
-        invoice.Save(dev.fs());
-    };
-    killRepeatedly(dev, loop);
+    killRepeatedly(dev, versionsOf(dev, path, invoice, [&invoice](int i) {
+                       invoice.SetCashCollected(i == 0 ? 0 : 99.95);
+                       invoice.SetStatus(i == 0 ? "" : "Settled");
+                   }));
 }
 
 TEST(KillDuringSave, TransactionFileIsAlwaysTheOldOrTheNew) {
