@@ -160,6 +160,17 @@ TEST_F(StartCheck, RemovesTheTemporaryFilesACrashLeftAndNothingElse) {
     }
 }
 
+// "Storagelocation=*" was taken for a storage card named "*".
+TEST_F(StartCheck, AStorageLocationThatCannotNameAFolderIsReportedAndTheMainMemoryUsed) {
+    dev.put("\\Program Files\\Kelvo\\Kelvo.properties", "Storagelocation=*");
+    doc.SetStorageLocation("Storage Card");
+    openStorage(doc);
+    EXPECT_EQ(doc.StorageLocation(), "");
+    expectOnly("The storage location \"*\" in \\Program Files\\Kelvo\\Kelvo.properties cannot "
+               "name a folder. The data are looked for in the main memory.",
+               "Error data files", MessageIcon::Warning);
+}
+
 TEST_F(StartCheck, UnfinishedTransferMovesNothing) {
     deliver(kImport, false);
     EXPECT_FALSE(startDataCheck(doc));
