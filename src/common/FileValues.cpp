@@ -47,12 +47,12 @@ void reportClampedNumbers(Prompter& prompter, std::string_view path, std::size_t
     if (count == 0) {
         return;
     }
-    prompter.inform(format(tr("%zu numbers in %s are larger than the file can hold and were cut "
-                              "to %s.")
-                               .c_str(),
-                           count, std::string(path).c_str(),
-                           formatPrice(kMaxFileNumber, 0).c_str()),
-                    tr("Error data"), MessageIcon::Warning);
+    prompter.inform(
+        format(tr("%zu numbers in %s are larger than the file can hold and were cut "
+                  "to %s.")
+                   .c_str(),
+               count, std::string(path).c_str(), formatPrice(kMaxFileNumber, 0).c_str()),
+        tr("Error data"), MessageIcon::Warning);
 }
 
 std::string fileText(std::string_view text) {

@@ -78,9 +78,8 @@ bool replaceThroughTemporary(const DeviceFs& dfs, const fs::path& target, Fill f
 
 bool writeFileAtomic(const DeviceFs& fs, std::string_view devicePath, std::string_view content) {
     const auto target = fs.hostPath(devicePath);
-    return target && replaceThroughTemporary(fs, *target, [&](int fd) {
-               return writeAll(fs, *target, fd, content);
-           });
+    return target && replaceThroughTemporary(
+                         fs, *target, [&](int fd) { return writeAll(fs, *target, fd, content); });
 }
 
 bool copyFileAtomic(const DeviceFs& fs, const fs::path& source, std::string_view devicePath) {
@@ -93,7 +92,8 @@ bool copyFileAtomic(const DeviceFs& fs, const fs::path& source, std::string_view
         char buffer[64 * 1024];
         while (in) {
             in.read(buffer, sizeof buffer);
-            if (in.bad() || !writeAll(fs, *target, fd, std::string_view(buffer, std::size_t(in.gcount())))) {
+            if (in.bad() ||
+                !writeAll(fs, *target, fd, std::string_view(buffer, std::size_t(in.gcount())))) {
                 return false;
             }
         }
@@ -111,7 +111,8 @@ bool isTemporaryName(std::string_view name) {
         return false;
     }
     for (const char c : name.substr(name.size() - kRandom)) {
-        const bool alnum = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        const bool alnum =
+            (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
         if (!alnum) {
             return false;
         }

@@ -24,8 +24,8 @@ int transferFolder(const DeviceFs& fs, std::string_view source, std::string_view
     for (const std::string& name : fs.listFiles(source, "*.*")) {
         const std::string from = joinDevicePath(source, name);
         const std::string to = joinDevicePath(target, name);
-        const bool ok = isCopiedOnTransfer(name) ? fs.copyFile(from, to, true)
-                                                 : fs.moveFile(from, to);
+        const bool ok =
+            isCopiedOnTransfer(name) ? fs.copyFile(from, to, true) : fs.moveFile(from, to);
         if (!ok) {
             ++failed;
         }

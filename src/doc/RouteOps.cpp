@@ -121,9 +121,9 @@ bool saveRoute(CKelvoDoc& doc) {
         return true;
     }
     // The old file stays whole; what changed stays in memory and goes with the next save.
-    doc.Prompt().inform(tr("The route file could not be saved (the device may be full): ") +
-                            doc.Route().FilePath(),
-                        tr("Error data files"), MessageIcon::Warning);
+    doc.Prompt().inform(
+        tr("The route file could not be saved (the device may be full): ") + doc.Route().FilePath(),
+        tr("Error data files"), MessageIcon::Warning);
     return false;
 }
 

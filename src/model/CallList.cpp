@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "common/FileValues.h"
 #include "common/DataPaths.h"
 #include "common/DeviceFs.h"
+#include "common/FileValues.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
@@ -40,8 +40,7 @@ void CCallList::Load(const DeviceFs& fs, const CRoute& route, const CStop& stop,
     const WaitCursor wait;
     m_calls.clear();
     m_routeDate = route.Date();
-    m_prefix =
-        callPrefix(route.Date(), route.RouteNumber(), stop.StopNumber, stop.CustomerNumber);
+    m_prefix = callPrefix(route.Date(), route.RouteNumber(), stop.StopNumber, stop.CustomerNumber);
     m_highest = 0;
     m_calls.reserve(stop.Calls().size());
     for (const CStop::CallRef& ref : stop.Calls()) {

@@ -134,8 +134,7 @@ private:
 
     bool ReadFile(const DeviceFs& fs, const std::string& path) {
         std::vector<Record> records;
-        if (!forEachRecord(fs, path,
-                           [&](const XmlElement& e) { records.push_back(m_read(e)); })) {
+        if (!forEachRecord(fs, path, [&](const XmlElement& e) { records.push_back(m_read(e)); })) {
             return false;
         }
         if (m_before != nullptr) {

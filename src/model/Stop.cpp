@@ -140,7 +140,8 @@ CStop CStop::Read(const XmlElement& e, std::string_view routeDate, std::int32_t 
     s.SignedInvoices = e.whole("SignedInvoices");
     const XmlElement invoices = e.child("Invoices");
     s.m_Invoices.reserve(invoices.childCount());
-    invoices.forEachChild([&s](const XmlElement& invoice) { s.m_Invoices.push_back(invoice.ownText()); });
+    invoices.forEachChild(
+        [&s](const XmlElement& invoice) { s.m_Invoices.push_back(invoice.ownText()); });
     sortRead(s.m_Invoices, std::less<std::string>());
     return s;
 }

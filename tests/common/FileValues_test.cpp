@@ -68,9 +68,14 @@ TEST(FileValues, TextsAndFlagsAsAFileCarriesThem) {
     const struct {
         std::string in, out;
     } texts[] = {
-        {"plain", "plain"},         {"a\r\nb", "a\nb"},          {"a\rb", "a\nb"},
-        {std::string("a\0b", 3), "a?b"}, {"\x01\x1F\x7F", "??\x7F"}, {" \t\r\n", ""},
-        {" a ", " a "},             {"\xE9t\xE9", "\xE9t\xE9"},
+        {"plain", "plain"},
+        {"a\r\nb", "a\nb"},
+        {"a\rb", "a\nb"},
+        {std::string("a\0b", 3), "a?b"},
+        {"\x01\x1F\x7F", "??\x7F"},
+        {" \t\r\n", ""},
+        {" a ", " a "},
+        {"\xE9t\xE9", "\xE9t\xE9"},
     };
     for (const auto& t : texts) {
         EXPECT_EQ(fileText(t.in), t.out) << t.in;

@@ -48,7 +48,7 @@ FsFaultHook readOnly(const fs::path& folder) {
 
 struct Operation {
     const char* name;
-    const char* folder;                        // the folder it writes into
+    const char* folder;  // the folder it writes into
     std::function<void(TempDevice&, CKelvoDoc&, ScriptedPrompter&)> prepare;
     std::function<bool(CKelvoDoc&, ScriptedPrompter&)> run;  // true when it completed
 };
@@ -93,7 +93,8 @@ TEST(Faults, EveryWriteSurvivesAFullDiskAndAReadOnlyFolder) {
         {"restore", kData,
          [&](TempDevice& dev, CKelvoDoc&, ScriptedPrompter&) {
              putDay(dev, kCopy);
-             dev.put(std::string(kCopy) + "ZZArrivalCheck.xml", "<ArrivalCheck>\r\n</ArrivalCheck>");
+             dev.put(std::string(kCopy) + "ZZArrivalCheck.xml",
+                     "<ArrivalCheck>\r\n</ArrivalCheck>");
          },
          [](CKelvoDoc& doc, ScriptedPrompter& prompter) {
              prompter.queue(Answer::Yes);

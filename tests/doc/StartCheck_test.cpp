@@ -166,9 +166,10 @@ TEST_F(StartCheck, AStorageLocationThatCannotNameAFolderIsReportedAndTheMainMemo
     doc.SetStorageLocation("Storage Card");
     openStorage(doc);
     EXPECT_EQ(doc.StorageLocation(), "");
-    expectOnly("The storage location \"*\" in \\Program Files\\Kelvo\\Kelvo.properties cannot "
-               "name a folder. The data are looked for in the main memory.",
-               "Error data files", MessageIcon::Warning);
+    expectOnly(
+        "The storage location \"*\" in \\Program Files\\Kelvo\\Kelvo.properties cannot "
+        "name a folder. The data are looked for in the main memory.",
+        "Error data files", MessageIcon::Warning);
 }
 
 TEST_F(StartCheck, UnfinishedTransferMovesNothing) {

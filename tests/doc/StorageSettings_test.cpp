@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -175,12 +175,13 @@ TEST_F(StorageSettings, AMoveKilledAtAnyPointIsSettledAtTheNextStart) {
     for (int killAt = 1;; ++killAt) {
         SCOPED_TRACE(killAt);
         auto changes = std::make_shared<int>(0);
-        dev.fs().setFaultHook([changes, killAt](FsChange, const std::filesystem::path&, std::size_t) {
-            if (++*changes == killAt) {
-                throw Killed{};
-            }
-            return true;
-        });
+        dev.fs().setFaultHook(
+            [changes, killAt](FsChange, const std::filesystem::path&, std::size_t) {
+                if (++*changes == killAt) {
+                    throw Killed{};
+                }
+                return true;
+            });
         bool killed = false;
         try {
             changeStorageLocation(doc, "Storage Card");

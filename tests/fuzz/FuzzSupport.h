@@ -38,13 +38,12 @@ public:
 };
 
 // Stops the run when a promise does not hold: libFuzzer keeps the input as a crash.
-#define KELVO_FUZZ_CHECK(condition)                                                       \
-    do {                                                                                  \
-        if (!(condition)) {                                                               \
-            std::fprintf(stderr, "%s:%d: promise broken: %s\n", __FILE__, __LINE__,       \
-                         #condition);                                                     \
-            std::abort();                                                                 \
-        }                                                                                 \
+#define KELVO_FUZZ_CHECK(condition)                                                              \
+    do {                                                                                         \
+        if (!(condition)) {                                                                      \
+            std::fprintf(stderr, "%s:%d: promise broken: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                        \
+        }                                                                                        \
     } while (0)
 
 // A file the program wrote: no NUL byte and well formed for any XML reader.

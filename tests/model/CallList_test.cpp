@@ -190,4 +190,3 @@ TEST(CallList, NewCallIsSavedWithItsReferenceAndVoiceMessage) {
     EXPECT_EQ(route.Stop(0).Calls().size(), 2u);
     EXPECT_EQ(calls.At(*calls.AddNew(prompter)).Sequence, 3.0);
 }
-

@@ -22,10 +22,29 @@ using kelvo::test::TempDevice;
 namespace {
 
 const std::string kRefused[] = {
-    "",      "..",          "a..b",       "..\\x",       "a\\b",         "\\abs",
-    "a/b",   "/etc/passwd", "C:",         "C:\\x",       "\\\\server\\share", "a:b",
-    "a*",    "*",           "2006120?",   "*2006120",    "a\"b",         "a<b",
-    "a>b",   "a|b",         "a\tb",       "a\nb",        std::string("a\0b", 3),
+    "",
+    "..",
+    "a..b",
+    "..\\x",
+    "a\\b",
+    "\\abs",
+    "a/b",
+    "/etc/passwd",
+    "C:",
+    "C:\\x",
+    "\\\\server\\share",
+    "a:b",
+    "a*",
+    "*",
+    "2006120?",
+    "*2006120",
+    "a\"b",
+    "a<b",
+    "a>b",
+    "a|b",
+    "a\tb",
+    "a\nb",
+    std::string("a\0b", 3),
     std::string(kMaxNamePart + 1, '1'),
 };
 
@@ -66,7 +85,8 @@ TEST(FileNames, EveryFormThatCouldLeaveTheFolderIsRefusedEverywhere) {
 // other routes of the day are listed.
 TEST(FileNames, ARouteDateThatCannotNameAFileIsLeftOutAndNamed) {
     TempDevice dev;
-    dev.put("\\VexXml\\Route_1_x.xml", "<Route><Date>2006120?</Date><RouteNumber>1</RouteNumber></Route>");
+    dev.put("\\VexXml\\Route_1_x.xml",
+            "<Route><Date>2006120?</Date><RouteNumber>1</RouteNumber></Route>");
     dev.put("\\VexXml\\Route_2_20061205.xml",
             "<Route><Date>20061205</Date><RouteNumber>2</RouteNumber></Route>");
     ScriptedPrompter prompter;

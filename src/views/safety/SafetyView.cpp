@@ -12,8 +12,8 @@
 
 #include "common/Prompter.h"
 #include "doc/KelvoDoc.h"
-#include "doc/SafetyOps.h"
 #include "doc/RouteOps.h"
+#include "doc/SafetyOps.h"
 #include "views/safety/SafetyRemarksDialog.h"
 
 namespace kelvo {
