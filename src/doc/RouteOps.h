@@ -61,4 +61,8 @@ int loadSafetyRemarksRoute(CKelvoDoc& doc);
 // False when that route file cannot be read (the remarks of another route are never touched).
 bool recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& remarks);
 
+// Saves the current route file; when it cannot be written, tells the driver (the old file
+// stays whole, the changes stay in memory for the next save) and returns false.
+bool saveRoute(CKelvoDoc& doc);
+
 }  // namespace kelvo

@@ -25,12 +25,12 @@ long long cents(double amount) {
 // the new total into the route's entry. Totals are kept in whole cents, as the file has them.
 void addCollection(CRoute& route, CRouteSummary* entry, bool cod, double amount) {
     if (cod) {
-        route.SetTotalCollectionsCOD(fileAmount(route.TotalCollectionsCOD() + amount, 2));
+        route.SetTotalCollectionsCOD(fileNumber(route.TotalCollectionsCOD() + amount, 2));
         if (entry) {
             entry->SetTotalCollectionsCOD(route.TotalCollectionsCOD());
         }
     } else {
-        route.SetTotalCollectionsCharge(fileAmount(route.TotalCollectionsCharge() + amount, 2));
+        route.SetTotalCollectionsCharge(fileNumber(route.TotalCollectionsCharge() + amount, 2));
         if (entry) {
             entry->SetTotalCollectionsCharge(route.TotalCollectionsCharge());
         }
@@ -156,7 +156,7 @@ int settleInvoice(CKelvoDoc& doc, const Payment& payment) {
     // for settlement a second time, and countInterruptedSettlement counts it once the stop's
     // invoices are loaded again.
     const bool stopWasSettled = stop->IsSettled();
-    stop->TotalCashCollected = fileAmount(stop->TotalCashCollected + payment.amountCollected, 2);
+    stop->TotalCashCollected = fileNumber(stop->TotalCashCollected + payment.amountCollected, 2);
     stop->SignedInvoices += 1;
     stop->UndeliverReasonCode.clear();
     CRouteSummary* entry = currentRouteEntry(doc);
@@ -204,7 +204,7 @@ bool countInterruptedSettlement(CKelvoDoc& doc) {
     const long long missing = collected - cents(stop->TotalCashCollected);
     if (missing > 0) {
         const double amount = static_cast<double>(missing) / 100.0;
-        stop->TotalCashCollected = fileAmount(stop->TotalCashCollected + amount, 2);
+        stop->TotalCashCollected = fileNumber(stop->TotalCashCollected + amount, 2);
         addCollection(doc.Route(), entry, uncountedIsCod(settled, missing), amount);
     }
     doc.Route().Save(doc.Fs());

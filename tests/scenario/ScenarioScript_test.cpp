@@ -128,6 +128,10 @@ TEST(ScenarioScriptTest, ReportsTheFirstLineItCannotRead) {
          "equals, contains, exists, missing or signature"},
         {"expect message \"a\" title \"b\"", 1, "expected \"caption\""},
         {"type #1 text\"", 1, "a quote inside the word"},
+        // Numbers beyond an int turned into a wait that never ends and a row -1 that passed.
+        {"wait 2147483648", 1, "expected a number up to 600000"},
+        {"select #1 4294967295", 1, "expected a number up to 2147483647"},
+        {"expect rows #1 0x80000000", 1, "expected a number up to 2147483647"},
         {"expect checked", 1, "expected a widget"},
         {"expect unchecked #1 \"x\"", 1, "expected the end of the line"},
         {"expect notice #1", 1, "expected a text in quotes"},
