@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever Kelvo needs to build, test and run that is missing,
 # and the locale with a decimal comma that the tests of number formatting run under.
+#   scripts/install-deps.sh          what the build and the tests need
+#   scripts/install-deps.sh --vnc    and the X server and VNC server for a machine without display
 set -euo pipefail
 
 packages=(
@@ -8,9 +10,13 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
     libpugixml-dev
     libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev   # libFuzzer for the fuzz targets (scripts/fuzz.sh)
     fonts-liberation   # metric-compatible stand-in for the handheld's Arial
     locales            # de_DE.UTF-8 below
 )
+if [ "${1:-}" = "--vnc" ]; then
+    packages+=(xvfb x11vnc)
+fi
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Kelvo and runs every test: unit tests, screen tests and the
-# end-to-end scenarios, then once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# end-to-end scenarios (with a thousand kills of each kind of save), then once more under
+# AddressSanitizer and UndefinedBehaviorSanitizer; last the fuzz targets replay their
+# regression files and run a few thousand inputs each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +15,7 @@ echo "== Build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build build -j"$jobs"
 echo "== Tests"
+export KELVO_KILLS="${KELVO_KILLS:-1000}"
 (cd build && ctest --output-on-failure -j"$jobs")
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
@@ -21,4 +24,7 @@ cmake --build build-asan -j"$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-(cd build-asan && ctest --output-on-failure -j"$jobs")
+(cd build-asan && KELVO_KILLS=200 ctest --output-on-failure -j"$jobs")
+
+echo "== Fuzz regressions and short fuzz runs"
+scripts/fuzz.sh --runs "${KELVO_FUZZ_RUNS:-4000}"

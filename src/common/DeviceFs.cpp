@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "common/FileWriter.h"
 #include "common/Text.h"
 
 namespace fs = std::filesystem;
@@ -200,7 +201,9 @@ bool DeviceFs::createFolder(std::string_view devicePath) const {
         return false;
     }
     std::error_code ec;
-    fs::create_directories(*p, ec);
+    if (!fs::is_directory(*p, ec) && allows(FsChange::Create, *p, 0)) {
+        fs::create_directories(*p, ec);
+    }
     return fs::is_directory(*p, ec);
 }
 
@@ -208,29 +211,27 @@ bool DeviceFs::copyFile(std::string_view from, std::string_view to, bool overwri
     auto src = hostPath(from);
     auto dst = hostPath(to);
     std::error_code ec;
-    if (!src || !dst || !fs::is_regular_file(*src, ec)) {
+    if (!src || !dst || !fs::is_regular_file(*src, ec) || (!overwrite && fs::exists(*dst, ec))) {
         return false;
     }
-    const auto options = overwrite ? fs::copy_options::overwrite_existing : fs::copy_options::none;
-    return fs::copy_file(*src, *dst, options, ec) && !ec;
+    return copyFileAtomic(*this, *src, to);
 }
 
-bool DeviceFs::moveFile(std::string_view from, std::string_view to) const {
+bool DeviceFs::moveFile(std::string_view from, std::string_view to, bool overwrite) const {
     auto src = hostPath(from);
     auto dst = hostPath(to);
     std::error_code ec;
-    if (!src || !dst || !fs::is_regular_file(*src, ec) || fs::exists(*dst, ec)) {
+    if (!src || !dst || !fs::is_regular_file(*src, ec) || (!overwrite && fs::exists(*dst, ec)) ||
+        !allows(FsChange::Rename, *dst, 0)) {
         return false;
     }
     fs::rename(*src, *dst, ec);
     if (!ec) {
         return true;
     }
-    // Another file system (a storage card): copy, then delete the source.
-    if (!fs::copy_file(*src, *dst, fs::copy_options::none, ec) || ec) {
-        return false;
-    }
-    return fs::remove(*src, ec);
+    // Another file system (a storage card): a complete copy first, then the source goes.
+    return copyFileAtomic(*this, *src, to) && allows(FsChange::Remove, *src, 0) &&
+           fs::remove(*src, ec);
 }
 
 bool DeviceFs::removeFile(std::string_view devicePath) const {
@@ -242,7 +243,7 @@ bool DeviceFs::removeFile(std::string_view devicePath) const {
     if (!fs::is_regular_file(*p, ec)) {
         return !fs::exists(*p, ec);
     }
-    return fs::remove(*p, ec);
+    return allows(FsChange::Remove, *p, 0) && fs::remove(*p, ec);
 }
 
 std::string joinDevicePath(std::string_view folder, std::string_view name) {

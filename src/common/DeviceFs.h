@@ -2,12 +2,20 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kelvo {
+
+// A change the program makes to the host's files.
+enum class FsChange { Create, Write, Rename, Remove };
+
+// Asked before every change: false makes it fail. bytes: the bytes a Write adds.
+using FsFaultHook =
+    std::function<bool(FsChange change, const std::filesystem::path& hostPath, std::size_t bytes)>;
 
 // The handheld's file system, played by a host folder (the device root).
 //
@@ -48,21 +56,35 @@ public:
 
     // Creates a folder and its parents; true when it exists afterwards.
     bool createFolder(std::string_view devicePath) const;
-    // Copies a file; with overwrite false an existing target makes it fail.
+    // Copies a file; with overwrite false an existing target makes it fail. The target is then
+    // the complete copy, or as it was (copyFileAtomic): a full card keeps no half file.
     bool copyFile(std::string_view from, std::string_view to, bool overwrite) const;
-    // Moves a file; an existing target is never overwritten (the move then fails).
-    bool moveFile(std::string_view from, std::string_view to) const;
+    // Moves a file; an existing target is replaced only with overwrite (else the move fails).
+    // Between folders of different file systems (a storage card) the file is copied
+    // completely first and only then deleted at its old place.
+    bool moveFile(std::string_view from, std::string_view to, bool overwrite = false) const;
     // Deletes a file; true when it is gone afterwards.
     bool removeFile(std::string_view devicePath) const;
 
-    // Largest file the readers accept (a bigger one is treated as unreadable).
-    static constexpr std::size_t kMaxFileBytes = 64u * 1024u * 1024u;
+    // Largest file the readers accept (a bigger one is treated as unreadable, before it is
+    // parsed). A route of a thousand stops takes some 2 MB, a large customer's wearers less.
+    static constexpr std::size_t kMaxFileBytes = 16u * 1024u * 1024u;
 
     // True when a device name matches a wildcard pattern (case-insensitive).
     static bool matches(std::string_view name, std::string_view pattern);
 
+    // Fault injection for tests: the hook is asked before every change this file system (and
+    // FileWriter through it) makes, and can make it fail as a full disk, a read-only folder or
+    // a removed card would. An empty hook allows everything.
+    void setFaultHook(FsFaultHook hook) const { m_faultHook = std::move(hook); }
+    // True when the hook (if any) allows the change.
+    bool allows(FsChange change, const std::filesystem::path& hostPath, std::size_t bytes) const {
+        return !m_faultHook || m_faultHook(change, hostPath, bytes);
+    }
+
 private:
     std::filesystem::path m_root;
+    mutable FsFaultHook m_faultHook;
 };
 
 // Joins a device folder ending in "\" (or not) and a file name.

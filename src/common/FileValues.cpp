@@ -3,18 +3,57 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/Prompter.h"
 #include "common/Text.h"
+#include "common/Translate.h"
 #include "common/XmlWriter.h"
 
 namespace kelvo {
 
 namespace {
 
-double clampToFile(double value) {
-    return std::clamp(value, -kMaxFileNumber, kMaxFileNumber);
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
 }
 
 }  // namespace
+
+bool exceedsFileNumber(double value) {
+    return std::isfinite(value) && std::fabs(value) > kMaxFileNumber;
+}
+
+double fileNumber(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        return 0.0;
+    }
+    decimals = std::clamp(decimals, 0, 10);
+    value = std::clamp(value, -kMaxFileNumber, kMaxFileNumber);
+    // Most numbers hold no more decimals than they are written with. Then value is k / 10^n for
+    // a whole k of at most 15 digits, whose shortest text formatPrice writes unrounded and the
+    // reader turns into the same double: no text needs to be made.
+    const double scale = kPowersOfTen[decimals];
+    const double scaled = value * scale;
+    if (std::fabs(scaled) < 1e15 && std::nearbyint(scaled) / scale == value) {
+        return value + 0.0;
+    }
+    // Otherwise exactly as formatPrice rounds (halves away from zero as the number reads); the
+    // rounded text reads back as a double that the next write leaves as it is.
+    return toDouble(formatPrice(value, decimals)) + 0.0;
+}
+
+void reportClampedNumbers(Prompter& prompter, std::string_view path, std::size_t count) {
+    if (count == 0) {
+        return;
+    }
+    prompter.inform(
+        format(tr("%zu numbers in %s are larger than the file can hold and were cut "
+                  "to %s.")
+                   .c_str(),
+               count, std::string(path).c_str(), formatPrice(kMaxFileNumber, 0).c_str()),
+        tr("Error data"), MessageIcon::Warning);
+}
 
 std::string fileText(std::string_view text) {
     std::string out;
@@ -27,10 +66,10 @@ std::string fileText(std::string_view text) {
                 continue;  // the "\n" that follows stands for both
             }
             c = '\n';
-        } else if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') {
+        } else if (isForbiddenInXml(c)) {
             c = '?';
         }
-        blank = blank && (c == ' ' || c == '\t' || c == '\n');
+        blank = blank && isBlank(c);
         out.push_back(c);
     }
     if (blank) {
@@ -43,36 +82,9 @@ char fileFlag(char flag, char missing) {
     return static_cast<unsigned char>(flag) <= 0x20 ? missing : flag;
 }
 
-double fileAmount(double value, int decimals) {
-    // Rounded in binary rather than through formatPrice and back: the result is k / 10^n for a
-    // whole k, which formatPrice writes as exactly that k and the reader turns into the same
-    // double again, whichever way a value next to a half went.
-    const double scale = std::pow(10.0, std::clamp(decimals, 0, 4));
-    return std::round(clampToFile(value) * scale) / scale + 0.0;
-}
-
-std::string formatQuantity(double value) {
-    // Rounded first (as "%.0f" rounds), so that -0.4 is written "0" and not "-0".
-    return format("%.0f", std::nearbyint(value) + 0.0);
-}
-
-double fileQuantity(double value) {
-    return std::nearbyint(clampToFile(value)) + 0.0;  // as "%.0f" rounds
-}
-
 void appendFlagElement(std::string& out, std::string_view line, std::string_view tag, char flag) {
-    const char c = fileFlag(flag);
+    const char c = fileFlag(flag, 'N');
     appendTextElement(out, line, tag, std::string_view(&c, 1));
-}
-
-void appendAmountElement(std::string& out, std::string_view line, std::string_view tag,
-                         double value, int decimals) {
-    appendElement(out, line, tag, formatPrice(value, decimals));
-}
-
-void appendQuantityElement(std::string& out, std::string_view line, std::string_view tag,
-                           double value) {
-    appendElement(out, line, tag, formatQuantity(value));
 }
 
 }  // namespace kelvo

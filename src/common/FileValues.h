@@ -1,48 +1,44 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
-// Values as a data file carries them back. A reader keeps of each field what the writer will
-// write and the next read will give again, so that load -> save -> load changes nothing,
-// whatever the file held.
+// Values as a data file carries them back. Every reader keeps of each field what the writer
+// will write and the next read will give again, so that load -> save -> load changes nothing,
+// whatever the file held; every writer writes nothing a reader would refuse.
 namespace kelvo {
 
-// Largest magnitude of a number kept from a data file. Beyond it a number is clamped (with
-// its sign): it is nonsense for any field of the data files, and the clamped value still
-// survives "%.4f" and the 31-character number reader exactly.
-inline constexpr double kMaxFileNumber = 1e11;
+class Prompter;
 
-// A text as the file carries it back: a character that XML cannot hold (a control character
-// other than tab and line break, or the NUL of a character beyond U+00FF) becomes '?'; "\r\n"
-// and a lone "\r" become "\n" (as the parser reads a written "\r"); a text of white space only
-// becomes "" (the parser drops it).
+// Largest magnitude of a number a file carries: 15 digits before the point. Longer numbers
+// would not fit the 31 characters a number is read from once written with decimals, and
+// doubles hold no more digits exactly. Beyond it a number is clamped, keeping its sign.
+inline constexpr double kMaxFileNumber = 999999999999999.0;
+
+// A number written with formatPrice(value, decimals), as it reads back: not finite as 0,
+// clamped to kMaxFileNumber, rounded to `decimals` (0 to 10) as formatPrice rounds; never -0.
+double fileNumber(double value, int decimals);
+// True when fileNumber had to clamp the value (it is beyond what a file carries).
+bool exceedsFileNumber(double value);
+
+// Tells the driver that `count` numbers of the file at path were beyond what a file carries
+// and were clamped (caption "Error data"); nothing when count is 0.
+void reportClampedNumbers(Prompter& prompter, std::string_view path, std::size_t count);
+
+// A text as the file carries it back: a control character other than tab and line break
+// becomes "?", "\r\n" and a lone "\r" become "\n" (as a parser reads line breaks), and a text
+// of white space only becomes "" (a parser drops it). The readers apply it to every text.
 std::string fileText(std::string_view text);
 
-// A flag as the file carries it back: missing (NUL), white space or control character reads
-// as `missing`; any other character as it is.
+// A flag as the file carries it back: missing (NUL), white space or a control character reads
+// as `missing`, any other character as it is.
 char fileFlag(char flag, char missing = 'N');
 
-// A number written with formatPrice(value, decimals) (0 to 4), as it reads back: clamped to
-// kMaxFileNumber and rounded to the decimals, halves away from zero.
-double fileAmount(double value, int decimals);
-
-// A quantity as the files write it: "%.0f", without the sign of a value that rounds to 0.
-std::string formatQuantity(double value);
-
-// A number written with formatQuantity, as it reads back: clamped to kMaxFileNumber and
-// rounded to a whole number.
-double fileQuantity(double value);
-
-// Element writers for these values, as line + "<tag>" + value + "</tag>" (see XmlWriter.h).
-// A flag is XML-escaped, and written as 'N' when fileFlag would read it as missing (so no NUL
-// byte is ever written).
+// A flag element, as line + "<tag>" + flag + "</tag>" (see XmlWriter.h), XML-escaped; a flag
+// that fileFlag reads as missing is written 'N' (no NUL byte is ever written). The readers of
+// the files the program writes take a missing flag as 'N'. Numbers are written with
+// appendFixedElement (XmlWriter.h).
 void appendFlagElement(std::string& out, std::string_view line, std::string_view tag, char flag);
-// An amount or price through formatPrice(value, decimals).
-void appendAmountElement(std::string& out, std::string_view line, std::string_view tag,
-                         double value, int decimals);
-// A quantity through formatQuantity.
-void appendQuantityElement(std::string& out, std::string_view line, std::string_view tag,
-                           double value);
 
 }  // namespace kelvo

@@ -6,15 +6,24 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fstream>
 #include <string>
+#include <system_error>
 
 #include "common/DeviceFs.h"
 
 namespace kelvo {
 
+namespace fs = std::filesystem;
+
 namespace {
 
-bool writeAll(int fd, std::string_view content) {
+constexpr std::string_view kTemporaryMark = ".kelvo-";
+
+bool writeAll(const DeviceFs& dfs, const fs::path& target, int fd, std::string_view content) {
+    if (!dfs.allows(FsChange::Write, target, content.size())) {
+        return false;
+    }
     const char* p = content.data();
     std::size_t left = content.size();
     while (left > 0) {
@@ -31,22 +40,28 @@ bool writeAll(int fd, std::string_view content) {
     return true;
 }
 
-}  // namespace
-
-bool writeFileAtomic(const DeviceFs& fs, std::string_view devicePath, std::string_view content) {
-    const auto target = fs.hostPath(devicePath);
-    if (!target || !target->has_filename()) {
+// Writes a temporary file beside the target with fill(fd), flushes it and renames it over the
+// target. The temporary file never outlives a failure.
+template <class Fill>
+bool replaceThroughTemporary(const DeviceFs& dfs, const fs::path& target, Fill fill) {
+    if (!target.has_filename()) {
         return false;
     }
-    const std::filesystem::path folder = target->parent_path();
+    const fs::path folder = target.parent_path();
     // A dot name: listings of device folders never show the temporary file.
-    std::string tmpl = (folder / ("." + target->filename().string() + ".XXXXXX")).string();
+    std::string tmpl =
+        (folder / ("." + target.filename().string() + std::string(kTemporaryMark) + "XXXXXX"))
+            .string();
+    if (!dfs.allows(FsChange::Create, tmpl, 0)) {
+        return false;
+    }
     const int fd = ::mkstemp(tmpl.data());
     if (fd < 0) {
         return false;
     }
-    const bool ok = writeAll(fd, content) && ::fsync(fd) == 0 && ::fchmod(fd, 0644) == 0;
-    if (::close(fd) != 0 || !ok || std::rename(tmpl.c_str(), target->c_str()) != 0) {
+    const bool ok = fill(fd) && ::fsync(fd) == 0 && ::fchmod(fd, 0644) == 0;
+    if (::close(fd) != 0 || !ok || !dfs.allows(FsChange::Rename, target, 0) ||
+        std::rename(tmpl.c_str(), target.c_str()) != 0) {
         ::unlink(tmpl.c_str());
         return false;
     }
@@ -57,6 +72,69 @@ bool writeFileAtomic(const DeviceFs& fs, std::string_view devicePath, std::strin
         ::close(dirFd);
     }
     return true;
+}
+
+}  // namespace
+
+bool writeFileAtomic(const DeviceFs& fs, std::string_view devicePath, std::string_view content) {
+    const auto target = fs.hostPath(devicePath);
+    return target && replaceThroughTemporary(
+                         fs, *target, [&](int fd) { return writeAll(fs, *target, fd, content); });
+}
+
+bool copyFileAtomic(const DeviceFs& fs, const fs::path& source, std::string_view devicePath) {
+    const auto target = fs.hostPath(devicePath);
+    std::ifstream in(source, std::ios::binary);
+    if (!target || !in) {
+        return false;
+    }
+    return replaceThroughTemporary(fs, *target, [&](int fd) {
+        char buffer[64 * 1024];
+        while (in) {
+            in.read(buffer, sizeof buffer);
+            if (in.bad() ||
+                !writeAll(fs, *target, fd, std::string_view(buffer, std::size_t(in.gcount())))) {
+                return false;
+            }
+        }
+        return true;
+    });
+}
+
+bool isTemporaryName(std::string_view name) {
+    constexpr std::size_t kRandom = 6;  // the letters mkstemp puts in place of "XXXXXX"
+    if (name.size() < 1 + 1 + kTemporaryMark.size() + kRandom || name.front() != '.') {
+        return false;
+    }
+    const std::size_t mark = name.size() - kRandom - kTemporaryMark.size();
+    if (name.substr(mark, kTemporaryMark.size()) != kTemporaryMark) {
+        return false;
+    }
+    for (const char c : name.substr(name.size() - kRandom)) {
+        const bool alnum =
+            (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!alnum) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::size_t removeLeftoverTemporaries(const DeviceFs& fs, std::string_view folder) {
+    const auto host = fs.hostPath(folder);
+    std::size_t removed = 0;
+    std::error_code ec;
+    if (!host) {
+        return 0;
+    }
+    for (fs::directory_iterator it(*host, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code sec;
+        if (it->is_regular_file(sec) && isTemporaryName(it->path().filename().string()) &&
+            fs.allows(FsChange::Remove, it->path(), 0) && fs::remove(it->path(), sec)) {
+            ++removed;
+        }
+    }
+    return removed;
 }
 
 }  // namespace kelvo

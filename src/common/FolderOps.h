@@ -14,6 +14,11 @@ class DeviceFs;
 // source). Returns the number of files that could not be transferred.
 int transferFolder(const DeviceFs& fs, std::string_view source, std::string_view target);
 
+// transferFolder as a whole: every file goes, or none. When one cannot be transferred (a full
+// disk, a read-only folder), the files already moved are moved back and the copies made are
+// deleted again; false then.
+bool transferFolderWhole(const DeviceFs& fs, std::string_view source, std::string_view target);
+
 // True when the folder holds a file whose name contains `name` (case-insensitive).
 bool markerPresent(const DeviceFs& fs, std::string_view folder, std::string_view name);
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace kelvo {
 
@@ -13,11 +15,29 @@ class DeviceFs;
 std::string propertiesPath();
 
 // The storage location: "" for the device root. A missing file is created with the value "\"
-// (device root). A value that is no plain folder name also means the device root.
-std::string readStorageLocation(const DeviceFs& fs);
+// (device root). A value that cannot name a folder (isSafeNamePart) also means the device
+// root; it is then given in `refused` (when not null), else `refused` is cleared.
+std::string readStorageLocation(const DeviceFs& fs, std::string* refused = nullptr);
 
 // Rewrites the file as "Storagelocation=" + location (no line end). False when it cannot be
 // written.
 bool writeStorageLocation(const DeviceFs& fs, const std::string& location);
+
+// A move of the data folder that has begun and is not finished: from one storage location to
+// another ("" for the device root), with the names of the files it copies. It is recorded
+// beside the properties file before the first file is copied and forgotten when the move is
+// finished or undone, so that a move cut short by a crash is settled at the next start.
+struct StorageMove {
+    std::string From;
+    std::string To;
+    std::vector<std::string> Files;
+};
+
+// Records the move. False when it cannot be written (the move must then not begin).
+bool writeStorageMove(const DeviceFs& fs, const StorageMove& move);
+// The move recorded; nullopt when there is none.
+std::optional<StorageMove> readStorageMove(const DeviceFs& fs);
+// Forgets the recorded move. False when the record stays.
+bool clearStorageMove(const DeviceFs& fs);
 
 }  // namespace kelvo

@@ -208,6 +208,10 @@ void appendXmlEscaped(std::string& out, std::string_view text) {
             out.append(text.substr(run, i - run));
             out.append(c == '&' ? "&amp;" : c == '<' ? "&lt;" : "&gt;");
             run = i + 1;
+        } else if (isForbiddenInXml(c)) {
+            // No file may hold a NUL or another control character: readers refuse the file.
+            out.append(text.substr(run, i - run)).push_back('?');
+            run = i + 1;
         }
     }
     out.append(text.substr(run));
@@ -283,12 +287,14 @@ bool containsNoCase(std::string_view haystack, std::string_view needle) {
 }
 
 bool isSafeNamePart(std::string_view text) {
-    if (text.empty() || text.find("..") != std::string_view::npos) {
+    if (text.empty() || text.size() > kMaxNamePart || text.find("..") != std::string_view::npos) {
         return false;
     }
+    // Separators of the device and of the host, a drive's colon, wildcards, the characters the
+    // device's file names cannot hold, and control characters (NUL included).
     return std::none_of(text.begin(), text.end(), [](char c) {
-        const auto u = static_cast<unsigned char>(c);
-        return c == '\\' || c == '/' || c == ':' || u < 0x20;
+        return static_cast<unsigned char>(c) < 0x20 ||
+               std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
     });
 }
 
@@ -332,7 +338,9 @@ std::string utf8ToLatin1(std::string_view utf8) {
             len = 1;
             cp = u;
         }
-        out.push_back(static_cast<char>(cp & 0xFF));
+        // A character the 8-bit files cannot hold is read as "?", never as its low byte (which
+        // may be a NUL or a markup character).
+        out.push_back(cp > 0xFF ? '?' : static_cast<char>(cp));
         i += len;
     }
     return out;

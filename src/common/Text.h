@@ -36,7 +36,8 @@ std::string formatPrice(double value, int decimals);
 // text with "0" put in front until it is at least `width` characters long.
 std::string padZeros(std::string_view text, std::size_t width);
 
-// "&" -> "&amp;", then "<" -> "&lt;", then ">" -> "&gt;": free text inside a data file.
+// "&" -> "&amp;", then "<" -> "&lt;", then ">" -> "&gt;": free text inside a data file. A
+// character no XML file may hold (isForbiddenInXml) is written as "?".
 std::string xmlEscape(std::string_view text);
 // Appends xmlEscape(text) to out.
 void appendXmlEscaped(std::string& out, std::string_view text);
@@ -57,11 +58,24 @@ bool equalsNoCase(std::string_view a, std::string_view b);
 bool containsNoCase(std::string_view haystack, std::string_view needle);
 char foldCase(char c);
 
-// True when a text from a data file may become part of a file name: no path separator,
-// no "..", no control character.
+// Longest text that may become part of a file name: with the longest prefix and ending, and
+// each ISO-8859-1 character taking up to two bytes on the host, a name stays far below the
+// 255 bytes a file system allows.
+inline constexpr std::size_t kMaxNamePart = 100;
+
+// The one decision whether a text from a data file may become part of a file name: not empty,
+// at most kMaxNamePart characters, no "..", no path separator ("\\" or "/"), no drive colon,
+// no wildcard, none of the characters the device's names cannot hold (" < > |) and no control
+// character (NUL included). Every name built from data asks it.
 bool isSafeNamePart(std::string_view text);
 
-// ISO-8859-1 bytes <-> UTF-8; characters beyond U+00FF keep only their low byte.
+// True for the characters no XML file may hold: control characters other than tab, line feed
+// and carriage return.
+inline bool isForbiddenInXml(char c) {
+    return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r';
+}
+
+// ISO-8859-1 bytes <-> UTF-8; a character beyond U+00FF becomes "?".
 std::string latin1ToUtf8(std::string_view latin1);
 std::string utf8ToLatin1(std::string_view utf8);
 

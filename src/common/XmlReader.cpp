@@ -1,8 +1,10 @@
 #include "common/XmlReader.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "common/DeviceFs.h"
+#include "common/FileValues.h"
 #include "common/Text.h"
 
 namespace kelvo {
@@ -36,6 +38,40 @@ void collectText(pugi::xml_node root, std::string& out) {
         }
         n = n.next_sibling();
     }
+}
+
+// Deepest nesting and most children of one element a data file may have. The data files nest
+// six levels at most, and their longest list (a customer's wearers, the products) holds some
+// thousands of records; a file beyond either is damaged, and refusing it keeps the memory a
+// load takes in proportion to a sensible file.
+constexpr std::size_t kMaxDepth = 64;
+constexpr std::size_t kMaxChildren = 50000;
+
+// Stops at the first node below the document that nests deeper than kMaxDepth or that makes
+// its parent's children more than kMaxChildren. The library's own walk, without recursion.
+class LimitWalker : public pugi::xml_tree_walker {
+public:
+    bool for_each(pugi::xml_node&) override {
+        const int d = depth();
+        if (d >= static_cast<int>(kMaxDepth)) {
+            return false;
+        }
+        const auto level = static_cast<std::size_t>(d);
+        if (level > m_last) {
+            m_children[level] = 0;  // the first child of a new parent
+        }
+        m_last = level;
+        return ++m_children[level] <= kMaxChildren;
+    }
+
+private:
+    std::size_t m_children[kMaxDepth] = {};  // children seen so far on each level
+    std::size_t m_last = 0;
+};
+
+bool withinLimits(pugi::xml_document& doc) {
+    LimitWalker walker;
+    return doc.traverse(walker);
 }
 
 bool isAscii(std::string_view s) {
@@ -86,7 +122,18 @@ pugi::xml_node XmlElement::elementFrom(pugi::xml_node n) {
 }
 
 std::string XmlElement::textOf(pugi::xml_node node, bool latin1) {
-    return withText(node, latin1, [](std::string_view t) { return textFromElement(t); });
+    return withText(node, latin1, [](std::string_view t) {
+        t = t.substr(0, std::min(t.size(), kMaxFieldLength));
+        // The usual text holds no control character or line break and is not blank: nothing to
+        // bring to what a file carries back.
+        const bool plain = std::none_of(t.begin(), t.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n';
+        });
+        if (plain && (t.empty() || t.find_first_not_of(" \t\n") != std::string_view::npos)) {
+            return std::string(t);
+        }
+        return fileText(t);
+    });
 }
 
 double XmlElement::numberOf(pugi::xml_node node, bool latin1) {
@@ -98,8 +145,17 @@ std::int32_t XmlElement::wholeOf(pugi::xml_node node, bool latin1) {
 }
 
 char XmlElement::flagOf(pugi::xml_node node, bool latin1, char missing) {
-    return withText(node, latin1,
-                    [missing](std::string_view t) { return t.empty() ? missing : t.front(); });
+    return withText(node, latin1, [missing](std::string_view t) {
+        return t.empty() ? missing : fileFlag(t.front(), missing);
+    });
+}
+
+double XmlElement::number(const char* tag, int decimals) const {
+    const double value = numberOf(find(tag), m_latin1);
+    if (exceedsFileNumber(value) && m_clamped != nullptr) {
+        ++*m_clamped;
+    }
+    return fileNumber(value, decimals);
 }
 
 std::string XmlElement::name() const {
@@ -133,15 +189,15 @@ pugi::xml_node XmlElement::search(const char* tag) const {
 }
 
 XmlElement XmlElement::child(const char* tag) const {
-    return XmlElement(find(tag), m_latin1);
+    return XmlElement(find(tag), m_latin1, m_clamped);
 }
 
 XmlElement XmlElement::firstChild() const {
-    return XmlElement(elementFrom(m_node.first_child()), m_latin1);
+    return XmlElement(elementFrom(m_node.first_child()), m_latin1, m_clamped);
 }
 
 XmlElement XmlElement::nextSibling() const {
-    return XmlElement(elementFrom(m_node.next_sibling()), m_latin1);
+    return XmlElement(elementFrom(m_node.next_sibling()), m_latin1, m_clamped);
 }
 
 std::string XmlElement::ownText() const {
@@ -149,7 +205,7 @@ std::string XmlElement::ownText() const {
 }
 
 std::string XmlElement::ownFullText() const {
-    return fullText(m_node, m_latin1);
+    return fileText(fullText(m_node, m_latin1));
 }
 
 double XmlElement::ownNumber() const {
@@ -175,6 +231,7 @@ std::size_t XmlElement::childCount() const {
 bool XmlDocument::load(const DeviceFs& fs, std::string_view devicePath) {
     m_doc.reset();
     m_wellFormed = false;
+    m_clamped = 0;
     if (!fs.readFile(devicePath, m_buffer)) {
         m_buffer.clear();
         return false;
@@ -184,6 +241,7 @@ bool XmlDocument::load(const DeviceFs& fs, std::string_view devicePath) {
 }
 
 void XmlDocument::parse(std::string_view content) {
+    m_clamped = 0;
     m_buffer.assign(content);
     parseBuffer();
 }
@@ -205,7 +263,7 @@ void XmlDocument::parseBuffer() {
                                    pugi::encoding_latin1);
         m_buffer.clear();
     }
-    m_wellFormed = bool(result) && m_doc.document_element();
+    m_wellFormed = bool(result) && m_doc.document_element() && withinLimits(m_doc);
     if (!m_wellFormed) {
         m_doc.reset();
         m_buffer.clear();
@@ -213,7 +271,7 @@ void XmlDocument::parseBuffer() {
 }
 
 XmlElement XmlDocument::root() const {
-    return XmlElement(m_doc.document_element(), m_latin1);
+    return XmlElement(m_doc.document_element(), m_latin1, &m_clamped);
 }
 
 }  // namespace kelvo

@@ -40,8 +40,13 @@ public:
     std::string text(const char* tag) const { return textOf(find(tag), m_latin1); }
     // The field as a decimal / whole number.
     double number(const char* tag) const { return numberOf(find(tag), m_latin1); }
+    // The field as a file that writes it with `decimals` decimals carries it back (see
+    // fileNumber in FileValues.h); a number beyond what a file carries is clamped and counted
+    // by the document (XmlDocument::clampedNumbers).
+    double number(const char* tag, int decimals) const;
     std::int32_t whole(const char* tag) const { return wholeOf(find(tag), m_latin1); }
-    // First character of the field's text; `missing` when the element or its text is missing.
+    // First character of the field's text; `missing` when the element or its text is missing,
+    // or the character is white space or a control character (see fileFlag).
     char flag(const char* tag, char missing = '\0') const {
         return flagOf(find(tag), m_latin1, missing);
     }
@@ -66,7 +71,8 @@ public:
 
 private:
     friend class XmlDocument;
-    XmlElement(pugi::xml_node node, bool latin1) : m_node(node), m_latin1(latin1) {}
+    XmlElement(pugi::xml_node node, bool latin1, std::size_t* clamped)
+        : m_node(node), m_latin1(latin1), m_clamped(clamped) {}
     XmlElement firstChild() const;
     XmlElement nextSibling() const;
     // The first child element with this tag, looked for from m_unread on.
@@ -97,10 +103,13 @@ private:
     mutable pugi::xml_node m_unread;
     mutable bool m_cursorSet = false;  // false: no field read yet
     bool m_latin1 = true;              // the texts are already the file's bytes (see XmlDocument)
+    std::size_t* m_clamped = nullptr;  // the document's count of clamped numbers
 };
 
 // A data file read whole and parsed. The file is read as ISO-8859-1 bytes; texts come back
-// as those bytes (characters beyond U+00FF written as references keep only their low byte).
+// as those bytes, as a file carries them back (fileText: a character beyond U+00FF written as
+// a reference reads as "?", a control character as "?"). A file nested deeper than 64 levels
+// or with an element of more than 50,000 children is damaged: it does not count as well formed.
 // Files are parsed where they lie in memory; only a file with both bytes beyond ASCII and
 // character references is converted first, and its texts on reading.
 class XmlDocument {
@@ -116,6 +125,8 @@ public:
     XmlElement root() const;
     // True when the file parsed.
     bool wellFormed() const { return m_wellFormed; }
+    // Numbers read with decimals that were beyond what a file carries and had to be clamped.
+    std::size_t clampedNumbers() const { return m_clamped; }
 
 private:
     void parseBuffer();
@@ -124,6 +135,7 @@ private:
     pugi::xml_document m_doc;
     bool m_latin1 = true;  // the parsed texts are the file's bytes
     bool m_wellFormed = false;
+    mutable std::size_t m_clamped = 0;
 };
 
 }  // namespace kelvo

@@ -1,7 +1,9 @@
 #include "common/XmlWriter.h"
 
+#include <algorithm>
 #include <charconv>
 
+#include "common/FileValues.h"
 #include "common/Text.h"
 
 namespace kelvo {
@@ -28,7 +30,9 @@ void appendWholeElement(std::string& out, std::string_view line, std::string_vie
 
 void appendFixedElement(std::string& out, std::string_view line, std::string_view tag, double value,
                         int decimals) {
-    appendElement(out, line, tag, formatPrice(value, decimals));
+    // Never more digits than a reader takes back (see kMaxFileNumber).
+    appendElement(out, line, tag,
+                  formatPrice(std::clamp(value, -kMaxFileNumber, kMaxFileNumber), decimals));
 }
 
 }  // namespace kelvo

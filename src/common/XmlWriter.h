@@ -21,7 +21,8 @@ void appendWholeElement(std::string& out, std::string_view line, std::string_vie
                         std::int32_t value);
 
 // A decimal number with a fixed number of decimals: an amount, a mileage, an identifier held
-// as a double. Written by formatPrice, so a file shows the digits the screen shows.
+// as a double. Written by formatPrice, so a file shows the digits the screen shows; clamped to
+// kMaxFileNumber (FileValues.h).
 void appendFixedElement(std::string& out, std::string_view line, std::string_view tag, double value,
                         int decimals);
 

@@ -18,7 +18,7 @@ namespace {
 
 // The route's and the stop's totals are kept in whole cents, as their file has them.
 double cents(double value) {
-    return fileAmount(value, 2);
+    return fileNumber(value, 2);
 }
 
 // Adds adjustments to the route's totals of one column.

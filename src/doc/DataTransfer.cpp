@@ -10,11 +10,25 @@
 
 namespace kelvo {
 
-void importDayFiles(CKelvoDoc& doc) {
+namespace {
+
+void reportUntransferred(CKelvoDoc& doc, const std::string& what, const char* caption) {
+    doc.Prompt().inform(what + tr(" could not be moved to ") + doc.DataFolder() +
+                            tr(" (the device may be full). Nothing was moved; please try again."),
+                        tr(caption), MessageIcon::Warning);
+}
+
+}  // namespace
+
+bool importDayFiles(CKelvoDoc& doc) {
     const DeviceFs& fs = doc.Fs();
     fs.createFolder(doc.DataFolder());
-    transferFolder(fs, kImportFolder, doc.DataFolder());
+    if (!transferFolderWhole(fs, kImportFolder, doc.DataFolder())) {
+        reportUntransferred(doc, tr("The files of ") + kImportFolder, "Error import data files");
+        return false;
+    }
     fs.removeFile(doc.DataFolder() + kDepartureMarker);
+    return true;
 }
 
 bool restorePreviousRoute(CKelvoDoc& doc) {
@@ -28,7 +42,10 @@ bool restorePreviousRoute(CKelvoDoc& doc) {
         return false;  // no complete export to restore
     }
     fs.createFolder(doc.DataFolder());
-    transferFolder(fs, copy, doc.DataFolder());
+    if (!transferFolderWhole(fs, copy, doc.DataFolder())) {
+        reportUntransferred(doc, tr("The previous route in ") + copy, "Error data files");
+        return false;
+    }
     fs.removeFile(doc.DataFolder() + kArrivalMarker);
     fs.removeFile(copy + "Config.xml");
     return true;
@@ -78,8 +95,14 @@ ExportResult exportDayFiles(CKelvoDoc& doc) {
         doc.Prompt().inform(text, tr("Export"), MessageIcon::Warning);
         return ExportResult::Incomplete;
     }
-    writeArrivalMarker(fs, kExportFolder);
-    writeArrivalMarker(fs, copy);
+    // Without its marker the back office waits for the export: it is not finished until both
+    // markers are written (Export again writes them).
+    if (!writeArrivalMarker(fs, kExportFolder) || !writeArrivalMarker(fs, copy)) {
+        doc.Prompt().inform(tr("The export could not be finished: ") + kArrivalMarker +
+                                tr(" could not be written. Please try Export again."),
+                            tr("Export"), MessageIcon::Warning);
+        return ExportResult::Incomplete;
+    }
     doc.Prompt().inform(tr("Export finished!"), tr("Export"), MessageIcon::None);
     return ExportResult::Complete;
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/DateText.h"
-#include "common/FileValues.h"
 #include "common/Text.h"
 #include "model/AdjReasons.h"
 #include "model/ConfigData.h"
@@ -41,9 +40,9 @@ std::string minimumText(const CInvoiceItem& line) {
     if (!minimumBasedRent(line)) {
         return {};
     }
-    std::string text = formatQuantity(line.MinQty);
+    std::string text = formatPrice(line.MinQty, 0);
     if (line.MinPerc != 0.0) {
-        text += " (" + formatQuantity(line.MinPerc) + "%)";
+        text += " (" + formatPrice(line.MinPerc, 0) + "%)";
     }
     return text;
 }
@@ -55,8 +54,8 @@ std::string priceText(double price, const ConfigData& config) {
 std::array<std::string, 7> detailRow(const CInvoiceItem& line, const CAdjReasons& reasons) {
     return {productText(line),
             line.Description,
-            formatQuantity(line.DeliveredQuantity + line.AdjustmentDeliveredQuantity),
-            formatQuantity(line.PreBilledQuantity + line.AdjustmentQuantity),
+            formatPrice(line.DeliveredQuantity + line.AdjustmentDeliveredQuantity, 0),
+            formatPrice(line.PreBilledQuantity + line.AdjustmentQuantity, 0),
             line.Extend == 'Y' ? formatPrice(line.PrebilledAmount + line.AdjustmentAmount, 2) : "",
             line.AdjustmentAmount != 0.0 ? formatPrice(line.AdjustmentAmount, 2) : "",
             reasons.DescriptionOf(line.AdjustmentReasonCode)};

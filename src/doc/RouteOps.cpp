@@ -1,5 +1,6 @@
 #include "doc/RouteOps.h"
 
+#include "common/FileValues.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
@@ -30,8 +31,20 @@ bool loadSelectedRoute(CKelvoDoc& doc) {
     if (!entry) {
         return false;
     }
-    doc.Route().SetStoragePath(doc.StorageLocation());
-    return doc.Route().Load(doc.Fs(), entry->RouteNumber(), entry->Date());
+    CRoute& route = doc.Route();
+    if (!route.HoldsRoute() || route.RouteNumber() != entry->RouteNumber() ||
+        route.Date() != entry->Date()) {
+        // The stop positions of the route held mean nothing on another one: a route the driver
+        // turns to starts at its first stop, and its first travel at its start.
+        doc.SetCurrentStopIndex(-1);
+        doc.SetLastDepartedStopIndex(-1);
+    }
+    route.SetStoragePath(doc.StorageLocation());
+    if (!route.Load(doc.Fs(), entry->RouteNumber(), entry->Date())) {
+        return false;
+    }
+    reportClampedNumbers(doc.Prompt(), route.FilePath(), route.ClampedNumbers());
+    return true;
 }
 
 int openRouteSelection(CKelvoDoc& doc, int previousScreen) {
@@ -114,10 +127,21 @@ void changeSelectedRoute(CKelvoDoc& doc, Change change) {
         return;
     }
     change(doc.Route(), *entry);
-    doc.Route().Save(doc.Fs());
+    saveRoute(doc);
 }
 
 }  // namespace
+
+bool saveRoute(CKelvoDoc& doc) {
+    if (doc.Route().Save(doc.Fs())) {
+        return true;
+    }
+    // The old file stays whole; what changed stays in memory and goes with the next save.
+    doc.Prompt().inform(
+        tr("The route file could not be saved (the device may be full): ") + doc.Route().FilePath(),
+        tr("Error data files"), MessageIcon::Warning);
+    return false;
+}
 
 void recordRouteStart(CKelvoDoc& doc, double mileage, const std::string& time) {
     changeSelectedRoute(doc, [&](CRoute& route, CRouteSummary& entry) {
@@ -178,7 +202,7 @@ bool recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& r
     }
     route.SetSafetyRemarks(remarks);
     entry.SetSafetyRemarks(remarks);
-    route.Save(doc.Fs());
+    saveRoute(doc);
     return true;
 }
 

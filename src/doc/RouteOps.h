@@ -18,8 +18,9 @@ CRouteSummary* selectedRouteEntry(CKelvoDoc& doc);
 // on the current route are copied into it, never into another route's entry.
 CRouteSummary* currentRouteEntry(CKelvoDoc& doc);
 
-// Makes the selected entry's route the current route (read unless it is already held).
-// False when nothing is selected or the route file cannot be read.
+// Makes the selected entry's route the current route (read unless it is already held); another
+// route than the one held opens with no stop selected or last left. False when nothing is
+// selected or the route file cannot be read.
 bool loadSelectedRoute(CKelvoDoc& doc);
 
 // When the route selection opens: a complete safety checklist counts as done, and the route
@@ -59,5 +60,9 @@ int loadSafetyRemarksRoute(CKelvoDoc& doc);
 // Stores the truck safety check's remarks on route-list entry `index` and its route file.
 // False when that route file cannot be read (the remarks of another route are never touched).
 bool recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& remarks);
+
+// Saves the current route file; when it cannot be written, tells the driver (the old file
+// stays whole, the changes stay in memory for the next save) and returns false.
+bool saveRoute(CKelvoDoc& doc);
 
 }  // namespace kelvo

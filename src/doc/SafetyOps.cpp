@@ -21,4 +21,15 @@ bool wantsSafetyCheck(CKelvoDoc& doc, FrameFlags& flags) {
     return doc.Prompt().ask(tr("Perform safety checks ?"), tr("Confirm check"));
 }
 
+bool saveSafetyChecks(CKelvoDoc& doc) {
+    if (!doc.SafetyChecks().Save(doc.Fs())) {
+        doc.Prompt().inform(tr("The safety checks could not be saved (the device may be full). "
+                               "Please try again."),
+                            tr("Error data files"), MessageIcon::Warning);
+        return false;
+    }
+    doc.SetSafetyDone(true);
+    return true;
+}
+
 }  // namespace kelvo

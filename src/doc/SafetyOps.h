@@ -11,4 +11,9 @@ struct FrameFlags;
 // flag (Next, Back from the routes) nothing is asked or recorded.
 bool wantsSafetyCheck(CKelvoDoc& doc, FrameFlags& flags);
 
+// Saves the safety checklist and counts today's check as done. When Safety.xml cannot be
+// written the driver is told: the old file stays whole, the marks stay in memory for the next
+// Save, and the check does not count as done. False then.
+bool saveSafetyChecks(CKelvoDoc& doc);
+
 }  // namespace kelvo

@@ -61,4 +61,11 @@ struct Payment {
 // the invoice file could not be written (said).
 int settleInvoice(CKelvoDoc& doc, const Payment& payment);
 
+// Counts what a settlement cut short (the program ended after the invoice file was saved
+// "Settled" and before the route file was) left uncounted on the selected stop, whose invoice
+// headers are loaded: the stop's signed invoices and collected cash, the route's settled stops
+// and collections with their route-list entry; the route is saved. Without it the stop would
+// never count as settled and the route could never end. False when nothing was missing.
+bool countInterruptedSettlement(CKelvoDoc& doc);
+
 }  // namespace kelvo

@@ -2,14 +2,32 @@
 
 #include "common/DataPaths.h"
 #include "common/DeviceFs.h"
+#include "common/FileWriter.h"
 #include "common/FolderOps.h"
 #include "common/Prompter.h"
+#include "common/Properties.h"
+#include "common/Text.h"
 #include "common/Translate.h"
 #include "common/WaitCursor.h"
 #include "doc/DataTransfer.h"
 #include "doc/KelvoDoc.h"
+#include "doc/StorageSettings.h"
 
 namespace kelvo {
+
+void openStorage(CKelvoDoc& doc) {
+    const DeviceFs& fs = doc.Fs();
+    settleStorageMove(fs);
+    std::string refused;
+    doc.SetStorageLocation(readStorageLocation(fs, &refused));
+    if (!refused.empty()) {
+        doc.Prompt().inform(format(tr("The storage location \"%s\" in %s cannot name a folder. "
+                                      "The data are looked for in the main memory.")
+                                       .c_str(),
+                                   refused.c_str(), propertiesPath().c_str()),
+                            tr("Error data files"), MessageIcon::Warning);
+    }
+}
 
 bool loadConfiguration(CKelvoDoc& doc) {
     doc.Config().SetRoot(doc.StorageLocation());
@@ -54,8 +72,7 @@ bool ensureDayFiles(CKelvoDoc& doc) {
                             tr("Error import data files"), MessageIcon::Warning);
         return false;
     }
-    importDayFiles(doc);
-    return true;
+    return importDayFiles(doc);
 }
 
 // Reads the route list; offers the last export when there is no route.
@@ -80,6 +97,12 @@ bool loadRoutes(CKelvoDoc& doc) {
 }  // namespace
 
 bool startDataCheck(CKelvoDoc& doc) {
+    // What a crash or a kill left half written is never data: only the program's own temporary
+    // names are removed.
+    for (const std::string& folder :
+         {doc.DataFolder(), exportCopyFolder(doc.StorageLocation()), std::string(kExportFolder)}) {
+        removeLeftoverTemporaries(doc.Fs(), folder);
+    }
     if (!loadConfiguration(doc)) {
         showNoDataMessage(doc);
         return false;

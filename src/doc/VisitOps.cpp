@@ -7,6 +7,7 @@
 #include "common/Translate.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
+#include "doc/SettleOps.h"
 #include "model/GarmentFlags.h"
 #include "model/InventoryTransactions.h"
 #include "model/InvoiceFile.h"
@@ -24,7 +25,7 @@ bool timeSet(const std::string& time) {
 // The route's totals as the file carries them: whole cents, so that screen, route list and
 // file always show the same digits.
 double cents(double value) {
-    return fileAmount(value, 2);
+    return fileNumber(value, 2);
 }
 
 // Moves an invoice's amount from the amount to pay of its column to the undelivered total
@@ -172,7 +173,11 @@ std::size_t loadStopInvoices(CKelvoDoc& doc) {
     if (!stop) {
         return invoices.Load(doc.Fs(), doc.Prompt(), {});
     }
-    return invoices.Load(doc.Fs(), doc.Prompt(), stop->Invoices(), doc.Route().FilePath());
+    const std::size_t count =
+        invoices.Load(doc.Fs(), doc.Prompt(), stop->Invoices(), doc.Route().FilePath());
+    // Where the driver comes back to the stop after a settlement was cut short, it is counted.
+    countInterruptedSettlement(doc);
+    return count;
 }
 
 std::string InvoiceSummary::invoiceLine() const {
@@ -228,7 +233,7 @@ std::vector<Notice> recordArrival(CKelvoDoc& doc) {
     if (!stop->UndeliverReasonCode.empty()) {
         reverseUndeliverable(doc, static_cast<std::size_t>(doc.CurrentStopIndex()));
     }
-    doc.Route().Save(doc.Fs());
+    saveRoute(doc);
 
     std::vector<Notice> notices;
     if (stop->SatisfactionSurvey == 'Y') {
@@ -252,7 +257,7 @@ Notice recordDeparture(CKelvoDoc& doc) {
     const LocalTime now = doc.Time().now();
     stop->DepartureTime = timeText(now);
     stop->VisitMinutes = minutesBetween(stop->ArrivalTime, stop->DepartureTime);
-    doc.Route().Save(doc.Fs());
+    saveRoute(doc);
     doc.SetLastDepartedStopIndex(doc.CurrentStopIndex());
     return {tr("Departure"), replaceAll(tr("Departed At: %s"), "%s", clockText(now)), false};
 }
@@ -282,7 +287,7 @@ bool markUndeliverable(CKelvoDoc& doc, const std::string& reasonCode) {
         }
     }
     copyUndeliveredToEntry(doc);
-    doc.Route().Save(doc.Fs());
+    saveRoute(doc);
     // The travel to the next stop counts from here: the driver has dealt with this stop now.
     doc.SetLastDepartedStopIndex(doc.CurrentStopIndex());
     return true;

@@ -145,7 +145,11 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
             break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            // Enter never triggers a button by accident; a screen's own field may still take it.
+            // The screen first, where Enter means something there; otherwise Enter never
+            // triggers a button by accident, and a screen's own field may still take it.
+            if (m_view && m_view->enterPressed()) {
+                return true;
+            }
             return !focusTakesArrows();
         default:
             break;

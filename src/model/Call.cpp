@@ -4,7 +4,6 @@
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "common/XmlWriter.h"
-#include "model/StoredValues.h"
 
 namespace kelvo {
 
@@ -31,12 +30,12 @@ std::string callStatusName(std::int32_t status) {
 
 std::string CCall::Content() const {
     std::string out = "<Call>";
-    appendTextElement(out, kLine, "NewDate", storedText(NewDate));
+    appendTextElement(out, kLine, "NewDate", NewDate);
     appendWholeElement(out, kLine, "Person", Person);
-    appendTextElement(out, kLine, "Category", storedText(Category));
+    appendTextElement(out, kLine, "Category", Category);
     appendWholeElement(out, kLine, "Status", Status);
-    appendTextElement(out, kLine, "Notes", storedNotes(Notes));
-    appendTextElement(out, kLine, "FollowupNotes", storedNotes(FollowupNotes));
+    appendTextElement(out, kLine, "Notes", Notes);
+    appendTextElement(out, kLine, "FollowupNotes", FollowupNotes);
     out.append("\r\n</Call>");
     return out;
 }

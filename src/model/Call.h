@@ -29,6 +29,9 @@ struct CCall {
     double Sequence = 0;        // running number of the call within the stop; orders the calls
     bool IsNew = false;         // made on this visit and not saved yet
 
+    // Field by field.
+    bool operator==(const CCall&) const = default;
+
     // The call file's content.
     std::string Content() const;
     // Writes the call file, named from `name` when it is not "", else from CallID, in the data

@@ -4,25 +4,25 @@
 
 #include "common/DataPaths.h"
 #include "common/DeviceFs.h"
+#include "common/FileValues.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "common/WaitCursor.h"
 #include "common/XmlReader.h"
 #include "model/Route.h"
-#include "model/StoredValues.h"
 
 namespace kelvo {
 
 namespace {
 
 void readCall(const XmlElement& e, CCall& c) {
-    c.NewDate = storedText(e.text("NewDate"));
+    c.NewDate = e.text("NewDate");
     c.Person = e.whole("Person");
-    c.Category = storedText(e.text("Category"));
+    c.Category = e.text("Category");
     c.Status = e.whole("Status");
-    c.Notes = storedNotes(e.text("Notes"));
-    c.FollowupNotes = storedNotes(e.text("FollowupNotes"));
+    c.Notes = normaliseLineBreaks(e.text("Notes"));
+    c.FollowupNotes = normaliseLineBreaks(e.text("FollowupNotes"));
 }
 
 bool sequenceBefore(const CCall& a, const CCall& b) {
@@ -40,8 +40,7 @@ void CCallList::Load(const DeviceFs& fs, const CRoute& route, const CStop& stop,
     const WaitCursor wait;
     m_calls.clear();
     m_routeDate = route.Date();
-    m_prefix =
-        callPrefix(route.Date(), route.RouteNumber(), stop.StopNumber, stop.CustomerNumber);
+    m_prefix = callPrefix(route.Date(), route.RouteNumber(), stop.StopNumber, stop.CustomerNumber);
     m_highest = 0;
     m_calls.reserve(stop.Calls().size());
     for (const CStop::CallRef& ref : stop.Calls()) {
@@ -96,13 +95,13 @@ bool CCallList::Save(const DeviceFs& fs, std::size_t i, CStop& stop, std::int32_
                      const std::string& category, std::int32_t status, const std::string& note) {
     CCall call = m_calls.at(i);
     call.Person = person;
-    call.Category = storedText(category);
+    call.Category = fileText(category);
     call.Status = status;
     if (call.IsNew) {
         call.NewDate = m_routeDate;
-        call.Notes = storedNotes(note);
+        call.Notes = normaliseLineBreaks(fileText(note));
     } else {
-        call.FollowupNotes = storedNotes(note);
+        call.FollowupNotes = normaliseLineBreaks(fileText(note));
     }
     const WaitCursor wait;
     if (!call.Save(fs, m_DataRoot)) {

@@ -12,7 +12,7 @@
 namespace kelvo {
 
 class CRoute;
-class CStop;
+struct CStop;
 class DeviceFs;
 class Prompter;
 

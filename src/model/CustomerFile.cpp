@@ -1,9 +1,10 @@
 #include "model/CustomerFile.h"
 
-#include <algorithm>
+#include <cmath>
 
 #include "common/DataPaths.h"
 #include "common/DeviceFs.h"
+#include "common/FileValues.h"
 #include "common/FileWriter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
@@ -11,14 +12,15 @@
 
 namespace kelvo {
 
-namespace {
-
-bool isBlankText(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+std::string customerFilePath(std::string_view dataRoot, std::string_view prefix, double custId) {
+    const std::string customer = format("%.0f", custId);
+    if (!std::isfinite(custId) || !isSafeNamePart(customer)) {
+        return {};
+    }
+    std::string path(dataRoot);
+    path.append("\\VexXml\\").append(prefix).append(customer).append(".xml");
+    return path;
 }
-
-}  // namespace
 
 void CustomerFile::SetPath(const std::string& storageLocation) {
     const std::string root = dataRoot(storageLocation);
@@ -29,48 +31,66 @@ void CustomerFile::SetPath(const std::string& storageLocation) {
 }
 
 std::string CustomerFile::Path(double custId) const {
-    const std::string customer = format("%.0f", custId);
-    if (!isSafeNamePart(customer)) {
-        return {};
-    }
-    return m_DataRoot + "\\VexXml\\" + m_prefix + customer + ".xml";
+    return customerFilePath(m_DataRoot, m_prefix, custId);
 }
 
-bool CustomerFile::Read(const DeviceFs& fs, double custId, Prompter& prompter,
-                        const std::function<void(const XmlElement&)>& record) {
+void CustomerFile::Forget() {
+    m_CustID = -1;
+    m_opened = false;
+}
+
+LoadResult CustomerFile::Open(const DeviceFs& fs, double custId, XmlDocument& doc) {
     m_CustID = custId;
     m_opened = false;
     const std::string path = Path(custId);
     if (path.empty()) {
-        prompter.inform(format(tr("The customer number %.0f cannot name a file.").c_str(), custId),
-                        tr("Load Error"));
-        return false;
+        return LoadResult::Refused;
     }
-    if (!fs.isFile(path)) {
-        m_opened = true;  // nothing written for this customer yet
-        return true;
-    }
-    std::string content;
-    XmlDocument doc;
-    if (fs.readFile(path, content)) {
-        // An empty file holds nothing that could be lost by writing over it.
-        if (isBlankText(content)) {
-            m_opened = true;
-            return true;
+    if (!doc.load(fs, path)) {
+        // Present but not readable (or over the size limit) is not the same as absent: what it
+        // holds must not be taken for nothing.
+        if (fs.isFile(path)) {
+            return LoadResult::Damaged;
         }
-        doc.parse(content);
-        m_opened = doc.wellFormed();
+        m_opened = true;  // nothing written for this customer yet
+        return LoadResult::Missing;
     }
-    if (!m_opened) {
-        prompter.inform(format(tr("Cannot read %s. The file is kept as it is, and nothing is "
-                                  "saved to it until it can be read.")
-                                   .c_str(),
-                               path.c_str()),
-                        tr("Load Error"));
-        return false;
+    if (doc.wellFormed()) {
+        m_opened = true;
+        return LoadResult::Read;
     }
-    doc.root().forEachChild(record);
-    return true;
+    // An empty file holds nothing that could be lost by writing over it.
+    std::string content;
+    if (fs.readFile(path, content) && content.find_first_not_of(" \t\r\n") == std::string::npos) {
+        m_opened = true;
+        return LoadResult::Missing;
+    }
+    return LoadResult::Damaged;
+}
+
+bool CustomerFile::Read(const DeviceFs& fs, double custId, Prompter& prompter,
+                        const std::function<void(const XmlElement&)>& record) {
+    XmlDocument doc;
+    switch (Open(fs, custId, doc)) {
+        case LoadResult::Refused:
+            prompter.inform(
+                format(tr("The customer number %.0f cannot name a file.").c_str(), custId),
+                tr("Load Error"));
+            return false;
+        case LoadResult::Damaged:
+            prompter.inform(format(tr("Cannot read %s. The file is kept as it is, and nothing is "
+                                      "saved to it until it can be read.")
+                                       .c_str(),
+                                   Path().c_str()),
+                            tr("Load Error"));
+            return false;
+        case LoadResult::Read:
+            doc.root().forEachChild(record);
+            reportClampedNumbers(prompter, Path(), doc.clampedNumbers());
+            return true;
+        default:
+            return true;
+    }
 }
 
 bool CustomerFile::Write(const DeviceFs& fs, std::string_view content) const {

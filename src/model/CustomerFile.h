@@ -10,7 +10,28 @@
 namespace kelvo {
 
 class DeviceFs;
+class XmlDocument;
 class XmlElement;
+
+// What loading a customer's file did to a list.
+enum class LoadResult {
+    Unchanged,  // the list already held this customer: nothing was read
+    Read,       // the file was read; the list holds its records
+    Missing,    // there is no file (or only white space): the list is empty, the customer has none
+    Damaged,    // the file exists but could not be read or is not well formed: the list is empty
+    Refused,    // the customer number cannot be part of a file name: the list is empty
+};
+
+// What a change written to a customer's file did. Anything but Saved left the list and the
+// file as they were.
+enum class ChangeResult {
+    Saved,          // the list changed and the file was rewritten
+    NotFound,       // nothing to commit, or nothing that matches to cancel
+    Refused,        // the customer's file was not read (damaged, refused name, not loaded):
+                    // writing would replace what could not be read
+    OtherCustomer,  // the pending transaction was built for another customer
+    WriteFailed,    // the file could not be written
+};
 
 // What became of a change asked of a list that the program writes to a file.
 enum class FileChange {
@@ -20,7 +41,12 @@ enum class FileChange {
     NotWritten,  // the file could not be written; the list is left as it was
 };
 
-// One customer's file of a list that the program reads and writes, such as
+// dataRoot + "\VexXml\" + prefix + the customer number ("%.0f") + ".xml"; "" when the
+// customer number cannot be part of a file name (isSafeNamePart). Every file the back office
+// keeps one of per customer is named here.
+std::string customerFilePath(std::string_view dataRoot, std::string_view prefix, double custId);
+
+// One customer's file of a list, such as
 // data root + "\VexXml\GarmentFlags_" + customer ("%.0f") + ".xml": which customer the list
 // holds, where the file lies, and whether it may be written. A file that exists but cannot be
 // read is never replaced: Write refuses until a later Open has read it.
@@ -44,18 +70,27 @@ public:
     // Device path of the file of the last Open's customer.
     std::string Path() const { return Path(m_CustID); }
 
+    // Reads and parses the customer's file into doc, without a message: Read; Missing when
+    // there is no file or it holds only white space (the customer has no records yet); Damaged
+    // when it cannot be read or is not well formed; Refused when the customer cannot name a
+    // file. Writable afterwards for Read and Missing only.
+    LoadResult Open(const DeviceFs& fs, double custId, XmlDocument& doc);
     // Reads the customer's file, calling record() with each child element of its document
     // element in document order. True when it was read, and also when it is missing or holds
     // nothing but white space (no records). False when the file exists but cannot be read or is
     // not well formed, or the customer cannot name a file: a message naming the file is shown
-    // (caption "Load Error"), no record is passed on, and Write refuses.
+    // (caption "Load Error"), no record is passed on, and Write refuses. Numbers the records
+    // read beyond what a file carries are reported once the records are read.
     bool Read(const DeviceFs& fs, double custId, Prompter& prompter,
               const std::function<void(const XmlElement&)>& record);
-    // True when Write may replace the file: the last Open succeeded.
+    // True when Write may replace the file: the last Open read the file or found none.
     bool Writable() const { return m_opened; }
     // Replaces the customer's file with content (atomically). False when not Writable or when
     // the file could not be written (the old file is then untouched).
     bool Write(const DeviceFs& fs, std::string_view content) const;
+
+    // Forgets the customer: the next Open reads again, Write refuses until then.
+    void Forget();
 
     // The message for what became of a change of the list: nullopt when it was Done;
     // `duplicate` (caption "Invalid data") for a Duplicate; a refusal naming the file when it

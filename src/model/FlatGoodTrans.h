@@ -11,6 +11,9 @@ struct CFlatGoodTrans {
     std::string Freqcode;  // code of the delivery frequency
     double Qty = 0;
     double Price = 0;  // unit price
+
+    // Field by field.
+    bool operator==(const CFlatGoodTrans&) const = default;
 };
 
 }  // namespace kelvo

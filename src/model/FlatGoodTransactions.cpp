@@ -7,7 +7,6 @@
 #include "common/WaitCursor.h"
 #include "common/XmlReader.h"
 #include "common/XmlWriter.h"
-#include "model/StoredValues.h"
 
 namespace kelvo {
 
@@ -26,10 +25,10 @@ bool CFlatGoodTransactions::Load(const DeviceFs& fs, double custId, int decimals
     m_trans.clear();
     return m_file.Read(fs, custId, prompter, [this, decimals](const XmlElement& e) {
         CFlatGoodTrans& t = m_trans.emplace_back();
-        t.Prodcode = storedText(e.text("Prodcode"));
-        t.Freqcode = storedText(e.text("Freqcode"));
-        t.Qty = storedWhole(e.number("Qty"));
-        t.Price = storedPrice(e.number("Price"), decimals);
+        t.Prodcode = e.text("Prodcode");
+        t.Freqcode = e.text("Freqcode");
+        t.Qty = e.number("Qty", 0);
+        t.Price = e.number("Price", decimals);
     });
 }
 
@@ -39,10 +38,10 @@ std::string CFlatGoodTransactions::Content(int decimals) const {
     out.append("<FlatgoodTransactions>");
     for (const CFlatGoodTrans& t : m_trans) {
         out.append("\r\n\t<flatgoodtransaction>");
-        appendTextElement(out, kField, "Prodcode", storedText(t.Prodcode));
-        appendTextElement(out, kField, "Freqcode", storedText(t.Freqcode));
-        appendElement(out, kField, "Qty", format("%.0f", storedWhole(t.Qty)));
-        appendElement(out, kField, "Price", formatPrice(storedPrice(t.Price, decimals), decimals));
+        appendTextElement(out, kField, "Prodcode", t.Prodcode);
+        appendTextElement(out, kField, "Freqcode", t.Freqcode);
+        appendFixedElement(out, kField, "Qty", t.Qty, 0);
+        appendFixedElement(out, kField, "Price", t.Price, decimals);
         out.append("\r\n\t</flatgoodtransaction>");
     }
     out.append("\r\n</FlatgoodTransactions>");

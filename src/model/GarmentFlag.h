@@ -10,6 +10,9 @@ struct CGarmentFlag {
     std::string ID;      // the garment's identification code
     double FlagID = 0;   // the flag of the Flags list
     std::string Remark;  // the driver's remark
+
+    // Field by field.
+    bool operator==(const CGarmentFlag&) const = default;
 };
 
 }  // namespace kelvo

@@ -3,7 +3,6 @@
 #include "common/Text.h"
 #include "common/XmlReader.h"
 #include "common/XmlWriter.h"
-#include "model/StoredValues.h"
 
 namespace kelvo {
 
@@ -13,17 +12,17 @@ constexpr std::string_view kField = "\r\n\t\t";
 
 CGarmentFlag readFlag(const XmlElement& e) {
     CGarmentFlag r;
-    r.ID = storedText(e.text("ID"));
-    r.FlagID = storedWhole(e.number("FlagID"));
-    r.Remark = storedText(e.text("Remark"));
+    r.ID = e.text("ID");
+    r.FlagID = e.number("FlagID", 0);
+    r.Remark = e.text("Remark");
     return r;
 }
 
 void writeFlag(std::string& out, const CGarmentFlag& r) {
     // The code is escaped like the remark: a code from a damaged file must not break the file.
-    appendTextElement(out, kField, "ID", storedText(r.ID));
-    appendElement(out, kField, "FlagID", format("%.0f", storedWhole(r.FlagID)));
-    appendTextElement(out, kField, "Remark", storedText(r.Remark));
+    appendTextElement(out, kField, "ID", r.ID);
+    appendFixedElement(out, kField, "FlagID", r.FlagID, 0);
+    appendTextElement(out, kField, "Remark", r.Remark);
 }
 
 bool sameFlag(const CGarmentFlag& a, const CGarmentFlag& b) {

@@ -10,6 +10,9 @@ struct CGarmentReplace {
     std::string ID;      // the garment's identification code
     std::string Reason;  // ReasonCode of the replacement reason (AdjReason list)
     std::string Ref;     // the reference the driver entered
+
+    // Field by field.
+    bool operator==(const CGarmentReplace&) const = default;
 };
 
 }  // namespace kelvo

@@ -1,12 +1,12 @@
 #include "model/GarmentScan.h"
 
+#include "common/FileValues.h"
 #include "common/Translate.h"
 #include "model/AdjReasons.h"
 #include "model/Flag.h"
 #include "model/GarmentFlags.h"
 #include "model/GarmentsToReplace.h"
 #include "model/IDCode.h"
-#include "model/StoredValues.h"
 
 namespace kelvo {
 
@@ -33,7 +33,7 @@ std::optional<Message> storeGarmentFlag(const DeviceFs& fs, CGarmentFlags& flags
     if (flag == nullptr) {
         return invalidData(tr("No Flag selected!"));
     }
-    CGarmentFlag entry{std::string(code), storedWhole(flag->FlagID), storedText(remark)};
+    CGarmentFlag entry{fileText(code), fileNumber(flag->FlagID, 0), fileText(remark)};
     return flags.File().Report(flags.Store(fs, std::move(entry)),
                                tr("Same flag on the same garment is not allowed!"));
 }
@@ -47,7 +47,7 @@ std::optional<Message> storeGarmentReplace(const DeviceFs& fs, CGarmentsToReplac
     if (reason == nullptr) {
         return invalidData(tr("No Reason Code selected!"));
     }
-    CGarmentReplace entry{std::string(code), storedText(reason->ReasonCode), storedText(ref)};
+    CGarmentReplace entry{fileText(code), fileText(reason->ReasonCode), fileText(ref)};
     return list.File().Report(list.Store(fs, std::move(entry)),
                               tr("Same flag on the same garment is not allowed!"));
 }

@@ -2,7 +2,6 @@
 
 #include "common/XmlReader.h"
 #include "common/XmlWriter.h"
-#include "model/StoredValues.h"
 
 namespace kelvo {
 
@@ -12,17 +11,17 @@ constexpr std::string_view kField = "\r\n\t\t";
 
 CGarmentReplace readReplace(const XmlElement& e) {
     CGarmentReplace r;
-    r.ID = storedText(e.text("ID"));
-    r.Reason = storedText(e.text("Reason"));
-    r.Ref = storedText(e.text("Ref"));
+    r.ID = e.text("ID");
+    r.Reason = e.text("Reason");
+    r.Ref = e.text("Ref");
     return r;
 }
 
 void writeReplace(std::string& out, const CGarmentReplace& r) {
     // Codes are escaped like the reference: a code from a damaged file must not break the file.
-    appendTextElement(out, kField, "ID", storedText(r.ID));
-    appendTextElement(out, kField, "Reason", storedText(r.Reason));
-    appendTextElement(out, kField, "Ref", storedText(r.Ref));
+    appendTextElement(out, kField, "ID", r.ID);
+    appendTextElement(out, kField, "Reason", r.Reason);
+    appendTextElement(out, kField, "Ref", r.Ref);
 }
 
 bool sameReplace(const CGarmentReplace& a, const CGarmentReplace& b) {

@@ -4,10 +4,10 @@
 #include <string_view>
 #include <utility>
 
+#include "common/FileValues.h"
 #include "common/Text.h"
 #include "common/XmlReader.h"
 #include "common/XmlWriter.h"
-#include "model/FileValues.h"
 
 namespace kelvo {
 
@@ -18,7 +18,13 @@ constexpr std::string_view kLineField = "\r\n\t\t\t\t\t";
 
 // "%.0f" with halves away from zero, as the file's other numbers round.
 void appendWhole(std::string& out, std::string_view line, std::string_view tag, double value) {
-    appendFixedElement(out, line, tag, fileWhole(value), 0);
+    appendFixedElement(out, line, tag, value, 0);
+}
+
+// A text brought to what the file carries back (fileText), at most 255 characters as a reader
+// keeps them, with "\r\n" line breaks as the transaction file writes them.
+void toFileText(std::string& text) {
+    text = normaliseLineBreaks(fileText(std::string_view(text).substr(0, kMaxFieldLength)));
 }
 
 }  // namespace
@@ -130,7 +136,7 @@ void CInventory::AppendXml(std::string& out, int priceDecimals) const {
         appendWhole(out, kLineField, "Qty", l.Qty);
         appendWhole(out, kLineField, "Chg", l.Chg);
         appendWhole(out, kLineField, "TID", l.TID);
-        appendElement(out, kLineField, "Price", formatPrice(l.Price, priceDecimals));
+        appendFixedElement(out, kLineField, "Price", l.Price, priceDecimals);
         appendWhole(out, kLineField, "OrgPID", l.OrgPID);
         appendWhole(out, kLineField, "OrgSID", l.OrgSID);
         out.append("\r\n\t\t\t\t</Product>");
@@ -145,14 +151,14 @@ void CInventory::ToFileValues(int priceDecimals) {
     }
     LastName.clear();
     for (double* number : {&Nr, &Dpt, &Fun, &LockID}) {
-        *number = fileWhole(*number);
+        *number = fileNumber(*number, 0);
     }
     for (CInventoryLine& l : Lines) {
         for (double* number :
              {&l.PID, &l.SID, &l.Qty, &l.Chg, &l.TID, &l.FID, &l.OrgPID, &l.OrgSID}) {
-            *number = fileWhole(*number);
+            *number = fileNumber(*number, 0);
         }
-        l.Price = filePrice(l.Price, priceDecimals);
+        l.Price = fileNumber(l.Price, priceDecimals);
         l.ProductKey.clear();
         l.SizeKey.clear();
     }

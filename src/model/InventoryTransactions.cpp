@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "common/DataPaths.h"
-#include "common/FileWriter.h"
+#include "common/FileValues.h"
 #include "common/Text.h"
 #include "common/WaitCursor.h"
 #include "common/XmlReader.h"
-#include "model/FileValues.h"
 #include "model/PendingTransaction.h"
 #include "model/Wearer.h"
 
@@ -30,32 +28,28 @@ CInventoryTransactions::CInventoryTransactions() = default;
 CInventoryTransactions::~CInventoryTransactions() = default;
 
 void CInventoryTransactions::SetPath(std::string_view storageLocation) {
-    const std::string root = dataRoot(storageLocation);
-    if (root != m_DataRoot) {
-        m_DataRoot = root;
+    const std::string before = m_file.DataRoot();
+    m_file.SetPath(std::string(storageLocation));
+    if (m_file.DataRoot() != before) {
         Clear();
     }
 }
 
 std::string CInventoryTransactions::FilePath(double custId) const {
-    return customerFilePath(m_DataRoot, "InventoryTransaction_", custId);
+    return m_file.Path(custId);
 }
 
 LoadResult CInventoryTransactions::Load(const DeviceFs& fs, double custId, int priceDecimals) {
-    if (custId == m_CustID) {
+    if (m_file.Holds(custId)) {
         return LoadResult::Unchanged;
     }
     Clear();
     const WaitCursor wait;
-    const std::string path = FilePath(custId);
     XmlDocument doc;
-    const LoadResult result = readCustomerFile(fs, path, doc);
+    const LoadResult result = m_file.Open(fs, custId, doc);
     if (result == LoadResult::Damaged || result == LoadResult::Refused) {
         return result;
     }
-    m_CustID = custId;
-    m_path = path;
-    m_writable = true;
     m_priceDecimals = priceDecimals;
     doc.root().forEachChild([this](const XmlElement& e) {
         m_list.push_back(std::make_unique<CInventory>(CInventory::Read(e, m_priceDecimals)));
@@ -68,10 +62,10 @@ ChangeResult CInventoryTransactions::Commit(const DeviceFs& fs, CPendingTransact
     if (!pending.IsOpen()) {
         return ChangeResult::NotFound;
     }
-    if (!m_writable) {
+    if (!m_file.Writable()) {
         return ChangeResult::Refused;
     }
-    if (pending.CustID() != m_CustID) {
+    if (pending.CustID() != m_file.CustID()) {
         return ChangeResult::OtherCustomer;
     }
     auto committed = std::make_unique<CInventory>(*pending.Get());
@@ -87,13 +81,13 @@ ChangeResult CInventoryTransactions::Commit(const DeviceFs& fs, CPendingTransact
 
 ChangeResult CInventoryTransactions::CancelWearer(const DeviceFs& fs, const std::string& WID,
                                                   double Nr) {
-    if (!m_writable) {
+    if (!m_file.Writable()) {
         return ChangeResult::Refused;
     }
     // Numbers compare as the file writes them.
-    const double number = fileWhole(Nr);
+    const double number = fileNumber(Nr, 0);
     const auto it = std::find_if(m_list.begin(), m_list.end(), [&](const auto& t) {
-        return t->WID == WID && fileWhole(t->Nr) == number;
+        return t->WID == WID && fileNumber(t->Nr, 0) == number;
     });
     if (it == m_list.end()) {
         return ChangeResult::NotFound;
@@ -113,7 +107,7 @@ ChangeResult CInventoryTransactions::CancelProduct(const DeviceFs& fs, const std
                                                    double PID, double SID, double Nr,
                                                    int& linesLeft) {
     linesLeft = -1;
-    if (!m_writable) {
+    if (!m_file.Writable()) {
         return ChangeResult::Refused;
     }
     for (std::size_t at = 0; at < m_list.size(); ++at) {
@@ -155,7 +149,7 @@ ChangeResult CInventoryTransactions::CancelProduct(const DeviceFs& fs, const std
 }
 
 ChangeResult CInventoryTransactions::Save(const DeviceFs& fs) const {
-    if (!m_writable) {
+    if (!m_file.Writable()) {
         return ChangeResult::Refused;
     }
     return Write(fs, Compose(nullptr)) ? ChangeResult::Saved : ChangeResult::WriteFailed;
@@ -180,7 +174,7 @@ std::string CInventoryTransactions::Compose(const CInventory* extra) const {
 }
 
 bool CInventoryTransactions::Write(const DeviceFs& fs, const std::string& content) const {
-    return writeFileAtomic(fs, m_path, content);
+    return m_file.Write(fs, content);
 }
 
 const std::vector<const CInventory*>& CInventoryTransactions::OfWearer(
@@ -344,9 +338,7 @@ std::vector<CShownProduct> CInventoryTransactions::ShownProducts(const CInventor
 }
 
 void CInventoryTransactions::Clear() {
-    m_CustID = kNoCustomer;
-    m_path.clear();
-    m_writable = false;
+    m_file.Forget();
     m_list.clear();
     m_byWID.clear();
 }

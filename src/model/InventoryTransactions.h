@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/CustomerFiles.h"
+#include "model/CustomerFile.h"
 #include "model/Inventory.h"
 #include "model/ShownProduct.h"
 
@@ -43,9 +43,9 @@ public:
     // next load tries again.
     LoadResult Load(const DeviceFs& fs, double custId, int priceDecimals);
     // The customer the list was loaded for; -1 before the first load and after a failed one.
-    double CustID() const { return m_CustID; }
+    double CustID() const { return m_file.Writable() ? m_file.CustID() : -1; }
     // True when changes may be written: the customer's file was read or is missing.
-    bool IsWritable() const { return m_writable; }
+    bool IsWritable() const { return m_file.Writable(); }
 
     // Appends the pending transaction, rewrites the file and closes the pending slot. Only
     // when the file was written: otherwise (result other than Saved) the list and file are
@@ -117,8 +117,6 @@ public:
     static std::vector<CShownProduct> ShownProducts(const CInventory& addWearer);
 
 private:
-    static constexpr double kNoCustomer = -1;
-
     void Clear();
     void Reindex();
     // The file's content with `extra` appended when it is not null.
@@ -128,10 +126,7 @@ private:
     const CInventoryLine* FindLineOf(const std::string& WID, std::int32_t code, double PID,
                                      double SID) const;
 
-    std::string m_DataRoot;
-    double m_CustID = kNoCustomer;
-    std::string m_path;  // the loaded customer's file
-    bool m_writable = false;
+    CustomerFile m_file{"InventoryTransaction_"};
     int m_priceDecimals = 2;
     std::vector<std::unique_ptr<CInventory>> m_list;
     std::unordered_map<std::string, std::vector<const CInventory*>> m_byWID;

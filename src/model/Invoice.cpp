@@ -87,25 +87,26 @@ bool CInvoice::Load(const DeviceFs& fs, Prompter& prompter, double invoiceNumber
         return false;
     }
     ReadFrom(doc.root());
+    reportClampedNumbers(prompter, path, doc.clampedNumbers());
     m_holdsInvoice = true;
     m_loadFailed = false;
     return true;
 }
 
 void CInvoice::ReadFrom(const XmlElement& e) {
-    m_ID = fileText(e.text("ID"));
-    m_InvoiceDate = fileText(e.text("InvoiceDate"));
-    m_COD = fileFlag(e.flag("CODInvoice"));
-    m_PrebilledAmount = fileAmount(e.number("PrebilledAmount"), 2);
-    m_TotalPlusAdjustments = fileAmount(e.number("TotalPlusAdjustments"), 2);
-    m_TotalMinusAdjustments = fileAmount(e.number("TotalMinusAdjustments"), 2);
-    m_PayThisAmount = fileAmount(e.number("PayThisAmount"), 2);
-    m_CashCollected = fileAmount(e.number("CashCollected"), 2);
-    m_UndeliverReasonCode = fileText(e.text("UndeliverReasonCode"));
-    m_PersonIdentification = fileText(e.text("PersonIdentification"));
-    m_MinimumInvoiceAmount = fileAmount(e.number("MinimumInvoiceAmount"), 2);
-    m_Status = fileText(e.text("Status"));
-    m_CheckNumber = fileText(e.text("CheckNumber"));
+    m_ID = e.text("ID");
+    m_InvoiceDate = e.text("InvoiceDate");
+    m_COD = e.flag("CODInvoice", 'N');
+    m_PrebilledAmount = e.number("PrebilledAmount", 2);
+    m_TotalPlusAdjustments = e.number("TotalPlusAdjustments", 2);
+    m_TotalMinusAdjustments = e.number("TotalMinusAdjustments", 2);
+    m_PayThisAmount = e.number("PayThisAmount", 2);
+    m_CashCollected = e.number("CashCollected", 2);
+    m_UndeliverReasonCode = e.text("UndeliverReasonCode");
+    m_PersonIdentification = e.text("PersonIdentification");
+    m_MinimumInvoiceAmount = e.number("MinimumInvoiceAmount", 2);
+    m_Status = e.text("Status");
+    m_CheckNumber = e.text("CheckNumber");
 
     // Sorting the lines once keeps the order of inserting each before the first greater one
     // (equal lines in file order), without a walk of the list per line.
@@ -134,14 +135,14 @@ std::string CInvoice::ToXml() const {
     appendTextElement(out, kLine, "ID", m_ID);
     appendTextElement(out, kLine, "InvoiceDate", m_InvoiceDate);
     appendFlagElement(out, kLine, "CODInvoice", m_COD);
-    appendAmountElement(out, kLine, "PrebilledAmount", m_PrebilledAmount, 2);
-    appendAmountElement(out, kLine, "TotalPlusAdjustments", m_TotalPlusAdjustments, 2);
-    appendAmountElement(out, kLine, "TotalMinusAdjustments", m_TotalMinusAdjustments, 2);
-    appendAmountElement(out, kLine, "PayThisAmount", m_PayThisAmount, 2);
-    appendAmountElement(out, kLine, "CashCollected", m_CashCollected, 2);
+    appendFixedElement(out, kLine, "PrebilledAmount", m_PrebilledAmount, 2);
+    appendFixedElement(out, kLine, "TotalPlusAdjustments", m_TotalPlusAdjustments, 2);
+    appendFixedElement(out, kLine, "TotalMinusAdjustments", m_TotalMinusAdjustments, 2);
+    appendFixedElement(out, kLine, "PayThisAmount", m_PayThisAmount, 2);
+    appendFixedElement(out, kLine, "CashCollected", m_CashCollected, 2);
     appendTextElement(out, kLine, "UndeliverReasonCode", m_UndeliverReasonCode);
     appendTextElement(out, kLine, "PersonIdentification", m_PersonIdentification);
-    appendAmountElement(out, kLine, "MinimumInvoiceAmount", m_MinimumInvoiceAmount, 2);
+    appendFixedElement(out, kLine, "MinimumInvoiceAmount", m_MinimumInvoiceAmount, 2);
     appendTextElement(out, kLine, "Status", m_Status);
     appendTextElement(out, kLine, "CheckNumber", m_CheckNumber);
     out.append("\r\n\t<Invoice-Items>");

@@ -70,46 +70,46 @@ std::int16_t readShort(const XmlElement& e, const char* tag) {
 
 CInvoiceItem CInvoiceItem::Read(const XmlElement& e) {
     CInvoiceItem l;
-    l.LineID = fileText(e.text("LineID"));
+    l.LineID = e.text("LineID");
     l.LineNumber = e.whole("LineNumber");
     l.LineType = readShort(e, "LineType");
-    l.Code = fileText(e.text("Code"));
-    l.Description = fileText(e.text("Description"));
-    l.SizeCode = fileText(e.text("SizeCode"));
-    l.FinishingMethodCode = fileText(e.text("FinishingMethodCode"));
+    l.Code = e.text("Code");
+    l.Description = e.text("Description");
+    l.SizeCode = e.text("SizeCode");
+    l.FinishingMethodCode = e.text("FinishingMethodCode");
     l.WearerNumber = e.whole("WearerNumber");
-    l.WearerName = fileText(e.text("WearerName"));
-    l.WearerLocker = fileText(e.text("WearerLocker"));
+    l.WearerName = e.text("WearerName");
+    l.WearerLocker = e.text("WearerLocker");
     l.TaxType = readShort(e, "TaxType");
     l.BillingMethod = readShort(e, "BillingMethod");
-    l.FrequencyCode = fileText(e.text("FrequencyCode"));
-    l.DeliveredQuantity = fileQuantity(e.number("DeliveredQuantity"));
-    l.InventoryQuantity = fileQuantity(e.number("InventoryQuantity"));
-    l.FutureInv = fileQuantity(e.number("FutureInv"));
-    l.PreBilledQuantity = fileQuantity(e.number("PreBilledQuantity"));
-    l.PrebilledAmount = fileAmount(e.number("PrebilledAmount"), 2);
-    l.AdjustmentQuantity = fileQuantity(e.number("AdjustmentQuantity"));
-    l.AdjustmentDeliveredQuantity = fileQuantity(e.number("AdjustmentDeliveredQuantity"));
-    l.AdjustmentAmount = fileAmount(e.number("AdjustmentAmount"), 2);
-    l.Price = fileAmount(e.number("Price"), 4);
-    l.Percentage = fileAmount(e.number("Percentage"), 2);
-    l.OverAmount = fileAmount(e.number("OverAmount"), 2);
-    l.AdjustmentReasonCode = fileText(e.text("AdjustmentReasonCode"));
-    l.Extend = fileFlag(e.flag("Extend"));
-    l.SubjectToMinimum = fileFlag(e.flag("SubjectToMinimum"));
-    l.MinimumAmount = fileAmount(e.number("MinimumAmount"), 2);
-    l.MaximumAmount = fileAmount(e.number("MaximumAmount"), 2);
+    l.FrequencyCode = e.text("FrequencyCode");
+    l.DeliveredQuantity = e.number("DeliveredQuantity", 0);
+    l.InventoryQuantity = e.number("InventoryQuantity", 0);
+    l.FutureInv = e.number("FutureInv", 0);
+    l.PreBilledQuantity = e.number("PreBilledQuantity", 0);
+    l.PrebilledAmount = e.number("PrebilledAmount", 2);
+    l.AdjustmentQuantity = e.number("AdjustmentQuantity", 0);
+    l.AdjustmentDeliveredQuantity = e.number("AdjustmentDeliveredQuantity", 0);
+    l.AdjustmentAmount = e.number("AdjustmentAmount", 2);
+    l.Price = e.number("Price", 4);
+    l.Percentage = e.number("Percentage", 2);
+    l.OverAmount = e.number("OverAmount", 2);
+    l.AdjustmentReasonCode = e.text("AdjustmentReasonCode");
+    l.Extend = e.flag("Extend", 'N');
+    l.SubjectToMinimum = e.flag("SubjectToMinimum", 'N');
+    l.MinimumAmount = e.number("MinimumAmount", 2);
+    l.MaximumAmount = e.number("MaximumAmount", 2);
     for (std::size_t k = 0; k < l.SpecialChargeCode.size(); ++k) {
-        l.SpecialChargeCode[k] = fileText(e.text(kSpecialChargeTags[k]));
+        l.SpecialChargeCode[k] = e.text(kSpecialChargeTags[k]);
     }
-    l.OrderQty = fileQuantity(e.number("OrderQty"));
-    l.OrderingReasonCode = fileText(e.text("OrderingReasonCode"));
-    l.MinQty = fileAmount(e.number("MinQty"), 2);
-    l.MinPerc = fileAmount(e.number("MinPerc"), 2);
+    l.OrderQty = e.number("OrderQty", 0);
+    l.OrderingReasonCode = e.text("OrderingReasonCode");
+    l.MinQty = e.number("MinQty", 2);
+    l.MinPerc = e.number("MinPerc", 2);
     l.MinFreq = e.whole("MinFreq");
     l.SER = e.whole("SER");
     l.QtyToPick = e.whole("QtyToPick");
-    l.PickUpQty = fileText(e.text("PickUpQty"));
+    l.PickUpQty = e.text("PickUpQty");
     return l;
 }
 
@@ -128,33 +128,33 @@ void CInvoiceItem::AppendXml(std::string& out) const {
     appendWholeElement(out, kField, "TaxType", TaxType);
     appendWholeElement(out, kField, "BillingMethod", BillingMethod);
     appendTextElement(out, kField, "FrequencyCode", FrequencyCode);
-    appendQuantityElement(out, kField, "DeliveredQuantity", DeliveredQuantity);
-    appendQuantityElement(out, kField, "InventoryQuantity", InventoryQuantity);
-    appendQuantityElement(out, kField, "PreBilledQuantity", PreBilledQuantity);
-    appendAmountElement(out, kField, "PrebilledAmount", PrebilledAmount, 2);
-    appendQuantityElement(out, kField, "AdjustmentQuantity", AdjustmentQuantity);
-    appendQuantityElement(out, kField, "AdjustmentDeliveredQuantity", AdjustmentDeliveredQuantity);
-    appendAmountElement(out, kField, "AdjustmentAmount", AdjustmentAmount, 2);
-    appendAmountElement(out, kField, "Price", Price, 4);
-    appendAmountElement(out, kField, "Percentage", Percentage, 2);
-    appendAmountElement(out, kField, "OverAmount", OverAmount, 2);
+    appendFixedElement(out, kField, "DeliveredQuantity", DeliveredQuantity, 0);
+    appendFixedElement(out, kField, "InventoryQuantity", InventoryQuantity, 0);
+    appendFixedElement(out, kField, "PreBilledQuantity", PreBilledQuantity, 0);
+    appendFixedElement(out, kField, "PrebilledAmount", PrebilledAmount, 2);
+    appendFixedElement(out, kField, "AdjustmentQuantity", AdjustmentQuantity, 0);
+    appendFixedElement(out, kField, "AdjustmentDeliveredQuantity", AdjustmentDeliveredQuantity, 0);
+    appendFixedElement(out, kField, "AdjustmentAmount", AdjustmentAmount, 2);
+    appendFixedElement(out, kField, "Price", Price, 4);
+    appendFixedElement(out, kField, "Percentage", Percentage, 2);
+    appendFixedElement(out, kField, "OverAmount", OverAmount, 2);
     appendTextElement(out, kField, "AdjustmentReasonCode", AdjustmentReasonCode);
     appendFlagElement(out, kField, "Extend", Extend);
     appendFlagElement(out, kField, "SubjectToMinimum", SubjectToMinimum);
-    appendAmountElement(out, kField, "MinimumAmount", MinimumAmount, 2);
-    appendAmountElement(out, kField, "MaximumAmount", MaximumAmount, 2);
+    appendFixedElement(out, kField, "MinimumAmount", MinimumAmount, 2);
+    appendFixedElement(out, kField, "MaximumAmount", MaximumAmount, 2);
     for (std::size_t k = 0; k < SpecialChargeCode.size(); ++k) {
         appendTextElement(out, kField, kSpecialChargeTags[k], SpecialChargeCode[k]);
     }
     appendTextElement(out, kField, "OrderingReasonCode", OrderingReasonCode);
-    appendQuantityElement(out, kField, "OrderQty", OrderQty);
-    appendAmountElement(out, kField, "MinQty", MinQty, 2);
+    appendFixedElement(out, kField, "OrderQty", OrderQty, 0);
+    appendFixedElement(out, kField, "MinQty", MinQty, 2);
     appendWholeElement(out, kField, "MinFreq", MinFreq);
-    appendAmountElement(out, kField, "MinPerc", MinPerc, 2);
+    appendFixedElement(out, kField, "MinPerc", MinPerc, 2);
     appendWholeElement(out, kField, "SER", SER);
     appendWholeElement(out, kField, "QtyToPick", QtyToPick);
     appendTextElement(out, kField, "PickUpQty", PickUpQty);
-    appendQuantityElement(out, kField, "FutureInv", FutureInv);
+    appendFixedElement(out, kField, "FutureInv", FutureInv, 0);
     out.append("\r\n\t\t</Invoice-Item>");
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/DataPaths.h"
-#include "common/FileValues.h"
 #include "common/Text.h"
 #include "common/WaitCursor.h"
 #include "common/XmlReader.h"
@@ -17,12 +16,12 @@ namespace {
 CInvoiceHeader readHeader(const XmlElement& e, double invoiceNumber) {
     CInvoiceHeader h;
     h.InvoiceNumber = invoiceNumber;
-    h.InvoiceDate = fileText(e.text("InvoiceDate"));
-    h.COD = fileFlag(e.flag("CODInvoice"));
-    h.PayThisAmount = fileAmount(e.number("PayThisAmount"), 2);
-    h.Status = fileText(e.text("Status"));
-    h.UndeliverReasonCode = fileText(e.text("UndeliverReasonCode"));
-    h.CheckNumber = fileText(e.text("CheckNumber"));
+    h.InvoiceDate = e.text("InvoiceDate");
+    h.COD = e.flag("CODInvoice", 'N');
+    h.PayThisAmount = e.number("PayThisAmount", 2);
+    h.Status = e.text("Status");
+    h.UndeliverReasonCode = e.text("UndeliverReasonCode");
+    h.CheckNumber = e.text("CheckNumber");
     return h;
 }
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "common/FileValues.h"
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "model/FlatGoodTransactions.h"
 #include "model/FlatProduct.h"
-#include "model/StoredValues.h"
 
 namespace kelvo {
 
@@ -108,8 +108,8 @@ std::optional<Message> addService(const DeviceFs& fs, CFlatGoodTransactions& lis
     if (quantity.empty() || !checkQuantityEntry(quantity).Messages.empty()) {
         return numbersOnly();
     }
-    CFlatGoodTrans trans{storedText(product.pcode), storedText(freqcode),
-                         storedWhole(toDouble(quantity)), storedPrice(toDouble(price), decimals)};
+    CFlatGoodTrans trans{fileText(product.pcode), fileText(freqcode),
+                         fileNumber(toDouble(quantity), 0), fileNumber(toDouble(price), decimals)};
     return list.File().Report(list.Add(fs, std::move(trans), decimals),
                               tr("This product and frequency were already added!"));
 }

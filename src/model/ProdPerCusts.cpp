@@ -1,5 +1,6 @@
 #include "model/ProdPerCusts.h"
 
+#include "common/Text.h"
 #include "common/XmlReader.h"
 
 namespace kelvo {

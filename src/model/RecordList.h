@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/DataPaths.h"
-#include "common/Text.h"
+#include "model/CustomerFile.h"
 
 namespace kelvo {
 
@@ -53,7 +53,7 @@ public:
     // keeps what it held. A successful load replaces the records; a file that does not
     // parse gives an empty list.
     bool Load(const DeviceFs& fs) requires(Scope == RecordScope::Shared) {
-        return ReadFile(fs, m_fileName);
+        return ReadFile(fs, m_DataRoot + "\\VexXml\\" + m_fileName);
     }
 
     // Reads the customer's file unless the list already holds that customer's records (then
@@ -66,7 +66,8 @@ public:
         }
         m_records.clear();
         m_CustID = kNoCustomer;
-        if (!ReadFile(fs, format("%s%.0f.xml", m_fileName, custId))) {
+        const std::string path = customerFilePath(m_DataRoot, m_fileName, custId);
+        if (path.empty() || !ReadFile(fs, path)) {
             return false;
         }
         m_CustID = custId;
@@ -131,10 +132,9 @@ protected:
 private:
     static constexpr double kNoCustomer = -1;
 
-    bool ReadFile(const DeviceFs& fs, const std::string& name) {
+    bool ReadFile(const DeviceFs& fs, const std::string& path) {
         std::vector<Record> records;
-        if (!forEachRecord(fs, m_DataRoot + "\\VexXml\\" + name,
-                           [&](const XmlElement& e) { records.push_back(m_read(e)); })) {
+        if (!forEachRecord(fs, path, [&](const XmlElement& e) { records.push_back(m_read(e)); })) {
             return false;
         }
         if (m_before != nullptr) {

@@ -59,6 +59,7 @@ std::string CRoute::FilePath() const {
 }
 
 bool CRoute::Load(const DeviceFs& fs, std::int32_t routeNumber, const std::string& date) {
+    m_clampedNumbers = 0;
     if (m_holdsRoute && routeNumber == m_RouteNumber && date == m_Date) {
         return true;
     }
@@ -81,6 +82,7 @@ bool CRoute::Load(const DeviceFs& fs, std::int32_t routeNumber, const std::strin
         return false;
     }
     ReadFrom(doc.root());
+    m_clampedNumbers = doc.clampedNumbers();
     m_holdsRoute = true;
     m_loadFailed = false;
     return true;
@@ -100,8 +102,12 @@ void CRoute::ReadFrom(const XmlElement& r) {
     m_Stops.reserve(stops.childCount());
     stops.forEachChild([this](const XmlElement& stop) {
         m_Stops.push_back(CStop::Read(stop, m_Date, m_RouteNumber));
-        PlaceLastStop();
     });
+    // Sorted once (stable: the order AddStop gives one by one), so that stops that come in
+    // descending order cost no more than stops in order; those, the usual case, are not moved.
+    if (!std::is_sorted(m_Stops.begin(), m_Stops.end(), stopBefore)) {
+        std::stable_sort(m_Stops.begin(), m_Stops.end(), stopBefore);
+    }
 }
 
 bool CRoute::Save(const DeviceFs& fs) const {

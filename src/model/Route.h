@@ -65,6 +65,10 @@ public:
     // The route file's content.
     std::string ToXml() const;
 
+    // Numbers of the file read by the last Load that were beyond what a file carries and were
+    // clamped (0 when that Load did not read).
+    std::size_t ClampedNumbers() const { return m_clampedNumbers; }
+
     // Forgets the route: header and stops cleared; the next Load always reads.
     void Reset();
     // True after a successful Load, until Reset or a failed Load.
@@ -83,6 +87,7 @@ private:
     std::string m_StoragePath;
     bool m_holdsRoute = false;
     bool m_loadFailed = false;
+    std::size_t m_clampedNumbers = 0;
 };
 
 }  // namespace kelvo

@@ -5,6 +5,7 @@
 
 #include "common/DataPaths.h"
 #include "common/DeviceFs.h"
+#include "common/FileValues.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
@@ -67,13 +68,30 @@ std::size_t CRouteList::Load(const DeviceFs& fs, Prompter& prompter) {
             wait.emplace();
             continue;
         }
+        // The date names the route's file: one that could name another file, or none, is
+        // refused here (the rest of the day still works).
+        if (!isSafeNamePart(entry.Date())) {
+            wait.reset();
+            prompter.inform(format(tr("The route date %s in %s cannot name a file; the route is "
+                                      "left out.")
+                                       .c_str(),
+                                   entry.Date().c_str(), path.c_str()),
+                            tr("Load Error"), MessageIcon::None);
+            wait.emplace();
+            continue;
+        }
+        if (doc.clampedNumbers() > 0) {
+            wait.reset();
+            reportClampedNumbers(prompter, path, doc.clampedNumbers());
+            wait.emplace();
+        }
         if (entry.IsSettled()) {
             ++m_SettledRoutes;
         }
-        const auto at = std::upper_bound(m_Entries.begin(), m_Entries.end(), entry, entryBefore);
-        m_Entries.insert(at, std::move(entry));
+        m_Entries.push_back(std::move(entry));
         ++count;
     }
+    std::stable_sort(m_Entries.begin(), m_Entries.end(), entryBefore);
     return count;
 }
 

@@ -74,6 +74,9 @@ public:
     // from its document element; the route and the route list both take them this way.
     void ReadTotals(const XmlElement& route);
 
+    // Field by field.
+    bool operator==(const CRouteSummary&) const = default;
+
 protected:
     std::int32_t m_RouteNumber = 0;
     std::string m_Date;

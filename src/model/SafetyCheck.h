@@ -14,6 +14,9 @@ struct CSafetyCheck {
 
     // True when the driver answered the item: at least one of the two marks is not 'N'.
     bool IsAnswered() const { return Ok != 'N' || NeedMaintenance != 'N'; }
+
+    // Field by field.
+    bool operator==(const CSafetyCheck&) const = default;
 };
 
 }  // namespace kelvo

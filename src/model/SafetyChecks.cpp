@@ -4,16 +4,19 @@
 
 #include "common/DataPaths.h"
 #include "common/DeviceFs.h"
+#include "common/FileValues.h"
 #include "common/FileWriter.h"
 #include "common/Text.h"
 #include "common/WaitCursor.h"
 #include "common/XmlReader.h"
+#include "common/XmlWriter.h"
 
 namespace kelvo {
 
 namespace {
 
 constexpr const char* kFile = "\\VexXml\\Safety.xml";
+constexpr std::string_view kItemField = "\r\n\t\t";
 
 CSafetyCheck readItem(const XmlElement& e) {
     CSafetyCheck c;
@@ -75,14 +78,17 @@ bool CSafetyChecks::Load(const DeviceFs& fs) {
 
 std::string CSafetyChecks::Content() const {
     // The truck identifier is free text (typed in the configuration or chosen from the truck
-    // list), so it is escaped like every other free text of a data file.
+    // list), so it is escaped like every other free text of a data file; so are the marks, which
+    // a damaged file may have given any character.
     std::string out = "<SafetyChecks>";
-    out += format("\r\n\t<TruckID>%s</TruckID>", xmlEscape(m_TruckID).c_str());
+    appendTextElement(out, "\r\n\t", "TruckID", m_TruckID);
     for (const CSafetyCheck& c : m_items) {
-        out += format(
-            "\r\n\t<SafetyCheck>\r\n\t\t<Code>%s</Code>\r\n\t\t<Description>%s</Description>"
-            "\r\n\t\t<Ok>%c</Ok>\r\n\t\t<NeedMaintenance>%c</NeedMaintenance>\r\n\t</SafetyCheck>",
-            xmlEscape(c.Code).c_str(), xmlEscape(c.Description).c_str(), c.Ok, c.NeedMaintenance);
+        out.append("\r\n\t<SafetyCheck>");
+        appendTextElement(out, kItemField, "Code", c.Code);
+        appendTextElement(out, kItemField, "Description", c.Description);
+        appendFlagElement(out, kItemField, "Ok", c.Ok);
+        appendFlagElement(out, kItemField, "NeedMaintenance", c.NeedMaintenance);
+        out.append("\r\n\t</SafetyCheck>");
     }
     out += "\r\n</SafetyChecks>";
     return out;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/FileValues.h"
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "common/XmlReader.h"
@@ -21,13 +22,21 @@ constexpr std::string_view kPersonField = "\r\n\t\t\t\t\t";
 // picked from a locker list the customer does not keep, and settlement without signature
 // instead of a stop that could never be settled (settlement accepts only 'Y' or 'N').
 void appendFlag(std::string& out, std::string_view tag, char flag) {
-    const char c = flag == '\0' ? 'N' : flag;
-    appendTextElement(out, kField, tag, std::string_view(&c, 1));
+    appendFlagElement(out, kField, tag, flag);
 }
 
 // Unsigned fields are written "%d": the 32-bit pattern they were read from.
 std::int32_t signedPattern(std::uint32_t value) {
     return static_cast<std::int32_t>(value);
+}
+
+// Sorts a list read in file order, stable (the order inserting one by one would give); a list
+// in order already, the usual case, is left as it is.
+template <class T, class Less>
+void sortRead(std::vector<T>& list, Less less) {
+    if (!std::is_sorted(list.begin(), list.end(), less)) {
+        std::stable_sort(list.begin(), list.end(), less);
+    }
 }
 
 // Inserts value into a list kept in order: after every element that is not greater, so
@@ -38,6 +47,26 @@ void insertOrdered(std::vector<T>& list, T value, Less less) {
     list.insert(at, std::move(value));
 }
 
+bool personBefore(const CStop::ContactPerson& a, const CStop::ContactPerson& b) {
+    return a.Number < b.Number;
+}
+
+bool callBefore(const CStop::CallRef& a, const CStop::CallRef& b) {
+    return a.Sequence < b.Sequence;
+}
+
+// The sequence of a call: the number its identifier carries after the prefix, or the whole
+// identifier as a number when that gives 0.
+double callSequence(std::string_view callId, std::string_view prefix) {
+    // The prefix is cut off by its length: the identifier's leading fields have the same
+    // widths whatever their values, and the running number always follows them.
+    double sequence = callId.size() > prefix.size() ? toDouble(callId.substr(prefix.size())) : 0.0;
+    if (sequence == 0.0) {
+        sequence = toDouble(callId);
+    }
+    return sequence;
+}
+
 }  // namespace
 
 CStop CStop::Read(const XmlElement& e, std::string_view routeDate, std::int32_t routeNumber) {
@@ -45,9 +74,9 @@ CStop CStop::Read(const XmlElement& e, std::string_view routeDate, std::int32_t 
     CStop s;
     s.StopID = e.text("StopID");
     s.StopNumber = static_cast<std::uint32_t>(e.whole("StopNumber"));
-    s.CustID = e.number("CustID");
+    s.CustID = e.number("CustID", 0);
     const XmlElement customerNumber = e.child("CustomerNumber");
-    s.CustomerNumber = customerNumber.ownNumber();
+    s.CustomerNumber = fileNumber(customerNumber.ownNumber(), 0);
     s.CustomerName = e.text("CustomerName");
     s.CustomerAddress1 = e.text("CustomerAddress1");
     s.CustomerAddress2 = e.text("CustomerAddress2");
@@ -64,31 +93,35 @@ CStop CStop::Read(const XmlElement& e, std::string_view routeDate, std::int32_t 
     s.DepartureTime = e.child("DepartureTime").ownFullText();
     s.TravelMinutes = e.whole("TravelMinutes");
     s.VisitMinutes = e.whole("VisitMinutes");
-    s.PayTotal = e.number("PayTotal");
-    s.TotalCashCollected = e.number("TotalCashCollected");
+    s.PayTotal = e.number("PayTotal", 2);
+    s.TotalCashCollected = e.number("TotalCashCollected", 2);
     // A missing flag reads as 'N', the value it is written back with (see appendFlag), so that
     // the stop behaves the same before and after the route file is saved.
     s.SatisfactionSurvey = e.flag("SatisfactionSurvey", 'N');
     s.SignatureRequired = e.flag("SignatureRequired", 'N');
-    s.AgingCurrent = e.number("AgingCurrent");
-    s.Aging30 = e.number("Aging30");
-    s.Aging60 = e.number("Aging60");
-    s.Aging90 = e.number("Aging90");
-    s.OpenCredit = e.number("OpenCredit");
+    s.AgingCurrent = e.number("AgingCurrent", 2);
+    s.Aging30 = e.number("Aging30", 2);
+    s.Aging60 = e.number("Aging60", 2);
+    s.Aging90 = e.number("Aging90", 2);
+    s.OpenCredit = e.number("OpenCredit", 2);
     s.LastPaymentDate = e.text("LastPaymentDate");
     s.LastPaymentNumber = e.text("LastPaymentNumber");
-    s.LastPaymentAmount = e.number("LastPaymentAmount");
+    s.LastPaymentAmount = e.number("LastPaymentAmount", 2);
     s.LockerManagement = e.flag("LockerManagement", 'N');
 
-    // The lists are sized once: hundreds of stops are read without regrowing them.
+    // The lists are sized once: hundreds of stops are read without regrowing them. Each is
+    // sorted once after reading (stable: the order of inserting one by one), so that a list that
+    // comes in descending order costs no more than one in order.
     const XmlElement persons = e.child("ContactPersons");
     s.m_ContactPersons.reserve(persons.childCount());
     persons.forEachChild([&s](const XmlElement& p) {
         // One statement per field: the order of a call's arguments is not the file's.
-        const auto number = static_cast<std::uint32_t>(p.whole("Number"));
-        std::string name = p.text("Name");
-        s.AddContactPerson(number, std::move(name), p.text("Function"));
+        ContactPerson& person = s.m_ContactPersons.emplace_back();
+        person.Number = static_cast<std::uint32_t>(p.whole("Number"));
+        person.Name = p.text("Name");
+        person.Function = p.text("Function");
     });
+    sortRead(s.m_ContactPersons, personBefore);
 
     // Every call identifier of the stop starts with route date, route number, stop number
     // and customer number; the running number of the call follows.
@@ -97,13 +130,19 @@ CStop CStop::Read(const XmlElement& e, std::string_view routeDate, std::int32_t 
                                padZeros(std::to_string(customerNumber.ownWhole()), 12);
     const XmlElement calls = e.child("Calls");
     s.m_Calls.reserve(calls.childCount());
-    calls.forEachChild(
-        [&s, &prefix](const XmlElement& call) { s.AddCall(call.ownText(), prefix); });
+    calls.forEachChild([&s, &prefix](const XmlElement& call) {
+        std::string id = call.ownText();
+        const double sequence = callSequence(id, prefix);
+        s.m_Calls.push_back(CallRef{sequence, prefix, std::move(id)});
+    });
+    sortRead(s.m_Calls, callBefore);
 
     s.SignedInvoices = e.whole("SignedInvoices");
     const XmlElement invoices = e.child("Invoices");
     s.m_Invoices.reserve(invoices.childCount());
-    invoices.forEachChild([&s](const XmlElement& invoice) { s.AddInvoice(invoice.ownText()); });
+    invoices.forEachChild(
+        [&s](const XmlElement& invoice) { s.m_Invoices.push_back(invoice.ownText()); });
+    sortRead(s.m_Invoices, std::less<std::string>());
     return s;
 }
 
@@ -189,21 +228,13 @@ std::string CStop::Status() const {
 }
 
 void CStop::AddContactPerson(std::uint32_t number, std::string name, std::string function) {
-    insertOrdered(
-        m_ContactPersons, ContactPerson{number, std::move(name), std::move(function)},
-        [](const ContactPerson& a, const ContactPerson& b) { return a.Number < b.Number; });
+    insertOrdered(m_ContactPersons, ContactPerson{number, std::move(name), std::move(function)},
+                  personBefore);
 }
 
 void CStop::AddCall(std::string callId, std::string prefix) {
-    // The prefix is cut off by its length: the identifier's leading fields have the same
-    // widths whatever their values, and the running number always follows them.
-    const std::string_view id(callId);
-    double sequence = id.size() > prefix.size() ? toDouble(id.substr(prefix.size())) : 0.0;
-    if (sequence == 0.0) {
-        sequence = toDouble(id);
-    }
-    insertOrdered(m_Calls, CallRef{sequence, std::move(prefix), std::move(callId)},
-                  [](const CallRef& a, const CallRef& b) { return a.Sequence < b.Sequence; });
+    const double sequence = callSequence(callId, prefix);
+    insertOrdered(m_Calls, CallRef{sequence, std::move(prefix), std::move(callId)}, callBefore);
 }
 
 void CStop::AddInvoice(std::string invoiceNumber) {

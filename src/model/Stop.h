@@ -20,6 +20,7 @@ struct CStop {
         std::uint32_t Number = 0;
         std::string Name;
         std::string Function;
+        bool operator==(const ContactPerson&) const = default;
     };
 
     // Reference to one customer call; Sequence only orders the calls of the stop.
@@ -27,6 +28,7 @@ struct CStop {
         double Sequence = 0.0;
         std::string Prefix;
         std::string CallID;
+        bool operator==(const CallRef&) const = default;
     };
 
     // Reads a <Stop> element of the route with this date and number (they start the prefix of
@@ -92,6 +94,9 @@ struct CStop {
     std::string LastPaymentNumber;
     double LastPaymentAmount = 0.0;
     std::int32_t SignedInvoices = 0;  // number of the stop's invoices already settled
+
+    // Field by field, the lists included.
+    bool operator==(const CStop&) const = default;
 
 private:
     std::vector<ContactPerson> m_ContactPersons;

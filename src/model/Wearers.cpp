@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "common/DataPaths.h"
 #include "common/WaitCursor.h"
 #include "common/XmlReader.h"
 
@@ -44,29 +43,21 @@ void readWearer(const XmlElement& e, CWearer& w) {
 }  // namespace
 
 void CWearers::SetPath(std::string_view storageLocation) {
-    const std::string root = dataRoot(storageLocation);
-    if (root != m_DataRoot) {
-        m_DataRoot = root;
-        m_CustID = kNoCustomer;
-    }
+    m_file.SetPath(std::string(storageLocation));
 }
 
 std::string CWearers::FilePath(double custId) const {
-    return customerFilePath(m_DataRoot, "Wearer_", custId);
+    return m_file.Path(custId);
 }
 
 LoadResult CWearers::Load(const DeviceFs& fs, double custId) {
-    if (custId == m_CustID) {
+    if (m_file.Holds(custId)) {
         return LoadResult::Unchanged;
     }
     Clear();
     const WaitCursor wait;
     XmlDocument doc;
-    const LoadResult result = readCustomerFile(fs, FilePath(custId), doc);
-    if (result == LoadResult::Damaged || result == LoadResult::Refused) {
-        return result;
-    }
-    m_CustID = custId;
+    const LoadResult result = m_file.Open(fs, custId, doc);
     if (result != LoadResult::Read) {
         return result;
     }
@@ -105,7 +96,7 @@ const CWearer* CWearers::FindByID(const std::string& id) const {
 }
 
 void CWearers::Clear() {
-    m_CustID = kNoCustomer;
+    m_file.Forget();
     m_wearers.clear();
     m_byID.clear();
 }

@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/CustomerFiles.h"
+#include "model/CustomerFile.h"
 #include "model/Wearer.h"
 
 namespace kelvo {
@@ -31,8 +31,8 @@ public:
     // Missing (no file; the customer is remembered), Damaged or Refused (the customer is
     // forgotten, so the next load tries again).
     LoadResult Load(const DeviceFs& fs, double custId);
-    // The customer the list was loaded for; -1 before the first load.
-    double CustID() const { return m_CustID; }
+    // The customer the list was loaded for; -1 before the first load and after a failed one.
+    double CustID() const { return m_file.Writable() ? m_file.CustID() : -1; }
 
     // Number of wearers.
     std::size_t Count() const { return m_wearers.size(); }
@@ -50,12 +50,9 @@ public:
     double MaxNumber() const { return m_wearers.empty() ? 0 : m_wearers.back().Nr; }
 
 private:
-    static constexpr double kNoCustomer = -1;
-
     void Clear();
 
-    std::string m_DataRoot;
-    double m_CustID = kNoCustomer;
+    CustomerFile m_file{"Wearer_"};
     std::vector<CWearer> m_wearers;
     std::unordered_map<std::string, std::size_t> m_byID;  // first wearer of each ID
 };

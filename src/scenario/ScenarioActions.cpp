@@ -85,6 +85,7 @@ StepOutcome sign(ScenarioStage& stage) {
                                          "it disabled " + stage.where());
             }
             scenario::drawStroke(w);
+            stage.rememberSignature(w->width(), w->height());
             return StepOutcome::pass();
         }
     }

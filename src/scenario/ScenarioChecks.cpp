@@ -186,6 +186,17 @@ StepOutcome checkFile(const ScenarioStep& step, ScenarioStage& stage) {
     if (!exists || !fs.readFile(device, actual)) {
         return StepOutcome::fail("the file " + name, "no such file");
     }
+    if (step.kind == StepKind::ExpectFileSignature) {
+        if (stage.signedWidth() == 0) {
+            return StepOutcome::broken("no sign step before the signature check of " + name);
+        }
+        const std::string problem =
+            scenario::describeSignatureProblem(actual, stage.signedWidth(), stage.signedHeight());
+        if (!problem.empty()) {
+            return StepOutcome::fail(name + " holding the signature as a 24-bit BMP", problem);
+        }
+        return StepOutcome::pass();
+    }
     if (step.kind == StepKind::ExpectFileContains) {
         if (actual.find(utf8ToLatin1(step.text2)) == std::string::npos) {
             return StepOutcome::fail(name + " containing " + quoteForReport(step.text2),
@@ -220,6 +231,7 @@ StepOutcome runCheck(const ScenarioStep& step, ScenarioStage& stage) {
         case StepKind::ExpectFileContains:
         case StepKind::ExpectFileExists:
         case StepKind::ExpectFileMissing:
+        case StepKind::ExpectFileSignature:
         case StepKind::ExpectFolderCount:
             return checkFile(step, stage);
         case StepKind::ExpectScreen: {

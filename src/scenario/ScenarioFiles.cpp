@@ -1,5 +1,7 @@
 #include "scenario/ScenarioFiles.h"
 
+#include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -17,6 +19,15 @@ constexpr std::size_t kSnippet = 24;
 
 std::string snippet(std::string_view bytes, std::size_t at) {
     return quoteForReport(latin1ToUtf8(bytes.substr(at, kSnippet)));
+}
+
+// Little-endian whole numbers of a BMP header.
+std::uint32_t le(std::string_view bytes, std::size_t at, std::size_t size) {
+    std::uint32_t v = 0;
+    for (std::size_t i = size; i-- > 0;) {
+        v = (v << 8) | static_cast<unsigned char>(bytes[at + i]);
+    }
+    return v;
 }
 
 }  // namespace
@@ -101,6 +112,43 @@ std::string describeDifference(std::string_view actual, std::string_view expecte
     }
     return "a difference at " + where + ": " + snippet(actual, i) +
            " where the expected file has " + snippet(expected, i);
+}
+
+std::string describeSignatureProblem(std::string_view bytes, int width, int height) {
+    // BITMAPFILEHEADER (14 bytes), then at least a BITMAPINFOHEADER (40 bytes).
+    constexpr std::size_t kHeaders = 54;
+    if (bytes.size() < kHeaders || bytes.substr(0, 2) != "BM" || le(bytes, 14, 4) < 40) {
+        return "no BMP picture (" + std::to_string(bytes.size()) + " bytes)";
+    }
+    if (le(bytes, 2, 4) != bytes.size()) {
+        return std::to_string(bytes.size()) + " bytes where the header says " +
+               std::to_string(le(bytes, 2, 4));
+    }
+    const auto w = static_cast<std::int32_t>(le(bytes, 18, 4));
+    const auto h = static_cast<std::int32_t>(le(bytes, 22, 4));  // negative: rows top down
+    if (w != width || std::abs(h) != height) {
+        return "a picture of " + std::to_string(w) + " x " + std::to_string(std::abs(h)) +
+               " where the signature control was " + std::to_string(width) + " x " +
+               std::to_string(height);
+    }
+    if (le(bytes, 28, 2) != 24 || le(bytes, 30, 4) != 0) {
+        return std::to_string(le(bytes, 28, 2)) + " bits per pixel, compression " +
+               std::to_string(le(bytes, 30, 4)) + " (not an uncompressed 24-bit picture)";
+    }
+    const std::size_t stride = (static_cast<std::size_t>(w) * 3 + 3) / 4 * 4;
+    const std::size_t offset = le(bytes, 10, 4);
+    if (offset < kHeaders || offset + stride * static_cast<std::size_t>(height) > bytes.size()) {
+        return "pixels that do not fit in the file";
+    }
+    for (std::size_t row = 0; row < static_cast<std::size_t>(height); ++row) {
+        const std::string_view pixels = bytes.substr(offset + row * stride, std::size_t(w) * 3);
+        for (char c : pixels) {
+            if (static_cast<unsigned char>(c) < 0x80) {
+                return {};
+            }
+        }
+    }
+    return "a blank picture (no signature on it)";
 }
 
 }  // namespace kelvo::scenario

@@ -31,4 +31,9 @@ bool readHostBytes(const std::filesystem::path& file, std::string& out);
 // Texts in the description are UTF-8.
 std::string describeDifference(std::string_view actual, std::string_view expected);
 
+// "" when `bytes` are an uncompressed 24-bit BMP picture of width x height pixels with something
+// drawn on it (a pixel darker than mid-grey); otherwise what is wrong, e.g. "32 bits per pixel"
+// or "a picture of 200 x 80".
+std::string describeSignatureProblem(std::string_view bytes, int width, int height);
+
 }  // namespace kelvo::scenario

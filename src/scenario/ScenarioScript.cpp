@@ -153,6 +153,10 @@ bool tokenize(std::string_view line, std::vector<Token>& tokens, std::string& er
     return true;
 }
 
+// Largest number of a step, and the longest wait (ten minutes, in milliseconds).
+constexpr std::int64_t kMaxNumber = 2147483647;
+constexpr std::int64_t kMaxWait = 600000;
+
 std::optional<std::int64_t> parseNumber(std::string_view s) {
     int base = 10;
     if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
@@ -212,13 +216,18 @@ public:
         ++m_pos;
         return true;
     }
-    bool number(std::int64_t& out) {
+    // A number from 0 to max: rows, counts, command ids and times are passed on as ints, where a
+    // larger one would turn negative (a wait that never ends, a row -1 that selects nothing).
+    bool number(std::int64_t& out, std::int64_t max = kMaxNumber) {
         if (!has(Token::Kind::Word)) {
             return fail("a number");
         }
         const auto v = parseNumber(m_tokens[m_pos].value);
         if (!v) {
             return fail("a number");
+        }
+        if (*v > max) {
+            return fail("a number up to " + std::to_string(max));
         }
         out = *v;
         ++m_pos;
@@ -376,8 +385,9 @@ bool parseExpect(const std::vector<Token>& tokens, ScenarioStep& step, std::stri
         ok = a.text(step.text) && a.end();
         error = a.error();
     } else if (what == "file") {
-        Args a =
-            args("expect file \"\\path\" equals \"file\" | contains \"text\" | exists | missing");
+        Args a = args(
+            "expect file \"\\path\" equals \"file\" | contains \"text\" | exists | missing"
+            " | signature");
         std::string how;
         ok = a.text(step.text) && a.word(how);
         if (ok && how == "equals") {
@@ -390,8 +400,11 @@ bool parseExpect(const std::vector<Token>& tokens, ScenarioStep& step, std::stri
             step.kind = StepKind::ExpectFileExists;
         } else if (ok && how == "missing") {
             step.kind = StepKind::ExpectFileMissing;
+        } else if (ok && how == "signature") {
+            step.kind = StepKind::ExpectFileSignature;
         } else if (ok) {
-            error = "expected equals, contains, exists or missing, found \"" + how + "\"";
+            error =
+                "expected equals, contains, exists, missing or signature, found \"" + how + "\"";
             return false;
         }
         ok = ok && a.end();
@@ -446,7 +459,7 @@ bool parseStep(const std::vector<Token>& tokens, ScenarioStep& step, std::string
     if (name == "command" || name == "wait") {
         Args a(tokens, 1, name == "command" ? "command ID" : "wait MILLISECONDS");
         step.kind = name == "command" ? StepKind::Command : StepKind::Wait;
-        return finish(a.number(step.number) && a.end(), a);
+        return finish(a.number(step.number, name == "wait" ? kMaxWait : kMaxNumber) && a.end(), a);
     }
     if (name == "menu" || name == "screenshot") {
         Args a(tokens, 1, name == "menu" ? "menu \"Entry\"" : "screenshot \"file.png\"");

@@ -48,6 +48,14 @@ public:
     // Marks the oldest unchecked message box as checked.
     void checkMessage() { ++m_checked; }
 
+    // The size of the signature control the last `sign` step drew on (0 x 0 before one).
+    void rememberSignature(int width, int height) {
+        m_signedWidth = width;
+        m_signedHeight = height;
+    }
+    int signedWidth() const { return m_signedWidth; }
+    int signedHeight() const { return m_signedHeight; }
+
     // The texts the notice popup has shown since the last call, oldest first; forgets them.
     std::vector<std::string> takeNotices();
     // The text the notice popup shows now ("" when it is not shown).
@@ -83,6 +91,8 @@ private:
     std::unique_ptr<CKelvoApp> m_app;
     std::unique_ptr<NoticeWatcher> m_notices;
     std::size_t m_checked = 0;
+    int m_signedWidth = 0;
+    int m_signedHeight = 0;
 };
 
 // A message box as reports show it: message "..." caption "...".

@@ -54,6 +54,7 @@ enum class StepKind {
     ExpectFileContains,
     ExpectFileExists,
     ExpectFileMissing,
+    ExpectFileSignature,
     ExpectFolderCount,
 };
 
@@ -66,7 +67,8 @@ enum class StepKind {
 //   expect message: text, caption (hasCaption); expect screen / rows / selected / folder: number
 //   expect text / row: widget, text (row: number too); expect menu, notice: text
 //   expect checked / unchecked: widget
-//   expect file: text = device path, source = expected file (equals) or text2 (contains)
+//   expect file: text = device path, source = expected file (equals) or text2 (contains);
+//   signature: nothing more
 struct ScenarioStep {
     int line = 0;
     StepKind kind = StepKind::Wait;

@@ -41,6 +41,9 @@ public:
     virtual void fillNavFacts(NavFacts& facts) const;
     // Last chance before Back leaves the screen (unsaved changes are offered for saving).
     virtual void confirmLeave() {}
+    // Enter was pressed on the screen. A screen that gives Enter a meaning of its own acts
+    // and returns true; false leaves the key to the frame, which swallows it.
+    virtual bool enterPressed() { return false; }
 
     // Height of the bottom buttons, big enough for a gloved finger.
     static constexpr int kButtonHeight = 36;

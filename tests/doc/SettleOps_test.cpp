@@ -60,6 +60,46 @@ TEST_F(SettleOps, ChequeThenCodShortSettleTheStop) {
     EXPECT_TRUE(prompter.shown().empty());
 }
 
+// The program ends between the two saves of a settlement: the COD invoice's file says
+// "Settled", the route file knows nothing of it. Started again, the stop counts it as soon as
+// its invoices load, and only once: signed invoices and cash, settled stops, the COD column.
+TEST_F(SettleOps, SettlementCutShortIsCountedWhenTheStopOpensAgain) {
+    ASSERT_TRUE(openInvoice(2, 100103));
+    ASSERT_EQ(settleInvoice(doc, {118.22, "CHK-0042", "RD"}), 2);
+    doc.SetCurrentInvoiceNumber(100104);
+    ASSERT_TRUE(openSelectedInvoice(doc));
+    CInvoice cut = doc.Invoice();
+    cut.SetCashCollected(50.0);
+    cut.SetPersonIdentification("RD");
+    cut.SetStatus("Settled");
+    ASSERT_TRUE(cut.Save(dev.fs()));
+    const std::uint32_t settledStops = doc.Route().SettledStops();
+
+    CKelvoDoc again{dev.fs(), prompter, clock};
+    test::reopenAtStop(dev, again, 2);
+    ASSERT_EQ(again.Route().Stop(2).SignedInvoices, 1);
+    EXPECT_EQ(loadStopInvoices(again), 2u);
+    const CStop& s = *selectedStop(again);
+    EXPECT_EQ(s.SignedInvoices, 2);
+    EXPECT_DOUBLE_EQ(s.TotalCashCollected, 168.22);
+    EXPECT_EQ(again.Route().SettledStops(), settledStops + 1);
+    EXPECT_EQ(again.Routes().At(0).SettledStops(), settledStops + 1);
+    EXPECT_DOUBLE_EQ(again.Routes().At(0).TotalCollectionsCOD(), 50.0);
+    EXPECT_DOUBLE_EQ(again.Routes().At(0).TotalCollectionsCharge(), 118.22);
+    EXPECT_TRUE(mayDepart(again));
+    const std::string route = dev.read(kSampleRoute);
+    EXPECT_EQ(elementText(route, "SettledStops"), format("%u", settledStops + 1));
+    EXPECT_EQ(elementText(route, "TotalCollectionsCOD"), "50.00");
+    EXPECT_NE(route.find("<TotalCashCollected>168.22</TotalCashCollected>"), std::string::npos);
+
+    EXPECT_FALSE(countInterruptedSettlement(again));
+    CKelvoDoc third{dev.fs(), prompter, clock};
+    test::reopenAtStop(dev, third, 2);
+    loadStopInvoices(third);
+    EXPECT_EQ(dev.read(kSampleRoute), route);
+    EXPECT_TRUE(prompter.shown().empty());
+}
+
 // A charge invoice settles with nothing collected: the collections keep their value, the
 // stop still counts its signed invoice. Without a required signature nothing happens at all.
 TEST_F(SettleOps, ChargeWithNothingCollectedAndMissingSignature) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,6 +12,7 @@
 #include "common/Prompter.h"
 #include "common/Properties.h"
 #include "doc/KelvoDoc.h"
+#include "doc/StartCheck.h"
 #include "doc/StorageSettings.h"
 #include "support/TempDevice.h"
 
@@ -98,18 +103,111 @@ TEST_F(StorageSettings, SavingTheSamePlaceOnlyRewritesTheProperties) {
     EXPECT_EQ(dev.read(kProperties), "Storagelocation=Storage Card");
 }
 
-TEST_F(StorageSettings, AMoveThatFailsPartWayLosesNothingAndKeepsTheOldPlace) {
-    // A folder on the card where a data file should go blocks that one file's move.
-    ASSERT_TRUE(dev.fs().createFolder("\\Storage Card\\VexXml\\Route_22_20061205.xml"));
+// Faults during a move to the card: a full card (it takes 3000 bytes more), a properties file
+// that cannot be written, and the card taken out after the third change to it. Each time the
+// data stay whole in main memory, which the properties file still names, and the card keeps
+// no half or empty file (a full card kept Config.xml at 0 bytes, and the undo copied it back).
+TEST_F(StorageSettings, AMoveThatFailsLosesNothingAndKeepsTheOldPlace) {
+    const std::filesystem::path card = dev.root() / "Storage Card";
+    const std::filesystem::path properties = dev.root() / "Program Files" / "Kelvo";
+    const struct {
+        const char* name;
+        std::function<FsFaultHook()> hook;
+    } faults[] = {
+        {"full card",
+         [&] {
+             auto left = std::make_shared<std::size_t>(3000);
+             return [card, left](FsChange change, const std::filesystem::path& p, std::size_t n) {
+                 if (change != FsChange::Write || p.string().rfind(card.string(), 0) != 0) {
+                     return true;
+                 }
+                 return *left >= n ? (*left -= n, true) : false;
+             };
+         }},
+        {"properties not writable",
+         [&] {
+             return [properties](FsChange change, const std::filesystem::path& p, std::size_t) {
+                 return change == FsChange::Write || p.parent_path() != properties;
+             };
+         }},
+        {"card taken out",
+         [&] {
+             auto changes = std::make_shared<int>(0);
+             return [card, changes](FsChange, const std::filesystem::path& p, std::size_t) {
+                 if (p.string().rfind(card.string(), 0) == 0 && ++*changes == 3) {
+                     std::filesystem::remove_all(card);
+                 }
+                 return true;
+             };
+         }},
+    };
+    for (const auto& fault : faults) {
+        SCOPED_TRACE(fault.name);
+        prompter.clearShown();
+        dev.fs().setFaultHook(fault.hook());
+        EXPECT_FALSE(changeStorageLocation(doc, "Storage Card"));
+        dev.fs().setFaultHook({});
+        EXPECT_EQ(doc.StorageLocation(), "");
+        expectDayIn(kMain);
+        EXPECT_EQ(dev.count(kCard), 0u);
+        EXPECT_EQ(readStorageLocation(dev.fs()), "");
+        ASSERT_EQ(prompter.shown().size(), 1u);
+        EXPECT_EQ(prompter.shown()[0].text,
+                  "The data could not be moved to Storage Card. They stay where they were.");
+        EXPECT_EQ(prompter.shown()[0].caption, "Error data files");
+        // Once the fault is gone, the move goes through.
+        dev.put("\\Storage Card\\.storage-card", "");
+        ASSERT_TRUE(changeStorageLocation(doc, "Storage Card"));
+        expectDayIn(kCard);
+        ASSERT_TRUE(changeStorageLocation(doc, "Main Memory"));
+    }
+}
 
-    EXPECT_FALSE(changeStorageLocation(doc, "Storage Card"));
-    EXPECT_EQ(doc.StorageLocation(), "");
-    expectDayIn(kMain);
-    EXPECT_EQ(dev.count(kCard), 0u);
-    EXPECT_EQ(dev.read(kProperties), "Storagelocation=\\");
-    ASSERT_EQ(prompter.shown().size(), 1u);
-    EXPECT_EQ(prompter.shown()[0].text,
-              "The data could not be moved to Storage Card. They stay where they were.");
-    EXPECT_EQ(prompter.shown()[0].caption, "Error data files");
-    EXPECT_EQ(prompter.shown()[0].icon, MessageIcon::Warning);
+namespace {
+struct Killed {};
+}  // namespace
+
+// The program killed at every change a move makes, then started again: every file is whole at
+// the place the properties file names, and moving again deletes nothing that only one place
+// holds (a kill left the files split, and the next move emptied the card first: 58 files lost).
+TEST_F(StorageSettings, AMoveKilledAtAnyPointIsSettledAtTheNextStart) {
+    dev.put("\\Storage Card\\VexXml\\Route_5_20061201.xml", "an earlier day's route");
+    for (int killAt = 1;; ++killAt) {
+        SCOPED_TRACE(killAt);
+        auto changes = std::make_shared<int>(0);
+        dev.fs().setFaultHook(
+            [changes, killAt](FsChange, const std::filesystem::path&, std::size_t) {
+                if (++*changes == killAt) {
+                    throw Killed{};
+                }
+                return true;
+            });
+        bool killed = false;
+        try {
+            changeStorageLocation(doc, "Storage Card");
+        } catch (const Killed&) {
+            killed = true;
+        }
+        dev.fs().setFaultHook({});
+        CKelvoDoc restarted{dev.fs(), prompter, clock};
+        openStorage(restarted);
+        const std::string place = restarted.StorageLocation() == "" ? kMain : kCard;
+        expectDayIn(place);
+        for (const auto& [name, bytes] : day) {
+            EXPECT_FALSE(dev.exists((place == kMain ? kCard : kMain) + name)) << name;
+        }
+        EXPECT_EQ(dev.read("\\Storage Card\\VexXml\\Earlier\\Route_5_20061201.xml") +
+                      dev.read("\\Storage Card\\VexXml\\Route_5_20061201.xml"),
+                  "an earlier day's route");
+        // Back to the start for the next kill.
+        doc.SetStorageLocation(restarted.StorageLocation());
+        ASSERT_TRUE(changeStorageLocation(doc, "Main Memory"));
+        dev.fs().removeFile("\\Storage Card\\VexXml\\Earlier\\Route_5_20061201.xml");
+        dev.put("\\Storage Card\\VexXml\\Route_5_20061201.xml", "an earlier day's route");
+        if (!killed) {
+            EXPECT_GT(killAt, 10);
+            std::printf("a move killed at each of its %d changes\n", killAt - 1);
+            break;
+        }
+    }
 }

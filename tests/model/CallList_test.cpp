@@ -190,26 +190,3 @@ TEST(CallList, NewCallIsSavedWithItsReferenceAndVoiceMessage) {
     EXPECT_EQ(route.Stop(0).Calls().size(), 2u);
     EXPECT_EQ(calls.At(*calls.AddNew(prompter)).Sequence, 3.0);
 }
-
-TEST(CallList, AnyCallFileSurvivesLoadSaveLoad) {
-    TempDevice dev;
-    CRoute route;
-    routeWithCalls(dev, route, callRef("01") + callRef("02"));
-    dev.put(
-        callPath("01"),
-        "<Call><NewDate>&#13;2006</NewDate><Person>99999999999</Person><Category>&#1;</Category>"
-        "<Status>-7.9</Status><Notes>a&#13;b\r\rc&#13;&#10;</Notes>"
-        "<FollowupNotes>&#10;&#32;</FollowupNotes></Call>");
-    dev.put(callPath("02"),
-            "<X><Notes>" + std::string(200, '\n') + "x</Notes><Notes>2</Notes></X>");
-    CCallList calls;
-    ScriptedPrompter prompter;
-    calls.Load(dev.fs(), route, route.Stop(0), prompter);
-    const std::string first = dump(calls);
-    for (std::size_t i = 0; i < calls.Count(); ++i) {
-        ASSERT_TRUE(calls.At(i).Save(dev.fs(), ""));
-    }
-    calls.Load(dev.fs(), route, route.Stop(0), prompter);
-    EXPECT_EQ(dump(calls), first);
-    EXPECT_TRUE(prompter.shown().empty());
-}

@@ -169,27 +169,3 @@ TEST(GarmentFlags, EntryThatCannotBeWrittenIsTakenOutAgain) {
     EXPECT_EQ(report->text, std::string(kFlagFile) + " could not be written.");
     EXPECT_EQ(flags.Count(), 0u);
 }
-
-TEST(GarmentFiles, AnyContentSurvivesLoadSaveLoad) {
-    // References to characters the parser gives back in another form, texts of nothing but
-    // white space, control characters, numbers no file could hold.
-    TempDevice dev;
-    dev.put(kFlagFile,
-            "<F><G><ID>A&#13;B</ID><FlagID>-0.4</FlagID><Remark>&#32;&#9;</Remark></G>"
-            "<G><ID>&#1;&#x100;</ID><FlagID>1e300</FlagID><Remark>a&#13;&#10;b&#13;c</Remark></G>"
-            "<G><ID>]]&gt;</ID><FlagID>2.5</FlagID><Remark><![CDATA[<&>]]></Remark></G></F>");
-    dev.put(kReplaceFile,
-            "<R><G><ID> </ID><Reason>&#0;x</Reason><Ref>&#10;&#10;</Ref></G>"
-            "<G><ID>\x7f\xe9</ID><Reason>a\tb</Reason><Ref>x&#x2603;y</Ref></G></R>");
-    auto flags = loaded<CGarmentFlags>(dev);
-    auto replaces = loaded<CGarmentsToReplace>(dev);
-    ASSERT_TRUE(flags.Save(dev.fs()));
-    ASSERT_TRUE(replaces.Save(dev.fs()));
-    for (const char* file : {kFlagFile, kReplaceFile}) {
-        const std::string saved = dev.read(file);
-        EXPECT_EQ(saved.find('\0'), std::string::npos);
-        EXPECT_EQ(saved.find('\x01'), std::string::npos);
-    }
-    EXPECT_EQ(dump(loaded<CGarmentFlags>(dev)), dump(flags));
-    EXPECT_EQ(dump(loaded<CGarmentsToReplace>(dev)), dump(replaces));
-}

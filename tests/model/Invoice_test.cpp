@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/FileValues.h"
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -127,7 +129,7 @@ TEST(InvoiceFile, AnyInputReadsBackUnchangedAfterASave) {
     }
     EXPECT_EQ(second.ID(), "?A\nB");
     EXPECT_EQ(second.COD(), 'N');
-    EXPECT_EQ(second.PrebilledAmount(), 1e11);  // clamped
+    EXPECT_EQ(second.PrebilledAmount(), kMaxFileNumber);  // clamped
     EXPECT_EQ(second.PayThisAmount(), -7.13);
     EXPECT_EQ(second.CheckNumber().size(), 255u);
     EXPECT_EQ(first.Line(0).Extend, '<');

@@ -71,7 +71,7 @@ TEST(ScenarioScriptTest, ReadsEveryCheck) {
         "expect menu \"Start|[Export Files]\"\n"
         "expect file \"\\VexXml\\Safety.xml\" equals \"expected/Safety.xml\"\n"
         "expect file \"\\VexXml\\Safety.xml\" contains \"<Ok>Y\"\n"
-        "expect file \"\\VexXml\\a.xml\" exists\nexpect file \"\\VexXml\\b.xml\" missing\n"
+        "expect file \"\\VexXml\\a.xml\" exists\nexpect file \"\\VexXml\\b.xml\" signature\n"
         "key Enter\nkey escape #1216\nanswer yes\nsign\nmenu \"Start Route\"\n"
         "screenshot \"x.png\"\n");
     ASSERT_TRUE(s.ok()) << s.errorLine() << ": " << s.error();
@@ -82,7 +82,7 @@ TEST(ScenarioScriptTest, ReadsEveryCheck) {
     EXPECT_EQ(st[11].source, "expected/Safety.xml");
     EXPECT_EQ(st[12].text2, "<Ok>Y");
     EXPECT_EQ(st[13].kind, StepKind::ExpectFileExists);
-    EXPECT_EQ(st[14].kind, StepKind::ExpectFileMissing);
+    EXPECT_EQ(st[14].kind, StepKind::ExpectFileSignature);
     EXPECT_EQ(st[15].widget.by, WidgetRef::By::None);
     EXPECT_EQ(st[16].text, "Escape");
     EXPECT_EQ(st[16].widget.text, "1216");
@@ -124,9 +124,14 @@ TEST(ScenarioScriptTest, ReportsTheFirstLineItCannotRead) {
         {"key PageDown", 1, "unknown key"},
         {"answer Maybe", 1, "unknown answer"},
         {"clock 2006-13-05 08:40", 1, "expected a date and a time"},
-        {"expect file \"\\a.xml\" resembles \"b\"", 1, "equals, contains, exists or missing"},
+        {"expect file \"\\a.xml\" resembles \"b\"", 1,
+         "equals, contains, exists, missing or signature"},
         {"expect message \"a\" title \"b\"", 1, "expected \"caption\""},
         {"type #1 text\"", 1, "a quote inside the word"},
+        // Numbers beyond an int turned into a wait that never ends and a row -1 that passed.
+        {"wait 2147483648", 1, "expected a number up to 600000"},
+        {"select #1 4294967295", 1, "expected a number up to 2147483647"},
+        {"expect rows #1 0x80000000", 1, "expected a number up to 2147483647"},
         {"expect checked", 1, "expected a widget"},
         {"expect unchecked #1 \"x\"", 1, "expected the end of the line"},
         {"expect notice #1", 1, "expected a text in quotes"},
@@ -163,6 +168,45 @@ TEST(ScenarioFilesTest, SaysWhereFilesFirstDiffer) {
     EXPECT_EQ(scenario::describeDifference("ab\n", "ab"),
               "the file goes on at byte 2 (line 1, column 3) with \"\\n\" where the expected "
               "file ends");
+}
+
+// A picture as the signature control saves it (3 x 2 pixels, rows of 9 bytes padded to 12,
+// one black pixel), then spoilt one way at a time.
+TEST(ScenarioFilesTest, TellsASignaturePictureFromOtherFiles) {
+    auto le = [](std::uint32_t v, int size) {
+        std::string b;
+        for (int i = 0; i < size; ++i, v >>= 8) {
+            b += static_cast<char>(v & 0xFF);
+        }
+        return b;
+    };
+    std::string pixels(24, '\xFF');
+    pixels.replace(12, 3, 3, '\0');
+    const std::string bmp = "BM" + le(78, 4) + le(0, 4) + le(54, 4) + le(40, 4) + le(3, 4) +
+                            le(2, 4) + le(1, 2) + le(24, 2) + le(0, 4) + le(24, 4) +
+                            std::string(16, '\0') + pixels;
+    auto with = [&bmp](std::size_t at, const std::string& bytes) {
+        return std::string(bmp).replace(at, bytes.size(), bytes);
+    };
+    const struct {
+        std::string file;
+        const char* problem;
+    } cases[] = {
+        {bmp, ""},
+        {with(22, le(static_cast<std::uint32_t>(-2), 4)), ""},  // rows top down
+        {with(0, "BA"), "no BMP picture (78 bytes)"},
+        {bmp.substr(0, 70), "70 bytes where the header says 78"},
+        {with(18, le(4, 4)), "a picture of 4 x 2 where the signature control was 3 x 2"},
+        {with(28, le(32, 2)),
+         "32 bits per pixel, compression 0 (not an uncompressed 24-bit picture)"},
+        {with(30, le(1, 4)),
+         "24 bits per pixel, compression 1 (not an uncompressed 24-bit picture)"},
+        {with(10, le(60, 4)), "pixels that do not fit in the file"},
+        {with(66, std::string(3, '\xFF')), "a blank picture (no signature on it)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(scenario::describeSignatureProblem(c.file, 3, 2), c.problem);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 #   cmake -DKELVO=<kelvo> -DROOT=<device folder> -DSCENARIO=<file.scn> -DOUT=<folder> -P run_scenario.cmake
 # The device folder is emptied first, so every scenario starts from a device without data.
 # Fails (and shows the player's report) when the scenario does not pass.
+# A scenario on a generated day adds -DDAYGEN=<kelvo-daygen> -DDAY="--routes 3 ...": the day is
+# written into the device's import folder first, and the device folder (large) is removed
+# afterwards. -DTIMINGS=ON prints how long each step took.
 foreach(var KELVO ROOT SCENARIO OUT)
     if(NOT DEFINED ${var} OR "${${var}}" STREQUAL "")
         message(FATAL_ERROR "run_scenario.cmake needs -D${var}=...")
@@ -11,14 +14,30 @@ endforeach()
 file(REMOVE_RECURSE "${ROOT}")
 file(MAKE_DIRECTORY "${ROOT}" "${OUT}")
 
+if(DEFINED DAYGEN)
+    separate_arguments(day_args UNIX_COMMAND "${DAY}")
+    execute_process(COMMAND "${DAYGEN}" "${ROOT}/My Documents/Before Departure" ${day_args}
+                    RESULT_VARIABLE generated OUTPUT_QUIET)
+    if(NOT generated STREQUAL "0")
+        message(FATAL_ERROR "kelvo-daygen ${DAY} ended with status ${generated}")
+    endif()
+endif()
+set(timings)
+if(TIMINGS)
+    set(timings --timings)
+endif()
+
 set(ENV{QT_QPA_PLATFORM} offscreen)
 execute_process(
-    COMMAND "${KELVO}" --root "${ROOT}" --play "${SCENARIO}" --out "${OUT}" --strict
+    COMMAND "${KELVO}" --root "${ROOT}" --play "${SCENARIO}" --out "${OUT}" --strict ${timings}
             -platform offscreen
     RESULT_VARIABLE status
     OUTPUT_VARIABLE output
     ERROR_VARIABLE errors)
 
+if(DEFINED DAYGEN)
+    file(REMOVE_RECURSE "${ROOT}")
+endif()
 message("${output}")
 if(NOT errors STREQUAL "")
     message("${errors}")

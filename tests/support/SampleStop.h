@@ -21,8 +21,11 @@ inline constexpr const char* kSampleRoute = "\\VexXml\\Route_101_20061205.xml";
 // 2006 open and its stop at `stopIndex` selected; the driver has arrived there unless told
 // otherwise. The state the stop screens leave the document in when a stop's invoices open.
 inline void workAtStop(const TempDevice& device, CKelvoDoc& doc, int stopIndex,
-                       bool arrived = true) {
-    device.putFolder("\\VexXml\\", std::filesystem::path(KELVO_SAMPLES_DIR) / "day");
+                       bool arrived = true);
+
+// As workAtStop, on the files the data folder holds now (a program started again), without
+// arriving.
+inline void reopenAtStop(const TempDevice& device, CKelvoDoc& doc, int stopIndex) {
     loadConfiguration(doc);
     doc.LoadDayLists();
     doc.Routes().SetStoragePath("");
@@ -30,6 +33,11 @@ inline void workAtStop(const TempDevice& device, CKelvoDoc& doc, int stopIndex,
     doc.SetCurrentRouteIndex(0);
     loadSelectedRoute(doc);
     doc.SetCurrentStopIndex(stopIndex);
+}
+
+inline void workAtStop(const TempDevice& device, CKelvoDoc& doc, int stopIndex, bool arrived) {
+    device.putFolder("\\VexXml\\", std::filesystem::path(KELVO_SAMPLES_DIR) / "day");
+    reopenAtStop(device, doc, stopIndex);
     if (arrived) {
         doc.Route().Stop(static_cast<std::size_t>(stopIndex)).ArrivalTime = "09:05";
     }

@@ -10,7 +10,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "common/FileValues.h"
 #include "common/Text.h"
 #include "doc/AdjustOps.h"
 #include "doc/InvoiceTexts.h"
@@ -214,8 +213,8 @@ void CInvAdjInvLineView::fillDetails(const CInvoiceItem& line) {
                                  billingText(line),
                                  minimumText(line),
                                  line.FrequencyCode,
-                                 formatQuantity(line.InventoryQuantity),
-                                 formatQuantity(line.PreBilledQuantity),
+                                 formatPrice(line.InventoryQuantity, 0),
+                                 formatPrice(line.PreBilledQuantity, 0),
                                  formatPrice(line.PrebilledAmount, 2),
                                  priceText(line.Price, config)};
     for (std::size_t i = 0; i < m_details.size(); ++i) {

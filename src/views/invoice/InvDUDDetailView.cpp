@@ -4,7 +4,6 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "common/FileValues.h"
 #include "common/Text.h"
 #include "doc/AdjustOps.h"
 #include "doc/InvoiceOps.h"
@@ -63,8 +62,8 @@ void CInvDUDDetailView::initialUpdate() {
 void CInvDUDDetailView::showRow(int row) {
     const CInvoiceItem& line = doc().Invoice().Line(m_lines[static_cast<std::size_t>(row)]);
     m_list->setRow(
-        row, std::array<std::string, 3>{productText(line), formatQuantity(line.InventoryQuantity),
-                                        formatQuantity(line.FutureInv)});
+        row, std::array<std::string, 3>{productText(line), formatPrice(line.InventoryQuantity, 0),
+                                        formatPrice(line.FutureInv, 0)});
 }
 
 void CInvDUDDetailView::rowChosen(int row) {

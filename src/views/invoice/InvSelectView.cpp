@@ -46,12 +46,8 @@ CInvSelectView::CInvSelectView(CKelvoDoc& doc, QWidget* parent)
             rowChosen(m_list->indexOfTopLevelItem(item));
         }
     });
-    // A double tap opens the invoice, as 'S' does (the action key arrives as a Return).
-    connect(m_list, &QTreeWidget::itemActivated, this, [this] {
-        if (m_open->isEnabled()) {
-            send(cmd::Settlement);
-        }
-    });
+    // A double tap opens the invoice, as 'S' does.
+    connect(m_list, &QTreeWidget::itemActivated, this, &CInvSelectView::openSelected);
 }
 
 void CInvSelectView::initialUpdate() {
@@ -71,6 +67,18 @@ void CInvSelectView::initialUpdate() {
     if (row >= 0) {
         m_list->selectRow(row);
         m_list->setFocus();
+    }
+}
+
+bool CInvSelectView::enterPressed() {
+    // The action key arrives as a Return too.
+    openSelected();
+    return true;
+}
+
+void CInvSelectView::openSelected() {
+    if (m_open->isEnabled()) {
+        send(cmd::Settlement);
     }
 }
 

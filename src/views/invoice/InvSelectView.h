@@ -16,9 +16,12 @@ public:
     explicit CInvSelectView(CKelvoDoc& doc, QWidget* parent = nullptr);
 
     void initialUpdate() override;
+    // Enter anywhere on the screen opens the selected invoice, as 'S' does.
+    bool enterPressed() override;
 
 private:
     void rowChosen(int row);
+    void openSelected();
 
     ColumnList* m_list = nullptr;
     QLabel* m_payTotal = nullptr;

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/FileValues.h"
 #include "common/Text.h"
 #include "doc/AdjustOps.h"
 #include "doc/InvoiceTexts.h"
@@ -87,7 +86,7 @@ void CInventoryChangeView::initialUpdate() {
         return;
     }
     m_product->setText(fromData(productText(*line)));
-    m_current->setText(fromData(formatQuantity(line->InventoryQuantity)));
+    m_current->setText(fromData(formatPrice(line->InventoryQuantity, 0)));
     // A change made before shows again as the difference it made.
     const int before = wholeQuantity(line->FutureInv - line->InventoryQuantity);
     m_change->setText(QString::number(before));
@@ -98,7 +97,7 @@ void CInventoryChangeView::initialUpdate() {
 
 void CInventoryChangeView::changeEdited(const QString& text) {
     if (const CInvoiceItem* line = currentLine(doc())) {
-        m_future->setText(fromData(formatQuantity(futureInventory(*line, toWhole(toData(text))))));
+        m_future->setText(fromData(formatPrice(futureInventory(*line, toWhole(toData(text))), 0)));
     }
 }
 

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/FileValues.h"
 #include "common/Text.h"
 #include "doc/AdjustOps.h"
 #include "doc/InvoiceTexts.h"
@@ -54,7 +53,7 @@ OrderDialog::OrderDialog(const CAdjReasons& reasons, const CInvoiceItem& line, Q
     m_quantity->setObjectName(QStringLiteral("orderQuantity"));
     m_quantity->setMinimumHeight(FormView::kButtonHeight - 8);
     acceptWholeNumbers(m_quantity, 4, true);
-    m_quantity->setText(fromData(formatQuantity(line.OrderQty)));
+    m_quantity->setText(fromData(formatPrice(line.OrderQty, 0)));
     form->addRow(tr("&Reason"), m_reason);
     form->addRow(tr("&Quantity"), m_quantity);
     layout->addLayout(form);

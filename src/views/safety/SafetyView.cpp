@@ -13,6 +13,7 @@
 #include "common/Prompter.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
+#include "doc/SafetyOps.h"
 #include "views/safety/SafetyRemarksDialog.h"
 
 namespace kelvo {
@@ -183,10 +184,11 @@ CommandOutcome CSafetyView::handleCommand(CommandId id) {
     CSafetyChecks& checks = doc().SafetyChecks();
     switch (id) {
         case cmd::SafetySave:
-            // A failed write is not reported: the old file stays whole and the marks stay in
-            // memory for the next Save.
-            static_cast<void>(checks.Save(doc().Fs()));
-            doc().SetSafetyDone(true);
+            // A failed write is reported and the screen stays: the old file is whole and the
+            // marks stay for the next Save.
+            if (!saveSafetyChecks(doc())) {
+                return CommandOutcome::stay();
+            }
             m_changed = false;
             return CommandOutcome::proceed();
         case cmd::SafetyCancel:

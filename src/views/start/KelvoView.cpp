@@ -5,7 +5,6 @@
 #include <QVBoxLayout>
 
 #include "common/DeviceFs.h"
-#include "common/Properties.h"
 #include "doc/KelvoDoc.h"
 #include "doc/StartCheck.h"
 
@@ -39,7 +38,7 @@ CKelvoView::CKelvoView(CKelvoDoc& doc, QWidget* parent) : FormView(doc, screen::
 
 void CKelvoView::initialUpdate() {
     doc().Fs().createFolder("\\VexXml");
-    doc().SetStorageLocation(readStorageLocation(doc().Fs()));
+    openStorage(doc());
     if (loadConfiguration(doc())) {
         fillLabels();
     } else {

@@ -43,6 +43,10 @@ CRoutemanView::CRoutemanView(CKelvoDoc& doc, QWidget* parent)
     for (QLabel* value : {m_loaded, m_settled, m_number}) {
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
+    // The office's texts may be longer than a line of the screen: they wrap, never cut off.
+    for (QLabel* text : {m_name, m_truckDescription}) {
+        text->setWordWrap(true);
+    }
     body()->addSpacing(8);
     body()->addLayout(grid);
     body()->addStretch(1);

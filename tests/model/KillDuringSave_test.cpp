@@ -1,0 +1,139 @@
+// A save killed at a random moment, hundreds of times (KELVO_KILLS sets how many; CI's long run
+// takes thousands): the file always holds exactly the old or the new bytes, and the temporary
+// files the kills leave are never data and are removed by the start data check.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "common/FileWriter.h"
+#include "common/Prompter.h"
+#include "model/InventoryTransactions.h"
+#include "model/Invoice.h"
+#include "model/PendingTransaction.h"
+#include "model/Route.h"
+#include "support/TempDevice.h"
+
+using namespace kelvo;
+using kelvo::test::fixture;
+using kelvo::test::TempDevice;
+
+namespace {
+
+int kills() {
+    const char* text = std::getenv("KELVO_KILLS");
+    return text != nullptr ? std::max(1, std::atoi(text)) : 200;
+}
+
+// One kind of save: `versions` are the bytes the file may hold, `saveOnce(i)` writes version i
+// through the program's own save code.
+struct SaveLoop {
+    std::string path;
+    std::string versions[2];
+    std::function<void(int)> saveOnce;
+};
+
+// Forks a child that saves the versions in turn without end, kills it after a random wait, and
+// checks the file each time. Returns the number of kills.
+void killRepeatedly(const TempDevice& dev, const SaveLoop& loop) {
+    std::mt19937 random(7);
+    dev.put(loop.path, loop.versions[0]);
+    const std::string folder = loop.path.substr(0, loop.path.rfind('\\') + 1);
+    int interrupted = 0;
+    for (int kill = 0; kill < kills(); ++kill) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i) {
+                loop.saveOnce(i % 2);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(200 + random() % 5000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        const std::string now = dev.read(loop.path);
+        ASSERT_TRUE(now == loop.versions[0] || now == loop.versions[1])
+            << "kill " << kill << " left " << now.size() << " bytes";
+        EXPECT_EQ(dev.fs().listFiles(folder, "*.*").size(), 1u);  // temporaries are no data
+        interrupted += removeLeftoverTemporaries(dev.fs(), folder) > 0 ? 1 : 0;
+    }
+    ::testing::Test::RecordProperty("kills", kills());
+    ::testing::Test::RecordProperty("interruptedWrites", interrupted);
+    std::printf("%d kills, %d of them during a write\n", kills(), interrupted);
+}
+
+}  // namespace
+
+// The two versions of a loaded route or invoice that setVersion(0 or 1) makes, saved in turn.
+template <class Model>
+SaveLoop versionsOf(const TempDevice& dev, std::string path, Model& model,
+                    std::function<void(int)> setVersion) {
+    SaveLoop loop{std::move(path), {}, {}};
+    for (int i = 0; i < 2; ++i) {
+        setVersion(i);
+        loop.versions[i] = model.ToXml();
+    }
+    loop.saveOnce = [&dev, &model, setVersion](int i) {
+        setVersion(i);
+        model.Save(dev.fs());
+    };
+    return loop;
+}
+
+TEST(KillDuringSave, RouteFileIsAlwaysTheOldOrTheNew) {
+    TempDevice dev;
+    const std::string path = "\\VexXml\\Route_7_20061204.xml";
+    dev.putFixture(path, fixture("route/Route_7_20061204.xml"));
+    CRoute route;
+    ASSERT_TRUE(route.Load(dev.fs(), 7, "20061204"));
+    killRepeatedly(dev, versionsOf(dev, path, route, [&route](int i) {
+                       route.SetVoucherAmount(i == 0 ? 0 : 12.5);
+                       route.SetSafetyRemarks(i == 0 ? "" : std::string(200, 'r'));
+                   }));
+}
+
+TEST(KillDuringSave, InvoiceFileIsAlwaysTheOldOrTheNew) {
+    TempDevice dev;
+    const std::string path = "\\VexXml\\Inv_4711.xml";
+    dev.putFixture(path, fixture("invoice/Inv_4711.xml"));
+    ScriptedPrompter prompter;
+    CInvoice invoice;
+    ASSERT_TRUE(invoice.Load(dev.fs(), prompter, 4711));
+    killRepeatedly(dev, versionsOf(dev, path, invoice, [&invoice](int i) {
+                       invoice.SetCashCollected(i == 0 ? 0 : 99.95);
+                       invoice.SetStatus(i == 0 ? "" : "Settled");
+                   }));
+}
+
+TEST(KillDuringSave, TransactionFileIsAlwaysTheOldOrTheNew) {
+    TempDevice dev;
+    const std::string path = "\\VexXml\\InventoryTransaction_7.xml";
+    dev.putFixture(path, fixture("wearer/InventoryTransaction_dec2.xml"));
+    CInventoryTransactions list;
+    ASSERT_EQ(list.Load(dev.fs(), 7, 2), LoadResult::Read);
+    CPendingTransaction pending;
+    SaveLoop loop{path, {}, {}};
+    loop.versions[0] = list.ToXml();
+    // Version 1: a wearer added here; version 0: that wearer cancelled again.
+    loop.saveOnce = [&](int i) {
+        if (i == 1) {
+            pending.Begin(7, kAddWearer, "").Nr = 9999;
+            list.Commit(dev.fs(), pending);
+        } else {
+            list.CancelWearer(dev.fs(), "", 9999);
+        }
+    };
+    loop.saveOnce(1);
+    loop.versions[1] = list.ToXml();
+    loop.saveOnce(0);
+    ASSERT_EQ(list.ToXml(), loop.versions[0]);
+    killRepeatedly(dev, loop);
+}
