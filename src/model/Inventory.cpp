@@ -21,9 +21,25 @@ void appendWhole(std::string& out, std::string_view line, std::string_view tag, 
     appendFixedElement(out, line, tag, value, 0);
 }
 
+// True when the text is in file form already: no control character (line breaks included)
+// and not only spaces, or empty. Most texts read from the file are, and keep their storage.
+bool isPlainFileText(std::string_view text) {
+    bool blank = true;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20) {
+            return false;
+        }
+        blank = blank && c == ' ';
+    }
+    return text.size() <= kMaxFieldLength && (!blank || text.empty());
+}
+
 // A text brought to what the file carries back (fileText), at most 255 characters as a reader
 // keeps them, with "\r\n" line breaks as the transaction file writes them.
 void toFileText(std::string& text) {
+    if (isPlainFileText(text)) {
+        return;
+    }
     text = normaliseLineBreaks(fileText(std::string_view(text).substr(0, kMaxFieldLength)));
 }
 

@@ -41,7 +41,8 @@ std::string transaction(const std::string& fields) {
 
 TEST(TransactionFileInput, ReadValuesAreThoseTheFileCarries) {
     RoundTrip r(transaction("<Code>3x</Code><Nr>2.5</Nr><Rem>a\nb</Rem><Ref>&#32;</Ref>"
-                            "<FName>&#x100;</FName><Inventory><P><Price>12.125</Price>"
+                            "<FName>&#x100;</FName><Admin>a\tb</Admin><Bank>  </Bank>"
+                            "<Lock>L 1</Lock><Inventory><P><Price>12.125</Price>"
                             "<Qty>-0.2</Qty></P></Inventory>"),
                 2);
     const CInventory& t = r.first.At(0);
@@ -50,6 +51,9 @@ TEST(TransactionFileInput, ReadValuesAreThoseTheFileCarries) {
     EXPECT_EQ(t.Rem, "a\r\nb");
     EXPECT_EQ(t.Ref, "");
     EXPECT_EQ(t.FName, "?");
+    EXPECT_EQ(t.Admin, "a\tb");
+    EXPECT_EQ(t.Bank, "");  // only blanks: nothing
+    EXPECT_EQ(t.Lock, "L 1");
     EXPECT_EQ(t.Lines.at(0).Price, 12.13);
     EXPECT_FALSE(std::signbit(t.Lines.at(0).Qty));
     EXPECT_NE(r.saved.find("<Qty>0</Qty>"), std::string::npos);
