@@ -32,13 +32,132 @@ void addCall(const Route& route, Stop& stop, unsigned person, const char* catego
     stop.Calls.push_back(std::move(call));
 }
 
+namespace {
+
+bool holds(const Wearer& w, int PID, int SID) {
+    return std::any_of(w.Inventory.begin(), w.Inventory.end(),
+                       [&](const WearerProduct& p) { return p.PID == PID && p.SID == SID; });
+}
+
+// A size of the product that the wearer does not have yet; nullptr when he has every size.
+const Size* freeSize(const Wearer& w, const GarmentProduct& gp) {
+    for (const Size& size : gp.Sizes)
+        if (!holds(w, gp.ProductID, size.SizeID))
+            return &size;
+    return nullptr;
+}
+
+// `count` garments: the customer's products in turn, each further round of them in a size the
+// wearer does not have yet (a second size after a change of figure).
+void addGarments(Wearer& w, const std::vector<CustomerProduct>& offer, std::size_t count, int tid,
+                 Rng& rng) {
+    for (std::size_t k = 0; k < count; ++k) {
+        const CustomerProduct& cp = offer[k % offer.size()];
+        const GarmentProduct& gp = product(cp.ProdID);
+        const Size* size = k < offer.size() ? &rng.pick(gp.Sizes) : freeSize(w, gp);
+        if (size != nullptr)
+            w.Inventory.push_back({gp.ProductID, size->SizeID, gp.Quantity, gp.Quantity, tid,
+                                   rng.pick(cp.FinMethods), gp.RentPrice});
+    }
+}
+
+// The transaction of `code` about wearer `w` (not used for code 1), the `index`th of the day.
+Transaction change(const WearerCustomer& c, const Wearer& w, int code, int index) {
+    Transaction t;
+    t.Code = code;
+    t.WID = w.ID;
+    const std::string order = format("WO-%05d", index + 1);
+    const WearerProduct& first = w.Inventory.front();
+    switch (code) {
+        case 3:  // a product of the customer in a size the wearer does not have
+            for (const CustomerProduct& cp : kProductProfiles[static_cast<std::size_t>(c.Profile)]) {
+                const GarmentProduct& gp = product(cp.ProdID);
+                if (const Size* size = freeSize(w, gp)) {
+                    t.Lines.push_back({gp.ProductID, size->SizeID, gp.Quantity, gp.Quantity,
+                                       first.TID, cp.FinMethods.front(), gp.RentPrice});
+                    break;
+                }
+            }
+            t.ReasonCode = "XD";
+            t.Ref = order;
+            break;
+        case 4:
+            t.Lines.push_back({w.Inventory.back().PID, w.Inventory.back().SID});
+            break;
+        case 5:
+            if (const Size* size = freeSize(w, product(first.PID)))
+                t.Lines.push_back({first.PID, size->SizeID, first.Qty, first.Chg, first.TID,
+                                   first.FID, first.Price, first.PID, first.SID});
+            t.ReasonCode = "SZ";
+            t.Ref = order;
+            t.Rem = "Size & fit <checked>";
+            break;
+        case 6:
+        case 7:
+            t.Lines.push_back({first.PID, first.SID, code == 6 ? first.Qty - 1 : first.Qty + 2,
+                               first.Chg, 0, 0, first.Price});
+            if (code == 7) {
+                t.ReasonCode = "XD";
+                t.Ref = order;
+            }
+            break;
+        default:  // 2: the wearer leaves; no lines
+            break;
+    }
+    return t;
+}
+
+}  // namespace
+
+void addTransactions(WearerCustomer& c, int count) {
+    std::vector<const Wearer*> active;
+    int highest = 0;
+    for (const auto& w : c.Wearers) {
+        highest = std::max(highest, w.Nr);
+        if (w.Active == 'Y' && !w.Inventory.empty())
+            active.push_back(&w);
+    }
+    std::sort(active.begin(), active.end(),
+              [](const Wearer* a, const Wearer* b) { return a->Nr < b->Nr; });
+    const auto& offer = kProductProfiles[static_cast<std::size_t>(c.Profile)];
+    static const int kCodes[] = {3, 4, 5, 6, 7, 2, 1};
+    const std::size_t n = std::min(static_cast<std::size_t>(count), active.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const int code = kCodes[i % 7];
+        if (code != 1) {
+            c.Transactions.push_back(
+                change(c, *active[i * active.size() / n], code, static_cast<int>(i)));
+            continue;
+        }
+        // A new wearer, numbered after every other, with the customer's first two products.
+        Transaction t;
+        t.Code = 1;
+        t.ReasonCode = "NE";
+        t.Ref = format("WO-%05zu", i + 1);
+        t.Nr = ++highest;
+        t.FirstName = "Robin";
+        t.FName = t.FirstName + " " + format("Newhire %d", t.Nr);
+        t.EmblemName = t.FirstName;
+        t.Admin = format("N%05d", t.Nr);
+        t.Dpt = kDepartments.front().ID;
+        t.Fun = kFunctions.front().ID;
+        for (std::size_t k = 0; k < 2; ++k) {
+            const GarmentProduct& gp = product(offer[k].ProdID);
+            t.Lines.push_back({gp.ProductID, gp.Sizes.front().SizeID, gp.Quantity, gp.Quantity,
+                               1, offer[k].FinMethods.front(), gp.RentPrice});
+        }
+        c.Transactions.push_back(std::move(t));
+    }
+}
+
 // Builds a wearer customer's lockers and wearers. Wearers are listed by name, as the back office
 // prints them, so their numbers are not in order in the file. Wearers whose index is in
 // `inactive` have quit the service ('N').
 WearerCustomer makeWearerCustomer(long long custId, int profile,
                                   const std::vector<std::pair<std::string, std::string>>& names,
                                   const std::vector<int>& numbers,
-                                  const std::vector<std::size_t>& inactive, Rng& rng) {
+                                  const std::vector<std::size_t>& inactive, Rng& rng,
+                                  int products) {
     WearerCustomer c;
     c.CustID = custId;
     c.Profile = profile;
@@ -70,15 +189,19 @@ WearerCustomer makeWearerCustomer(long long custId, int profile,
         w.Lock = locker.Locker;
         w.Active = std::find(inactive.begin(), inactive.end(), i) != inactive.end() ? 'N' : 'Y';
         const int tid = rng.between(1, 3);
-        // Shirts and pants for everybody; now and then the third garment of the profile.
-        for (std::size_t k = 0; k < 3; ++k) {
-            if (k == 2 && !rng.percent(40))
-                continue;
-            const CustomerProduct& cp = offer[k];
-            const GarmentProduct& gp = product(cp.ProdID);
-            const Size& size = rng.pick(gp.Sizes);
-            w.Inventory.push_back({gp.ProductID, size.SizeID, gp.Quantity, gp.Quantity, tid,
-                                   rng.pick(cp.FinMethods), gp.RentPrice});
+        if (products > 0) {
+            addGarments(w, offer, static_cast<std::size_t>(products), tid, rng);
+        } else {
+            // Shirts and pants for everybody; now and then the third garment of the profile.
+            for (std::size_t k = 0; k < 3; ++k) {
+                if (k == 2 && !rng.percent(40))
+                    continue;
+                const CustomerProduct& cp = offer[k];
+                const GarmentProduct& gp = product(cp.ProdID);
+                const Size& size = rng.pick(gp.Sizes);
+                w.Inventory.push_back({gp.ProductID, size.SizeID, gp.Quantity, gp.Quantity, tid,
+                                       rng.pick(cp.FinMethods), gp.RentPrice});
+            }
         }
         c.Wearers.push_back(std::move(w));
     }

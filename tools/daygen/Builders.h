@@ -22,11 +22,18 @@ void addCall(const Route& route, Stop& stop, unsigned person, const char* catego
 
 // Builds a wearer customer's lockers and wearers. Wearers are listed by name, as the back office
 // prints them, so their numbers are not in order in the file. Wearers whose index is in
-// `inactive` have quit the service ('N').
+// `inactive` have quit the service ('N'). `products` garments a wearer (0: shirts and pants,
+// now and then a third garment); beyond the customer's products a wearer has a product in a
+// second size.
 WearerCustomer makeWearerCustomer(long long custId, int profile,
                                   const std::vector<std::pair<std::string, std::string>>& names,
                                   const std::vector<int>& numbers,
-                                  const std::vector<std::size_t>& inactive, Rng& rng);
+                                  const std::vector<std::size_t>& inactive, Rng& rng,
+                                  int products = 0);
+
+// `count` changes of the customer's wearers as the handheld saves them during a day, spread over
+// the active wearers, each wearer changed at most once, every transaction code in turn.
+void addTransactions(WearerCustomer& c, int count);
 
 // A customer with its address and main contact.
 Customer customer(long long custId, long long number, std::string name, std::string address1,

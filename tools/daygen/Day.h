@@ -110,11 +110,33 @@ struct Locker {
     std::string Bank, Locker;
 };
 
+// A product line of an inventory transaction; OrgPID and OrgSID name the replaced product of
+// an exchange.
+struct TransactionLine {
+    int PID = 0, SID = 0, Qty = 0, Chg = 0, TID = 0, FID = 0;
+    Price4 Price = 0;
+    int OrgPID = 0, OrgSID = 0;
+};
+
+// A change of a wearer or of his garments as the handheld records it (code 1 add wearer, 2 quit
+// wearer, 3 add product, 4 quit product, 5 exchange, 6 lower and 7 raise a quantity).
+struct Transaction {
+    int Code = 0;
+    std::string ReasonCode, Ref, Rem, WID;
+    int Nr = 0;
+    std::string FName, FirstName, EmblemName, Admin;
+    int Dpt = 0, Fun = 0, LockID = 0;
+    std::string Bank, Lock, WearerRem;
+    std::vector<TransactionLine> Lines;
+};
+
 struct WearerCustomer {
     long long CustID = 0;
     int Profile = 0;
     std::vector<Locker> Lockers;
     std::vector<Wearer> Wearers;  // in file order (by name)
+    // Changes the handheld saved earlier in the day (a resumed day); none in a fresh delivery.
+    std::vector<Transaction> Transactions;
 };
 
 struct Config {

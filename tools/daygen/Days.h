@@ -18,6 +18,8 @@ struct Options {
     int LinesPerInvoice = 12;
     int WearersPerCustomer = 6;
     int WearerCustomers = 3;
+    int ProductsPerWearer = 0;  // 0: shirts and pants, now and then a third garment
+    int Transactions = 0;       // changes already in each wearer customer's transaction file
     std::uint64_t Seed = 1;
 };
 

@@ -114,6 +114,60 @@ void addReferenceLists(FileSet& files) {
     }
 }
 
+namespace {
+
+// The inventory transaction file in the handheld's own fixed layout: two tabs before each
+// transaction, three before its fields, whole numbers without decimals, prices with the
+// configuration's two decimals.
+std::string transactionFile(const std::vector<Transaction>& transactions) {
+    std::string x = "<Transactions>";
+    auto text = [&x](const char* tag, const std::string& value) {
+        x += format("\r\n\t\t\t<%s>%s</%s>", tag, esc(value).c_str(), tag);
+    };
+    auto number = [&x](const char* tag, int value, int tabs) {
+        x += "\r\n" + std::string(static_cast<std::size_t>(tabs), '\t');
+        x += format("<%s>%d</%s>", tag, value, tag);
+    };
+    for (const Transaction& t : transactions) {
+        x += "\r\n\t\t<Transaction>";
+        number("Code", t.Code, 3);
+        text("ReasonCode", t.ReasonCode);
+        text("Ref", t.Ref);
+        text("Rem", t.Rem);
+        text("WID", t.WID);
+        number("Nr", t.Nr, 3);
+        text("FName", t.FName);
+        text("FirstName", t.FirstName);
+        text("EmblemName", t.EmblemName);
+        text("Admin", t.Admin);
+        number("Dpt", t.Dpt, 3);
+        number("Fun", t.Fun, 3);
+        number("LockID", t.LockID, 3);
+        text("Bank", t.Bank);
+        text("Lock", t.Lock);
+        text("WearerRem", t.WearerRem);
+        x += "\r\n\t\t\t<Inventory>";
+        for (const TransactionLine& l : t.Lines) {
+            x += "\r\n\t\t\t\t<Product>";
+            number("PID", l.PID, 5);
+            number("SID", l.SID, 5);
+            number("FID", l.FID, 5);
+            number("Qty", l.Qty, 5);
+            number("Chg", l.Chg, 5);
+            number("TID", l.TID, 5);
+            x += format("\r\n\t\t\t\t\t<Price>%.2f</Price>", unitPrice(l.Price));
+            number("OrgPID", l.OrgPID, 5);
+            number("OrgSID", l.OrgSID, 5);
+            x += "\r\n\t\t\t\t</Product>";
+        }
+        x += "\r\n\t\t\t</Inventory>";
+        x += "\r\n\t\t</Transaction>";
+    }
+    return x + "\r\n</Transactions>";
+}
+
+}  // namespace
+
 void addCustomerLists(FileSet& files, const WearerCustomer& c) {
     const std::string id = format("%.0f", static_cast<double>(c.CustID));
     {
@@ -205,6 +259,8 @@ void addCustomerLists(FileSet& files, const WearerCustomer& c) {
         }
         files["Wearer_" + id + ".xml"] = x.finish();
     }
+    if (!c.Transactions.empty())
+        files["InventoryTransaction_" + id + ".xml"] = transactionFile(c.Transactions);
 }
 
 }  // namespace daygen

@@ -223,7 +223,8 @@ Day generatedDay(const Options& o) {
                 }
                 day.WearerCustomers.push_back(makeWearerCustomer(
                     s.Cust.CustID, static_cast<int>(found - wearerStops.begin()) % 3, names,
-                    numbers, inactive, rng));
+                    numbers, inactive, rng, o.ProductsPerWearer));
+                addTransactions(day.WearerCustomers.back(), o.Transactions);
                 wearers = &day.WearerCustomers.back();
             }
 

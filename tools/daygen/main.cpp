@@ -4,11 +4,13 @@
 // checklist and the departure marker "ZZDepartureCheck.xml".
 //
 //   kelvo-daygen OUTDIR [--routes N] [--stops N] [--invoices N] [--lines N] [--wearers N]
-//                       [--wearer-customers N] [--seed N]
+//                       [--wearer-customers N] [--products N] [--transactions N] [--seed N]
 //   kelvo-daygen OUTDIR --sample [--compare]
 //
 // Files the handheld writes itself (inventory transactions, garment flags and replacements,
-// flat-good transactions, signatures, voice messages, the arrival marker) are never delivered.
+// flat-good transactions, signatures, voice messages, the arrival marker) are never delivered;
+// only --transactions adds inventory transaction files, as the handheld leaves them after changes
+// earlier in the day, so that a load test starts with a customer's changes already made.
 //
 // The route, stop, invoice, invoice line, call and safety files are written byte for byte in the
 // handheld's own layout ("\r\n" line breaks, tab indentation, no XML declaration, no final line
@@ -89,7 +91,8 @@ bool selfCheck(const Day& day) {
 void usage() {
     std::cerr
         << "usage: kelvo-daygen OUTDIR [--routes N] [--stops N] [--invoices N] [--lines N]\n"
-           "                           [--wearers N] [--wearer-customers N] [--seed N]\n"
+           "                           [--wearers N] [--wearer-customers N] [--products N]\n"
+           "                           [--transactions N] [--seed N]\n"
            "       kelvo-daygen OUTDIR --sample [--compare]\n"
            "\n"
            "Writes a whole day of back-office data into OUTDIR.\n"
@@ -100,6 +103,11 @@ void usage() {
            "  --lines N             lines per invoice, charge lines included (default 12)\n"
            "  --wearers N           wearers per wearer customer (default 6)\n"
            "  --wearer-customers N  customers with wearer files (default 3)\n"
+           "  --products N          garments per wearer, 1 to 8 (default: shirts and pants,\n"
+           "                        now and then a third garment)\n"
+           "  --transactions N      changes already in each wearer customer's inventory\n"
+           "                        transaction file, at most one per active wearer\n"
+           "                        (default 0: no file)\n"
            "  --seed N              random seed; the same seed gives the same day (default 1)\n"
            "  --sample              the hand-made sample day instead of a generated one\n"
            "  --compare             compare OUTDIR with what would be written, write nothing\n";
@@ -193,6 +201,10 @@ int main(int argc, char** argv) {
             o.WearersPerCustomer = static_cast<int>(number(0, 99999));
         else if (arg == "--wearer-customers")
             o.WearerCustomers = static_cast<int>(number(0, 9999999));
+        else if (arg == "--products")
+            o.ProductsPerWearer = static_cast<int>(number(1, 8));
+        else if (arg == "--transactions")
+            o.Transactions = static_cast<int>(number(0, 99999));
         else if (arg == "--seed")
             o.Seed = static_cast<std::uint64_t>(number(0, 0x7fffffffffffffffLL));
         else {
