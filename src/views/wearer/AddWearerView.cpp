@@ -201,7 +201,9 @@ CommandOutcome CAddWearerView::handleCommand(CommandId id) {
     }
     storePage1(doc(), p);
     if (doc().Config().IsDud()) {
-        // The "DUD" laundry has no page 2: on to the products, or their sizes.
+        // The "DUD" laundry has no page 2: on to the products, or their sizes. The product
+        // screen then takes a further product rather than showing the last one again.
+        frameFlags().wearerFlowResumed = false;
         return CommandOutcome::to(frameFlags().makeALike ? screen::SelectSize : screen::AddProduct);
     }
     return CommandOutcome::proceed();
