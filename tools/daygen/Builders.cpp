@@ -70,7 +70,8 @@ Transaction change(const WearerCustomer& c, const Wearer& w, int code, int index
     const WearerProduct& first = w.Inventory.front();
     switch (code) {
         case 3:  // a product of the customer in a size the wearer does not have
-            for (const CustomerProduct& cp : kProductProfiles[static_cast<std::size_t>(c.Profile)]) {
+            for (const CustomerProduct& cp :
+                 kProductProfiles[static_cast<std::size_t>(c.Profile)]) {
                 const GarmentProduct& gp = product(cp.ProdID);
                 if (const Size* size = freeSize(w, gp)) {
                     t.Lines.push_back({gp.ProductID, size->SizeID, gp.Quantity, gp.Quantity,
@@ -143,8 +144,8 @@ void addTransactions(WearerCustomer& c, int count) {
         t.Fun = kFunctions.front().ID;
         for (std::size_t k = 0; k < 2; ++k) {
             const GarmentProduct& gp = product(offer[k].ProdID);
-            t.Lines.push_back({gp.ProductID, gp.Sizes.front().SizeID, gp.Quantity, gp.Quantity,
-                               1, offer[k].FinMethods.front(), gp.RentPrice});
+            t.Lines.push_back({gp.ProductID, gp.Sizes.front().SizeID, gp.Quantity, gp.Quantity, 1,
+                               offer[k].FinMethods.front(), gp.RentPrice});
         }
         c.Transactions.push_back(std::move(t));
     }
