@@ -62,6 +62,17 @@ double toDouble(std::string_view text) {
     if (s.empty() || !((s.front() >= '0' && s.front() <= '9') || s.front() == '.')) {
         return 0.0;  // "inf", "nan" and words are no amounts
     }
+    // Most fields are whole numbers; up to 15 digits they are exact as a double, without the
+    // general parse.
+    if (s.size() <= 15 &&
+        std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        std::int64_t whole = 0;
+        for (const char c : s) {
+            whole = whole * 10 + (c - '0');
+        }
+        const double exact = static_cast<double>(whole);
+        return negative ? -exact : exact;
+    }
     double value = 0.0;
     auto [end, ec] =
         std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::general);

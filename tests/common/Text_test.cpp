@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -49,6 +50,12 @@ TEST(Text, ToDoubleReadsLikeTheStandardConversion) {
     EXPECT_DOUBLE_EQ(toDouble(".5"), 0.5);
     EXPECT_DOUBLE_EQ(toDouble("1e3"), 1000.0);
     EXPECT_DOUBLE_EQ(toDouble("4 5"), 4.0);
+    // Whole numbers, read without the general parse up to 15 digits, as it reads them.
+    for (const char* whole : {"0", "007", "42", "-42", "123456789012345", "-999999999999999",
+                              "1234567890123456", "12345678901234567890"}) {
+        EXPECT_EQ(toDouble(whole), std::strtod(whole, nullptr)) << whole;
+    }
+    EXPECT_TRUE(std::signbit(toDouble("-0")));
 }
 
 TEST(Text, ToDoubleOfNoNumberIsZero) {
