@@ -1,7 +1,10 @@
 #include "ui/EntryRules.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace kelvo {
 
@@ -28,6 +31,18 @@ void acceptAmount(QLineEdit* edit) {
 void acceptFileText(QLineEdit* edit, int maxLength) {
     accept(edit, QStringLiteral("[\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]*"));
     edit->setMaxLength(maxLength);
+}
+
+void acceptFileText(QPlainTextEdit* edit) {
+    // Line breaks separate the document's blocks and are never matched.
+    const QRegularExpression unstorable(QStringLiteral("[^\\t\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]"));
+    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, unstorable] {
+        QTextDocument* document = edit->document();
+        for (QTextCursor found = document->find(unstorable); !found.isNull();
+             found = document->find(unstorable, found)) {
+            found.removeSelectedText();
+        }
+    });
 }
 
 }  // namespace kelvo

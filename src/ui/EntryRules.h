@@ -1,6 +1,7 @@
 #pragma once
 
 class QLineEdit;
+class QPlainTextEdit;
 
 // What entry fields take: only what the data files can hold, so that nothing typed is changed
 // silently on its way into a file.
@@ -15,5 +16,9 @@ void acceptAmount(QLineEdit* edit);
 
 // Free text: printable ISO-8859-1 characters, at most maxLength of them.
 void acceptFileText(QLineEdit* edit, int maxLength);
+
+// Free text of several lines: printable ISO-8859-1 characters, tabs and line breaks; any other
+// character is taken out as soon as it is typed or pasted.
+void acceptFileText(QPlainTextEdit* edit);
 
 }  // namespace kelvo
