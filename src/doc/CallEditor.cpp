@@ -24,6 +24,15 @@ int positionOf(const Range& range, Pred pred) {
     return -1;
 }
 
+// Length of a note in the call file, where each line break takes "\r\n".
+std::size_t fileLength(std::string_view note) {
+    std::size_t length = note.size();
+    for (std::size_t i = 0; i < note.size(); ++i) {
+        length += note[i] == '\n' && (i == 0 || note[i - 1] != '\r') ? 1 : 0;
+    }
+    return length;
+}
+
 bool validChoice(int choice, std::size_t count) {
     return choice >= 0 && static_cast<std::size_t>(choice) < count;
 }
@@ -173,6 +182,13 @@ bool CallEditor::Save(const CallFields& fields) {
         validChoice(fields.status, kCallStatusNames.size()) ? fields.status + 1 : call.Status;
     // The prompt a new call's note starts with is no note of the driver's.
     const std::string note = isNew && fields.note == tr(kCallNotePrompt) ? "" : fields.note;
+    // The call file's fields keep 255 characters; a longer note would come back cut.
+    if (fileLength(note) > kMaxFieldLength) {
+        m_doc.Prompt().inform(tr("The notes can hold at most 255 characters (a line break counts "
+                                 "as two). Please shorten them."),
+                              tr("Invalid data"));
+        return false;
+    }
     if (!m_doc.Calls().Save(m_doc.Fs(), i, *stop, person, category, status, note)) {
         // Reported although the handheld kept quiet: the driver's note must not vanish unseen.
         m_doc.Prompt().inform(format(tr("%s could not be written.").c_str(),

@@ -71,8 +71,9 @@ public:
     // Saves the shown call with the fields: Person, Category and Status from the drop-downs
     // (a drop-down without a choice keeps the call's value), the note as Notes of a new call
     // and FollowupNotes of an existing one. A new call is added to the stop and the route file
-    // saved; a recorded voice message becomes the call's. False, after a message naming the
-    // file, when the call file could not be written; the changes then stay unsaved.
+    // saved; a recorded voice message becomes the call's. False, after a message, when the note
+    // is longer than the file keeps (255 characters, a line break counting two) or the call
+    // file could not be written; the changes then stay unsaved.
     bool Save(const CallFields& fields);
     // Discards the unsaved changes of the shown call, with its voice recording.
     void Discard();

@@ -63,10 +63,22 @@ TEST_F(CallEditorTest, NewCallIsSavedWithTheRouteAndItsVoiceMessage) {
     EXPECT_FALSE(editor.ShownIsNew());
 }
 
-TEST_F(CallEditorTest, UntouchedNotePromptIsNoNote) {
+TEST_F(CallEditorTest, NoteIsSavedOnlyAsTheFileKeepsIt) {
+    editor.AddNew(editor.Fields());
+    CallFields f = editor.Fields();
+    // The file keeps 255 characters, and a line break takes two of them.
+    f.note = std::string(253, 'x') + "\n";
+    EXPECT_TRUE(editor.Save(f));
+    EXPECT_TRUE(s.prompter.shown().empty());
+    f.note = std::string(254, 'x') + "\n";
+    EXPECT_FALSE(editor.Save(f));
+    ASSERT_EQ(s.prompter.shown().size(), 1u);
+    EXPECT_EQ(s.prompter.shown()[0].caption, "Invalid data");
+    // The prompt a new call's note starts with is not saved as its note.
     editor.AddNew(editor.Fields());
     ASSERT_TRUE(editor.Save(editor.Fields()));
-    EXPECT_EQ(elementText(s.dev.read(std::string(kNewCall) + ".xml"), "Notes"), "");
+    EXPECT_EQ(elementText(s.dev.read("\\VexXml\\Call_200612050101000100000000471103.xml"), "Notes"),
+              "");
 }
 
 TEST_F(CallEditorTest, ChangesAreOfferedForSavingBeforeAnotherCallOrLeaving) {
