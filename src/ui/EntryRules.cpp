@@ -6,6 +6,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "common/Prompter.h"
+#include "model/FieldCheck.h"
+#include "ui/FormView.h"
+
 namespace kelvo {
 
 namespace {
@@ -31,6 +35,17 @@ void acceptAmount(QLineEdit* edit) {
 void acceptFileText(QLineEdit* edit, int maxLength) {
     accept(edit, QStringLiteral("[\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]*"));
     edit->setMaxLength(maxLength);
+}
+
+void applyFieldCheck(QLineEdit* edit, const QString& typed, const FieldCheck& check,
+                     Prompter& prompter) {
+    if (fromData(check.Text) != typed) {
+        edit->setText(fromData(check.Text));
+        edit->setCursorPosition(static_cast<int>(edit->text().size()));
+    }
+    for (const Message& message : check.Messages) {
+        prompter.show(message);
+    }
 }
 
 void acceptFileText(QPlainTextEdit* edit) {

@@ -10,6 +10,7 @@
 #include "doc/KelvoDoc.h"
 #include "doc/ServiceOps.h"
 #include "doc/VisitOps.h"
+#include "ui/EntryRules.h"
 
 namespace kelvo {
 
@@ -23,17 +24,6 @@ void fill(QComboBox* box, const std::vector<std::string>& names) {
     box->clear();
     for (const std::string& name : names) {
         box->addItem(fromData(name));
-    }
-}
-
-// The field keeps what its check left and shows the check's messages.
-void apply(QLineEdit* edit, const QString& typed, const FieldCheck& check, Prompter& prompter) {
-    if (fromData(check.Text) != typed) {
-        edit->setText(fromData(check.Text));
-        edit->setCursorPosition(static_cast<int>(edit->text().size()));
-    }
-    for (const Message& message : check.Messages) {
-        prompter.show(message);
     }
 }
 
@@ -130,12 +120,12 @@ void CAddNewServiceView::productOrFrequencyChosen() {
 }
 
 void CAddNewServiceView::quantityEdited(const QString& text) {
-    apply(m_quantity, text, checkServiceQuantity(toData(text)), doc().Prompt());
+    applyFieldCheck(m_quantity, text, checkServiceQuantity(toData(text)), doc().Prompt());
     updateSave();
 }
 
 void CAddNewServiceView::priceEdited(const QString& text) {
-    apply(m_price, text, checkServicePrice(doc(), toData(text)), doc().Prompt());
+    applyFieldCheck(m_price, text, checkServicePrice(doc(), toData(text)), doc().Prompt());
     updateSave();
 }
 

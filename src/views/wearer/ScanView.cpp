@@ -149,17 +149,12 @@ void CScanView::setMode(ScanMode mode) {
 }
 
 void CScanView::codeEdited(const QString& text) {
+    // V follows the field before a message about it shows.
     const FieldCheck check = checkScannedCode(doc(), toData(text));
-    if (fromData(check.Text) != text) {
-        m_code->setText(fromData(check.Text));
-        m_code->setCursorPosition(static_cast<int>(m_code->text().size()));
-    }
-    const bool typed = !m_code->text().isEmpty();
+    const bool typed = !check.Text.empty();
     m_store->setEnabled(typed);
     setCommandEnabled(cmd::ScanOk, typed);
-    for (const Message& message : check.Messages) {
-        doc().Prompt().show(message);
-    }
+    applyFieldCheck(m_code, text, check, doc().Prompt());
 }
 
 void CScanView::store() {
