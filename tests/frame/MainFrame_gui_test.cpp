@@ -128,11 +128,13 @@ TEST_F(MainFrameTest, EveryScreenWithAViewHasHelpAndIsReachable) {
             EXPECT_NE(findScreen(n)->help, nullptr) << "screen " << n;
         }
     }
-    EXPECT_EQ(withView, (std::set<int>{screen::Start, screen::RouteMan, screen::RouteSelect,
-                                       screen::StopSelect, screen::StopAction, screen::InvDetails,
-                                       screen::InvAdjLine, screen::Safety, screen::Settings,
-                                       screen::StopInfo, screen::InvSelect, screen::InvDudDetail,
-                                       screen::InventoryChange}));
+    EXPECT_EQ(
+        withView,
+        (std::set<int>{screen::Start, screen::RouteMan, screen::RouteSelect, screen::StopSelect,
+                       screen::StopAction, screen::InvDetails, screen::InvAdjLine, screen::Safety,
+                       screen::Settings, screen::StopInfo, screen::InvSelect, screen::InvDudDetail,
+                       screen::InventoryChange, screen::Contact, screen::ContactPerson,
+                       screen::Scan, screen::NewServices, screen::AddNewService}));
     std::set<int> reached{screen::Start};
     std::deque<int> todo{screen::Start};
     auto reach = [&](int s) {

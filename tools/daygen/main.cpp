@@ -4,7 +4,7 @@
 // checklist and the departure marker "ZZDepartureCheck.xml".
 //
 //   kelvo-daygen OUTDIR [--routes N] [--stops N] [--invoices N] [--lines N] [--wearers N]
-//                       [--wearer-customers N] [--seed N]
+//                       [--wearer-customers N] [--seed N] [--calls N] [--flags N] [--flat-goods N]
 //   kelvo-daygen OUTDIR --sample [--compare]
 //
 // Files the handheld writes itself (inventory transactions, garment flags and replacements,
@@ -30,6 +30,7 @@
 #include <string>
 
 #include "daygen/Days.h"
+#include "daygen/ServiceLoad.h"
 #include "daygen/Writers.h"
 
 using namespace daygen;
@@ -57,7 +58,8 @@ bool selfCheck(const Day& day) {
             if (!std::is_sorted(s.Invoices.begin(), s.Invoices.end()))
                 fail("invoice numbers out of text order at stop " + s.StopID);
             for (const auto& c : s.Calls) {
-                if (c.CallID.size() != 30)
+                // From the hundredth call of a stop on the sequence takes three digits.
+                if (c.CallID.size() < 30 || c.CallID.size() > 31)
                     fail("call identifier length " + c.CallID);
                 if (++callIds[c.CallID] > 1)
                     fail("duplicate call " + c.CallID);
@@ -90,6 +92,7 @@ void usage() {
     std::cerr
         << "usage: kelvo-daygen OUTDIR [--routes N] [--stops N] [--invoices N] [--lines N]\n"
            "                           [--wearers N] [--wearer-customers N] [--seed N]\n"
+           "                           [--calls N] [--flags N] [--flat-goods N]\n"
            "       kelvo-daygen OUTDIR --sample [--compare]\n"
            "\n"
            "Writes a whole day of back-office data into OUTDIR.\n"
@@ -101,6 +104,9 @@ void usage() {
            "  --wearers N           wearers per wearer customer (default 6)\n"
            "  --wearer-customers N  customers with wearer files (default 3)\n"
            "  --seed N              random seed; the same seed gives the same day (default 1)\n"
+           "  --calls N             N more calls at the first stop (load tests)\n"
+           "  --flags N             N garment flags of the first stop's customer (load tests)\n"
+           "  --flat-goods N        N flat-good services of that customer (load tests)\n"
            "  --sample              the hand-made sample day instead of a generated one\n"
            "  --compare             compare OUTDIR with what would be written, write nothing\n";
 }
@@ -159,6 +165,7 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path outDir = argv[1];
     Options o;
+    ServiceLoad load;
     bool sample = false;
     bool compareOnly = false;
     for (int i = 2; i < argc; ++i) {
@@ -193,6 +200,12 @@ int main(int argc, char** argv) {
             o.WearersPerCustomer = static_cast<int>(number(0, 99999));
         else if (arg == "--wearer-customers")
             o.WearerCustomers = static_cast<int>(number(0, 9999999));
+        else if (arg == "--calls")
+            load.Calls = static_cast<int>(number(0, 9999));
+        else if (arg == "--flags")
+            load.Flags = static_cast<int>(number(0, 999999));
+        else if (arg == "--flat-goods")
+            load.FlatGoods = static_cast<int>(number(0, 999999));
         else if (arg == "--seed")
             o.Seed = static_cast<std::uint64_t>(number(0, 0x7fffffffffffffffLL));
         else {
@@ -208,10 +221,12 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    const Day day = sample ? sampleDay() : generatedDay(o);
+    Day day = sample ? sampleDay() : generatedDay(o);
+    addStopCalls(day, load.Calls);
     if (!selfCheck(day))
         return 1;
-    const FileSet files = render(day);
+    FileSet files = render(day);
+    addServiceFiles(files, day, load);
     if (compareOnly)
         return compare(outDir, files);
 
