@@ -18,6 +18,13 @@ void CKelvoDoc::LoadDayLists() {
     m_flags = CFlags();
     m_safetyChecks = CSafetyChecks();
     m_trucks = CTrucks();
+    // The lists the screens load when they open are read again from the new day's files.
+    m_calls = CCallList();
+    m_garmentFlags = CGarmentFlags();
+    m_garmentsToReplace = CGarmentsToReplace();
+    m_flatGoodProducts = CFlatGoodProducts();
+    m_frequencies = CFrequencies();
+    m_flatGoodTransactions = CFlatGoodTransactions();
     m_contactCategories.SetPath(m_storageLocation);
     m_contactCategories.Load(m_fs);
     m_adjReasons.SetPath(m_storageLocation);

@@ -5,9 +5,15 @@
 #include "doc/CommandStates.h"
 #include "doc/WearerData.h"
 #include "model/AdjReasons.h"
+#include "model/CallList.h"
 #include "model/ConfigData.h"
 #include "model/ContactCategories.h"
 #include "model/Flags.h"
+#include "model/FlatGoodProducts.h"
+#include "model/FlatGoodTransactions.h"
+#include "model/Frequencies.h"
+#include "model/GarmentFlags.h"
+#include "model/GarmentsToReplace.h"
 #include "model/Invoice.h"
 #include "model/Invoices.h"
 #include "model/Route.h"
@@ -53,8 +59,11 @@ public:
     const CRoute& Route() const { return m_route; }
 
     CAdjReasons& AdjReasons() { return m_adjReasons; }
+    const CAdjReasons& AdjReasons() const { return m_adjReasons; }
     CFlags& Flags() { return m_flags; }
+    const CFlags& Flags() const { return m_flags; }
     CContactCategories& ContactCategories() { return m_contactCategories; }
+    const CContactCategories& ContactCategories() const { return m_contactCategories; }
     CSafetyChecks& SafetyChecks() { return m_safetyChecks; }
     const CSafetyChecks& SafetyChecks() const { return m_safetyChecks; }
     CTrucks& Trucks() { return m_trucks; }
@@ -70,6 +79,20 @@ public:
     // what the wearer screens keep between them.
     CWearerData& WearerData() { return m_wearerData; }
     const CWearerData& WearerData() const { return m_wearerData; }
+    // The calls of the current stop (the contact screen loads them).
+    CCallList& Calls() { return m_calls; }
+    const CCallList& Calls() const { return m_calls; }
+    // The current customer's garment flags and garments to replace (the scan screen loads them).
+    CGarmentFlags& GarmentFlags() { return m_garmentFlags; }
+    CGarmentsToReplace& GarmentsToReplace() { return m_garmentsToReplace; }
+    // The flat-good catalogue, the delivery frequencies and the current customer's flat-good
+    // transactions (the new services screens load them).
+    CFlatGoodProducts& FlatGoodProducts() { return m_flatGoodProducts; }
+    const CFlatGoodProducts& FlatGoodProducts() const { return m_flatGoodProducts; }
+    CFrequencies& Frequencies() { return m_frequencies; }
+    const CFrequencies& Frequencies() const { return m_frequencies; }
+    CFlatGoodTransactions& FlatGoodTransactions() { return m_flatGoodTransactions; }
+    const CFlatGoodTransactions& FlatGoodTransactions() const { return m_flatGoodTransactions; }
 
     // Loads the lists the day starts with from the data folder: contact categories,
     // adjustment reasons, flags, the safety checklist and, for the "DUD" laundry, the trucks.
@@ -124,6 +147,12 @@ private:
     CContactCategories m_contactCategories;
     CInvoice m_invoice;
     CInvoices m_invoices;
+    CCallList m_calls;
+    CGarmentFlags m_garmentFlags;
+    CGarmentsToReplace m_garmentsToReplace;
+    CFlatGoodProducts m_flatGoodProducts;
+    CFrequencies m_frequencies;
+    CFlatGoodTransactions m_flatGoodTransactions;
     CommandStates m_commands;
     CWearerData m_wearerData;
 

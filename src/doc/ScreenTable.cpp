@@ -5,6 +5,7 @@
 #include "common/Prompter.h"
 #include "common/Translate.h"
 #include "doc/KelvoDoc.h"
+#include "doc/ServiceOps.h"
 #include "doc/WearerRules.h"
 
 namespace kelvo {
@@ -62,6 +63,13 @@ CommandOutcome showStopInfo(CommandContext& c) {
 CommandOutcome orderDetailForDud(CommandContext& c) {
     return c.doc.Config().IsDud() ? CommandOutcome::to(screen::InvDudDetail)
                                   : CommandOutcome::proceed();
+}
+
+// A flat-good service is deleted only once the driver confirmed it.
+CommandOutcome confirmServiceDelete(CommandContext& c) {
+    return c.doc.Prompt().ask(tr(kDeleteServiceQuestion), tr("Confirm cancel"))
+               ? CommandOutcome::proceed()
+               : CommandOutcome::stay();
 }
 
 // --- Rules of Back and Next --------------------------------------------------------------
@@ -236,7 +244,14 @@ const std::vector<ScreenEntry> kScreens = {
              Translation t = T::toCommand(cmd::SelectStop);
              t.askContactSave = true;
              return t;
-         }},
+         },
+     .help = "The stop's calls: the contact person spoken to, the category, the status and "
+             "the notes (a saved call takes follow-up notes).\n\n"
+             "<-  Back to the stop; changes not saved are offered for saving.\n"
+             "New  A new call.\n"
+             "V  Save the call.\n"
+             "Cancel  Drop the changes not saved.\n"
+             "Rec  Record a voice message for the call; Stop ends it."},
 
     {.index = screen::Safety,
      .name = "Safety Check",
@@ -259,7 +274,11 @@ const std::vector<ScreenEntry> kScreens = {
              "Cancel  Leave them where they are."},
 
     // The contact person and stop information screens have an empty Actions menu.
-    {.index = screen::ContactPerson, .name = "Contact Person", .back = &toStopActions},
+    {.index = screen::ContactPerson,
+     .name = "Contact Person",
+     .back = &toStopActions,
+     .help = "The stop's contact persons and their functions.\n\n"
+             "<-  Back to the stop."},
     {.index = screen::StopInfo,
      .name = "Stop Information",
      .back = &toStopActions,
@@ -282,7 +301,14 @@ const std::vector<ScreenEntry> kScreens = {
                   {cmd::ScanCancel, "&Cancel", screen::None, kScreen},
                   {cmd::FlagMode, "Flag Mode", screen::None, kScreen},
                   {cmd::ReplaceMode, "Replace Mode", screen::None, kScreen}},
-     .back = &toStopActions},
+     .back = &toStopActions,
+     .help = "Flag a garment, or mark it for replacement: choose the flag or the reason, "
+             "type a remark or reference, then scan or type the garment's ID-Code; Enter "
+             "stores it.\n\n"
+             "Flag, Replace  What is stored.\n"
+             "V  Store the garment.\n"
+             "Cancel  Clear the entry.\n"
+             "<-  Back to the stop."},
 
     {.index = screen::Wearer,
      .name = "Wearers",
@@ -428,13 +454,22 @@ const std::vector<ScreenEntry> kScreens = {
     {.index = screen::NewServices,
      .name = "New Services",
      .commands = {{cmd::ServiceAdd, "Add", screen::AddNewService},
-                  {cmd::ServiceDelete, "Delete", screen::None, kScreen}},
-     .back = &toInvoiceDetails},
+                  {cmd::ServiceDelete, "Delete", screen::None, kScreen, &confirmServiceDelete}},
+     .back = &toInvoiceDetails,
+     .help = "The flat-good services added for the customer: product, frequency, quantity "
+             "and price.\n\n"
+             "<-  Back to the invoice.\n"
+             "V  Add a service.\n"
+             "Cancel  Delete the selected service."},
 
     {.index = screen::AddNewService,
      .name = "Add New Service",
      .commands = {{cmd::ServiceSave, "Save", screen::NewServices, kScreen},
-                  {cmd::ServiceCancel, "Cancel", screen::NewServices}}},
+                  {cmd::ServiceCancel, "Cancel", screen::NewServices}},
+     .help = "A new flat-good service: choose the group, the product and the frequency; "
+             "the catalogue's price is filled in and may be changed; type the quantity.\n\n"
+             "Save  Add the service.\n"
+             "Cancel  Back to the services without adding."},
 
     {.index = screen::InvDudDetail,
      .name = "Order Detail",

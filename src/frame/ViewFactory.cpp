@@ -3,6 +3,8 @@
 #include <array>
 
 #include "doc/KelvoDoc.h"
+#include "views/contact/ContactPersonView.h"
+#include "views/contact/ContactView.h"
 #include "views/invoice/InvAdjInvLineView.h"
 #include "views/invoice/InvDUDDetailView.h"
 #include "views/invoice/InvDetailsView.h"
@@ -17,11 +19,14 @@
 #include "views/start/KelvoView.h"
 #include "views/start/RoutemanView.h"
 #include "views/start/SettingView.h"
+#include "views/wearer/AddNewServiceView.h"
 #include "views/wearer/AddNextWearerView.h"
 #include "views/wearer/AddProductView.h"
 #include "views/wearer/AddWearerView.h"
 #include "views/wearer/ChangeQtyView.h"
 #include "views/wearer/ExchangeProdView.h"
+#include "views/wearer/NewServicesView.h"
+#include "views/wearer/ScanView.h"
 #include "views/wearer/SelectSizeView.h"
 #include "views/wearer/WearerView.h"
 #include "views/wearer/WorkOrderView.h"
@@ -55,10 +60,15 @@ constexpr std::array<Creator, screen::Count> kCreators = [] {
     c[screen::StopAction] = &make<CStopActionView>;
     c[screen::InvDetails] = &make<CInvDetailsView>;
     c[screen::InvAdjLine] = &make<CInvAdjInvLineView>;
+    c[screen::Contact] = &make<CContactView>;
+    c[screen::ContactPerson] = &make<CContactPersonView>;
     c[screen::StopInfo] = &makeStopInfo;
     c[screen::Safety] = &make<CSafetyView>;
     c[screen::Settings] = &make<CSettingView>;
     c[screen::InvSelect] = &make<CInvSelectView>;
+    c[screen::Scan] = &make<CScanView>;
+    c[screen::NewServices] = &make<CNewServicesView>;
+    c[screen::AddNewService] = &make<CAddNewServiceView>;
     c[screen::InvDudDetail] = &make<CInvDUDDetailView>;
     c[screen::InventoryChange] = &make<CInventoryChangeView>;
     c[screen::Wearer] = &make<CWearerView>;

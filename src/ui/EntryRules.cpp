@@ -1,7 +1,14 @@
 #include "ui/EntryRules.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "common/Prompter.h"
+#include "model/FieldCheck.h"
+#include "ui/FormView.h"
 
 namespace kelvo {
 
@@ -28,6 +35,29 @@ void acceptAmount(QLineEdit* edit) {
 void acceptFileText(QLineEdit* edit, int maxLength) {
     accept(edit, QStringLiteral("[\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]*"));
     edit->setMaxLength(maxLength);
+}
+
+void applyFieldCheck(QLineEdit* edit, const QString& typed, const FieldCheck& check,
+                     Prompter& prompter) {
+    if (fromData(check.Text) != typed) {
+        edit->setText(fromData(check.Text));
+        edit->setCursorPosition(static_cast<int>(edit->text().size()));
+    }
+    for (const Message& message : check.Messages) {
+        prompter.show(message);
+    }
+}
+
+void acceptFileText(QPlainTextEdit* edit) {
+    // Line breaks separate the document's blocks and are never matched.
+    const QRegularExpression unstorable(QStringLiteral("[^\\t\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]"));
+    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, unstorable] {
+        QTextDocument* document = edit->document();
+        for (QTextCursor found = document->find(unstorable); !found.isNull();
+             found = document->find(unstorable, found)) {
+            found.removeSelectedText();
+        }
+    });
 }
 
 }  // namespace kelvo

@@ -351,3 +351,17 @@ TEST_F(NavigatorTest, BackFromTheContactScreenOffersToSaveFirst) {
 }
 
 }  // namespace
+
+TEST_F(NavigatorTest, FlatGoodServiceIsDeletedOnlyAfterYes) {
+    ASSERT_TRUE(nav.show(screen::NewServices));
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        prompter.queue(answer);
+        nav.choose(cmd::ServiceDelete);
+    }
+    ASSERT_EQ(prompter.shown().size(), 2u);
+    EXPECT_EQ(prompter.shown()[0].text,
+              "Are you sure you want to delete this flat good transaction ?");
+    EXPECT_EQ(prompter.shown()[0].caption, "Confirm cancel");
+    EXPECT_EQ(host.checks[cmd::ServiceDelete], 1);
+    EXPECT_EQ(nav.current(), screen::NewServices);
+}

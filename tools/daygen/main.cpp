@@ -5,12 +5,13 @@
 //
 //   kelvo-daygen OUTDIR [--routes N] [--stops N] [--invoices N] [--lines N] [--wearers N]
 //                       [--wearer-customers N] [--products N] [--transactions N] [--seed N]
+//                       [--calls N] [--flags N] [--flat-goods N]
 //   kelvo-daygen OUTDIR --sample [--compare]
 //
 // Files the handheld writes itself (inventory transactions, garment flags and replacements,
-// flat-good transactions, signatures, voice messages, the arrival marker) are never delivered;
-// only --transactions adds inventory transaction files, as the handheld leaves them after changes
-// earlier in the day, so that a load test starts with a customer's changes already made.
+// flat-good transactions, signatures, voice messages, the arrival marker) are never delivered,
+// except for load tests: --transactions, --flags and --flat-goods write them as the handheld
+// leaves them after changes earlier in the day.
 //
 // The route, stop, invoice, invoice line, call and safety files are written byte for byte in the
 // handheld's own layout ("\r\n" line breaks, tab indentation, no XML declaration, no final line
@@ -32,6 +33,7 @@
 #include <string>
 
 #include "daygen/Days.h"
+#include "daygen/ServiceLoad.h"
 #include "daygen/Writers.h"
 
 using namespace daygen;
@@ -59,7 +61,8 @@ bool selfCheck(const Day& day) {
             if (!std::is_sorted(s.Invoices.begin(), s.Invoices.end()))
                 fail("invoice numbers out of text order at stop " + s.StopID);
             for (const auto& c : s.Calls) {
-                if (c.CallID.size() != 30)
+                // From the hundredth call of a stop on the sequence takes three digits.
+                if (c.CallID.size() < 30 || c.CallID.size() > 31)
                     fail("call identifier length " + c.CallID);
                 if (++callIds[c.CallID] > 1)
                     fail("duplicate call " + c.CallID);
@@ -93,6 +96,7 @@ void usage() {
         << "usage: kelvo-daygen OUTDIR [--routes N] [--stops N] [--invoices N] [--lines N]\n"
            "                           [--wearers N] [--wearer-customers N] [--products N]\n"
            "                           [--transactions N] [--seed N]\n"
+           "                           [--calls N] [--flags N] [--flat-goods N]\n"
            "       kelvo-daygen OUTDIR --sample [--compare]\n"
            "\n"
            "Writes a whole day of back-office data into OUTDIR.\n"
@@ -109,6 +113,9 @@ void usage() {
            "                        transaction file, at most one per active wearer\n"
            "                        (default 0: no file)\n"
            "  --seed N              random seed; the same seed gives the same day (default 1)\n"
+           "  --calls N             N more calls at the first stop (load tests)\n"
+           "  --flags N             N garment flags of the first stop's customer (load tests)\n"
+           "  --flat-goods N        N flat-good services of that customer (load tests)\n"
            "  --sample              the hand-made sample day instead of a generated one\n"
            "  --compare             compare OUTDIR with what would be written, write nothing\n";
 }
@@ -167,6 +174,7 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path outDir = argv[1];
     Options o;
+    ServiceLoad load;
     bool sample = false;
     bool compareOnly = false;
     for (int i = 2; i < argc; ++i) {
@@ -205,6 +213,12 @@ int main(int argc, char** argv) {
             o.ProductsPerWearer = static_cast<int>(number(1, 8));
         else if (arg == "--transactions")
             o.Transactions = static_cast<int>(number(0, 99999));
+        else if (arg == "--calls")
+            load.Calls = static_cast<int>(number(0, 9999));
+        else if (arg == "--flags")
+            load.Flags = static_cast<int>(number(0, 999999));
+        else if (arg == "--flat-goods")
+            load.FlatGoods = static_cast<int>(number(0, 999999));
         else if (arg == "--seed")
             o.Seed = static_cast<std::uint64_t>(number(0, 0x7fffffffffffffffLL));
         else {
@@ -220,10 +234,12 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    const Day day = sample ? sampleDay() : generatedDay(o);
+    Day day = sample ? sampleDay() : generatedDay(o);
+    addStopCalls(day, load.Calls);
     if (!selfCheck(day))
         return 1;
-    const FileSet files = render(day);
+    FileSet files = render(day);
+    addServiceFiles(files, day, load);
     if (compareOnly)
         return compare(outDir, files);
 

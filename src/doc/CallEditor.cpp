@@ -1,0 +1,237 @@
+#include "doc/CallEditor.h"
+
+#include "common/DateText.h"
+#include "common/Prompter.h"
+#include "common/Text.h"
+#include "common/Translate.h"
+#include "doc/KelvoDoc.h"
+#include "doc/VisitOps.h"
+
+namespace kelvo {
+
+namespace {
+
+// Position of the first element for which pred holds; -1 when there is none.
+template <class Range, class Pred>
+int positionOf(const Range& range, Pred pred) {
+    int i = 0;
+    for (const auto& element : range) {
+        if (pred(element)) {
+            return i;
+        }
+        ++i;
+    }
+    return -1;
+}
+
+// Length of a note in the call file, where each line break takes "\r\n".
+std::size_t fileLength(std::string_view note) {
+    std::size_t length = note.size();
+    for (std::size_t i = 0; i < note.size(); ++i) {
+        length += note[i] == '\n' && (i == 0 || note[i - 1] != '\r') ? 1 : 0;
+    }
+    return length;
+}
+
+bool validChoice(int choice, std::size_t count) {
+    return choice >= 0 && static_cast<std::size_t>(choice) < count;
+}
+
+}  // namespace
+
+std::string contactTitle(const CStop& stop) {
+    return format(tr("Stop# %d Account# %.0f").c_str(), static_cast<int>(stop.StopNumber),
+                  stop.CustomerNumber);
+}
+
+bool CallEditor::Open() {
+    const CStop* stop = selectedStop(m_doc);
+    m_shown = -1;
+    m_changed = false;
+    if (!stop) {
+        return false;
+    }
+    CCallList& calls = m_doc.Calls();
+    calls.SetPath(m_doc.StorageLocation());
+    calls.Load(m_doc.Fs(), m_doc.Route(), *stop, m_doc.Prompt());
+    m_shown = calls.Count() > 0 ? 0 : -1;
+    return true;
+}
+
+std::vector<std::string> CallEditor::PersonNames() const {
+    std::vector<std::string> names;
+    if (const CStop* stop = selectedStop(m_doc)) {
+        for (const CStop::ContactPerson& p : stop->ContactPersons()) {
+            names.push_back(p.Name);
+        }
+    }
+    return names;
+}
+
+std::vector<std::string> CallEditor::CategoryNames() const {
+    std::vector<std::string> names;
+    for (const CContactCategory& c : m_doc.ContactCategories()) {
+        names.push_back(c.Description);
+    }
+    return names;
+}
+
+std::vector<std::string> CallEditor::StatusNames() {
+    std::vector<std::string> names;
+    for (std::int32_t status = 1; status <= static_cast<std::int32_t>(kCallStatusNames.size());
+         ++status) {
+        names.push_back(callStatusName(status));
+    }
+    return names;
+}
+
+std::size_t CallEditor::Count() const {
+    return m_doc.Calls().Count();
+}
+
+std::array<std::string, 3> CallEditor::Row(std::size_t i) const {
+    const CCall& call = m_doc.Calls().At(i);
+    std::string person;
+    if (const CStop* stop = selectedStop(m_doc)) {
+        for (const CStop::ContactPerson& p : stop->ContactPersons()) {
+            if (static_cast<std::int32_t>(p.Number) == call.Person) {
+                person = p.Name;
+                break;
+            }
+        }
+    }
+    return {format("%.0f", call.Sequence),
+            dayMonthDate(call.IsNew ? m_doc.Route().Date() : call.NewDate), person};
+}
+
+bool CallEditor::ShownIsNew() const {
+    return m_shown >= 0 && m_doc.Calls().At(static_cast<std::size_t>(m_shown)).IsNew;
+}
+
+CallFields CallEditor::Fields() const {
+    CallFields fields;
+    if (m_shown < 0) {
+        return fields;
+    }
+    const CCall& call = m_doc.Calls().At(static_cast<std::size_t>(m_shown));
+    const CStop* stop = selectedStop(m_doc);
+    if (call.IsNew) {
+        fields.person = stop && !stop->ContactPersons().empty() ? 0 : -1;
+        fields.category = m_doc.ContactCategories().IsEmpty() ? -1 : 0;
+        fields.status = 0;
+        fields.note = tr(kCallNotePrompt);
+        return fields;
+    }
+    if (stop) {
+        fields.person = positionOf(stop->ContactPersons(), [&](const CStop::ContactPerson& p) {
+            return static_cast<std::int32_t>(p.Number) == call.Person;
+        });
+    }
+    fields.category = positionOf(m_doc.ContactCategories(), [&](const CContactCategory& c) {
+        return c.Code == call.Category;
+    });
+    fields.status = validChoice(call.Status - 1, kCallStatusNames.size()) ? call.Status - 1 : -1;
+    fields.note = call.FollowupNotes;
+    return fields;
+}
+
+int CallEditor::AddNew(const CallFields& current) {
+    if (m_changed && !OfferSave(tr("Do you want to save changes ?"), current)) {
+        return m_shown;
+    }
+    const std::optional<std::size_t> added = m_doc.Calls().AddNew(m_doc.Prompt());
+    if (!added) {
+        return -1;
+    }
+    m_shown = static_cast<int>(*added);
+    // A recording left behind by a call that was never saved is not this call's.
+    m_doc.Calls().DiscardRecording(m_doc.Fs(), *added);
+    m_changed = false;
+    return m_shown;
+}
+
+bool CallEditor::Select(std::size_t row, const CallFields& current) {
+    if (static_cast<int>(row) == m_shown || row >= Count()) {
+        return static_cast<int>(row) == m_shown;
+    }
+    if (m_changed && !OfferSave(tr("Do you want to save changes ?"), current)) {
+        return false;
+    }
+    m_shown = static_cast<int>(row);
+    return true;
+}
+
+bool CallEditor::Save(const CallFields& fields) {
+    CStop* stop = selectedStop(m_doc);
+    if (!stop || m_shown < 0) {
+        return false;
+    }
+    const auto i = static_cast<std::size_t>(m_shown);
+    const CCall& call = m_doc.Calls().At(i);
+    const bool isNew = call.IsNew;
+    const auto persons = stop->ContactPersons();
+    const std::int32_t person =
+        validChoice(fields.person, persons.size())
+            ? contactPersonNumber(*stop, persons[static_cast<std::size_t>(fields.person)].Name)
+            : call.Person;
+    const CContactCategories& categories = m_doc.ContactCategories();
+    const std::string category = validChoice(fields.category, categories.Count())
+                                     ? categories.At(static_cast<std::size_t>(fields.category)).Code
+                                     : call.Category;
+    const std::int32_t status =
+        validChoice(fields.status, kCallStatusNames.size()) ? fields.status + 1 : call.Status;
+    // The prompt a new call's note starts with is no note of the driver's.
+    const std::string note = isNew && fields.note == tr(kCallNotePrompt) ? "" : fields.note;
+    // The call file's fields keep 255 characters; a longer note would come back cut.
+    if (fileLength(note) > kMaxFieldLength) {
+        m_doc.Prompt().inform(tr("The notes can hold at most 255 characters (a line break counts "
+                                 "as two). Please shorten them."),
+                              tr("Invalid data"));
+        return false;
+    }
+    if (!m_doc.Calls().Save(m_doc.Fs(), i, *stop, person, category, status, note)) {
+        // Reported although the handheld kept quiet: the driver's note must not vanish unseen.
+        m_doc.Prompt().inform(format(tr("%s could not be written.").c_str(),
+                                     callFilePath(m_doc.Calls().DataRoot(), call.CallID).c_str()),
+                              tr("Error data files"));
+        return false;
+    }
+    if (isNew && !m_doc.Route().Save(m_doc.Fs())) {
+        m_doc.Prompt().inform(
+            format(tr("%s could not be written.").c_str(), m_doc.Route().FilePath().c_str()),
+            tr("Error data files"));
+    }
+    m_changed = false;
+    return true;
+}
+
+void CallEditor::Discard() {
+    if (m_shown >= 0) {
+        m_doc.Calls().DiscardRecording(m_doc.Fs(), static_cast<std::size_t>(m_shown));
+    }
+    m_changed = false;
+}
+
+void CallEditor::Leave(const CallFields& current) {
+    if (m_changed) {
+        OfferSave(tr("Do you want to save ?"), current);
+    }
+}
+
+std::string CallEditor::RecordingPath() const {
+    if (m_shown < 0) {
+        return {};
+    }
+    return voiceRecordingPath(m_doc.Calls().DataRoot(),
+                              m_doc.Calls().At(static_cast<std::size_t>(m_shown)).CallID);
+}
+
+bool CallEditor::OfferSave(const std::string& question, const CallFields& current) {
+    if (m_doc.Prompt().ask(question, tr("Confirm save"))) {
+        return Save(current);
+    }
+    Discard();
+    return true;
+}
+
+}  // namespace kelvo

@@ -1,0 +1,69 @@
+#include "doc/ServiceOps.h"
+
+#include <gtest/gtest.h>
+
+#include "support/SampleStop.h"
+
+using namespace kelvo;
+
+namespace {
+
+// Stop 1 of route 101, customer 20117. The sample catalogue's first group is "Mats" with
+// "Entrance mat 3x5" (MT35: 4.50 weekly, 5.25 every other week) first; the frequencies are
+// Weekly (1W), Every other week (2W), Every four weeks (4W), Twice a week (2X).
+constexpr const char* kServices = "\\VexXml\\FlatGoodTransactions_20117.xml";
+
+struct ServiceOpsTest : ::testing::Test {
+    ServiceOpsTest() { test::workAtStop(s.dev, s.doc, 0); }
+    test::StopDocument s;
+};
+
+TEST_F(ServiceOpsTest, ServiceChosenFromTheCatalogueIsAddedOnceAndDeleted) {
+    ASSERT_TRUE(openNewServices(s.doc));
+    openAddService(s.doc);
+    EXPECT_TRUE(s.prompter.shown().empty());
+    EXPECT_EQ(serviceGroups(s.doc).front(), "Mats");
+    EXPECT_EQ(serviceProducts(s.doc, 0).front(), "Entrance mat 3x5");
+    EXPECT_TRUE(serviceProducts(s.doc, -1).empty());
+    EXPECT_EQ(serviceFrequencies(s.doc).size(), 4u);
+    EXPECT_EQ(servicePrice(s.doc, 0, 0, 1), "5.25");
+    EXPECT_EQ(servicePrice(s.doc, 0, -1, 1), "");
+
+    EXPECT_FALSE(serviceSavable(s.doc, 0, 0, 1, "", "5.25"));
+    EXPECT_FALSE(serviceSavable(s.doc, 0, 0, -1, "3", "5.25"));
+    EXPECT_FALSE(serviceSavable(s.doc, 0, 0, 1, "3", "0"));
+    ASSERT_TRUE(serviceSavable(s.doc, 0, 0, 1, "3", "5.25"));
+    EXPECT_EQ(saveService(s.doc, 0, 0, 1, "3", "5.25"), std::nullopt);
+    // The same product at another frequency is another service; at the same one it is refused.
+    EXPECT_EQ(saveService(s.doc, 0, 0, 0, "2", "4.5"), std::nullopt);
+    const auto again = saveService(s.doc, 0, 0, 1, "1", "5.25");
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(again->text, "This product and frequency were already added!");
+    EXPECT_EQ(again->caption, "Invalid data");
+
+    const CFlatGoodTransactions& services = s.doc.FlatGoodTransactions();
+    ASSERT_EQ(services.Count(), 2u);
+    EXPECT_EQ(serviceRow(s.doc, services.At(1)),
+              (std::array<std::string, 5>{"MT35", "Entrance mat 3x5", "1W", "2", "4.50"}));
+    EXPECT_EQ(deleteService(s.doc, 0), std::nullopt);
+    EXPECT_EQ(s.dev.read(kServices),
+              "<FlatgoodTransactions>\r\n\t<flatgoodtransaction>\r\n\t\t<Prodcode>MT35</Prodcode>"
+              "\r\n\t\t<Freqcode>1W</Freqcode>\r\n\t\t<Qty>2</Qty>\r\n\t\t<Price>4.50</Price>\r\n\t"
+              "</flatgoodtransaction>\r\n</FlatgoodTransactions>");
+}
+
+TEST_F(ServiceOpsTest, MissingCatalogueIsNamedWhenAServiceIsToBeAdded) {
+    s.dev.fs().removeFile("\\VexXml\\Flatgoodproducts.xml");
+    ASSERT_TRUE(openNewServices(s.doc));
+    EXPECT_TRUE(s.prompter.shown().empty());
+    openAddService(s.doc);
+    ASSERT_EQ(s.prompter.shown().size(), 1u);
+    EXPECT_EQ(s.prompter.shown()[0].text,
+              "No flat-good products could be read from \\VexXml\\Flatgoodproducts.xml, so no "
+              "service can be added.");
+    EXPECT_FALSE(serviceSavable(s.doc, 0, 0, 0, "1", "1"));
+    EXPECT_TRUE(saveService(s.doc, 0, 0, 0, "1", "1").has_value());
+    EXPECT_FALSE(s.dev.exists(kServices));
+}
+
+}  // namespace
