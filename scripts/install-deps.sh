@@ -8,6 +8,8 @@ set -euo pipefail
 packages=(
     cmake g++ make
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
+    qt6-pdf-dev        # the receipt dialog shows the receipt's PDF page
+    poppler-utils      # pdftotext, pdfimages: the tests read the receipts back
     libpugixml-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev   # libFuzzer for the fuzz targets (scripts/fuzz.sh)

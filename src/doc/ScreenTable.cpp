@@ -130,14 +130,17 @@ const std::vector<ScreenEntry> kScreens = {
      .name = "Route Man & Truck Info",
      .commands = {{cmd::RouteManStart, "&Start", screen::RouteSelect, kScreen,
                    &startOffersSafetyCheck},
-                  {cmd::ExportFiles, "&Export Files", screen::Start, kScreen}},
+                  {cmd::ExportFiles, "&Export Files", screen::Start, kScreen},
+                  {cmd::DayRecap, "Day Recap", screen::DayRecap}},
      .back = [](FrameFlags&, const NavFacts&) { return T::toScreen(screen::Start); },
      .next = &command<cmd::RouteManStart>,
      .backInMenu = false,
      .help = "The driver, the truck and the day's routes.\n\n"
              "<-  Back to the start screen.\n"
              "->  Start: the truck safety check when it is due, then the routes.\n"
-             "E  Export: sends every file to the office once every route has ended."},
+             "E  Export: sends every file to the office once every route has ended.\n"
+             "Day Recap (Actions)  The day's stops, invoices and money, to count before "
+             "Export."},
 
     {.index = screen::RouteSelect,
      .name = "Route Selection",
@@ -282,13 +285,15 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::InvSelect,
      .name = "Invoice Selection",
-     .commands = {{cmd::Settlement, "&Settlement", screen::InvDetails}},
+     .commands = {{cmd::Settlement, "&Settlement", screen::InvDetails},
+                  {cmd::Receipt, "Receipt", screen::None, kScreen}},
      .back = &toStopActions,
      // Right opens the selected invoice, as 'S' does.
      .next = &command<cmd::Settlement>,
      .help = "The stop's invoices, what is to pay and what was collected.\n\n"
              "<-  Back to the stop.\n"
-             "S  Open the selected invoice (or double tap it)."},
+             "S  Open the selected invoice (or double tap it).\n"
+             "Receipt (Actions)  Shows a settled invoice's receipt again, to print it."},
 
     {.index = screen::Scan,
      .name = "Garment Scanning",
@@ -445,6 +450,16 @@ const std::vector<ScreenEntry> kScreens = {
              "inventory.\n\n"
              "<-  Leave it unchanged.\n"
              "Ok  Store the future inventory."},
+
+    {.index = screen::DayRecap,
+     .name = "Day Recap",
+     .commands = {{cmd::RecapPdf, "Write PDF", screen::None, kScreen}},
+     .back = [](FrameFlags&, const NavFacts&) { return T::toScreen(screen::RouteMan); },
+     .help = "The day and each route: stops served, undeliverable and open; invoices settled "
+             "and open; cash and each cheque; COD expected, collected and delayed; charge "
+             "invoices; adjustments.\n\n"
+             "<-  Back to the route driver.\n"
+             "PDF  Writes the recap to \\My Documents\\Receipts\\."},
 };
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "views/route/StopInstructionView.h"
 #include "views/route/StopSelectView.h"
 #include "views/safety/SafetyView.h"
+#include "views/start/DayRecapView.h"
 #include "views/start/KelvoView.h"
 #include "views/start/RoutemanView.h"
 #include "views/start/SettingView.h"
@@ -63,6 +64,7 @@ constexpr std::array<Creator, screen::Count> kCreators = [] {
     c[screen::AddNewService] = &make<CAddNewServiceView>;
     c[screen::InvDudDetail] = &make<CInvDUDDetailView>;
     c[screen::InventoryChange] = &make<CInventoryChangeView>;
+    c[screen::DayRecap] = &make<CDayRecapView>;
     return c;
 }();
 

@@ -63,14 +63,14 @@ protected:
 TEST_F(MainFrameTest, MenusFollowTheCurrentScreen) {
     auto frame = makeFrame();
     ASSERT_TRUE(frame->showScreen(screen::RouteMan));
-    EXPECT_EQ(menuText(*frame), "&Start|&Export Files");
+    EXPECT_EQ(menuText(*frame), "&Start|&Export Files|Day Recap");
     QAction* back = menuEntry(*frame, QStringLiteral("&Back"));
     ASSERT_NE(back, nullptr);
     EXPECT_FALSE(back->isEnabled());
     // A screen that switches an entry off greys it at once.
     doc.Commands().SetEnabled(screen::RouteMan, cmd::ExportFiles, false);
     frame->updateCommandStates();
-    EXPECT_EQ(menuText(*frame), "&Start|[&Export Files]");
+    EXPECT_EQ(menuText(*frame), "&Start|[&Export Files]|Day Recap");
     // Choosing an entry carries out its command.
     frame->actionsMenu()->actions().front()->trigger();
     EXPECT_EQ(frame->currentScreen(), screen::RouteSelect);
@@ -128,13 +128,13 @@ TEST_F(MainFrameTest, EveryScreenWithAViewHasHelpAndIsReachable) {
             EXPECT_NE(findScreen(n)->help, nullptr) << "screen " << n;
         }
     }
-    EXPECT_EQ(
-        withView,
-        (std::set<int>{screen::Start, screen::RouteMan, screen::RouteSelect, screen::StopSelect,
-                       screen::StopAction, screen::InvDetails, screen::InvAdjLine, screen::Safety,
-                       screen::Settings, screen::StopInfo, screen::InvSelect, screen::InvDudDetail,
-                       screen::InventoryChange, screen::Contact, screen::ContactPerson,
-                       screen::Scan, screen::NewServices, screen::AddNewService}));
+    EXPECT_EQ(withView,
+              (std::set<int>{screen::Start, screen::RouteMan, screen::RouteSelect,
+                             screen::StopSelect, screen::StopAction, screen::InvDetails,
+                             screen::InvAdjLine, screen::Safety, screen::Settings, screen::StopInfo,
+                             screen::InvSelect, screen::InvDudDetail, screen::InventoryChange,
+                             screen::Contact, screen::ContactPerson, screen::Scan,
+                             screen::NewServices, screen::AddNewService, screen::DayRecap}));
     std::set<int> reached{screen::Start};
     std::deque<int> todo{screen::Start};
     auto reach = [&](int s) {

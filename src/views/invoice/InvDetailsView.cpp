@@ -5,14 +5,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/Clock.h"
 #include "common/Text.h"
 #include "doc/AdjustOps.h"
 #include "doc/InvoiceOps.h"
 #include "doc/InvoiceTexts.h"
 #include "doc/KelvoDoc.h"
+#include "doc/Receipt.h"
 #include "doc/SettleOps.h"
 #include "doc/VisitOps.h"
 #include "ui/ColumnList.h"
+#include "ui/ReceiptPdf.h"
 #include "views/invoice/OrderDialog.h"
 #include "views/invoice/PaymentDialog.h"
 
@@ -155,14 +158,16 @@ CommandOutcome CInvDetailsView::settle() {
     if (payment.exec() != QDialog::Accepted) {
         return CommandOutcome::stay();
     }
-    switch (settleInvoice(d, payment.payment())) {
-        case 1:
-            return CommandOutcome::to(screen::StopAction);
-        case 2:
-            return CommandOutcome::to(screen::InvSelect);
-        default:
-            return CommandOutcome::stay();
+    const int settled = settleInvoice(d, payment.payment());
+    if (settled < 0) {
+        return CommandOutcome::stay();
     }
+    // The invoice and route files are saved: a receipt that cannot be written is only said.
+    const std::string path = receiptPath(d.Invoice().InvoiceNumber());
+    if (!writeReceiptPdf(d.Fs(), receiptFor(d, *stop, d.Invoice(), d.Time().now()), path)) {
+        reportReceiptNotWritten(d.Prompt(), path);
+    }
+    return CommandOutcome::to(settled == 1 ? screen::StopAction : screen::InvSelect);
 }
 
 CommandOutcome CInvDetailsView::order() {

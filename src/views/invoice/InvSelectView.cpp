@@ -5,12 +5,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/DeviceFs.h"
 #include "common/Text.h"
 #include "doc/InvoiceOps.h"
 #include "doc/InvoiceTexts.h"
 #include "doc/KelvoDoc.h"
+#include "doc/Receipt.h"
 #include "doc/VisitOps.h"
 #include "ui/ColumnList.h"
+#include "views/invoice/ReceiptDialog.h"
 
 namespace kelvo {
 
@@ -64,10 +67,35 @@ void CInvSelectView::initialUpdate() {
     m_list->fitColumns();
     m_open->setEnabled(row >= 0);
     setCommandEnabled(cmd::Settlement, row >= 0);
+    setCommandEnabled(cmd::Receipt, false);
     if (row >= 0) {
         m_list->selectRow(row);
         m_list->setFocus();
     }
+}
+
+CommandOutcome CInvSelectView::handleCommand(CommandId id) {
+    if (id == cmd::Receipt) {
+        showReceipt();
+        return CommandOutcome::stay();
+    }
+    return CommandOutcome::proceed();
+}
+
+void CInvSelectView::showReceipt() {
+    CKelvoDoc& d = doc();
+    const std::string path = receiptPath(d.CurrentInvoiceNumber());
+    const auto host = d.Fs().hostPath(path);
+    if (!host || !d.Fs().isFile(path)) {
+        reportReceiptUnreadable(d.Prompt(), path);
+        return;
+    }
+    ReceiptDialog dialog(QString::fromStdString(host->string()), this);
+    if (!dialog.isOpen()) {
+        reportReceiptUnreadable(d.Prompt(), path);
+        return;
+    }
+    dialog.exec();
 }
 
 bool CInvSelectView::enterPressed() {
@@ -85,7 +113,10 @@ void CInvSelectView::openSelected() {
 void CInvSelectView::rowChosen(int row) {
     const CInvoices& invoices = doc().Invoices();
     if (row >= 0 && static_cast<std::size_t>(row) < invoices.Count()) {
-        selectInvoice(doc(), invoices.At(static_cast<std::size_t>(row)).InvoiceNumber);
+        const CInvoiceHeader& header = invoices.At(static_cast<std::size_t>(row));
+        selectInvoice(doc(), header.InvoiceNumber);
+        // Only a settled invoice has a receipt.
+        setCommandEnabled(cmd::Receipt, header.Status == "Settled");
     }
 }
 

@@ -16,12 +16,15 @@ public:
     explicit CInvSelectView(CKelvoDoc& doc, QWidget* parent = nullptr);
 
     void initialUpdate() override;
+    CommandOutcome handleCommand(CommandId id) override;
     // Enter anywhere on the screen opens the selected invoice, as 'S' does.
     bool enterPressed() override;
 
 private:
     void rowChosen(int row);
     void openSelected();
+    // Shows the selected invoice's receipt.
+    void showReceipt();
 
     ColumnList* m_list = nullptr;
     QLabel* m_payTotal = nullptr;

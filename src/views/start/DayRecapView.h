@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ui/FormView.h"
+
+namespace kelvo {
+
+// The day recap: per route and for the day, the stops and invoices done and open and the
+// money collected, read from the saved files when the screen opens. "PDF" writes the same
+// recap to the receipts folder.
+class CDayRecapView : public FormView {
+    Q_OBJECT
+public:
+    explicit CDayRecapView(CKelvoDoc& doc, QWidget* parent = nullptr);
+
+    void initialUpdate() override;
+    CommandOutcome handleCommand(CommandId id) override;
+
+private:
+    QTreeWidget* m_list = nullptr;
+};
+
+}  // namespace kelvo
