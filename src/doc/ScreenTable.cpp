@@ -138,9 +138,7 @@ const std::vector<ScreenEntry> kScreens = {
      .help = "The driver, the truck and the day's routes.\n\n"
              "<-  Back to the start screen.\n"
              "->  Start: the truck safety check when it is due, then the routes.\n"
-             "E  Export: sends every file to the office once every route has ended.\n"
-             "Day Recap (Actions)  The day's stops, invoices and money, to count before "
-             "Export."},
+             "E  Export: sends every file to the office once every route has ended."},
 
     {.index = screen::RouteSelect,
      .name = "Route Selection",
@@ -292,8 +290,7 @@ const std::vector<ScreenEntry> kScreens = {
      .next = &command<cmd::Settlement>,
      .help = "The stop's invoices, what is to pay and what was collected.\n\n"
              "<-  Back to the stop.\n"
-             "S  Open the selected invoice (or double tap it).\n"
-             "Receipt (Actions)  Shows a settled invoice's receipt again, to print it."},
+             "S  Open the selected invoice (or double tap it)."},
 
     {.index = screen::Scan,
      .name = "Garment Scanning",
