@@ -207,7 +207,8 @@ const std::vector<ScreenEntry> kScreens = {
      .commands = {{cmd::InvoiceOk, "&Ok", screen::StopAction, kScreen},
                   {cmd::AdjustLine, "Adjust Line", screen::InvAdjLine},
                   {cmd::Order, "&Order(#)", screen::InvDudDetail, kScreen, &orderDetailForDud},
-                  {cmd::NewService, "New Service", screen::NewServices}},
+                  {cmd::NewService, "New Service", screen::NewServices},
+                  {cmd::Receipt, "Receipt", screen::None, kScreen}},
      .back = [](FrameFlags&, const NavFacts& f) { return T::toCommand(stopOrInvoices(f)); },
      .next =
          [](FrameFlags&, const NavFacts& f) {

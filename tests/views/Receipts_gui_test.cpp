@@ -262,3 +262,38 @@ TEST_F(Receipts, TheRecapScreenAndItsPdf) {
     click("recapBack");
     EXPECT_EQ(frame->currentScreen(), screen::RouteMan);
 }
+
+// A stop with one invoice goes from the stop straight to the invoice, never to the list: the
+// invoice details offer its receipt. Where the stop signs for nothing, the receipt says so and
+// carries no picture.
+TEST_F(Receipts, TheInvoiceDetailsOfAOneInvoiceStopShowTheReceipt) {
+    doc.SetCurrentStopIndex(9);  // 100110, COD, no signature
+    doc.Route().Stop(9).ArrivalTime = "11:00";
+    ASSERT_TRUE(frame->showScreen(screen::InvDetails));
+    ASSERT_NE(actionsEntry(QStringLiteral("Receipt")), nullptr);
+    EXPECT_FALSE(actionsEntry(QStringLiteral("Receipt"))->isEnabled());
+    onDialog([](QDialog& payment) {
+        payment.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    click("settle");
+    ASSERT_EQ(frame->currentScreen(), screen::StopAction);
+    const std::string path = "\\My Documents\\Receipts\\Inv_100110.pdf";
+    const std::string text = pdfText(path);
+    EXPECT_NE(text.find("No signature required"), std::string::npos) << text;
+    EXPECT_NE(text.find("45.10"), std::string::npos) << text;
+    EXPECT_EQ(pdfImages(path).find("image"), std::string::npos);
+
+    ASSERT_TRUE(frame->showScreen(screen::InvDetails));
+    QAction* receipt = actionsEntry(QStringLiteral("Receipt"));
+    ASSERT_TRUE(receipt->isEnabled());
+    bool shown = false;
+    onDialog([&shown](QDialog& d) {
+        auto* dialog = qobject_cast<ReceiptDialog*>(&d);
+        ASSERT_NE(dialog, nullptr);
+        shown = dialog->isOpen();
+        d.reject();
+    });
+    receipt->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(prompter.shown().empty());
+}

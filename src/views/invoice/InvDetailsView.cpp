@@ -18,6 +18,7 @@
 #include "ui/ReceiptPdf.h"
 #include "views/invoice/OrderDialog.h"
 #include "views/invoice/PaymentDialog.h"
+#include "views/invoice/ReceiptDialog.h"
 
 namespace kelvo {
 
@@ -129,6 +130,8 @@ void CInvDetailsView::updateCommands() {
     setCommandEnabled(cmd::AdjustLine, adjust);
     setCommandEnabled(cmd::Order, order);
     setCommandEnabled(cmd::InvoiceOk, settle);
+    // A stop with one invoice never shows its invoice list: its receipt is offered here too.
+    setCommandEnabled(cmd::Receipt, m_open && settled);
 }
 
 void CInvDetailsView::fillNavFacts(NavFacts& facts) const {
@@ -143,6 +146,9 @@ CommandOutcome CInvDetailsView::handleCommand(CommandId id) {
             return settle();
         case cmd::Order:
             return order();
+        case cmd::Receipt:
+            showReceipt(doc(), doc().Invoice().InvoiceNumber(), this);
+            return CommandOutcome::stay();
         default:
             return CommandOutcome::proceed();
     }

@@ -5,12 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/DeviceFs.h"
 #include "common/Text.h"
 #include "doc/InvoiceOps.h"
 #include "doc/InvoiceTexts.h"
 #include "doc/KelvoDoc.h"
-#include "doc/Receipt.h"
 #include "doc/VisitOps.h"
 #include "ui/ColumnList.h"
 #include "views/invoice/ReceiptDialog.h"
@@ -76,26 +74,10 @@ void CInvSelectView::initialUpdate() {
 
 CommandOutcome CInvSelectView::handleCommand(CommandId id) {
     if (id == cmd::Receipt) {
-        showReceipt();
+        showReceipt(doc(), doc().CurrentInvoiceNumber(), this);
         return CommandOutcome::stay();
     }
     return CommandOutcome::proceed();
-}
-
-void CInvSelectView::showReceipt() {
-    CKelvoDoc& d = doc();
-    const std::string path = receiptPath(d.CurrentInvoiceNumber());
-    const auto host = d.Fs().hostPath(path);
-    if (!host || !d.Fs().isFile(path)) {
-        reportReceiptUnreadable(d.Prompt(), path);
-        return;
-    }
-    ReceiptDialog dialog(QString::fromStdString(host->string()), this);
-    if (!dialog.isOpen()) {
-        reportReceiptUnreadable(d.Prompt(), path);
-        return;
-    }
-    dialog.exec();
 }
 
 bool CInvSelectView::enterPressed() {

@@ -23,8 +23,6 @@ public:
 private:
     void rowChosen(int row);
     void openSelected();
-    // Shows the selected invoice's receipt.
-    void showReceipt();
 
     ColumnList* m_list = nullptr;
     QLabel* m_payTotal = nullptr;

@@ -13,6 +13,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "common/DeviceFs.h"
+#include "doc/KelvoDoc.h"
+#include "doc/Receipt.h"
 #include "ui/FormView.h"
 
 namespace kelvo {
@@ -86,6 +89,21 @@ ReceiptDialog::ReceiptDialog(const QString& pdfPath, QWidget* parent)
 }
 
 ReceiptDialog::~ReceiptDialog() = default;
+
+void showReceipt(CKelvoDoc& doc, double invoiceNumber, QWidget* parent) {
+    const std::string path = receiptPath(invoiceNumber);
+    const auto host = doc.Fs().hostPath(path);
+    if (!host || !doc.Fs().isFile(path)) {
+        reportReceiptUnreadable(doc.Prompt(), path);
+        return;
+    }
+    ReceiptDialog dialog(QString::fromStdString(host->string()), parent);
+    if (!dialog.isOpen()) {
+        reportReceiptUnreadable(doc.Prompt(), path);
+        return;
+    }
+    dialog.exec();
+}
 
 void ReceiptDialog::print() {
     QPrinter printer(QPrinter::HighResolution);

@@ -11,6 +11,12 @@ class QScrollArea;
 
 namespace kelvo {
 
+class CKelvoDoc;
+
+// Shows the receipt of a settled invoice from the receipts folder; says so when its file is
+// missing or cannot be read.
+void showReceipt(CKelvoDoc& doc, double invoiceNumber, QWidget* parent);
+
 // "Receipt": the page of a settled invoice's receipt PDF as the customer got it, to scroll
 // through and, where a printer is set up, to print through the print dialog.
 class ReceiptDialog : public QDialog {
