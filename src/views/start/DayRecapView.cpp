@@ -37,16 +37,15 @@ CDayRecapView::CDayRecapView(CKelvoDoc& doc, QWidget* parent)
 }
 
 void CDayRecapView::initialUpdate() {
-    std::vector<RecapRow> rows;
     {
         WaitCursor wait;
-        rows = recapRows(buildDayRecap(doc()));
+        m_rows = recapRows(buildDayRecap(doc()));
     }
     QFont heading = m_list->font();
     heading.setBold(true);
     QFont detail = m_list->font();
     detail.setPixelSize(10);
-    for (const RecapRow& row : rows) {
+    for (const RecapRow& row : m_rows) {
         auto* item = new QTreeWidgetItem(m_list);
         item->setText(0, fromDataLines(row.label));
         item->setText(1, fromData(row.value));
@@ -73,9 +72,9 @@ CommandOutcome CDayRecapView::handleCommand(CommandId id) {
         bool written = false;
         {
             WaitCursor wait;
-            // Read again: the PDF says what the files say when it is written.
-            written =
-                writeRecapPdf(d.Fs(), recapHeading(d, now), recapRows(buildDayRecap(d)), path);
+            // Nothing changes the files while the recap is on the screen: the PDF prints what
+            // the screen lists (reading a big day again would take as long as opening it).
+            written = writeRecapPdf(d.Fs(), recapHeading(d, now), m_rows, path);
         }
         reportRecapWritten(d.Prompt(), path, written);
         return CommandOutcome::stay();

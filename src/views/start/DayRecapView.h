@@ -1,5 +1,8 @@
 #pragma once
 
+#include <vector>
+
+#include "doc/DayRecap.h"
 #include "ui/FormView.h"
 
 namespace kelvo {
@@ -17,6 +20,7 @@ public:
 
 private:
     QTreeWidget* m_list = nullptr;
+    std::vector<RecapRow> m_rows;  // as listed, and as the PDF prints them
 };
 
 }  // namespace kelvo
