@@ -16,7 +16,9 @@
 #include "doc/DayCheck.h"
 #include "doc/DayReport.h"
 #include "frame/KelvoApp.h"
+#include "model/ConfigData.h"
 #include "scenario/ScenarioPlayer.h"
+#include "ui/Language.h"
 #include "ui/QtPrompter.h"
 
 namespace {
@@ -26,6 +28,7 @@ struct Options {
     std::string scale = "2";  // the 240 x 320 window is tiny on a desktop screen
     std::string play;
     std::string out;
+    std::string lang;  // "": the system's locale
     bool strict = false;
     bool timings = false;
 };
@@ -36,6 +39,9 @@ void usage() {
         "  --root DIR   the folder that plays the handheld's file system\n"
         "               (default $KELVO_ROOT, else ~/.local/share/kelvo/device)\n"
         "  --scale N    enlarge the 240 x 320 window N times (default 2)\n"
+        "  --lang L     the language of the screens: es (Spanish) or en (English);\n"
+        "               default the system's locale\n"
+        "  --version    print the version and exit\n"
         "  --play FILE  run a scenario and exit with 0 (passed), 1 (failed) or 2 (not runnable)\n"
         "  --out DIR    where the scenario's screenshots go (default: beside the scenario)\n"
         "  --strict     fail a scenario that leaves message boxes unchecked\n"
@@ -94,10 +100,12 @@ bool parseOptions(int& argc, char** argv, Options& o) {
             target = argv[++i];
             return true;
         };
-        if (arg == "--root" || arg == "--scale" || arg == "--play" || arg == "--out") {
+        if (arg == "--root" || arg == "--scale" || arg == "--play" || arg == "--out" ||
+            arg == "--lang") {
             std::string& target = arg == "--root"    ? o.root
                                   : arg == "--scale" ? o.scale
                                   : arg == "--play"  ? o.play
+                                  : arg == "--lang"  ? o.lang
                                                      : o.out;
             if (!value(target)) {
                 return false;
@@ -108,6 +116,9 @@ bool parseOptions(int& argc, char** argv, Options& o) {
             o.timings = true;
         } else if (arg == "--help" || arg == "-h") {
             usage();
+            std::exit(0);
+        } else if (arg == "--version") {
+            std::printf("kelvo %s\n", kelvo::kAppVersion);
             std::exit(0);
         } else {
             rest.push_back(argv[i]);
@@ -141,6 +152,7 @@ int main(int argc, char** argv) {
     // Data files always carry a '.' decimal point, whatever the desktop's locale says.
     std::setlocale(LC_NUMERIC, "C");
     kelvo::installQtPlatformHooks();
+    kelvo::installLanguage(QString::fromStdString(options.lang));
 
     const std::filesystem::path root =
         options.root.empty() ? kelvo::defaultDeviceRoot() : std::filesystem::path(options.root);
