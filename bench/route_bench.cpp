@@ -15,6 +15,7 @@
 
 #include <pugixml.hpp>
 
+#include "BenchSupport.h"
 #include "common/DeviceFs.h"
 #include "common/FileWriter.h"
 #include "common/Text.h"
@@ -24,29 +25,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace kelvo;
+using namespace kelvo::bench;
 
 constexpr std::int32_t kRouteNumber = 12;
 constexpr const char* kDate = "20061205";
 constexpr int kStops = 300;
-
-std::filesystem::path makeTempRoot() {
-    std::string tmpl = (fs::temp_directory_path() / "kelvo-bench-XXXXXX").string();
-    if (::mkdtemp(tmpl.data()) == nullptr) {
-        std::abort();
-    }
-    return tmpl;
-}
-
-// The allocator keeps freed memory for reuse instead of handing it back to the system. On a
-// virtual machine the page faults of fresh memory can cost more than a parse itself, and
-// whether an iteration meets them depends on the allocator's history (which benchmark ran
-// before, which side of a pair freed last): figures would say more about that than about
-// the code measured.
-const bool kSteadyAllocator = [] {
-    ::mallopt(M_MMAP_THRESHOLD, 64 << 20);
-    ::mallopt(M_TRIM_THRESHOLD, 256 << 20);
-    return true;
-}();
 
 CStop makeStop(int i) {
     CStop s;
@@ -217,31 +200,6 @@ void plainWrite(benchmark::State& state, bool flush) {
         }
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(b.bytes.size()));
-}
-
-// Paired runs: each iteration times the model's operation and its reference one right after
-// the other, so that the ratio holds even on a machine busy with other work. `prepare` runs
-// untimed before each pair.
-template <class P, class A, class B>
-void paired(benchmark::State& state, P prepare, A model, B reference) {
-    using Clock = std::chrono::steady_clock;
-    Clock::duration modelTime{}, referenceTime{};
-    for (auto _ : state) {
-        prepare();
-        const auto t0 = Clock::now();
-        model();
-        const auto t1 = Clock::now();
-        reference();
-        const auto t2 = Clock::now();
-        modelTime += t1 - t0;
-        referenceTime += t2 - t1;
-    }
-    const double n = static_cast<double>(state.iterations());
-    state.counters["model_us"] = std::chrono::duration<double, std::micro>(modelTime).count() / n;
-    state.counters["reference_us"] =
-        std::chrono::duration<double, std::micro>(referenceTime).count() / n;
-    state.counters["ratio"] = std::chrono::duration<double>(modelTime).count() /
-                              std::chrono::duration<double>(referenceTime).count();
 }
 
 // CRoute::Load into an empty route against pugixml parsing the bytes in memory (range 0) or

@@ -15,6 +15,9 @@
 
 #include "common/FileWriter.h"
 #include "common/Prompter.h"
+#include "model/Call.h"
+#include "model/FlatGoodTransactions.h"
+#include "model/GarmentFlags.h"
 #include "model/InventoryTransactions.h"
 #include "model/Invoice.h"
 #include "model/PendingTransaction.h"
@@ -136,4 +139,57 @@ TEST(KillDuringSave, TransactionFileIsAlwaysTheOldOrTheNew) {
     loop.saveOnce(0);
     ASSERT_EQ(list.ToXml(), loop.versions[0]);
     killRepeatedly(dev, loop);
+}
+
+TEST(KillDuringSave, GarmentFlagFileIsAlwaysTheOldOrTheNew) {
+    TempDevice dev;
+    const std::string path = "\\VexXml\\GarmentFlags_4711.xml";
+    dev.putFixture(path, fixture("garment/GarmentFlags_stored.xml"));
+    ScriptedPrompter prompter;
+    CGarmentFlags before;
+    ASSERT_TRUE(before.Load(dev.fs(), 4711, prompter));
+    CGarmentFlags after = before;
+    ASSERT_EQ(after.Store(dev.fs(), {"00FF00FF", 3, "Sleeve & collar"}), FileChange::Done);
+    const CGarmentFlags* lists[2] = {&before, &after};
+    killRepeatedly(dev, {path,
+                         {before.Content(), after.Content()},
+                         [&](int i) { lists[i]->Save(dev.fs()); }});
+}
+
+TEST(KillDuringSave, FlatGoodFileIsAlwaysTheOldOrTheNew) {
+    TempDevice dev;
+    const std::string path = "\\VexXml\\FlatGoodTransactions_20117.xml";
+    dev.putFixture(path, fixture("flatgoods/FlatGoodTransactions_2.xml"));
+    ScriptedPrompter prompter;
+    CFlatGoodTransactions list;
+    ASSERT_TRUE(list.Load(dev.fs(), 20117, 2, prompter));
+    SaveLoop loop{path, {list.Content(2)}, {}};
+    // Version 1: a service added at the end; version 0: that service deleted again.
+    const std::size_t count = list.Count();
+    CFlatGoodTrans added = list.At(0);
+    added.Freqcode = "KILL";
+    loop.saveOnce = [&](int i) {
+        if (i == 1 && list.Count() == count) {
+            list.Add(dev.fs(), added, 2);
+        } else if (i == 0 && list.Count() == count + 1) {
+            list.Remove(dev.fs(), count, 2);
+        }
+    };
+    loop.saveOnce(1);
+    loop.versions[1] = list.Content(2);
+    loop.saveOnce(0);
+    ASSERT_EQ(list.Content(2), loop.versions[0]);
+    killRepeatedly(dev, loop);
+}
+
+TEST(KillDuringSave, CallFileIsAlwaysTheOldOrTheNew) {
+    TempDevice dev;
+    const std::string path = "\\VexXml\\Call_4711.xml";
+    CCall calls[2];
+    calls[1].CallID = calls[0].CallID = "4711";
+    calls[1].Notes = "Asks for a copy of the November statement.\r\n" + std::string(400, 'n');
+    calls[1].Status = 2;
+    killRepeatedly(dev, {path,
+                         {calls[0].Content(), calls[1].Content()},
+                         [&](int i) { calls[i].Save(dev.fs(), ""); }});
 }
