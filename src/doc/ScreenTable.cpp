@@ -123,8 +123,8 @@ const std::vector<ScreenEntry> kScreens = {
      .next = &command<cmd::Start>,
      .backInMenu = false,
      .help = KELVO_TR_NOOP("The plant whose data are on the device, and the program's version.\n\n"
-             "*  Settings: where the data are kept.\n"
-             "->  Start: takes in the day's files.")},
+                           "*  Settings: where the data are kept.\n"
+                           "->  Start: takes in the day's files.")},
 
     {.index = screen::RouteMan,
      .name = "Route Man & Truck Info",
@@ -143,31 +143,32 @@ const std::vector<ScreenEntry> kScreens = {
      .name = KELVO_TR_NOOP("Route Selection"),
      .commands = {{cmd::StartRoute, KELVO_TR_NOOP("&Start Route"), screen::StopSelect, kScreen},
                   {cmd::Preparation, KELVO_TR_NOOP("&Preparation"), screen::Safety, kScreen},
-                  {cmd::EndRoute, KELVO_TR_NOOP("&End Route"), screen::RouteSelect, kScreen, &safetyCheckFirst}},
+                  {cmd::EndRoute, KELVO_TR_NOOP("&End Route"), screen::RouteSelect, kScreen,
+                   &safetyCheckFirst}},
      .back = [](FrameFlags&,
                 const NavFacts& f) { return f.mayLeave ? T::toScreen(screen::RouteMan) : T{}; },
      .next = &command<cmd::StartRoute>,
      .help = KELVO_TR_NOOP("The day's routes, and what the selected one has to collect and has "
-             "collected.\n\n"
-             "<-  Back to the route driver.\n"
-             "->  Start Route: asks for the start mileage.\n"
-             "->  (the second) The truck safety check.\n"
-             "End  End Route: asks for the end mileage.")},
+                           "collected.\n\n"
+                           "<-  Back to the route driver.\n"
+                           "->  Start Route: asks for the start mileage.\n"
+                           "->  (the second) The truck safety check.\n"
+                           "End  End Route: asks for the end mileage.")},
 
     {.index = screen::StopSelect,
      .name = KELVO_TR_NOOP("Stop Selection"),
      // Undeliverable may follow itself: a reason chosen by mistake is corrected at once.
      .commands = {{cmd::SelectStop, KELVO_TR_NOOP("Select &Stop"), screen::StopAction},
-                  {cmd::Undeliverable, KELVO_TR_NOOP("&Undeliverable"), screen::StopSelect, kScreen, nullptr,
-                   true},
+                  {cmd::Undeliverable, KELVO_TR_NOOP("&Undeliverable"), screen::StopSelect, kScreen,
+                   nullptr, true},
                   {cmd::Instructions, KELVO_TR_NOOP("&Instructions"), screen::None, kScreen}},
      .back = &toRouteSelection,
      .next = &command<cmd::SelectStop>,
      .help = KELVO_TR_NOOP("The stops of the route, the selected one's address and contact.\n\n"
-             "<-  Back to the routes.\n"
-             "V  Open the stop.\n"
-             "Undel  The stop cannot be delivered: choose why.\n"
-             "--  Driving directions.")},
+                           "<-  Back to the routes.\n"
+                           "V  Open the stop.\n"
+                           "Undel  The stop cannot be delivered: choose why.\n"
+                           "--  Driving directions.")},
 
     {.index = screen::StopAction,
      .name = KELVO_TR_NOOP("Stop Actions"),
@@ -194,18 +195,19 @@ const std::vector<ScreenEntry> kScreens = {
              return f.mayLeave ? T::toCommand(stopOrInvoices(f)) : T{};
          },
      .help = KELVO_TR_NOOP("One stop: its contacts, invoices, account and garments.\n\n"
-             "<-  Back to the stops (not between arrival and departure).\n"
-             "A  Arrived.  D  Departed (once every invoice is settled).\n"
-             "M  Contacts.  CP  Contact persons.\n"
-             "S  Settle the invoices.\n"
-             "AI  Aging.  I  Instructions.\n"
-             "G  Scan garments.  W  Wearers.")},
+                           "<-  Back to the stops (not between arrival and departure).\n"
+                           "A  Arrived.  D  Departed (once every invoice is settled).\n"
+                           "M  Contacts.  CP  Contact persons.\n"
+                           "S  Settle the invoices.\n"
+                           "AI  Aging.  I  Instructions.\n"
+                           "G  Scan garments.  W  Wearers.")},
 
     {.index = screen::InvDetails,
      .name = KELVO_TR_NOOP("Invoice Details"),
      .commands = {{cmd::InvoiceOk, KELVO_TR_NOOP("&Ok"), screen::StopAction, kScreen},
                   {cmd::AdjustLine, KELVO_TR_NOOP("Adjust Line"), screen::InvAdjLine},
-                  {cmd::Order, KELVO_TR_NOOP("&Order(#)"), screen::InvDudDetail, kScreen, &orderDetailForDud},
+                  {cmd::Order, KELVO_TR_NOOP("&Order(#)"), screen::InvDudDetail, kScreen,
+                   &orderDetailForDud},
                   {cmd::NewService, KELVO_TR_NOOP("New Service"), screen::NewServices}},
      .back = [](FrameFlags&, const NavFacts& f) { return T::toCommand(stopOrInvoices(f)); },
      .next =
@@ -213,20 +215,21 @@ const std::vector<ScreenEntry> kScreens = {
              return f.invoiceSettled ? T{} : T::toCommand(cmd::InvoiceOk);
          },
      .help = KELVO_TR_NOOP("The invoice's amounts and lines; a settled invoice is read-only.\n\n"
-             "<-  Back to the stop or its invoices.\n"
-             "Adjust  Adjust the selected line (or double tap it).\n"
-             "Order  Order extra of the line for the next delivery.\n"
-             "Settle  Collect the payment and the signature.")},
+                           "<-  Back to the stop or its invoices.\n"
+                           "Adjust  Adjust the selected line (or double tap it).\n"
+                           "Order  Order extra of the line for the next delivery.\n"
+                           "Settle  Collect the payment and the signature.")},
 
     {.index = screen::InvAdjLine,
      .name = KELVO_TR_NOOP("Line Adjustment"),
      .commands = {{cmd::LineOk, KELVO_TR_NOOP("&Ok"), screen::InvDetails, kScreen},
                   {cmd::LineCancel, KELVO_TR_NOOP("&Cancel"), screen::InvDetails}},
      .back = &toInvoiceDetails,
-     .help = KELVO_TR_NOOP("One invoice line. Adjust: delivered and billed quantity, the amount they "
-             "come to and the reason. Pick Up: the quantity picked up.\n\n"
-             "Cancel  Leave the line as it was.\n"
-             "Ok  Save the line.")},
+     .help =
+         KELVO_TR_NOOP("One invoice line. Adjust: delivered and billed quantity, the amount they "
+                       "come to and the reason. Pick Up: the quantity picked up.\n\n"
+                       "Cancel  Leave the line as it was.\n"
+                       "Ok  Save the line.")},
 
     {.index = screen::Contact,
      .name = KELVO_TR_NOOP("Contact"),
@@ -240,13 +243,14 @@ const std::vector<ScreenEntry> kScreens = {
              t.askContactSave = true;
              return t;
          },
-     .help = KELVO_TR_NOOP("The stop's calls: the contact person spoken to, the category, the status and "
-             "the notes (a saved call takes follow-up notes).\n\n"
-             "<-  Back to the stop; changes not saved are offered for saving.\n"
-             "New  A new call.\n"
-             "V  Save the call.\n"
-             "Cancel  Drop the changes not saved.\n"
-             "Rec  Record a voice message for the call; Stop ends it.")},
+     .help = KELVO_TR_NOOP(
+         "The stop's calls: the contact person spoken to, the category, the status and "
+         "the notes (a saved call takes follow-up notes).\n\n"
+         "<-  Back to the stop; changes not saved are offered for saving.\n"
+         "New  A new call.\n"
+         "V  Save the call.\n"
+         "Cancel  Drop the changes not saved.\n"
+         "Rec  Record a voice message for the call; Stop ends it.")},
 
     {.index = screen::Safety,
      .name = KELVO_TR_NOOP("Safety Check"),
@@ -255,30 +259,30 @@ const std::vector<ScreenEntry> kScreens = {
                   {cmd::SafetyPage, KELVO_TR_NOOP("&Page"), screen::None, kScreen}},
      .back = &toRouteSelection,
      .help = KELVO_TR_NOOP("The truck checklist, four items a page: tap Ok or Need Maintenance "
-             "for each.\n\n"
-             "->  Save the answers.\n"
-             "Cancel  Drop the answers not saved.\n"
-             "Page  Remarks on the truck.")},
+                           "for each.\n\n"
+                           "->  Save the answers.\n"
+                           "Cancel  Drop the answers not saved.\n"
+                           "Page  Remarks on the truck.")},
 
     {.index = screen::Settings,
      .name = KELVO_TR_NOOP("Memory Location"),
      .commands = {{cmd::SettingsOk, KELVO_TR_NOOP("&Ok"), screen::Start, kScreen},
                   {cmd::SettingsCancel, KELVO_TR_NOOP("&Cancel"), screen::Start}},
      .help = KELVO_TR_NOOP("Where the data are kept: in main memory or on a storage card.\n\n"
-             "->  Move the data there.\n"
-             "Cancel  Leave them where they are.")},
+                           "->  Move the data there.\n"
+                           "Cancel  Leave them where they are.")},
 
     // The contact person and stop information screens have an empty Actions menu.
     {.index = screen::ContactPerson,
      .name = KELVO_TR_NOOP("Contact Person"),
      .back = &toStopActions,
      .help = KELVO_TR_NOOP("The stop's contact persons and their functions.\n\n"
-             "<-  Back to the stop.")},
+                           "<-  Back to the stop.")},
     {.index = screen::StopInfo,
      .name = KELVO_TR_NOOP("Stop Information"),
      .back = &toStopActions,
      .help = KELVO_TR_NOOP("The stop's instructions, or its account's aging and last payment.\n\n"
-             "<-  Back to the stop.")},
+                           "<-  Back to the stop.")},
 
     {.index = screen::InvSelect,
      .name = KELVO_TR_NOOP("Invoice Selection"),
@@ -287,8 +291,8 @@ const std::vector<ScreenEntry> kScreens = {
      // Right opens the selected invoice, as 'S' does.
      .next = &command<cmd::Settlement>,
      .help = KELVO_TR_NOOP("The stop's invoices, what is to pay and what was collected.\n\n"
-             "<-  Back to the stop.\n"
-             "S  Open the selected invoice (or double tap it).")},
+                           "<-  Back to the stop.\n"
+                           "S  Open the selected invoice (or double tap it).")},
 
     {.index = screen::Scan,
      .name = KELVO_TR_NOOP("Garment Scanning"),
@@ -297,35 +301,41 @@ const std::vector<ScreenEntry> kScreens = {
                   {cmd::FlagMode, KELVO_TR_NOOP("Flag Mode"), screen::None, kScreen},
                   {cmd::ReplaceMode, KELVO_TR_NOOP("Replace Mode"), screen::None, kScreen}},
      .back = &toStopActions,
-     .help = KELVO_TR_NOOP("Flag a garment, or mark it for replacement: choose the flag or the reason, "
-             "type a remark or reference, then scan or type the garment's ID-Code; Enter "
-             "stores it.\n\n"
-             "Flag, Replace  What is stored.\n"
-             "V  Store the garment.\n"
-             "Cancel  Clear the entry.\n"
-             "<-  Back to the stop.")},
+     .help =
+         KELVO_TR_NOOP("Flag a garment, or mark it for replacement: choose the flag or the reason, "
+                       "type a remark or reference, then scan or type the garment's ID-Code; Enter "
+                       "stores it.\n\n"
+                       "Flag, Replace  What is stored.\n"
+                       "V  Store the garment.\n"
+                       "Cancel  Clear the entry.\n"
+                       "<-  Back to the stop.")},
 
     {.index = screen::Wearer,
      .name = KELVO_TR_NOOP("Wearers"),
-     .commands = {{cmd::AddWearer, KELVO_TR_NOOP("Add Wearer"), screen::AddWearer, Check::None, &newWearerFlow},
+     .commands = {{cmd::AddWearer, KELVO_TR_NOOP("Add Wearer"), screen::AddWearer, Check::None,
+                   &newWearerFlow},
                   {cmd::MakeALike, KELVO_TR_NOOP("Make-A-Like"), screen::AddWearer, kScreen},
                   {cmd::AddProduct, KELVO_TR_NOOP("Add Product"), screen::AddProduct, kScreen},
                   {cmd::QuitWearer, KELVO_TR_NOOP("Quit Wearer"), screen::None, kScreen},
-                  {cmd::CancelTransaction, KELVO_TR_NOOP("Cancel Transaction"), screen::None, kScreen}},
+                  {cmd::CancelTransaction, KELVO_TR_NOOP("Cancel Transaction"), screen::None,
+                   kScreen}},
      .back = &leaveWearers},
 
     // The wearer screen with a product line selected switches to this table itself.
     {.index = screen::WearerProduct,
      .name = KELVO_TR_NOOP("Wearers"),
      .commands = {{cmd::Exchange, KELVO_TR_NOOP("Exchange"), screen::ExchangeProd, kScreen},
-                  {cmd::ChangeQuantity, KELVO_TR_NOOP("Change Quantity"), screen::ChangeQty, kScreen},
+                  {cmd::ChangeQuantity, KELVO_TR_NOOP("Change Quantity"), screen::ChangeQty,
+                   kScreen},
                   {cmd::QuitProduct, KELVO_TR_NOOP("Quit Product"), screen::None, kScreen},
-                  {cmd::CancelTransaction, KELVO_TR_NOOP("Cancel Transaction"), screen::None, kScreen}},
+                  {cmd::CancelTransaction, KELVO_TR_NOOP("Cancel Transaction"), screen::None,
+                   kScreen}},
      .back = &leaveWearers},
 
     {.index = screen::AddWearer,
      .name = KELVO_TR_NOOP("Add Wearer"),
-     .commands = {{cmd::WearerPage2, KELVO_TR_NOOP("Wearer Page 2"), screen::AddNextWearer, kScreen}},
+     .commands = {{cmd::WearerPage2, KELVO_TR_NOOP("Wearer Page 2"), screen::AddNextWearer,
+                   kScreen}},
      .back = &toWearers,
      .next = &whileEnabled<[](FrameFlags& fl, const NavFacts& f) {
          if (f.dud) {
@@ -337,8 +347,8 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::AddNextWearer,
      .name = KELVO_TR_NOOP("Add Wearer"),
-     .commands = {{cmd::AddProductPage2, KELVO_TR_NOOP("Add Product"), screen::AddProduct, kScreen, nullptr, false,
-                   "Select Size"},
+     .commands = {{cmd::AddProductPage2, KELVO_TR_NOOP("Add Product"), screen::AddProduct, kScreen,
+                   nullptr, false, "Select Size"},
                   {cmd::SelectSizes, nullptr, screen::SelectSize}},
      .back =
          [](FrameFlags& fl, const NavFacts&) {
@@ -393,7 +403,8 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::ExchangeProd,
      .name = KELVO_TR_NOOP("Exchange Product"),
-     .commands = {{cmd::WorkOrder, KELVO_TR_NOOP("Work Order"), screen::WorkOrder, kScreen, nullptr, true}},
+     .commands = {{cmd::WorkOrder, KELVO_TR_NOOP("Work Order"), screen::WorkOrder, kScreen, nullptr,
+                   true}},
      .back = &toWearers,
      .next = &whileEnabled<&command<cmd::WorkOrder>>},
 
@@ -406,32 +417,36 @@ const std::vector<ScreenEntry> kScreens = {
     {.index = screen::NewServices,
      .name = KELVO_TR_NOOP("New Services"),
      .commands = {{cmd::ServiceAdd, KELVO_TR_NOOP("Add"), screen::AddNewService},
-                  {cmd::ServiceDelete, KELVO_TR_NOOP("Delete"), screen::None, kScreen, &confirmServiceDelete}},
+                  {cmd::ServiceDelete, KELVO_TR_NOOP("Delete"), screen::None, kScreen,
+                   &confirmServiceDelete}},
      .back = &toInvoiceDetails,
-     .help = KELVO_TR_NOOP("The flat-good services added for the customer: product, frequency, quantity "
-             "and price.\n\n"
-             "<-  Back to the invoice.\n"
-             "V  Add a service.\n"
-             "Cancel  Delete the selected service.")},
+     .help = KELVO_TR_NOOP(
+         "The flat-good services added for the customer: product, frequency, quantity "
+         "and price.\n\n"
+         "<-  Back to the invoice.\n"
+         "V  Add a service.\n"
+         "Cancel  Delete the selected service.")},
 
     {.index = screen::AddNewService,
      .name = KELVO_TR_NOOP("Add New Service"),
      .commands = {{cmd::ServiceSave, KELVO_TR_NOOP("Save"), screen::NewServices, kScreen},
                   {cmd::ServiceCancel, KELVO_TR_NOOP("Cancel"), screen::NewServices}},
-     .help = KELVO_TR_NOOP("A new flat-good service: choose the group, the product and the frequency; "
-             "the catalogue's price is filled in and may be changed; type the quantity.\n\n"
-             "Save  Add the service.\n"
-             "Cancel  Back to the services without adding.")},
+     .help = KELVO_TR_NOOP(
+         "A new flat-good service: choose the group, the product and the frequency; "
+         "the catalogue's price is filled in and may be changed; type the quantity.\n\n"
+         "Save  Add the service.\n"
+         "Cancel  Back to the services without adding.")},
 
     {.index = screen::InvDudDetail,
      .name = KELVO_TR_NOOP("Order Detail"),
      .commands = {{cmd::OrderDetailSave, KELVO_TR_NOOP("Save"), screen::InventoryChange},
                   {cmd::OrderDetailCancel, KELVO_TR_NOOP("Cancel"), screen::None, kScreen}},
      .back = &toInvoiceDetails,
-     .help = KELVO_TR_NOOP("The invoice's products with their inventory now and after the change.\n\n"
-             "<-  Back to the invoice.\n"
-             "Cancel  Undo the change of the selected product.\n"
-             "Change  Change the selected product's inventory.")},
+     .help =
+         KELVO_TR_NOOP("The invoice's products with their inventory now and after the change.\n\n"
+                       "<-  Back to the invoice.\n"
+                       "Cancel  Undo the change of the selected product.\n"
+                       "Change  Change the selected product's inventory.")},
 
     // No screen uses index 26.
     {.index = screen::Unused, .name = KELVO_TR_NOOP("")},
@@ -442,9 +457,9 @@ const std::vector<ScreenEntry> kScreens = {
                   {cmd::InventoryChangeCancel, KELVO_TR_NOOP("Cancel"), screen::InvDudDetail}},
      .back = &command<cmd::Order>,
      .help = KELVO_TR_NOOP("The inventory of one product: type the change, see the future "
-             "inventory.\n\n"
-             "<-  Leave it unchanged.\n"
-             "Ok  Store the future inventory.")},
+                           "inventory.\n\n"
+                           "<-  Leave it unchanged.\n"
+                           "Ok  Store the future inventory.")},
 };
 
 }  // namespace
