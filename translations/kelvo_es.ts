@@ -296,7 +296,10 @@ Cobrar  Cobrar el pago y tomar la firma.</translation>
 
 Cancel  Leave the line as it was.
 Ok  Save the line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una línea de la factura. Ajuste: cantidad entregada y facturada, su importe y el motivo. Recogida: la cantidad recogida.
+
+Cancelar  Dejar la línea como estaba.
+Aceptar  Guardar la línea.</translation>
     </message>
     <message>
         <source>Contact</source>
@@ -322,7 +325,13 @@ New  A new call.
 V  Save the call.
 Cancel  Drop the changes not saved.
 Rec  Record a voice message for the call; Stop ends it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las llamadas de la parada: la persona de contacto, la categoría, el estado y las notas (una llamada guardada admite notas de seguimiento).
+
+&lt;-  Volver a la parada; se ofrece guardar los cambios.
+Nueva  Una llamada nueva.
+V  Guardar la llamada.
+Cancelar  Descartar los cambios no guardados.
+Grabar  Grabar un mensaje de voz para la llamada; Parada lo termina.</translation>
     </message>
     <message>
         <source>Safety Check</source>
@@ -338,7 +347,11 @@ Rec  Record a voice message for the call; Stop ends it.</source>
 -&gt;  Save the answers.
 Cancel  Drop the answers not saved.
 Page  Remarks on the truck.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de revisión del camión, cuatro puntos por página: toque Bien o Necesita mantenimiento en cada uno.
+
+-&gt;  Guardar las respuestas.
+Cancelar  Descartar las respuestas no guardadas.
+Página  Observaciones sobre el camión.</translation>
     </message>
     <message>
         <source>Memory Location</source>
@@ -349,7 +362,10 @@ Page  Remarks on the truck.</source>
 
 -&gt;  Move the data there.
 Cancel  Leave them where they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde se guardan los datos: en la memoria principal o en una tarjeta de memoria.
+
+-&gt;  Mover los datos allí.
+Cancelar  Dejarlos donde están.</translation>
     </message>
     <message>
         <source>Contact Person</source>
@@ -412,7 +428,12 @@ Flag, Replace  What is stored.
 V  Store the garment.
 Cancel  Clear the entry.
 &lt;-  Back to the stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar una prenda o pedir su cambio: elija la marca o el motivo, escriba una observación o referencia y luego escanee o escriba el código ID de la prenda; Intro la guarda.
+
+Marcar, Cambio  Lo que se guarda.
+V  Guardar la prenda.
+Cancelar  Borrar la entrada.
+&lt;-  Volver a la parada.</translation>
     </message>
     <message>
         <source>Wearers</source>
@@ -492,7 +513,11 @@ Cancel  Clear the entry.
 &lt;-  Back to the invoice.
 V  Add a service.
 Cancel  Delete the selected service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los servicios de ropa plana añadidos para el cliente: producto, frecuencia, cantidad y precio.
+
+&lt;-  Volver a la factura.
+V  Añadir un servicio.
+Cancelar  Borrar el servicio seleccionado.</translation>
     </message>
     <message>
         <source>Add New Service</source>
@@ -507,7 +532,10 @@ Cancel  Delete the selected service.</source>
 
 Save  Add the service.
 Cancel  Back to the services without adding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un servicio nuevo de ropa plana: elija el grupo, el producto y la frecuencia; el precio del catálogo se rellena y se puede cambiar; escriba la cantidad.
+
+Guardar  Añadir el servicio.
+Cancelar  Volver a los servicios sin añadir.</translation>
     </message>
     <message>
         <source>Order Detail</source>
@@ -519,7 +547,11 @@ Cancel  Back to the services without adding.</source>
 &lt;-  Back to the invoice.
 Cancel  Undo the change of the selected product.
 Change  Change the selected product&apos;s inventory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los productos de la factura con su inventario actual y tras el cambio.
+
+&lt;-  Volver a la factura.
+Cancelar  Deshacer el cambio del producto seleccionado.
+Cambiar  Cambiar el inventario del producto seleccionado.</translation>
     </message>
     <message>
         <source>Inventory Change</source>
@@ -530,7 +562,10 @@ Change  Change the selected product&apos;s inventory.</source>
 
 &lt;-  Leave it unchanged.
 Ok  Store the future inventory.</source>
-        <translation type="unfinished"></translation>
+        <translation>El inventario de un producto: escriba el cambio y vea el inventario futuro.
+
+&lt;-  Dejarlo sin cambios.
+Aceptar  Guardar el inventario futuro.</translation>
     </message>
     <message>
         <source>Please choose a product and a frequency first!</source>
