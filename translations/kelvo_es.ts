@@ -331,7 +331,7 @@ Rec  Record a voice message for the call; Stop ends it.</source>
 Nueva  Una llamada nueva.
 V  Guardar la llamada.
 Cancelar  Descartar los cambios no guardados.
-Grabar  Grabar un mensaje de voz para la llamada; Parada lo termina.</translation>
+Grabar  Grabar un mensaje de voz para la llamada; Parar lo termina.</translation>
     </message>
     <message>
         <source>Safety Check</source>
@@ -929,7 +929,7 @@ encuesta de satisfacción del cliente</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation>Parada</translation>
+        <translation>Parar</translation>
     </message>
 </context>
 <context>
@@ -1470,7 +1470,7 @@ encuesta de satisfacción del cliente</translation>
     <name>kelvo::CStopSelectView</name>
     <message>
         <source>Stop</source>
-        <translation>Parada</translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Name</source>
