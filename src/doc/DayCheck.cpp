@@ -61,6 +61,8 @@ const char* findingKindName(FindingKind kind) {
             return "text-too-long";
         case FindingKind::NotANumber:
             return "not-a-number";
+        case FindingKind::NotADate:
+            return "not-a-date";
         case FindingKind::UnsafeName:
             return "unsafe-name";
         case FindingKind::DuplicateStop:
@@ -214,7 +216,7 @@ private:
             number = root.whole("RouteNumber");
         }
         if (date.size() != 8) {
-            Add(FindingSeverity::Error, FindingKind::NotANumber, name, "/Route/Date",
+            Add(FindingSeverity::Error, FindingKind::NotADate, name, "/Route/Date",
                 format(tr("the date \"%s\" is not yyyyMMdd: Kelvo leaves the route out").c_str(),
                        date.c_str()));
             return;

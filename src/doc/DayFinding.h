@@ -18,6 +18,7 @@ enum class FindingKind {
     MissingWearerFile,
     TextTooLong,
     NotANumber,
+    NotADate,
     UnsafeName,
     DuplicateStop,
 };

@@ -150,6 +150,12 @@ TEST(DayCheck, EachBreakGivesItsOneFinding) {
          [](const DayCopy& d) { d.replace(kRoute102, "<StopNumber>2<", "<StopNumber>3<"); },
          FindingSeverity::Warning, FindingKind::DuplicateStop, kRoute102,
          "/Route/Stops/Stop[StopNumber=3]"},
+        {"a route without its date",
+         [](const DayCopy& d) { d.replace(kRoute102, "<Date>20061206<", "<Date>2006126<"); },
+         FindingSeverity::Error, FindingKind::NotADate, kRoute102, "/Route/Date"},
+        {"a route date that leaves the folder",
+         [](const DayCopy& d) { d.replace(kRoute102, "<Date>20061206<", "<Date>../20061<"); },
+         FindingSeverity::Error, FindingKind::UnsafeName, kRoute102, "/Route/Date"},
         {"a route file named after another day",
          [](const DayCopy& d) {
              fs::rename(d.dir() / kRoute102, d.dir() / "Route_102_20061207.xml");
