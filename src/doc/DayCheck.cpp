@@ -20,7 +20,6 @@
 #include "model/CallList.h"
 #include "model/ConfigData.h"
 #include "model/ContactCategories.h"
-#include "model/CustomerFile.h"
 #include "model/Flags.h"
 #include "model/FlatGoodProducts.h"
 #include "model/Frequencies.h"

@@ -24,8 +24,9 @@ enum class FindingKind {
 };
 
 // One finding of the day check: the file (its name in the import folder), the element where
-// one applies ("/Route/Stops/Stop[StopNumber=3]/Invoices/Invoice"; "" for the file as a whole)
-// and what is wrong, in the user's language.
+// one applies ("/Route/Stops/Stop[StopNumber=3]/Invoices/Invoice"; for a missing file the
+// element that asks for it; "" for the file as a whole) and what is wrong, in the user's
+// language.
 struct DayFinding {
     FindingSeverity severity = FindingSeverity::Error;
     FindingKind kind = FindingKind::MissingFile;
