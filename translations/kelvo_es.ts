@@ -761,6 +761,206 @@ encuesta de satisfacción del cliente</translation>
         <source>Settled</source>
         <translation>Liquidada</translation>
     </message>
+    <message>
+        <source>Stops served</source>
+        <translation>Paradas servidas</translation>
+    </message>
+    <message>
+        <source>Stops undeliverable</source>
+        <translation>Paradas no entregables</translation>
+    </message>
+    <message>
+        <source>Stops open</source>
+        <translation>Paradas pendientes</translation>
+    </message>
+    <message>
+        <source>Invoices settled</source>
+        <translation>Facturas cobradas</translation>
+    </message>
+    <message>
+        <source>Invoices open</source>
+        <translation>Facturas pendientes</translation>
+    </message>
+    <message>
+        <source>Cash collected</source>
+        <translation>Efectivo cobrado</translation>
+    </message>
+    <message>
+        <source>Cheques</source>
+        <translation>Cheques</translation>
+    </message>
+    <message>
+        <source>Inv# %.0f  Chq %s</source>
+        <translation>Fact. %.0f  Cheque %s</translation>
+    </message>
+    <message>
+        <source>Total collected</source>
+        <translation>Total cobrado</translation>
+    </message>
+    <message>
+        <source>COD expected</source>
+        <translation>Contado esperado</translation>
+    </message>
+    <message>
+        <source>COD collected</source>
+        <translation>Contado cobrado</translation>
+    </message>
+    <message>
+        <source>COD delayed</source>
+        <translation>Contado aplazado</translation>
+    </message>
+    <message>
+        <source>Charge invoices settled</source>
+        <translation>Facturas a crédito cobradas</translation>
+    </message>
+    <message>
+        <source>Charge collected</source>
+        <translation>Cobrado a crédito</translation>
+    </message>
+    <message>
+        <source>Adjustments +</source>
+        <translation>Ajustes +</translation>
+    </message>
+    <message>
+        <source>Adjustments -</source>
+        <translation>Ajustes -</translation>
+    </message>
+    <message>
+        <source>The day: 1 route</source>
+        <translation>El día: 1 ruta</translation>
+    </message>
+    <message>
+        <source>The day: %zu routes</source>
+        <translation>El día: %zu rutas</translation>
+    </message>
+    <message>
+        <source>Route %d</source>
+        <translation>Ruta %d</translation>
+    </message>
+    <message>
+        <source>Day Recap</source>
+        <translation>Resumen del día</translation>
+    </message>
+    <message>
+        <source>Route Man %d %s, truck %s</source>
+        <translation>Repartidor %d %s, camión %s</translation>
+    </message>
+    <message>
+        <source>The recap is written: </source>
+        <translation>El resumen está escrito: </translation>
+    </message>
+    <message>
+        <source>The recap could not be written: </source>
+        <translation>No se pudo escribir el resumen: </translation>
+    </message>
+    <message>
+        <source>Stop %u   Account# %.0f</source>
+        <translation>Parada %u   Cuenta %.0f</translation>
+    </message>
+    <message>
+        <source>Invoice# %.0f</source>
+        <translation>Factura %.0f</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>Crédito</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Producto</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Deliv</source>
+        <translation>Entr.</translation>
+    </message>
+    <message>
+        <source>Billed</source>
+        <translation>Fact.</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Adj</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Prebilled</source>
+        <translation>Prefacturado</translation>
+    </message>
+    <message>
+        <source>Adjustments</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Pay this Amount</source>
+        <translation>Importe a pagar</translation>
+    </message>
+    <message>
+        <source>Amount Collected</source>
+        <translation>Importe cobrado</translation>
+    </message>
+    <message>
+        <source>Paid in cash</source>
+        <translation>Pagado en efectivo</translation>
+    </message>
+    <message>
+        <source>Paid by cheque# </source>
+        <translation>Pagado con cheque n.º </translation>
+    </message>
+    <message>
+        <source>DELAYED</source>
+        <translation>APLAZADO</translation>
+    </message>
+    <message>
+        <source>Signed by: </source>
+        <translation>Firmado por: </translation>
+    </message>
+    <message>
+        <source>No signature required</source>
+        <translation>No se requiere firma</translation>
+    </message>
+    <message>
+        <source>Settled </source>
+        <translation>Cobrada </translation>
+    </message>
+    <message>
+        <source>The receipt cannot be shown: </source>
+        <translation>No se puede mostrar el recibo: </translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation>Recibo</translation>
+    </message>
+    <message>
+        <source>The receipt could not be written: </source>
+        <translation>No se pudo escribir el recibo: </translation>
+    </message>
+    <message>
+        <source>
+The invoice is settled all the same.</source>
+        <translation>
+La factura queda cobrada de todos modos.</translation>
+    </message>
+    <message>
+        <source>Write PDF</source>
+        <translation>Escribir PDF</translation>
+    </message>
+    <message>
+        <source>The day and each route: stops served, undeliverable and open; invoices settled and open; cash and each cheque; COD expected, collected and delayed; charge invoices; adjustments.
+
+&lt;-  Back to the route driver.
+PDF  Writes the recap to \My Documents\Receipts\.</source>
+        <translation>El día y cada ruta: paradas servidas, no entregables y pendientes; facturas cobradas y pendientes; efectivo y cada cheque; contado esperado, cobrado y aplazado; facturas a crédito; ajustes.
+
+&lt;-  Volver al repartidor.
+PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::AboutDialog</name>
@@ -930,6 +1130,25 @@ encuesta de satisfacción del cliente</translation>
     <message>
         <source>Stop</source>
         <translation>Parar</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::CDayRecapView</name>
+    <message>
+        <source>Day Recap</source>
+        <translation>Resumen del día</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Write the recap as a PDF</source>
+        <translation>Escribir el resumen como PDF</translation>
     </message>
 </context>
 <context>
@@ -1674,6 +1893,17 @@ encuesta de satisfacción del cliente</translation>
     </message>
 </context>
 <context>
+    <name>kelvo::DayRecap</name>
+    <message>
+        <source>Route %d of %s could not be read: </source>
+        <translation>No se pudo leer la ruta %d del %s: </translation>
+    </message>
+    <message>
+        <source>Day Recap</source>
+        <translation>Resumen del día</translation>
+    </message>
+</context>
+<context>
     <name>kelvo::InvoiceSummary</name>
     <message>
         <source>0 Invoice</source>
@@ -1808,6 +2038,17 @@ encuesta de satisfacción del cliente</translation>
     <message>
         <source>No signature Required</source>
         <translation>Sin firma obligatoria</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::ReceiptDialog</name>
+    <message>
+        <source>Receipt</source>
+        <translation>Recibo</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
     </message>
 </context>
 <context>

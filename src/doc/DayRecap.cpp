@@ -113,13 +113,13 @@ void figureRows(std::vector<RecapRow>& rows, const DayRecap::Figures& f) {
     auto figure = [&rows](const char* label, std::string value) {
         rows.push_back({K::Figure, tr(label), std::move(value)});
     };
-    figure("Stops served", std::to_string(f.StopsServed));
-    figure("Stops undeliverable", std::to_string(f.StopsUndeliverable));
-    figure("Stops open", std::to_string(f.StopsOpen));
-    figure("Invoices settled", std::to_string(f.InvoicesSettled));
-    figure("Invoices open", std::to_string(f.InvoicesOpen));
-    figure("Cash collected", amount(f.CashCollected));
-    figure("Cheques", amount(f.ChequesCollected));
+    figure(KELVO_TR_NOOP("Stops served"), std::to_string(f.StopsServed));
+    figure(KELVO_TR_NOOP("Stops undeliverable"), std::to_string(f.StopsUndeliverable));
+    figure(KELVO_TR_NOOP("Stops open"), std::to_string(f.StopsOpen));
+    figure(KELVO_TR_NOOP("Invoices settled"), std::to_string(f.InvoicesSettled));
+    figure(KELVO_TR_NOOP("Invoices open"), std::to_string(f.InvoicesOpen));
+    figure(KELVO_TR_NOOP("Cash collected"), amount(f.CashCollected));
+    figure(KELVO_TR_NOOP("Cheques"), amount(f.ChequesCollected));
     for (const DayRecap::Cheque& c : f.Cheques) {
         rows.push_back(
             {K::Detail,
@@ -127,14 +127,14 @@ void figureRows(std::vector<RecapRow>& rows, const DayRecap::Figures& f) {
                  format(tr("Inv# %.0f  Chq %s").c_str(), c.InvoiceNumber, c.CheckNumber.c_str()),
              amount(c.Amount)});
     }
-    figure("Total collected", amount(f.TotalCollected()));
-    figure("COD expected", amount(f.CodExpected));
-    figure("COD collected", amount(f.CodCollected));
-    figure("COD delayed", amount(f.CodDelayed));
-    figure("Charge invoices settled", std::to_string(f.ChargeSettled));
-    figure("Charge collected", amount(f.ChargeCollected));
-    figure("Adjustments +", amount(f.PlusAdjustments));
-    figure("Adjustments -", amount(f.MinusAdjustments));
+    figure(KELVO_TR_NOOP("Total collected"), amount(f.TotalCollected()));
+    figure(KELVO_TR_NOOP("COD expected"), amount(f.CodExpected));
+    figure(KELVO_TR_NOOP("COD collected"), amount(f.CodCollected));
+    figure(KELVO_TR_NOOP("COD delayed"), amount(f.CodDelayed));
+    figure(KELVO_TR_NOOP("Charge invoices settled"), std::to_string(f.ChargeSettled));
+    figure(KELVO_TR_NOOP("Charge collected"), amount(f.ChargeCollected));
+    figure(KELVO_TR_NOOP("Adjustments +"), amount(f.PlusAdjustments));
+    figure(KELVO_TR_NOOP("Adjustments -"), amount(f.MinusAdjustments));
 }
 
 }  // namespace
