@@ -8,6 +8,11 @@ set -euo pipefail
 packages=(
     cmake g++ make
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
+    qt6-pdf-dev        # the receipt dialog shows the receipt's PDF page
+    poppler-utils      # pdftotext, pdfimages: the tests read the receipts back
+    qt6-l10n-tools qt6-tools-dev   # lupdate and lrelease, and their CMake functions
+    qt6-translations-l10n          # Qt's own texts (message box buttons) in Spanish
+    dpkg-dev                       # dpkg-shlibdeps for the Debian package (cpack -G DEB)
     libpugixml-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev   # libFuzzer for the fuzz targets (scripts/fuzz.sh)

@@ -1,16 +1,24 @@
 // Kelvo: the route driver's handheld program.
 //
 //   kelvo [--root DIR] [--scale N] [--play FILE.scn [--out DIR] [--strict] [--timings]] [Qt options]
+//   kelvo check-day DIR [--json]
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "common/Clock.h"
+#include "common/Text.h"
+#include "doc/DayCheck.h"
+#include "doc/DayReport.h"
 #include "frame/KelvoApp.h"
+#include "model/ConfigData.h"
 #include "scenario/ScenarioPlayer.h"
+#include "ui/Language.h"
 #include "ui/QtPrompter.h"
 
 namespace {
@@ -20,6 +28,7 @@ struct Options {
     std::string scale = "2";  // the 240 x 320 window is tiny on a desktop screen
     std::string play;
     std::string out;
+    std::string lang;  // "": the system's locale
     bool strict = false;
     bool timings = false;
 };
@@ -30,12 +39,52 @@ void usage() {
         "  --root DIR   the folder that plays the handheld's file system\n"
         "               (default $KELVO_ROOT, else ~/.local/share/kelvo/device)\n"
         "  --scale N    enlarge the 240 x 320 window N times (default 2)\n"
+        "  --lang L     the language of the screens: es (Spanish) or en (English);\n"
+        "               default the system's locale\n"
+        "  --version    print the version and exit\n"
         "  --play FILE  run a scenario and exit with 0 (passed), 1 (failed) or 2 (not runnable)\n"
         "  --out DIR    where the scenario's screenshots go (default: beside the scenario)\n"
         "  --strict     fail a scenario that leaves message boxes unchecked\n"
         "  --timings    print how long each step of the scenario took, and the slowest five\n"
-        "Other options go to Qt, e.g. -platform offscreen.\n",
+        "Other options go to Qt, e.g. -platform offscreen.\n"
+        "\n"
+        "usage: kelvo check-day DIR [--json]\n"
+        "  checks a day's import folder before it goes to the device and reports every\n"
+        "  finding; exit 0 when Kelvo can work the day, 1 when it cannot, 2 on a usage error\n",
         stdout);
+}
+
+// kelvo check-day DIR [--json]: runs without a display, before any Qt object exists.
+int checkDayCommand(int argc, char** argv) {
+    std::string folder;
+    bool json = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--json") {
+            json = true;
+        } else if (arg == "--help" || arg == "-h") {
+            usage();
+            return 0;
+        } else if (folder.empty() && !arg.starts_with("-")) {
+            folder = arg;
+        } else {
+            std::fprintf(stderr, "kelvo check-day: unexpected argument %s\n", arg.c_str());
+            return 2;
+        }
+    }
+    std::error_code ec;
+    if (folder.empty() || !std::filesystem::is_directory(folder, ec)) {
+        std::fprintf(stderr, "kelvo check-day: %s\n",
+                     folder.empty() ? "needs the folder to check" : "not a folder");
+        std::fputs("usage: kelvo check-day DIR [--json]\n", stderr);
+        return 2;
+    }
+    const kelvo::DayCheckResult result = kelvo::checkDay(folder);
+    const std::string name = kelvo::utf8ToLatin1(folder);
+    const std::string report =
+        json ? kelvo::dayReportJson(result, name) : kelvo::dayReportText(result, name);
+    std::fputs(report.c_str(), stdout);
+    return result.Workable() ? 0 : 1;
 }
 
 // Takes Kelvo's own options out of argv; the rest is left for Qt. False on a bad option.
@@ -51,10 +100,12 @@ bool parseOptions(int& argc, char** argv, Options& o) {
             target = argv[++i];
             return true;
         };
-        if (arg == "--root" || arg == "--scale" || arg == "--play" || arg == "--out") {
+        if (arg == "--root" || arg == "--scale" || arg == "--play" || arg == "--out" ||
+            arg == "--lang") {
             std::string& target = arg == "--root"    ? o.root
                                   : arg == "--scale" ? o.scale
                                   : arg == "--play"  ? o.play
+                                  : arg == "--lang"  ? o.lang
                                                      : o.out;
             if (!value(target)) {
                 return false;
@@ -65,6 +116,9 @@ bool parseOptions(int& argc, char** argv, Options& o) {
             o.timings = true;
         } else if (arg == "--help" || arg == "-h") {
             usage();
+            std::exit(0);
+        } else if (arg == "--version") {
+            std::printf("kelvo %s\n", kelvo::kAppVersion);
             std::exit(0);
         } else {
             rest.push_back(argv[i]);
@@ -81,6 +135,9 @@ bool parseOptions(int& argc, char** argv, Options& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "check-day") == 0) {
+        return checkDayCommand(argc, argv);
+    }
     Options options;
     if (!parseOptions(argc, argv, options)) {
         usage();
@@ -95,12 +152,12 @@ int main(int argc, char** argv) {
     // Data files always carry a '.' decimal point, whatever the desktop's locale says.
     std::setlocale(LC_NUMERIC, "C");
     kelvo::installQtPlatformHooks();
+    kelvo::installLanguage(QString::fromStdString(options.lang));
 
     const std::filesystem::path root =
         options.root.empty() ? kelvo::defaultDeviceRoot() : std::filesystem::path(options.root);
     if (!options.play.empty()) {
-        return kelvo::runScenario(root, options.play, options.out, options.strict,
-                                  options.timings);
+        return kelvo::runScenario(root, options.play, options.out, options.strict, options.timings);
     }
     kelvo::CKelvoApp kelvo(root, std::make_unique<kelvo::QtPrompter>(),
                            std::make_unique<kelvo::SystemClock>());

@@ -10,6 +10,9 @@ inline constexpr const char* kImportFolder = "\\My Documents\\Before Departure\\
 inline constexpr const char* kExportFolder = "\\My Documents\\After Arrival\\";
 inline constexpr const char* kDepartureMarker = "ZZDepartureCheck.xml";
 inline constexpr const char* kArrivalMarker = "ZZArrivalCheck.xml";
+// The driver's receipts and day recaps (PDF). Not a transfer folder: the back office never
+// sees them.
+inline constexpr const char* kReceiptsFolder = "\\My Documents\\Receipts\\";
 inline constexpr const char* kProgramPath = "\\Program Files\\Kelvo\\Kelvo.exe";
 
 // "" for the device root (empty storage location), else "\" + storage location.

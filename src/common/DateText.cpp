@@ -3,6 +3,8 @@
 #include <array>
 #include <chrono>
 
+#include "common/Translate.h"
+
 namespace kelvo {
 
 namespace {
@@ -35,11 +37,13 @@ bool parseDate(std::string_view date, std::chrono::year_month_day& out) {
     return out.ok();
 }
 
-// "Jan" to "Dec".
+// "Jan" to "Dec", in the driver's language.
 std::string monthName(const std::chrono::year_month_day& ymd) {
     static constexpr std::array<const char*, 12> kMonths = {
-        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    return kMonths[unsigned(ymd.month()) - 1];
+        KELVO_TR_NOOP("Jan"), KELVO_TR_NOOP("Feb"), KELVO_TR_NOOP("Mar"), KELVO_TR_NOOP("Apr"),
+        KELVO_TR_NOOP("May"), KELVO_TR_NOOP("Jun"), KELVO_TR_NOOP("Jul"), KELVO_TR_NOOP("Aug"),
+        KELVO_TR_NOOP("Sep"), KELVO_TR_NOOP("Oct"), KELVO_TR_NOOP("Nov"), KELVO_TR_NOOP("Dec")};
+    return tr(kMonths[unsigned(ymd.month()) - 1]);
 }
 
 // Minutes since midnight of an "HH:mm" text, or -1.
@@ -60,12 +64,14 @@ int minuteOfDay(std::string_view time) {
 
 std::string weekdayName(std::string_view date) {
     static constexpr std::array<const char*, 7> kNames = {
-        "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+        KELVO_TR_NOOP("Sunday"),    KELVO_TR_NOOP("Monday"),   KELVO_TR_NOOP("Tuesday"),
+        KELVO_TR_NOOP("Wednesday"), KELVO_TR_NOOP("Thursday"), KELVO_TR_NOOP("Friday"),
+        KELVO_TR_NOOP("Saturday")};
     std::chrono::year_month_day ymd;
     if (!parseDate(date, ymd)) {
-        return "Unknown";
+        return "Unknown";  // a marker the callers compare with, never shown translated
     }
-    return kNames[std::chrono::weekday{std::chrono::sys_days{ymd}}.c_encoding()];
+    return tr(kNames[std::chrono::weekday{std::chrono::sys_days{ymd}}.c_encoding()]);
 }
 
 std::string shortDate(std::string_view date) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <span>
 #include <system_error>
 
 #include "common/FileWriter.h"
@@ -85,14 +86,34 @@ DeviceFs::DeviceFs(fs::path root) : m_root(std::move(root)) {
     fs::create_directories(m_root, ec);
 }
 
+void DeviceFs::mapFolder(std::string_view deviceFolder, fs::path hostFolder) {
+    Mapping m;
+    if (splitDevicePath(deviceFolder, m.parts)) {
+        m.host = std::move(hostFolder);
+        m_mappings.push_back(std::move(m));
+    }
+}
+
 std::optional<fs::path> DeviceFs::hostPath(std::string_view devicePath) const {
     std::vector<std::string> parts;
     if (!splitDevicePath(devicePath, parts)) {
         return std::nullopt;
     }
     fs::path host = m_root;
+    std::size_t first = 0;
+    for (const Mapping& m : m_mappings) {
+        if (m.parts.size() <= parts.size() &&
+            std::equal(m.parts.begin(), m.parts.end(), parts.begin(),
+                       [](const std::string& a, const std::string& b) {
+                           return equalsNoCase(utf8ToLatin1(a), utf8ToLatin1(b));
+                       })) {
+            host = m.host;
+            first = m.parts.size();
+            break;
+        }
+    }
     bool exists = true;
-    for (const std::string& part : parts) {
+    for (const std::string& part : std::span(parts).subspan(first)) {
         fs::path exact = host / part;
         std::error_code ec;
         if (!exists || fs::exists(fs::symlink_status(exact, ec))) {

@@ -32,6 +32,10 @@ public:
     // The host folder that plays the device root.
     const std::filesystem::path& root() const { return m_root; }
 
+    // Lets another host folder play a device folder (such as "\VexXml"): every path below it
+    // goes there. The day check reads an import folder as the data folder this way.
+    void mapFolder(std::string_view deviceFolder, std::filesystem::path hostFolder);
+
     // Host path of a device path, each existing component matched case-insensitively;
     // nullopt for a path that is refused.
     std::optional<std::filesystem::path> hostPath(std::string_view devicePath) const;
@@ -83,7 +87,14 @@ public:
     }
 
 private:
+    // A device folder (its components) played by another host folder.
+    struct Mapping {
+        std::vector<std::string> parts;
+        std::filesystem::path host;
+    };
+
     std::filesystem::path m_root;
+    std::vector<Mapping> m_mappings;
     mutable FsFaultHook m_faultHook;
 };
 

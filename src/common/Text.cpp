@@ -83,6 +83,43 @@ double toDouble(std::string_view text) {
     return negative ? -value : value;
 }
 
+bool isNumberText(std::string_view text, bool whole) {
+    std::size_t start = 0;
+    std::size_t end = text.size();
+    while (start < end && isBlank(text[start])) {
+        ++start;
+    }
+    while (end > start && isBlank(text[end - 1])) {
+        --end;
+    }
+    if (start == end) {
+        return true;
+    }
+    if (end > kNumberChars) {
+        return false;  // the conversion would not see the end of it
+    }
+    std::string_view s = text.substr(start, end - start);
+    const bool negative = s.front() == '-';
+    if (s.front() == '+' || s.front() == '-') {
+        s.remove_prefix(1);
+    }
+    if (s.empty() || !((s.front() >= '0' && s.front() <= '9') || (!whole && s.front() == '.'))) {
+        return false;
+    }
+    if (whole) {
+        std::uint64_t value = 0;
+        const auto [stop, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+        const std::uint64_t limit =
+            negative ? std::uint64_t(std::numeric_limits<std::int32_t>::max()) + 1
+                     : std::uint64_t(std::numeric_limits<std::int32_t>::max());
+        return ec == std::errc() && stop == s.data() + s.size() && value <= limit;
+    }
+    double value = 0.0;
+    const auto [stop, ec] =
+        std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::general);
+    return ec == std::errc() && stop == s.data() + s.size() && std::isfinite(value);
+}
+
 std::int32_t toWhole(std::string_view text) {
     std::string_view s = numberPart(text);
     bool negative = false;

@@ -24,6 +24,12 @@ double toDouble(std::string_view text);
 // Whole number from the first 31 characters, as toDouble; clamped to the 32-bit range.
 std::int32_t toWhole(std::string_view text);
 
+// True when toDouble (whole: toWhole) reads the whole text as the number it writes: blanks
+// around an optional sign and digits (for a decimal number at most one point, and an
+// exponent), within the first 31 characters and, for a whole number, within 32 bits. An
+// empty or blank text is a missing number (read as 0) and counts as one.
+bool isNumberText(std::string_view text, bool whole);
+
 // printf-style formatting into a std::string (numbers always with a '.' decimal point).
 std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 

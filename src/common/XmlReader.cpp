@@ -11,6 +11,32 @@ namespace kelvo {
 
 namespace {
 
+thread_local ReadObserver* t_observer = nullptr;
+
+// "/Route/Stops/Stop[2]/CustomerName": the tags from the document element down, with the
+// position (from 1) among the siblings of the same tag where there are several.
+std::string placeOf(pugi::xml_node node) {
+    std::string place;
+    for (pugi::xml_node n = node; n && n.type() == pugi::node_element; n = n.parent()) {
+        std::size_t index = 0;
+        std::size_t same = 0;
+        for (pugi::xml_node s = n.parent().first_child(); s; s = s.next_sibling()) {
+            if (s.type() == pugi::node_element && std::strcmp(s.name(), n.name()) == 0) {
+                ++same;
+                if (s == n) {
+                    index = same;
+                }
+            }
+        }
+        std::string step = "/" + std::string(n.name());
+        if (same > 1) {
+            step += "[" + std::to_string(index) + "]";
+        }
+        place.insert(0, step);
+    }
+    return place;
+}
+
 // Texts are kept in their element (no text node) when the element holds just one text:
 // the fields of a data file are read with one look, and the parse builds half the nodes.
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_embed_pcdata;
@@ -114,6 +140,14 @@ auto withText(pugi::xml_node node, bool latin1, F&& f) {
 
 }  // namespace
 
+ScopedReadObserver::ScopedReadObserver(ReadObserver& observer) : m_previous(t_observer) {
+    t_observer = &observer;
+}
+
+ScopedReadObserver::~ScopedReadObserver() {
+    t_observer = m_previous;
+}
+
 pugi::xml_node XmlElement::elementFrom(pugi::xml_node n) {
     while (n && n.type() != pugi::node_element) {
         n = n.next_sibling();
@@ -151,9 +185,13 @@ char XmlElement::flagOf(pugi::xml_node node, bool latin1, char missing) {
 }
 
 double XmlElement::number(const char* tag, int decimals) const {
-    const double value = numberOf(find(tag), m_latin1);
-    if (exceedsFileNumber(value) && m_clamped != nullptr) {
-        ++*m_clamped;
+    const pugi::xml_node node = find(tag);
+    if (observed()) [[unlikely]] {
+        observeNumber(node, false);
+    }
+    const double value = numberOf(node, m_latin1);
+    if (exceedsFileNumber(value) && m_state != nullptr) {
+        ++m_state->clamped;
     }
     return fileNumber(value, decimals);
 }
@@ -189,18 +227,21 @@ pugi::xml_node XmlElement::search(const char* tag) const {
 }
 
 XmlElement XmlElement::child(const char* tag) const {
-    return XmlElement(find(tag), m_latin1, m_clamped);
+    return XmlElement(find(tag), m_latin1, m_state);
 }
 
 XmlElement XmlElement::firstChild() const {
-    return XmlElement(elementFrom(m_node.first_child()), m_latin1, m_clamped);
+    return XmlElement(elementFrom(m_node.first_child()), m_latin1, m_state);
 }
 
 XmlElement XmlElement::nextSibling() const {
-    return XmlElement(elementFrom(m_node.next_sibling()), m_latin1, m_clamped);
+    return XmlElement(elementFrom(m_node.next_sibling()), m_latin1, m_state);
 }
 
 std::string XmlElement::ownText() const {
+    if (observed()) {
+        observeText(m_node);
+    }
     return textOf(m_node, m_latin1);
 }
 
@@ -209,11 +250,32 @@ std::string XmlElement::ownFullText() const {
 }
 
 double XmlElement::ownNumber() const {
+    if (observed()) {
+        observeNumber(m_node, false);
+    }
     return numberOf(m_node, m_latin1);
 }
 
 std::int32_t XmlElement::ownWhole() const {
+    if (observed()) {
+        observeNumber(m_node, true);
+    }
     return wholeOf(m_node, m_latin1);
+}
+
+void XmlElement::observeText(pugi::xml_node node) const {
+    const std::size_t length =
+        withText(node, m_latin1, [](std::string_view t) { return t.size(); });
+    if (length > kMaxFieldLength) {
+        m_state->observer->textCut(m_state->path, placeOf(node), length);
+    }
+}
+
+void XmlElement::observeNumber(pugi::xml_node node, bool whole) const {
+    std::string text = withText(node, m_latin1, [](std::string_view t) { return std::string(t); });
+    if (!isNumberText(text, whole)) {
+        m_state->observer->notANumber(m_state->path, placeOf(node), text);
+    }
 }
 
 char XmlElement::ownFlag(char missing) const {
@@ -231,7 +293,12 @@ std::size_t XmlElement::childCount() const {
 bool XmlDocument::load(const DeviceFs& fs, std::string_view devicePath) {
     m_doc.reset();
     m_wellFormed = false;
-    m_clamped = 0;
+    m_state.clamped = 0;
+    m_state.observer = t_observer;
+    m_state.path.clear();
+    if (t_observer != nullptr) {
+        m_state.path.assign(devicePath);
+    }
     if (!fs.readFile(devicePath, m_buffer)) {
         m_buffer.clear();
         return false;
@@ -241,7 +308,7 @@ bool XmlDocument::load(const DeviceFs& fs, std::string_view devicePath) {
 }
 
 void XmlDocument::parse(std::string_view content) {
-    m_clamped = 0;
+    m_state.clamped = 0;
     m_buffer.assign(content);
     parseBuffer();
 }
@@ -271,7 +338,7 @@ void XmlDocument::parseBuffer() {
 }
 
 XmlElement XmlDocument::root() const {
-    return XmlElement(m_doc.document_element(), m_latin1, &m_clamped);
+    return XmlElement(m_doc.document_element(), m_latin1, &m_state);
 }
 
 }  // namespace kelvo

@@ -14,6 +14,41 @@ namespace kelvo {
 
 class DeviceFs;
 
+// Told of each value a reader takes from a file otherwise than the file writes it: a text cut
+// to the 255 characters a field keeps, a number field whose text is not a number as a whole.
+// The program reads without one; the day check installs one (ScopedReadObserver) around the
+// very loaders the program runs, so that it finds what they would read differently.
+class ReadObserver {
+public:
+    virtual ~ReadObserver() = default;
+    // path: the device path of the file; element: the element's place, such as
+    // "/Route/Stops/Stop[2]/CustomerName" (an index only where siblings share the tag).
+    virtual void textCut(const std::string& path, const std::string& element,
+                         std::size_t length) = 0;
+    virtual void notANumber(const std::string& path, const std::string& element,
+                            const std::string& text) = 0;
+};
+
+// Installs an observer for the documents this thread loads while the scope lasts.
+class ScopedReadObserver {
+public:
+    explicit ScopedReadObserver(ReadObserver& observer);
+    ~ScopedReadObserver();
+    ScopedReadObserver(const ScopedReadObserver&) = delete;
+    ScopedReadObserver& operator=(const ScopedReadObserver&) = delete;
+
+private:
+    ReadObserver* m_previous;
+};
+
+// What the elements of one document share: the count of clamped numbers and, while a day
+// check runs, the observer and the file's path.
+struct XmlDocumentState {
+    std::size_t clamped = 0;
+    ReadObserver* observer = nullptr;
+    std::string path;
+};
+
 // One element of a parsed data file, read the way every loader reads its records: a field
 // is the first direct child element with the field's tag; texts keep at most 255 characters;
 // numbers come from the first 31 characters; a flag is the first character. Missing
@@ -37,14 +72,32 @@ public:
     // First direct child element with this tag (null element when there is none).
     XmlElement child(const char* tag) const;
     // The field's text, at most 255 characters.
-    std::string text(const char* tag) const { return textOf(find(tag), m_latin1); }
+    std::string text(const char* tag) const {
+        const pugi::xml_node node = find(tag);
+        if (observed()) [[unlikely]] {
+            observeText(node);
+        }
+        return textOf(node, m_latin1);
+    }
     // The field as a decimal / whole number.
-    double number(const char* tag) const { return numberOf(find(tag), m_latin1); }
+    double number(const char* tag) const {
+        const pugi::xml_node node = find(tag);
+        if (observed()) [[unlikely]] {
+            observeNumber(node, false);
+        }
+        return numberOf(node, m_latin1);
+    }
     // The field as a file that writes it with `decimals` decimals carries it back (see
     // fileNumber in FileValues.h); a number beyond what a file carries is clamped and counted
     // by the document (XmlDocument::clampedNumbers).
     double number(const char* tag, int decimals) const;
-    std::int32_t whole(const char* tag) const { return wholeOf(find(tag), m_latin1); }
+    std::int32_t whole(const char* tag) const {
+        const pugi::xml_node node = find(tag);
+        if (observed()) [[unlikely]] {
+            observeNumber(node, true);
+        }
+        return wholeOf(node, m_latin1);
+    }
     // First character of the field's text; `missing` when the element or its text is missing,
     // or the character is white space or a control character (see fileFlag).
     char flag(const char* tag, char missing = '\0') const {
@@ -71,8 +124,12 @@ public:
 
 private:
     friend class XmlDocument;
-    XmlElement(pugi::xml_node node, bool latin1, std::size_t* clamped)
-        : m_node(node), m_latin1(latin1), m_clamped(clamped) {}
+    XmlElement(pugi::xml_node node, bool latin1, XmlDocumentState* state)
+        : m_node(node), m_latin1(latin1), m_state(state) {}
+    bool observed() const { return m_state != nullptr && m_state->observer != nullptr; }
+    // Tell the observer of a text beyond 255 characters / a text that is not a number.
+    void observeText(pugi::xml_node node) const;
+    void observeNumber(pugi::xml_node node, bool whole) const;
     XmlElement firstChild() const;
     XmlElement nextSibling() const;
     // The first child element with this tag, looked for from m_unread on.
@@ -103,7 +160,7 @@ private:
     mutable pugi::xml_node m_unread;
     mutable bool m_cursorSet = false;  // false: no field read yet
     bool m_latin1 = true;              // the texts are already the file's bytes (see XmlDocument)
-    std::size_t* m_clamped = nullptr;  // the document's count of clamped numbers
+    XmlDocumentState* m_state = nullptr;  // the document's count of clamped numbers, observer
 };
 
 // A data file read whole and parsed. The file is read as ISO-8859-1 bytes; texts come back
@@ -126,7 +183,7 @@ public:
     // True when the file parsed.
     bool wellFormed() const { return m_wellFormed; }
     // Numbers read with decimals that were beyond what a file carries and had to be clamped.
-    std::size_t clampedNumbers() const { return m_clamped; }
+    std::size_t clampedNumbers() const { return m_state.clamped; }
 
 private:
     void parseBuffer();
@@ -135,7 +192,7 @@ private:
     pugi::xml_document m_doc;
     bool m_latin1 = true;  // the parsed texts are the file's bytes
     bool m_wellFormed = false;
-    mutable std::size_t m_clamped = 0;
+    mutable XmlDocumentState m_state;
 };
 
 }  // namespace kelvo

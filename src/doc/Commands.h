@@ -75,6 +75,9 @@ inline constexpr CommandId OrderDetailSave = 0x8061;
 inline constexpr CommandId OrderDetailCancel = 0x8062;
 inline constexpr CommandId InventoryChangeSave = 0x8065;
 inline constexpr CommandId InventoryChangeCancel = 0x8066;
+inline constexpr CommandId Receipt = 0x8067;
+inline constexpr CommandId DayRecap = 0x8068;
+inline constexpr CommandId RecapPdf = 0x8069;
 }  // namespace cmd
 
 namespace screen {
@@ -107,7 +110,8 @@ inline constexpr int AddNewService = 24;
 inline constexpr int InvDudDetail = 25;
 inline constexpr int Unused = 26;
 inline constexpr int InventoryChange = 27;
-inline constexpr int Count = 28;
+inline constexpr int DayRecap = 28;
+inline constexpr int Count = 29;
 }  // namespace screen
 
 }  // namespace kelvo

@@ -4,6 +4,7 @@
 
 #include "common/DateText.h"
 #include "common/Text.h"
+#include "common/Translate.h"
 #include "model/AdjReasons.h"
 #include "model/ConfigData.h"
 #include "model/InvoiceHeader.h"
@@ -62,8 +63,11 @@ std::array<std::string, 7> detailRow(const CInvoiceItem& line, const CAdjReasons
 }
 
 std::array<std::string, 5> invoiceRow(const CInvoiceHeader& header) {
-    return {format("%.0f", header.InvoiceNumber), header.COD == 'Y' ? "COD" : "CHG",
-            formatPrice(header.PayThisAmount, 2), header.Status, dayMonthDate(header.InvoiceDate)};
+    // The file's Status "Settled" is shown in the driver's language; the file keeps its word.
+    return {format("%.0f", header.InvoiceNumber), header.COD == 'Y' ? tr("COD") : tr("CHG"),
+            formatPrice(header.PayThisAmount, 2),
+            header.Status == "Settled" ? tr("Settled") : header.Status,
+            dayMonthDate(header.InvoiceDate)};
 }
 
 }  // namespace kelvo

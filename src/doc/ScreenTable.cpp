@@ -122,20 +122,21 @@ Translation command(FrameFlags&, const NavFacts&) {
 
 const std::vector<ScreenEntry> kScreens = {
     {.index = screen::Start,
-     .name = "Start Screen",
-     .commands = {{cmd::Settings, "Se&ttings", screen::Settings},
-                  {cmd::Start, "&Start", screen::RouteMan, kScreen}},
+     .name = KELVO_TR_NOOP("Start Screen"),
+     .commands = {{cmd::Settings, KELVO_TR_NOOP("Se&ttings"), screen::Settings},
+                  {cmd::Start, KELVO_TR_NOOP("&Start"), screen::RouteMan, kScreen}},
      .next = &command<cmd::Start>,
      .backInMenu = false,
-     .help = "The plant whose data are on the device, and the program's version.\n\n"
-             "*  Settings: where the data are kept.\n"
-             "->  Start: takes in the day's files."},
+     .help = KELVO_TR_NOOP("The plant whose data are on the device, and the program's version.\n\n"
+                           "*  Settings: where the data are kept.\n"
+                           "->  Start: takes in the day's files.")},
 
     {.index = screen::RouteMan,
      .name = "Route Man & Truck Info",
      .commands = {{cmd::RouteManStart, "&Start", screen::RouteSelect, kScreen,
                    &startOffersSafetyCheck},
-                  {cmd::ExportFiles, "&Export Files", screen::Start, kScreen}},
+                  {cmd::ExportFiles, "&Export Files", screen::Start, kScreen},
+                  {cmd::DayRecap, KELVO_TR_NOOP("Day Recap"), screen::DayRecap}},
      .back = [](FrameFlags&, const NavFacts&) { return T::toScreen(screen::Start); },
      .next = &command<cmd::RouteManStart>,
      .backInMenu = false,
@@ -145,39 +146,40 @@ const std::vector<ScreenEntry> kScreens = {
              "E  Export: sends every file to the office once every route has ended."},
 
     {.index = screen::RouteSelect,
-     .name = "Route Selection",
-     .commands = {{cmd::StartRoute, "&Start Route", screen::StopSelect, kScreen},
-                  {cmd::Preparation, "&Preparation", screen::Safety, kScreen},
-                  {cmd::EndRoute, "&End Route", screen::RouteSelect, kScreen, &safetyCheckFirst}},
+     .name = KELVO_TR_NOOP("Route Selection"),
+     .commands = {{cmd::StartRoute, KELVO_TR_NOOP("&Start Route"), screen::StopSelect, kScreen},
+                  {cmd::Preparation, KELVO_TR_NOOP("&Preparation"), screen::Safety, kScreen},
+                  {cmd::EndRoute, KELVO_TR_NOOP("&End Route"), screen::RouteSelect, kScreen,
+                   &safetyCheckFirst}},
      .back = [](FrameFlags&,
                 const NavFacts& f) { return f.mayLeave ? T::toScreen(screen::RouteMan) : T{}; },
      .next = &command<cmd::StartRoute>,
-     .help = "The day's routes, and what the selected one has to collect and has "
-             "collected.\n\n"
-             "<-  Back to the route driver.\n"
-             "->  Start Route: asks for the start mileage.\n"
-             "->  (the second) The truck safety check.\n"
-             "End  End Route: asks for the end mileage."},
+     .help = KELVO_TR_NOOP("The day's routes, and what the selected one has to collect and has "
+                           "collected.\n\n"
+                           "<-  Back to the route driver.\n"
+                           "->  Start Route: asks for the start mileage.\n"
+                           "->  (the second) The truck safety check.\n"
+                           "End  End Route: asks for the end mileage.")},
 
     {.index = screen::StopSelect,
-     .name = "Stop Selection",
+     .name = KELVO_TR_NOOP("Stop Selection"),
      // Undeliverable may follow itself: a reason chosen by mistake is corrected at once.
-     .commands = {{cmd::SelectStop, "Select &Stop", screen::StopAction},
-                  {cmd::Undeliverable, "&Undeliverable", screen::StopSelect, kScreen, nullptr,
-                   true},
-                  {cmd::Instructions, "&Instructions", screen::None, kScreen}},
+     .commands = {{cmd::SelectStop, KELVO_TR_NOOP("Select &Stop"), screen::StopAction},
+                  {cmd::Undeliverable, KELVO_TR_NOOP("&Undeliverable"), screen::StopSelect, kScreen,
+                   nullptr, true},
+                  {cmd::Instructions, KELVO_TR_NOOP("&Instructions"), screen::None, kScreen}},
      .back = &toRouteSelection,
      .next = &command<cmd::SelectStop>,
-     .help = "The stops of the route, the selected one's address and contact.\n\n"
-             "<-  Back to the routes.\n"
-             "V  Open the stop.\n"
-             "Undel  The stop cannot be delivered: choose why.\n"
-             "--  Driving directions."},
+     .help = KELVO_TR_NOOP("The stops of the route, the selected one's address and contact.\n\n"
+                           "<-  Back to the routes.\n"
+                           "V  Open the stop.\n"
+                           "Undel  The stop cannot be delivered: choose why.\n"
+                           "--  Driving directions.")},
 
     {.index = screen::StopAction,
-     .name = "Stop Actions",
-     .commands = {{cmd::Arrived, "&Arrived", screen::None, kScreen},
-                  {cmd::Departed, "&Departed", screen::StopSelect, kScreen},
+     .name = KELVO_TR_NOOP("Stop Actions"),
+     .commands = {{cmd::Arrived, KELVO_TR_NOOP("&Arrived"), screen::None, kScreen},
+                  {cmd::Departed, KELVO_TR_NOOP("&Departed"), screen::StopSelect, kScreen},
                   {cmd::ContactScreen, nullptr, screen::Contact},
                   {cmd::ContactPerson, nullptr, screen::ContactPerson},
                   {cmd::AgingInfo, nullptr, screen::StopInfo, Check::None,
@@ -198,173 +200,182 @@ const std::vector<ScreenEntry> kScreens = {
              }
              return f.mayLeave ? T::toCommand(stopOrInvoices(f)) : T{};
          },
-     .help = "One stop: its contacts, invoices, account and garments.\n\n"
-             "<-  Back to the stops (not between arrival and departure).\n"
-             "A  Arrived.  D  Departed (once every invoice is settled).\n"
-             "M  Contacts.  CP  Contact persons.\n"
-             "S  Settle the invoices.\n"
-             "AI  Aging.  I  Instructions.\n"
-             "G  Scan garments.  W  Wearers."},
+     .help = KELVO_TR_NOOP("One stop: its contacts, invoices, account and garments.\n\n"
+                           "<-  Back to the stops (not between arrival and departure).\n"
+                           "A  Arrived.  D  Departed (once every invoice is settled).\n"
+                           "M  Contacts.  CP  Contact persons.\n"
+                           "S  Settle the invoices.\n"
+                           "AI  Aging.  I  Instructions.\n"
+                           "G  Scan garments.  W  Wearers.")},
 
     {.index = screen::InvDetails,
-     .name = "Invoice Details",
-     .commands = {{cmd::InvoiceOk, "&Ok", screen::StopAction, kScreen},
-                  {cmd::AdjustLine, "Adjust Line", screen::InvAdjLine},
-                  {cmd::Order, "&Order(#)", screen::InvDudDetail, kScreen, &orderDetailForDud},
-                  {cmd::NewService, "New Service", screen::NewServices}},
+     .name = KELVO_TR_NOOP("Invoice Details"),
+     .commands = {{cmd::InvoiceOk, KELVO_TR_NOOP("&Ok"), screen::StopAction, kScreen},
+                  {cmd::AdjustLine, KELVO_TR_NOOP("Adjust Line"), screen::InvAdjLine},
+                  {cmd::Order, KELVO_TR_NOOP("&Order(#)"), screen::InvDudDetail, kScreen,
+                   &orderDetailForDud},
+                  {cmd::NewService, KELVO_TR_NOOP("New Service"), screen::NewServices},
+                  {cmd::Receipt, KELVO_TR_NOOP("Receipt"), screen::None, kScreen}},
      .back = [](FrameFlags&, const NavFacts& f) { return T::toCommand(stopOrInvoices(f)); },
      .next =
          [](FrameFlags&, const NavFacts& f) {
              return f.invoiceSettled ? T{} : T::toCommand(cmd::InvoiceOk);
          },
-     .help = "The invoice's amounts and lines; a settled invoice is read-only.\n\n"
-             "<-  Back to the stop or its invoices.\n"
-             "Adjust  Adjust the selected line (or double tap it).\n"
-             "Order  Order extra of the line for the next delivery.\n"
-             "Settle  Collect the payment and the signature."},
+     .help = KELVO_TR_NOOP("The invoice's amounts and lines; a settled invoice is read-only.\n\n"
+                           "<-  Back to the stop or its invoices.\n"
+                           "Adjust  Adjust the selected line (or double tap it).\n"
+                           "Order  Order extra of the line for the next delivery.\n"
+                           "Settle  Collect the payment and the signature.")},
 
     {.index = screen::InvAdjLine,
-     .name = "Line Adjustment",
-     .commands = {{cmd::LineOk, "&Ok", screen::InvDetails, kScreen},
-                  {cmd::LineCancel, "&Cancel", screen::InvDetails}},
+     .name = KELVO_TR_NOOP("Line Adjustment"),
+     .commands = {{cmd::LineOk, KELVO_TR_NOOP("&Ok"), screen::InvDetails, kScreen},
+                  {cmd::LineCancel, KELVO_TR_NOOP("&Cancel"), screen::InvDetails}},
      .back = &toInvoiceDetails,
-     .help = "One invoice line. Adjust: delivered and billed quantity, the amount they "
-             "come to and the reason. Pick Up: the quantity picked up.\n\n"
-             "Cancel  Leave the line as it was.\n"
-             "Ok  Save the line."},
+     .help =
+         KELVO_TR_NOOP("One invoice line. Adjust: delivered and billed quantity, the amount they "
+                       "come to and the reason. Pick Up: the quantity picked up.\n\n"
+                       "Cancel  Leave the line as it was.\n"
+                       "Ok  Save the line.")},
 
     {.index = screen::Contact,
-     .name = "Contact",
-     .commands = {{cmd::ContactSave, "&Save", screen::None, kScreen},
-                  {cmd::ContactCancel, "&Cancel", screen::None, kScreen},
-                  {cmd::ContactAdd, "&Add", screen::None, kScreen},
-                  {cmd::VoiceRecorder, "&Voice recorder", screen::None, kScreen}},
+     .name = KELVO_TR_NOOP("Contact"),
+     .commands = {{cmd::ContactSave, KELVO_TR_NOOP("&Save"), screen::None, kScreen},
+                  {cmd::ContactCancel, KELVO_TR_NOOP("&Cancel"), screen::None, kScreen},
+                  {cmd::ContactAdd, KELVO_TR_NOOP("&Add"), screen::None, kScreen},
+                  {cmd::VoiceRecorder, KELVO_TR_NOOP("&Voice recorder"), screen::None, kScreen}},
      .back =
          [](FrameFlags&, const NavFacts&) {
              Translation t = T::toCommand(cmd::SelectStop);
              t.askContactSave = true;
              return t;
          },
-     .help = "The stop's calls: the contact person spoken to, the category, the status and "
-             "the notes (a saved call takes follow-up notes).\n\n"
-             "<-  Back to the stop; changes not saved are offered for saving.\n"
-             "New  A new call.\n"
-             "V  Save the call.\n"
-             "Cancel  Drop the changes not saved.\n"
-             "Rec  Record a voice message for the call; Stop ends it."},
+     .help = KELVO_TR_NOOP(
+         "The stop's calls: the contact person spoken to, the category, the status and "
+         "the notes (a saved call takes follow-up notes).\n\n"
+         "<-  Back to the stop; changes not saved are offered for saving.\n"
+         "New  A new call.\n"
+         "V  Save the call.\n"
+         "Cancel  Drop the changes not saved.\n"
+         "Rec  Record a voice message for the call; Stop ends it.")},
 
     {.index = screen::Safety,
-     .name = "Safety Check",
-     .commands = {{cmd::SafetySave, "&Save", screen::RouteSelect, kScreen},
-                  {cmd::SafetyCancel, "&Cancel", screen::RouteSelect, kScreen},
-                  {cmd::SafetyPage, "&Page", screen::None, kScreen}},
+     .name = KELVO_TR_NOOP("Safety Check"),
+     .commands = {{cmd::SafetySave, KELVO_TR_NOOP("&Save"), screen::RouteSelect, kScreen},
+                  {cmd::SafetyCancel, KELVO_TR_NOOP("&Cancel"), screen::RouteSelect, kScreen},
+                  {cmd::SafetyPage, KELVO_TR_NOOP("&Page"), screen::None, kScreen}},
      .back = &toRouteSelection,
-     .help = "The truck checklist, four items a page: tap Ok or Need Maintenance "
-             "for each.\n\n"
-             "->  Save the answers.\n"
-             "Cancel  Drop the answers not saved.\n"
-             "Page  Remarks on the truck."},
+     .help = KELVO_TR_NOOP("The truck checklist, four items a page: tap Ok or Need Maintenance "
+                           "for each.\n\n"
+                           "->  Save the answers.\n"
+                           "Cancel  Drop the answers not saved.\n"
+                           "Page  Remarks on the truck.")},
 
     {.index = screen::Settings,
-     .name = "Memory Location",
-     .commands = {{cmd::SettingsOk, "&Ok", screen::Start, kScreen},
-                  {cmd::SettingsCancel, "&Cancel", screen::Start}},
-     .help = "Where the data are kept: in main memory or on a storage card.\n\n"
-             "->  Move the data there.\n"
-             "Cancel  Leave them where they are."},
+     .name = KELVO_TR_NOOP("Memory Location"),
+     .commands = {{cmd::SettingsOk, KELVO_TR_NOOP("&Ok"), screen::Start, kScreen},
+                  {cmd::SettingsCancel, KELVO_TR_NOOP("&Cancel"), screen::Start}},
+     .help = KELVO_TR_NOOP("Where the data are kept: in main memory or on a storage card.\n\n"
+                           "->  Move the data there.\n"
+                           "Cancel  Leave them where they are.")},
 
     // The contact person and stop information screens have an empty Actions menu.
     {.index = screen::ContactPerson,
-     .name = "Contact Person",
+     .name = KELVO_TR_NOOP("Contact Person"),
      .back = &toStopActions,
-     .help = "The stop's contact persons and their functions.\n\n"
-             "<-  Back to the stop."},
+     .help = KELVO_TR_NOOP("The stop's contact persons and their functions.\n\n"
+                           "<-  Back to the stop.")},
     {.index = screen::StopInfo,
-     .name = "Stop Information",
+     .name = KELVO_TR_NOOP("Stop Information"),
      .back = &toStopActions,
-     .help = "The stop's instructions, or its account's aging and last payment.\n\n"
-             "<-  Back to the stop."},
+     .help = KELVO_TR_NOOP("The stop's instructions, or its account's aging and last payment.\n\n"
+                           "<-  Back to the stop.")},
 
     {.index = screen::InvSelect,
-     .name = "Invoice Selection",
-     .commands = {{cmd::Settlement, "&Settlement", screen::InvDetails}},
+     .name = KELVO_TR_NOOP("Invoice Selection"),
+     .commands = {{cmd::Settlement, KELVO_TR_NOOP("&Settlement"), screen::InvDetails},
+                  {cmd::Receipt, KELVO_TR_NOOP("Receipt"), screen::None, kScreen}},
      .back = &toStopActions,
      // Right opens the selected invoice, as 'S' does.
      .next = &command<cmd::Settlement>,
-     .help = "The stop's invoices, what is to pay and what was collected.\n\n"
-             "<-  Back to the stop.\n"
-             "S  Open the selected invoice (or double tap it)."},
+     .help = KELVO_TR_NOOP("The stop's invoices, what is to pay and what was collected.\n\n"
+                           "<-  Back to the stop.\n"
+                           "S  Open the selected invoice (or double tap it).")},
 
     {.index = screen::Scan,
-     .name = "Garment Scanning",
-     .commands = {{cmd::ScanOk, "&Ok", screen::None, kScreen},
-                  {cmd::ScanCancel, "&Cancel", screen::None, kScreen},
-                  {cmd::FlagMode, "Flag Mode", screen::None, kScreen},
-                  {cmd::ReplaceMode, "Replace Mode", screen::None, kScreen}},
+     .name = KELVO_TR_NOOP("Garment Scanning"),
+     .commands = {{cmd::ScanOk, KELVO_TR_NOOP("&Ok"), screen::None, kScreen},
+                  {cmd::ScanCancel, KELVO_TR_NOOP("&Cancel"), screen::None, kScreen},
+                  {cmd::FlagMode, KELVO_TR_NOOP("Flag Mode"), screen::None, kScreen},
+                  {cmd::ReplaceMode, KELVO_TR_NOOP("Replace Mode"), screen::None, kScreen}},
      .back = &toStopActions,
-     .help = "Flag a garment, or mark it for replacement: choose the flag or the reason, "
-             "type a remark or reference, then scan or type the garment's ID-Code; Enter "
-             "stores it.\n\n"
-             "Flag, Replace  What is stored.\n"
-             "V  Store the garment.\n"
-             "Cancel  Clear the entry.\n"
-             "<-  Back to the stop."},
+     .help =
+         KELVO_TR_NOOP("Flag a garment, or mark it for replacement: choose the flag or the reason, "
+                       "type a remark or reference, then scan or type the garment's ID-Code; Enter "
+                       "stores it.\n\n"
+                       "Flag, Replace  What is stored.\n"
+                       "V  Store the garment.\n"
+                       "Cancel  Clear the entry.\n"
+                       "<-  Back to the stop.")},
 
     {.index = screen::Wearer,
-     .name = "Wearers",
-     .commands = {{cmd::AddWearer, "Add Wearer", screen::AddWearer, Check::None, &newWearerFlow},
-                  {cmd::MakeALike, "Make-A-Like", screen::AddWearer, Check::None,
+     .name = KELVO_TR_NOOP("Wearers"),
+     .commands = {{cmd::AddWearer, KELVO_TR_NOOP("Add Wearer"), screen::AddWearer, Check::None,
+                   &newWearerFlow},
+                  {cmd::MakeALike, KELVO_TR_NOOP("Make-A-Like"), screen::AddWearer, Check::None,
                    &wearer_rules::makeALike},
-                  {cmd::AddProduct, "Add Product", screen::AddProduct, Check::None,
+                  {cmd::AddProduct, KELVO_TR_NOOP("Add Product"), screen::AddProduct, Check::None,
                    &wearer_rules::addProduct},
-                  {cmd::QuitWearer, "Quit Wearer", screen::None,
-                   kScreen, &wearer_rules::quitWearer},
-                  {cmd::CancelTransaction, "Cancel Transaction", screen::None,
+                  {cmd::QuitWearer, KELVO_TR_NOOP("Quit Wearer"), screen::None, kScreen,
+                   &wearer_rules::quitWearer},
+                  {cmd::CancelTransaction, KELVO_TR_NOOP("Cancel Transaction"), screen::None,
                    kScreen, &wearer_rules::cancelTransaction}},
      .back = &leaveWearers,
-     .help = "The customer's wearers; today's changes in colour: green added, red quit or "
-             "replaced, grey inactive. Tap a wearer to show or hide his products.\n\n"
-             "View  Show the wearers whose name holds the filter.\n"
-             "A  Add a wearer.  M  A new wearer like the selected one.\n"
-             "AP  Add products to the selected wearer.\n"
-             "Quit  The selected wearer leaves.\n"
-             "Cancel  Undo the change of the selected row.\n"
-             "<-  Back to the stop."},
+     .help = KELVO_TR_NOOP(
+         "The customer's wearers; today's changes in colour: green added, red quit or "
+         "replaced, grey inactive. Tap a wearer to show or hide his products.\n\n"
+         "View  Show the wearers whose name holds the filter.\n"
+         "A  Add a wearer.  M  A new wearer like the selected one.\n"
+         "AP  Add products to the selected wearer.\n"
+         "Quit  The selected wearer leaves.\n"
+         "Cancel  Undo the change of the selected row.\n"
+         "<-  Back to the stop.")},
 
     // The wearer screen with a product line selected switches to this table itself.
     {.index = screen::WearerProduct,
-     .name = "Wearers",
-     .commands = {{cmd::Exchange, "Exchange", screen::ExchangeProd, Check::None,
+     .name = KELVO_TR_NOOP("Wearers"),
+     .commands = {{cmd::Exchange, KELVO_TR_NOOP("Exchange"), screen::ExchangeProd, Check::None,
                    &wearer_rules::exchange},
-                  {cmd::ChangeQuantity, "Change Quantity", screen::ChangeQty, Check::None,
-                   &wearer_rules::changeQuantity},
-                  {cmd::QuitProduct, "Quit Product", screen::None,
-                   kScreen, &wearer_rules::quitProduct},
-                  {cmd::CancelTransaction, "Cancel Transaction", screen::None,
+                  {cmd::ChangeQuantity, KELVO_TR_NOOP("Change Quantity"), screen::ChangeQty,
+                   Check::None, &wearer_rules::changeQuantity},
+                  {cmd::QuitProduct, KELVO_TR_NOOP("Quit Product"), screen::None, kScreen,
+                   &wearer_rules::quitProduct},
+                  {cmd::CancelTransaction, KELVO_TR_NOOP("Cancel Transaction"), screen::None,
                    kScreen, &wearer_rules::cancelTransaction}},
      .back = &leaveWearers,
-     .help = "The selected product of a wearer.\n\n"
-             "Ex  Exchange it for another product or size.\n"
-             "M  Change its quantity, changes or price.\n"
-             "QP  The wearer gives it back.\n"
-             "Cancel  Undo the change of the selected row.\n"
-             "<-  Back to the stop."},
+     .help = KELVO_TR_NOOP("The selected product of a wearer.\n\n"
+                           "Ex  Exchange it for another product or size.\n"
+                           "M  Change its quantity, changes or price.\n"
+                           "QP  The wearer gives it back.\n"
+                           "Cancel  Undo the change of the selected row.\n"
+                           "<-  Back to the stop.")},
 
     {.index = screen::AddWearer,
-     .name = "Add Wearer",
-     .commands = {{cmd::WearerPage2, "Wearer Page 2", screen::AddNextWearer, kScreen}},
+     .name = KELVO_TR_NOOP("Add Wearer"),
+     .commands = {{cmd::WearerPage2, KELVO_TR_NOOP("Wearer Page 2"), screen::AddNextWearer,
+                   kScreen}},
      .back = &toWearers,
      // Right is the page's "->" in every laundry: the "DUD" laundry's page leads on to the
      // products from its own step, after the page has been checked and stored.
      .next = &whileEnabled<&command<cmd::WearerPage2>>,
-     .help = "A new wearer, page 1: number, names, department, bank and locker.\n\n"
-             "<-  Back to the wearers; nothing is saved.\n"
-             "->  Page 2 (the products, for the laundries without page 2)."},
+     .help = KELVO_TR_NOOP("A new wearer, page 1: number, names, department, bank and locker.\n\n"
+                           "<-  Back to the wearers; nothing is saved.\n"
+                           "->  Page 2 (the products, for the laundries without page 2).")},
 
     {.index = screen::AddNextWearer,
-     .name = "Add Wearer",
-     .commands = {{cmd::AddProductPage2, "Add Product", screen::AddProduct, kScreen, nullptr, false,
-                   "Select Size"},
+     .name = KELVO_TR_NOOP("Add Wearer"),
+     .commands = {{cmd::AddProductPage2, KELVO_TR_NOOP("Add Product"), screen::AddProduct, kScreen,
+                   nullptr, false, KELVO_TR_NOOP("Select Size")},
                   {cmd::SelectSizes, nullptr, screen::SelectSize, kScreen}},
      .back =
          [](FrameFlags& fl, const NavFacts&) {
@@ -373,13 +384,13 @@ const std::vector<ScreenEntry> kScreens = {
      .next = &whileEnabled<[](FrameFlags& fl, const NavFacts&) {
          return T::toCommand(fl.makeALike ? cmd::SelectSizes : cmd::AddProductPage2);
      }>,
-     .help = "A new wearer, page 2: administrative number, function and a remark.\n\n"
-             "<-  Back to page 1.\n"
-             "->  The wearer's products (their sizes for a make-a-like)."},
+     .help = KELVO_TR_NOOP("A new wearer, page 2: administrative number, function and a remark.\n\n"
+                           "<-  Back to page 1.\n"
+                           "->  The wearer's products (their sizes for a make-a-like).")},
 
     {.index = screen::AddProduct,
-     .name = "Add Product",
-     .commands = {{cmd::StoreProduct, "Add Product", screen::WorkOrder, kScreen,
+     .name = KELVO_TR_NOOP("Add Product"),
+     .commands = {{cmd::StoreProduct, KELVO_TR_NOOP("Add Product"), screen::WorkOrder, kScreen,
                    &resumedStaysOnProduct, true}},
      .back =
          [](FrameFlags& fl, const NavFacts& f) {
@@ -396,14 +407,14 @@ const std::vector<ScreenEntry> kScreens = {
          fl.wearerFlowResumed = false;
          return T::toCommand(cmd::StoreProduct);
      }>,
-     .help = "A product for the wearer: product, size, quantity, changes, emblem "
-             "template, finishing method and price.\n\n"
-             "<-  Back.\n"
-             "->  Add it; then another one, or the work order."},
+     .help = KELVO_TR_NOOP("A product for the wearer: product, size, quantity, changes, emblem "
+                           "template, finishing method and price.\n\n"
+                           "<-  Back.\n"
+                           "->  Add it; then another one, or the work order.")},
 
     {.index = screen::WorkOrder,
-     .name = "Work Order",
-     .commands = {{cmd::WorkOrderSave, "Save", screen::Wearer, kScreen}},
+     .name = KELVO_TR_NOOP("Work Order"),
+     .commands = {{cmd::WorkOrderSave, KELVO_TR_NOOP("Save"), screen::Wearer, kScreen}},
      .back =
          [](FrameFlags& fl, const NavFacts&) {
              if (fl.exchangeInProgress) {
@@ -417,82 +428,101 @@ const std::vector<ScreenEntry> kScreens = {
              return T::toCommand(fl.makeALike ? cmd::SelectSizes : cmd::StoreProduct);
          },
      .next = &whileEnabled<&command<cmd::WorkOrderSave>>,
-     .help = "Why the garments are ordered: choose the reason, give a reference and a "
-             "remark.\n\n"
-             "<-  Back to the change.\n"
-             "->  Save the change (once a reason is chosen)."},
+     .help =
+         KELVO_TR_NOOP("Why the garments are ordered: choose the reason, give a reference and a "
+                       "remark.\n\n"
+                       "<-  Back to the change.\n"
+                       "->  Save the change (once a reason is chosen).")},
 
     {.index = screen::SelectSize,
-     .name = "Select Size",
-     .commands = {{cmd::AddSizedProduct, "Add Product", screen::WorkOrder, kScreen}},
+     .name = KELVO_TR_NOOP("Select Size"),
+     .commands = {{cmd::AddSizedProduct, KELVO_TR_NOOP("Add Product"), screen::WorkOrder, kScreen}},
      .back = &resumeNewWearer,
      .next = &whileEnabled<&command<cmd::AddSizedProduct>>,
-     .help = "The products of the model wearer: choose a size for each.\n\n"
-             "<-  Back to page 2.\n"
-             "->  Once every product has a size: another product, or the work order."},
+     .help =
+         KELVO_TR_NOOP("The products of the model wearer: choose a size for each.\n\n"
+                       "<-  Back to page 2.\n"
+                       "->  Once every product has a size: another product, or the work order.")},
 
     {.index = screen::ExchangeProd,
-     .name = "Exchange Product",
-     .commands = {{cmd::WorkOrder, "Work Order", screen::WorkOrder, kScreen, nullptr, true}},
+     .name = KELVO_TR_NOOP("Exchange Product"),
+     .commands = {{cmd::WorkOrder, KELVO_TR_NOOP("Work Order"), screen::WorkOrder, kScreen, nullptr,
+                   true}},
      .back = &toWearers,
      .next = &whileEnabled<&command<cmd::WorkOrder>>,
-     .help = "The product or size that replaces the selected one, with its emblem "
-             "template, finishing method and price.\n\n"
-             "<-  Back to the wearers; nothing is saved.\n"
-             "->  The work order."},
+     .help = KELVO_TR_NOOP("The product or size that replaces the selected one, with its emblem "
+                           "template, finishing method and price.\n\n"
+                           "<-  Back to the wearers; nothing is saved.\n"
+                           "->  The work order.")},
 
     {.index = screen::ChangeQty,
-     .name = "Change Quantity",
-     .commands = {{cmd::QuantityNext, "Next", screen::WorkOrder, kScreen}},
+     .name = KELVO_TR_NOOP("Change Quantity"),
+     .commands = {{cmd::QuantityNext, KELVO_TR_NOOP("Next"), screen::WorkOrder, kScreen}},
      .back = &toWearers,
      .next = &whileEnabled<&command<cmd::QuantityNext>>,
-     .help = "The future quantity, changes and price of the selected product.\n\n"
-             "<-  Back to the wearers; nothing is saved.\n"
-             "->  A higher quantity goes on to the work order; a lower one is saved at "
-             "once."},
+     .help =
+         KELVO_TR_NOOP("The future quantity, changes and price of the selected product.\n\n"
+                       "<-  Back to the wearers; nothing is saved.\n"
+                       "->  A higher quantity goes on to the work order; a lower one is saved at "
+                       "once.")},
 
     {.index = screen::NewServices,
-     .name = "New Services",
-     .commands = {{cmd::ServiceAdd, "Add", screen::AddNewService},
-                  {cmd::ServiceDelete, "Delete", screen::None, kScreen, &confirmServiceDelete}},
+     .name = KELVO_TR_NOOP("New Services"),
+     .commands = {{cmd::ServiceAdd, KELVO_TR_NOOP("Add"), screen::AddNewService},
+                  {cmd::ServiceDelete, KELVO_TR_NOOP("Delete"), screen::None, kScreen,
+                   &confirmServiceDelete}},
      .back = &toInvoiceDetails,
-     .help = "The flat-good services added for the customer: product, frequency, quantity "
-             "and price.\n\n"
-             "<-  Back to the invoice.\n"
-             "V  Add a service.\n"
-             "Cancel  Delete the selected service."},
+     .help = KELVO_TR_NOOP(
+         "The flat-good services added for the customer: product, frequency, quantity "
+         "and price.\n\n"
+         "<-  Back to the invoice.\n"
+         "V  Add a service.\n"
+         "Cancel  Delete the selected service.")},
 
     {.index = screen::AddNewService,
-     .name = "Add New Service",
-     .commands = {{cmd::ServiceSave, "Save", screen::NewServices, kScreen},
-                  {cmd::ServiceCancel, "Cancel", screen::NewServices}},
-     .help = "A new flat-good service: choose the group, the product and the frequency; "
-             "the catalogue's price is filled in and may be changed; type the quantity.\n\n"
-             "Save  Add the service.\n"
-             "Cancel  Back to the services without adding."},
+     .name = KELVO_TR_NOOP("Add New Service"),
+     .commands = {{cmd::ServiceSave, KELVO_TR_NOOP("Save"), screen::NewServices, kScreen},
+                  {cmd::ServiceCancel, KELVO_TR_NOOP("Cancel"), screen::NewServices}},
+     .help = KELVO_TR_NOOP(
+         "A new flat-good service: choose the group, the product and the frequency; "
+         "the catalogue's price is filled in and may be changed; type the quantity.\n\n"
+         "Save  Add the service.\n"
+         "Cancel  Back to the services without adding.")},
 
     {.index = screen::InvDudDetail,
-     .name = "Order Detail",
-     .commands = {{cmd::OrderDetailSave, "Save", screen::InventoryChange},
-                  {cmd::OrderDetailCancel, "Cancel", screen::None, kScreen}},
+     .name = KELVO_TR_NOOP("Order Detail"),
+     .commands = {{cmd::OrderDetailSave, KELVO_TR_NOOP("Save"), screen::InventoryChange},
+                  {cmd::OrderDetailCancel, KELVO_TR_NOOP("Cancel"), screen::None, kScreen}},
      .back = &toInvoiceDetails,
-     .help = "The invoice's products with their inventory now and after the change.\n\n"
-             "<-  Back to the invoice.\n"
-             "Cancel  Undo the change of the selected product.\n"
-             "Change  Change the selected product's inventory."},
+     .help =
+         KELVO_TR_NOOP("The invoice's products with their inventory now and after the change.\n\n"
+                       "<-  Back to the invoice.\n"
+                       "Cancel  Undo the change of the selected product.\n"
+                       "Change  Change the selected product's inventory.")},
 
     // No screen uses index 26.
-    {.index = screen::Unused, .name = ""},
+    {.index = screen::Unused, .name = KELVO_TR_NOOP("")},
 
     {.index = screen::InventoryChange,
-     .name = "Inventory Change",
-     .commands = {{cmd::InventoryChangeSave, "Save", screen::InvDudDetail, kScreen},
-                  {cmd::InventoryChangeCancel, "Cancel", screen::InvDudDetail}},
+     .name = KELVO_TR_NOOP("Inventory Change"),
+     .commands = {{cmd::InventoryChangeSave, KELVO_TR_NOOP("Save"), screen::InvDudDetail, kScreen},
+                  {cmd::InventoryChangeCancel, KELVO_TR_NOOP("Cancel"), screen::InvDudDetail}},
      .back = &command<cmd::Order>,
-     .help = "The inventory of one product: type the change, see the future "
-             "inventory.\n\n"
-             "<-  Leave it unchanged.\n"
-             "Ok  Store the future inventory."},
+     .help = KELVO_TR_NOOP("The inventory of one product: type the change, see the future "
+                           "inventory.\n\n"
+                           "<-  Leave it unchanged.\n"
+                           "Ok  Store the future inventory.")},
+
+    {.index = screen::DayRecap,
+     .name = KELVO_TR_NOOP("Day Recap"),
+     .commands = {{cmd::RecapPdf, KELVO_TR_NOOP("Write PDF"), screen::None, kScreen}},
+     .back = [](FrameFlags&, const NavFacts&) { return T::toScreen(screen::RouteMan); },
+     .help = KELVO_TR_NOOP(
+         "The day and each route: stops served, undeliverable and open; invoices settled "
+         "and open; cash and each cheque; COD expected, collected and delayed; charge "
+         "invoices; adjustments.\n\n"
+         "<-  Back to the route driver.\n"
+         "PDF  Writes the recap to \\My Documents\\Receipts\\.")},
 };
 
 }  // namespace

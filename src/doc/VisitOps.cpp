@@ -184,9 +184,9 @@ std::string InvoiceSummary::invoiceLine() const {
     if (count == 0) {
         return tr("0 Invoice");
     }
-    const char* line = settled == count ? "%d Invoice Settled"
-                       : settled > 0    ? "%d Invoice In Progress"
-                                        : "%d Invoice Unsettled";
+    const char* line = settled == count ? KELVO_TR_NOOP("%d Invoice Settled")
+                       : settled > 0    ? KELVO_TR_NOOP("%d Invoice In Progress")
+                                        : KELVO_TR_NOOP("%d Invoice Unsettled");
     return replaceAll(tr(line), "%d", std::to_string(count));
 }
 

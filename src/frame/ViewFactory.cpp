@@ -16,6 +16,7 @@
 #include "views/route/StopInstructionView.h"
 #include "views/route/StopSelectView.h"
 #include "views/safety/SafetyView.h"
+#include "views/start/DayRecapView.h"
 #include "views/start/KelvoView.h"
 #include "views/start/RoutemanView.h"
 #include "views/start/SettingView.h"
@@ -79,6 +80,7 @@ constexpr std::array<Creator, screen::Count> kCreators = [] {
     c[screen::SelectSize] = &make<CSelectSizeView>;
     c[screen::ExchangeProd] = &make<CExchangeProdView>;
     c[screen::ChangeQty] = &make<CChangeQtyView>;
+    c[screen::DayRecap] = &make<CDayRecapView>;
     return c;
 }();
 

@@ -45,8 +45,10 @@ Answer QtPrompter::show(const Message& message) {
 void installQtPlatformHooks() {
     WaitCursor::setHooks([] { QApplication::setOverrideCursor(Qt::WaitCursor); },
                          [] { QApplication::restoreOverrideCursor(); });
+    // The translations carry every text once more in the context "kelvo" (src/CMakeLists.txt):
+    // lupdate names the context of a core text after the class or namespace it is written in.
     setTranslator(
-        [](const char* text) { return toData(QCoreApplication::translate("Kelvo", text)); });
+        [](const char* text) { return toData(QCoreApplication::translate("kelvo", text)); });
 }
 
 }  // namespace kelvo

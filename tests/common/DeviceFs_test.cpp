@@ -28,6 +28,19 @@ TEST(DeviceFs, DevicePathsLieUnderTheRoot) {
     EXPECT_FALSE(dev.fs().isFolder("\\VexXml\\Route_1.xml"));
 }
 
+TEST(DeviceFs, AMappedFolderIsPlayedByAnotherHostFolder) {
+    TempDevice dev;
+    TempDevice other;
+    other.put("\\Route_1.xml", "route");
+    DeviceFs mapped(dev.root());
+    mapped.mapFolder("\\VexXml", other.root());
+    EXPECT_TRUE(mapped.isFile("\\vexxml\\ROUTE_1.xml"));
+    EXPECT_EQ(mapped.listFiles("\\VexXml\\", "Route_*.xml"), Names{"Route_1.xml"});
+    // Only paths below the mapped folder go there; ".." still cannot leave it.
+    EXPECT_EQ(mapped.hostPath("\\VexXmlOther\\a.xml"), dev.root() / "VexXmlOther" / "a.xml");
+    EXPECT_EQ(mapped.hostPath("\\VexXml\\..\\a.xml"), std::nullopt);
+}
+
 TEST(DeviceFs, NamesAreFoundInAnyCase) {
     TempDevice dev;
     dev.put("\\VexXml\\Route_1.xml", "route");

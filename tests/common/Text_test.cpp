@@ -95,6 +95,28 @@ TEST(Text, ToWholeStopsAtTheFirstBadCharacterAndClamps) {
     EXPECT_EQ(toWhole("-99999999999999999999"), std::numeric_limits<std::int32_t>::min());
 }
 
+TEST(Text, NumberTextIsWhatTheConversionReadsWhole) {
+    struct Case {
+        const char* text;
+        bool whole;
+        bool number;
+    };
+    const Case cases[] = {
+        {"", false, true},          {"  ", true, true},          {" 12.50 ", false, true},
+        {"-.5", false, true},       {"+3", true, true},          {"1e3", false, true},
+        {"12,50", false, false},    {"1.2.3", false, false},     {"12abc", false, false},
+        {"inf", false, false},      {"1e400", false, false},     {"12.5", true, false},
+        {"2147483647", true, true}, {"-2147483648", true, true}, {"2147483648", true, false},
+        {"-", true, false},         {".", false, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(isNumberText(c.text, c.whole), c.number) << '"' << c.text << '"';
+    }
+    // The conversion sees 31 characters: a longer number is not read whole.
+    EXPECT_TRUE(isNumberText(std::string(31, '1'), false));
+    EXPECT_FALSE(isNumberText(std::string(32, '1'), false));
+}
+
 TEST(Text, FormatPriceRoundsHalvesAwayFromZeroAsTheNumberReads) {
     struct Case {
         double value;

@@ -73,10 +73,10 @@ protected:
 // Where Back and Next lead from each screen, with plain screens that accept every command
 // (no invoices on the stop, nothing settled, no wearer flow under way, not the "DUD" laundry).
 TEST_F(NavigatorTest, BackAndNextOfEveryScreen) {
-    const int back[screen::Count] = {0, 0, 1,  2,  3,  4,  5,  4,  2,  9, 4,  4, 4,  4,
-                                     4, 4, 14, 16, 17, 18, 17, 14, 14, 5, 24, 5, 26, 25};
-    const int next[screen::Count] = {1,  2,  3,  4,  4,  4,  6,  7,  8,  9,  10, 11, 5,  13,
-                                     14, 15, 17, 18, 19, 14, 19, 19, 19, 23, 24, 25, 26, 27};
+    const int back[screen::Count] = {0, 0,  1,  2,  3,  4,  5,  4,  2, 9,  4, 4,  4,  4, 4,
+                                     4, 14, 16, 17, 18, 17, 14, 14, 5, 24, 5, 26, 25, 1};
+    const int next[screen::Count] = {1,  2,  3,  4,  4,  4,  6,  7,  8,  9,  10, 11, 5,  13, 14,
+                                     15, 17, 18, 19, 14, 19, 19, 19, 23, 24, 25, 26, 27, 28};
     for (int n = 0; n < screen::Count; ++n) {
         for (CommandId step : {cmd::Back, cmd::Next}) {
             Navigator fresh(doc, host);
@@ -270,9 +270,9 @@ TEST_F(NavigatorTest, AScreenThatCannotBeCreatedLeavesTheOldOne) {
 
 TEST_F(NavigatorTest, ACommandTheScreenSwitchedOffIsRefusedAndGreyed) {
     ASSERT_TRUE(nav.show(screen::RouteMan));
-    EXPECT_EQ(menuText(), "&Start|&Export Files");
+    EXPECT_EQ(menuText(), "&Start|&Export Files|Day Recap");
     doc.Commands().SetEnabled(screen::RouteMan, cmd::ExportFiles, false);
-    EXPECT_EQ(menuText(), "&Start|[&Export Files]");
+    EXPECT_EQ(menuText(), "&Start|[&Export Files]|Day Recap");
     EXPECT_FALSE(nav.isEnabled(cmd::ExportFiles));
     nav.choose(cmd::ExportFiles);
     EXPECT_EQ(host.checks[cmd::ExportFiles], 0);

@@ -63,14 +63,14 @@ protected:
 TEST_F(MainFrameTest, MenusFollowTheCurrentScreen) {
     auto frame = makeFrame();
     ASSERT_TRUE(frame->showScreen(screen::RouteMan));
-    EXPECT_EQ(menuText(*frame), "&Start|&Export Files");
+    EXPECT_EQ(menuText(*frame), "&Start|&Export Files|Day Recap");
     QAction* back = menuEntry(*frame, QStringLiteral("&Back"));
     ASSERT_NE(back, nullptr);
     EXPECT_FALSE(back->isEnabled());
     // A screen that switches an entry off greys it at once.
     doc.Commands().SetEnabled(screen::RouteMan, cmd::ExportFiles, false);
     frame->updateCommandStates();
-    EXPECT_EQ(menuText(*frame), "&Start|[&Export Files]");
+    EXPECT_EQ(menuText(*frame), "&Start|[&Export Files]|Day Recap");
     // Choosing an entry carries out its command.
     frame->actionsMenu()->actions().front()->trigger();
     EXPECT_EQ(frame->currentScreen(), screen::RouteSelect);

@@ -4,7 +4,8 @@
 # Fails (and shows the player's report) when the scenario does not pass.
 # A scenario on a generated day adds -DDAYGEN=<kelvo-daygen> -DDAY="--routes 3 ...": the day is
 # written into the device's import folder first, and the device folder (large) is removed
-# afterwards. -DTIMINGS=ON prints how long each step took.
+# afterwards. -DTIMINGS=ON prints how long each step took. -DLANG=es runs the program in that
+# language; every other scenario runs in English, whatever the machine's locale.
 foreach(var KELVO ROOT SCENARIO OUT)
     if(NOT DEFINED ${var} OR "${${var}}" STREQUAL "")
         message(FATAL_ERROR "run_scenario.cmake needs -D${var}=...")
@@ -27,10 +28,14 @@ if(TIMINGS)
     set(timings --timings)
 endif()
 
+if(NOT DEFINED LANG OR LANG STREQUAL "")
+    set(LANG en)
+endif()
+
 set(ENV{QT_QPA_PLATFORM} offscreen)
 execute_process(
-    COMMAND "${KELVO}" --root "${ROOT}" --play "${SCENARIO}" --out "${OUT}" --strict ${timings}
-            -platform offscreen
+    COMMAND "${KELVO}" --root "${ROOT}" --lang ${LANG} --play "${SCENARIO}" --out "${OUT}"
+            --strict ${timings} -platform offscreen
     RESULT_VARIABLE status
     OUTPUT_VARIABLE output
     ERROR_VARIABLE errors)

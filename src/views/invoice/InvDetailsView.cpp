@@ -5,16 +5,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/Clock.h"
 #include "common/Text.h"
 #include "doc/AdjustOps.h"
 #include "doc/InvoiceOps.h"
 #include "doc/InvoiceTexts.h"
 #include "doc/KelvoDoc.h"
+#include "doc/Receipt.h"
 #include "doc/SettleOps.h"
 #include "doc/VisitOps.h"
 #include "ui/ColumnList.h"
+#include "ui/ReceiptPdf.h"
 #include "views/invoice/OrderDialog.h"
 #include "views/invoice/PaymentDialog.h"
+#include "views/invoice/ReceiptDialog.h"
 
 namespace kelvo {
 
@@ -126,6 +130,8 @@ void CInvDetailsView::updateCommands() {
     setCommandEnabled(cmd::AdjustLine, adjust);
     setCommandEnabled(cmd::Order, order);
     setCommandEnabled(cmd::InvoiceOk, settle);
+    // A stop with one invoice never shows its invoice list: its receipt is offered here too.
+    setCommandEnabled(cmd::Receipt, m_open && settled);
 }
 
 void CInvDetailsView::fillNavFacts(NavFacts& facts) const {
@@ -140,6 +146,9 @@ CommandOutcome CInvDetailsView::handleCommand(CommandId id) {
             return settle();
         case cmd::Order:
             return order();
+        case cmd::Receipt:
+            showReceipt(doc(), doc().Invoice().InvoiceNumber(), this);
+            return CommandOutcome::stay();
         default:
             return CommandOutcome::proceed();
     }
@@ -155,14 +164,16 @@ CommandOutcome CInvDetailsView::settle() {
     if (payment.exec() != QDialog::Accepted) {
         return CommandOutcome::stay();
     }
-    switch (settleInvoice(d, payment.payment())) {
-        case 1:
-            return CommandOutcome::to(screen::StopAction);
-        case 2:
-            return CommandOutcome::to(screen::InvSelect);
-        default:
-            return CommandOutcome::stay();
+    const int settled = settleInvoice(d, payment.payment());
+    if (settled < 0) {
+        return CommandOutcome::stay();
     }
+    // The invoice and route files are saved: a receipt that cannot be written is only said.
+    const std::string path = receiptPath(d.Invoice().InvoiceNumber());
+    if (!writeReceiptPdf(d.Fs(), receiptFor(d, *stop, d.Invoice(), d.Time().now()), path)) {
+        reportReceiptNotWritten(d.Prompt(), path);
+    }
+    return CommandOutcome::to(settled == 1 ? screen::StopAction : screen::InvSelect);
 }
 
 CommandOutcome CInvDetailsView::order() {

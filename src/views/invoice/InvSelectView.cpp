@@ -11,6 +11,7 @@
 #include "doc/KelvoDoc.h"
 #include "doc/VisitOps.h"
 #include "ui/ColumnList.h"
+#include "views/invoice/ReceiptDialog.h"
 
 namespace kelvo {
 
@@ -64,10 +65,19 @@ void CInvSelectView::initialUpdate() {
     m_list->fitColumns();
     m_open->setEnabled(row >= 0);
     setCommandEnabled(cmd::Settlement, row >= 0);
+    setCommandEnabled(cmd::Receipt, false);
     if (row >= 0) {
         m_list->selectRow(row);
         m_list->setFocus();
     }
+}
+
+CommandOutcome CInvSelectView::handleCommand(CommandId id) {
+    if (id == cmd::Receipt) {
+        showReceipt(doc(), doc().CurrentInvoiceNumber(), this);
+        return CommandOutcome::stay();
+    }
+    return CommandOutcome::proceed();
 }
 
 bool CInvSelectView::enterPressed() {
@@ -85,7 +95,10 @@ void CInvSelectView::openSelected() {
 void CInvSelectView::rowChosen(int row) {
     const CInvoices& invoices = doc().Invoices();
     if (row >= 0 && static_cast<std::size_t>(row) < invoices.Count()) {
-        selectInvoice(doc(), invoices.At(static_cast<std::size_t>(row)).InvoiceNumber);
+        const CInvoiceHeader& header = invoices.At(static_cast<std::size_t>(row));
+        selectInvoice(doc(), header.InvoiceNumber);
+        // Only a settled invoice has a receipt.
+        setCommandEnabled(cmd::Receipt, header.Status == "Settled");
     }
 }
 

@@ -16,6 +16,7 @@ public:
     explicit CInvSelectView(CKelvoDoc& doc, QWidget* parent = nullptr);
 
     void initialUpdate() override;
+    CommandOutcome handleCommand(CommandId id) override;
     // Enter anywhere on the screen opens the selected invoice, as 'S' does.
     bool enterPressed() override;
 

@@ -28,8 +28,8 @@ MileageDialog::MileageDialog(CKelvoDoc& doc, Kind kind, double startMileage, QWi
     const CRoute& route = doc.Route();
     auto* layout = new QVBoxLayout(this);
     auto* title = makeLabel(
-        fromData(format("Route %d %s %s", route.RouteNumber(), weekdayName(route.Date()).c_str(),
-                        route.RouteDescription().c_str())),
+        fromData(format(toData(tr("Route %d %s %s")).c_str(), route.RouteNumber(),
+                        weekdayName(route.Date()).c_str(), route.RouteDescription().c_str())),
         1031, this);
     title->setWordWrap(true);
     layout->addWidget(title);

@@ -111,7 +111,8 @@ CRouteSelectView::CRouteSelectView(CKelvoDoc& doc, QWidget* parent)
 void CRouteSelectView::initialUpdate() {
     CKelvoDoc& d = doc();
     const ConfigData& c = d.Config();
-    setTitle(fromData(format("Routeman %d %s", c.RouteManNumber(), c.RouteManName().c_str())));
+    setTitle(fromData(format(toData(tr("Routeman %d %s")).c_str(), c.RouteManNumber(),
+                             c.RouteManName().c_str())));
     const int w = m_list->viewport()->width();
     const int widths[] = {26, 28, 20, 24};
     for (int col = 0; col < 4; ++col) {

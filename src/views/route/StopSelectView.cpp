@@ -83,7 +83,7 @@ CStopSelectView::CStopSelectView(CKelvoDoc& doc, QWidget* parent)
 void CStopSelectView::initialUpdate() {
     CKelvoDoc& d = doc();
     const CRoute& route = d.Route();
-    setTitle(fromData(format("Route %d, %s, %s", route.RouteNumber(),
+    setTitle(fromData(format(toData(tr("Route %d, %s, %s")).c_str(), route.RouteNumber(),
                              weekdayName(route.Date()).c_str(), route.RouteDescription().c_str())));
     // The columns share the list's width with room for its scroll bar. The status is never
     // narrower than its longest word, so that no status is cut off; the name has the rest (a
