@@ -394,4 +394,34 @@ std::string utf8ToLatin1(std::string_view utf8) {
     return out;
 }
 
+std::string quoteText(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    out += format("\\u%04x", static_cast<unsigned>(c));
+                } else {
+                    out += c;
+                }
+        }
+    }
+    return out + "\"";
+}
+
 }  // namespace kelvo

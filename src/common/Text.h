@@ -48,6 +48,11 @@ std::string xmlEscape(std::string_view text);
 // Appends xmlEscape(text) to out.
 void appendXmlEscaped(std::string& out, std::string_view text);
 
+// text in double quotes, with " \ line breaks and tabs escaped as \" \\ \n \r \t and other
+// control characters as \u00XX: a JSON string of a UTF-8 text, and how reports show a text
+// with its invisible characters.
+std::string quoteText(std::string_view text);
+
 // Every occurrence of `from` replaced by `to`.
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
 

@@ -10,33 +10,7 @@ namespace {
 
 // A JSON string of an ISO-8859-1 text.
 std::string jsonString(const std::string& latin1) {
-    std::string out = "\"";
-    for (const char c : latin1ToUtf8(latin1)) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    out += format("\\u%04x", static_cast<unsigned>(c));
-                } else {
-                    out += c;
-                }
-        }
-    }
-    return out + "\"";
+    return quoteText(latin1ToUtf8(latin1));
 }
 
 const char* severityName(FindingSeverity s) {

@@ -130,7 +130,7 @@ StepOutcome select(const ScenarioStep& step, ScenarioStage& stage) {
             for (int r = 0; r < count; ++r) {
                 entries << scenario::rowCells(w, r).value(0);
             }
-            return StepOutcome::fail("an entry " + quoteForReport(step.text) + " in " + name,
+            return StepOutcome::fail("an entry " + quoteText(step.text) + " in " + name,
                                      count == 0 ? std::string("no entries")
                                                 : scenario::quoted(entries.join(QLatin1Char('|'))));
         }
@@ -199,15 +199,15 @@ StepOutcome chooseMenu(const ScenarioStep& step, ScenarioStage& stage) {
             continue;
         }
         if (!action->isEnabled()) {
-            return StepOutcome::fail("the Actions entry " + quoteForReport(step.text) + " enabled",
+            return StepOutcome::fail("the Actions entry " + quoteText(step.text) + " enabled",
                                      "it disabled");
         }
         action->trigger();
         return StepOutcome::pass();
     }
-    return StepOutcome::broken("no Actions entry " + quoteForReport(step.text) + " " +
+    return StepOutcome::broken("no Actions entry " + quoteText(step.text) + " " +
                                stage.where() + " (the menu holds " +
-                               quoteForReport(stage.actionsMenuText()) + ")");
+                               quoteText(stage.actionsMenuText()) + ")");
 }
 
 StepOutcome screenshot(const ScenarioStep& step, ScenarioStage& stage) {

@@ -24,9 +24,9 @@ StepOutcome checkMessage(const ScenarioStep& step, ScenarioStage& stage) {
         }
         return StepOutcome::pass();
     }
-    std::string expected = "message " + quoteForReport(step.text);
+    std::string expected = "message " + quoteText(step.text);
     if (step.hasCaption) {
-        expected += " caption " + quoteForReport(step.text2);
+        expected += " caption " + quoteText(step.text2);
     }
     if (next >= shown.size()) {
         return StepOutcome::fail(expected, "no further message box");
@@ -53,7 +53,7 @@ StepOutcome checkWidget(const ScenarioStep& step, QWidget* w) {
                                            w->metaObject()->className() + ")");
             }
             if (text != scenario::fromUtf8(step.text)) {
-                return StepOutcome::fail(name + " showing " + quoteForReport(step.text),
+                return StepOutcome::fail(name + " showing " + quoteText(step.text),
                                          scenario::quoted(text));
             }
             return StepOutcome::pass();
@@ -124,12 +124,12 @@ StepOutcome checkList(const ScenarioStep& step, QWidget* w) {
             return StepOutcome::pass();
         case StepKind::ExpectRow: {
             if (row >= count) {
-                return StepOutcome::fail(rowName + " " + quoteForReport(step.text),
+                return StepOutcome::fail(rowName + " " + quoteText(step.text),
                                          std::to_string(count) + " rows");
             }
             const QString cells = scenario::rowCells(w, row).join(QLatin1Char('|'));
             if (cells != scenario::fromUtf8(step.text)) {
-                return StepOutcome::fail(rowName + " " + quoteForReport(step.text),
+                return StepOutcome::fail(rowName + " " + quoteText(step.text),
                                          scenario::quoted(cells));
             }
             return StepOutcome::pass();
@@ -156,9 +156,9 @@ StepOutcome checkNotice(const ScenarioStep& step, ScenarioStage& stage) {
         if (text == step.text) {
             return StepOutcome::pass();
         }
-        found += (found.empty() ? "notice " : ", notice ") + quoteForReport(text);
+        found += (found.empty() ? "notice " : ", notice ") + quoteText(text);
     }
-    return StepOutcome::fail("notice " + quoteForReport(step.text),
+    return StepOutcome::fail("notice " + quoteText(step.text),
                              found.empty() ? std::string("no notice") : found);
 }
 
@@ -199,7 +199,7 @@ StepOutcome checkFile(const ScenarioStep& step, ScenarioStage& stage) {
     }
     if (step.kind == StepKind::ExpectFileContains) {
         if (actual.find(utf8ToLatin1(step.text2)) == std::string::npos) {
-            return StepOutcome::fail(name + " containing " + quoteForReport(step.text2),
+            return StepOutcome::fail(name + " containing " + quoteText(step.text2),
                                      std::to_string(actual.size()) + " bytes without it");
         }
         return StepOutcome::pass();
@@ -211,7 +211,7 @@ StepOutcome checkFile(const ScenarioStep& step, ScenarioStage& stage) {
     }
     const std::string difference = scenario::describeDifference(actual, expected);
     if (!difference.empty()) {
-        return StepOutcome::fail(name + " equal to " + quoteForReport(step.source), difference);
+        return StepOutcome::fail(name + " equal to " + quoteText(step.source), difference);
     }
     return StepOutcome::pass();
 }
@@ -247,8 +247,8 @@ StepOutcome runCheck(const ScenarioStep& step, ScenarioStage& stage) {
         case StepKind::ExpectMenu: {
             const std::string menu = stage.actionsMenuText();
             if (menu != step.text) {
-                return StepOutcome::fail("the menu " + quoteForReport(step.text),
-                                         quoteForReport(menu));
+                return StepOutcome::fail("the menu " + quoteText(step.text),
+                                         quoteText(menu));
             }
             return StepOutcome::pass();
         }

@@ -18,7 +18,7 @@ namespace {
 constexpr std::size_t kSnippet = 24;
 
 std::string snippet(std::string_view bytes, std::size_t at) {
-    return quoteForReport(latin1ToUtf8(bytes.substr(at, kSnippet)));
+    return quoteText(latin1ToUtf8(bytes.substr(at, kSnippet)));
 }
 
 // Little-endian whole numbers of a BMP header.

@@ -585,30 +585,4 @@ ScenarioScript ScenarioScript::parse(std::string_view content) {
     return script;
 }
 
-std::string quoteForReport(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        switch (c) {
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            default:
-                out.push_back(c);
-        }
-    }
-    return out + "\"";
-}
-
 }  // namespace kelvo

@@ -33,7 +33,4 @@ private:
     std::string m_error;
 };
 
-// The text with C-like escapes for \n, \r, \t, \" and \\: how reports quote texts.
-std::string quoteForReport(std::string_view text);
-
 }  // namespace kelvo

@@ -194,8 +194,8 @@ std::string ScenarioStage::actionsMenuText() const {
 }
 
 std::string describeMessage(const Message& message) {
-    return "message " + quoteForReport(latin1ToUtf8(message.text)) + " caption " +
-           quoteForReport(latin1ToUtf8(message.caption));
+    return "message " + quoteText(latin1ToUtf8(message.text)) + " caption " +
+           quoteText(latin1ToUtf8(message.caption));
 }
 
 }  // namespace kelvo

@@ -21,6 +21,7 @@
 #include <QTreeView>
 #include <algorithm>
 
+#include "common/Text.h"
 #include "scenario/ScenarioScript.h"
 
 namespace kelvo::scenario {
@@ -90,7 +91,7 @@ QString fromUtf8(const std::string& text) {
 }
 
 std::string quoted(const QString& text) {
-    return quoteForReport(text.toUtf8().toStdString());
+    return kelvo::quoteText(text.toUtf8().toStdString());
 }
 
 QString withoutMnemonics(const QString& text) {

@@ -329,7 +329,7 @@ TEST_F(ScenarioRunTest, NoticesAreCheckedWhileShownAndOnceAfterwards) {
     const Result r = play(arrive +
                           "expect notice \"Arrival Time: 08:40 AM\"\n"
                           "expect notice \"Arrival Time: 08:40 AM\"\n"
-                          "wait 2100\n"
+                          "wait 2500\n"
                           "expect hidden #notice\n"
                           "expect notice \"Arrival Time: 08:40 AM\"\n");
     EXPECT_EQ(r.status, 1) << r.report;
@@ -340,7 +340,7 @@ TEST_F(ScenarioRunTest, NoticesAreCheckedWhileShownAndOnceAfterwards) {
     // Gone, but shown since the last notice check.
     deliverStop();
     const Result later = play(arrive +
-                              "wait 2100\n"
+                              "wait 2500\n"
                               "expect notice \"Arrival Time: 08:40 AM\"\n"
                               "expect checked #1128\n");
     EXPECT_EQ(later.status, 2) << later.report;
