@@ -19,6 +19,7 @@
 #include "doc/InvoiceOps.h"
 #include "frame/MainFrame.h"
 #include "frame/ViewFactory.h"
+#include "support/FindWidget.h"
 #include "support/SampleStop.h"
 #include "ui/FormView.h"
 #include "ui/InkControl.h"
@@ -65,13 +66,7 @@ protected:
     // A widget of the open modal dialog, else of the current screen.
     template <class W>
     W* find(const char* name) const {
-        QWidget* scope = QApplication::activeModalWidget();
-        if (!scope) {
-            scope = frame->currentView();
-        }
-        W* w = scope->findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return test::findInDialogOrView<W>(frame->currentView(), name);
     }
     QString text(const char* name) const {
         if (auto* edit =

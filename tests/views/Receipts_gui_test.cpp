@@ -17,6 +17,7 @@
 #include "common/DataPaths.h"
 #include "frame/MainFrame.h"
 #include "frame/ViewFactory.h"
+#include "support/FindWidget.h"
 #include "support/SampleStop.h"
 #include "ui/FormView.h"
 #include "ui/InkControl.h"
@@ -69,13 +70,7 @@ protected:
 
     template <class W>
     W* find(const char* name) const {
-        QWidget* scope = QApplication::activeModalWidget();
-        if (!scope) {
-            scope = frame->currentView();
-        }
-        W* w = scope->findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return test::findInDialogOrView<W>(frame->currentView(), name);
     }
     void click(const char* name) const {
         if (auto* b = find<QAbstractButton>(name)) {
