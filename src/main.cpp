@@ -12,7 +12,10 @@
 #include <vector>
 
 #include "common/Clock.h"
+#include "common/DeviceLock.h"
+#include "common/Prompter.h"
 #include "common/Text.h"
+#include "common/Translate.h"
 #include "doc/DayCheck.h"
 #include "doc/DayReport.h"
 #include "frame/KelvoApp.h"
@@ -47,6 +50,7 @@ void usage() {
         "  --strict     fail a scenario that leaves message boxes unchecked\n"
         "  --timings    print how long each step of the scenario took, and the slowest five\n"
         "Other options go to Qt, e.g. -platform offscreen.\n"
+        "One Kelvo works on a device folder at a time: a second one says so and exits with 3.\n"
         "\n"
         "usage: kelvo check-day DIR [--json]\n"
         "  checks a day's import folder before it goes to the device and reports every\n"
@@ -85,6 +89,22 @@ int checkDayCommand(int argc, char** argv) {
         json ? kelvo::dayReportJson(result, name) : kelvo::dayReportText(result, name);
     std::fputs(report.c_str(), stdout);
     return result.Workable() ? 0 : 1;
+}
+
+// A second Kelvo on the same device folder: it says so and touches nothing. The driver who
+// tapped the icon twice sees a message box; on a platform without a screen (offscreen, minimal)
+// nobody could close one, so there the message goes to standard error only.
+int refuseSecondStart(const std::filesystem::path& root, const kelvo::DeviceLock& lock) {
+    const std::string text = kelvo::tr("Kelvo is already running on this device.");
+    std::fprintf(stderr, "kelvo: %s (%s%s)\n", kelvo::latin1ToUtf8(text).c_str(),
+                 lock.holder() > 0 ? ("process " + std::to_string(lock.holder()) + ", ").c_str()
+                                   : "",
+                 root.string().c_str());
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {
+        kelvo::QtPrompter().inform(text, "Kelvo", kelvo::MessageIcon::Warning);
+    }
+    return 3;
 }
 
 // Takes Kelvo's own options out of argv; the rest is left for Qt. False on a bad option.
@@ -158,6 +178,11 @@ int main(int argc, char** argv) {
         options.root.empty() ? kelvo::defaultDeviceRoot() : std::filesystem::path(options.root);
     if (!options.play.empty()) {
         return kelvo::runScenario(root, options.play, options.out, options.strict, options.timings);
+    }
+    // Held until the program ends; the scenario player takes it itself.
+    const kelvo::DeviceLock lock(root);
+    if (!lock.held()) {
+        return refuseSecondStart(root, lock);
     }
     kelvo::CKelvoApp kelvo(root, std::make_unique<kelvo::QtPrompter>(),
                            std::make_unique<kelvo::SystemClock>());

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <vector>
 
+#include "common/DeviceLock.h"
 #include "common/Prompter.h"
 #include "scenario/ScenarioActions.h"
 #include "scenario/ScenarioChecks.h"
@@ -255,6 +256,14 @@ void ScenarioPlayer::report() {
 
 int runScenario(const std::filesystem::path& root, const std::string& scenarioFile,
                 const std::string& outDir, bool strict, std::ostream& report, bool timings) {
+    // The player writes the device's files as the program does: the same lock, for the run.
+    const DeviceLock lock(root);
+    if (!lock.held()) {
+        report << scenarioFile << ": the device folder " << root.string()
+               << " is in use by another Kelvo\n"
+               << scenarioFile << ": not runnable\n";
+        return StepOutcome::kNotRunnable;
+    }
     ScenarioPlayer player(root, scenarioFile, outDir, strict, timings, report);
     return player.run();
 }

@@ -2,6 +2,7 @@
 // against the real program with their reports and exit statuses.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,8 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <filesystem>
 #include <sstream>
 
+#include "common/DeviceLock.h"
 #include "scenario/ScenarioPlayer.h"
 #include "scenario/ScenarioWidgets.h"
 #include "support/TempDevice.h"
@@ -347,6 +350,17 @@ TEST_F(ScenarioRunTest, NoticesAreCheckedWhileShownAndOnceAfterwards) {
     EXPECT_NE(later.report.find(":9: #1128 is no check box, radio button or checkable button"),
               std::string::npos)
         << later.report;
+}
+
+// While another Kelvo works on the device folder the player touches nothing.
+TEST_F(ScenarioRunTest, ADeviceInUseIsNotPlayedOn) {
+    m_host.put("\\data\\Config.xml", kConfig);
+    const DeviceLock other(m_device.root());
+    ASSERT_TRUE(other.held());
+    const Result r = play("device-file \"\\VexXml\\Config.xml\" from \"data/Config.xml\"\n");
+    EXPECT_EQ(r.status, 2) << r.report;
+    EXPECT_NE(r.report.find(" is in use by another Kelvo"), std::string::npos) << r.report;
+    EXPECT_FALSE(m_device.exists("\\VexXml\\Config.xml"));
 }
 
 }  // namespace
