@@ -6,11 +6,14 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <vector>
 
 #include "common/DeviceLock.h"
 #include "common/Prompter.h"
+#include "common/Text.h"
 #include "scenario/ScenarioActions.h"
 #include "scenario/ScenarioChecks.h"
 #include "scenario/ScenarioFiles.h"
@@ -65,6 +68,7 @@ private:
     QObject m_context;       // owner of the scheduled steps
     QEventLoop* m_loop = nullptr;
     QTimer m_closer;  // keeps closing dialogs once the scenario has ended
+    QTimer m_deadline;  // ends the process when the program does not close in time
     bool m_finished = false;
     int m_status = StepOutcome::kPassed;
     QElapsedTimer m_clock;       // runs from the start of the step that ran last
@@ -72,7 +76,14 @@ private:
     std::vector<StepTime> m_times;
 };
 
-// Modal dialogs still open when a scenario ends are closed, one after the other.
+// How long the program may take to close once a scenario has ended: the dialogs are closed at
+// once, so only a program that keeps opening new ones takes longer, and a run that never ends
+// would stall every later test.
+constexpr int kClosingMs = 5000;
+
+// Modal dialogs still open when a scenario ends are closed, one after the other, without
+// asking: done() is what a dialog's own reject() calls once the driver has confirmed (the
+// signature dialog asks before it lets its initials go, and a scripted No would keep it open).
 void closeDialogs() {
     for (int guard = 0; guard < 16; ++guard) {
         QWidget* modal = QApplication::activeModalWidget();
@@ -80,7 +91,7 @@ void closeDialogs() {
             return;
         }
         if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            dialog->reject();
+            dialog->done(QDialog::Rejected);
         } else {
             modal->close();
         }
@@ -140,6 +151,7 @@ void ScenarioPlayer::playInEventLoop() {
     QTimer::singleShot(0, &m_context, [this] { runNext(); });
     loop.exec();
     m_closer.stop();
+    m_deadline.stop();
     m_loop = nullptr;
     if (!m_finished) {
         // Something ended the event loop from inside the program (its Exit command).
@@ -163,7 +175,12 @@ void ScenarioPlayer::runNext() {
         const std::vector<Message>& shown = m_stage.messages();
         const std::size_t unchecked = shown.size() - m_stage.checkedMessages();
         const int line = m_steps.empty() ? 0 : m_steps.back().line;
-        if (m_strict && unchecked > 0) {
+        // A dialog still open is a step the scenario forgot: the driver would be stuck in it.
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            finish(StepOutcome::kFailed, line,
+                   "expected every dialog closed at the end, found the dialog " +
+                       quoteText(modal->windowTitle().toUtf8().toStdString()) + " open");
+        } else if (m_strict && unchecked > 0) {
             finish(StepOutcome::kFailed, line,
                    "expected every message box checked, found " + std::to_string(unchecked) +
                        " unchecked: " + describeMessage(shown[m_stage.checkedMessages()]));
@@ -199,6 +216,19 @@ void ScenarioPlayer::finish(int status, int line, const std::string& text) {
         closeDialogs();
         m_loop->exit();
         m_closer.start(10);
+        m_deadline.setSingleShot(true);
+        QObject::connect(&m_deadline, &QTimer::timeout, &m_context, [this] {
+            if (!m_loop) {
+                return;
+            }
+            m_report << m_file << ": the program did not close within " << kClosingMs
+                     << " ms of the end of the scenario\n"
+                     << m_file << ": FAILED\n";
+            m_report.flush();
+            std::fflush(stdout);
+            std::_Exit(StepOutcome::kFailed);
+        });
+        m_deadline.start(kClosingMs);
     }
 }
 

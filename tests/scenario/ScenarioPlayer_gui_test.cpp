@@ -352,6 +352,51 @@ TEST_F(ScenarioRunTest, NoticesAreCheckedWhileShownAndOnceAfterwards) {
         << later.report;
 }
 
+// The signature dialog, initials typed, asks before it lets them go; a scripted No would keep
+// it open for ever. A scenario that ends with it open, or fails in it, ends at once with a
+// failure and the dialog closed without a question: a hung run would stall every later test.
+TEST_F(ScenarioRunTest, ADialogLeftOpenFailsTheRunAndIsClosedWithoutAsking) {
+    m_device.putFolder("\\My Documents\\Before Departure\\",
+                       std::filesystem::path(KELVO_SAMPLES_DIR) / "day");
+    const std::string toSignature =
+        "clock 2006-12-06 06:40\n"
+        "click #1023\n"
+        "click #1027\n"
+        "expect message \"Perform safety checks ?\" caption \"Confirm check\"\n"
+        "select #1057 1\n"
+        "click #1026\n"
+        "type @\"Start Mileage\" \"1263.4\"\n"
+        "click \"OK\"\n"
+        "click #1124\n"
+        "click #1128\n"
+        "click \"OK\"\n"
+        "click #1126\n"
+        "click \"Settle\"\n"
+        "click \"OK\"\n"
+        "sign\n"
+        "type #1108 \"WP\"\n";
+    const Result open = play(toSignature);
+    EXPECT_EQ(open.status, 1) << open.report;
+    EXPECT_NE(open.report.find(":16: expected every dialog closed at the end, found the dialog "
+                               "\"Sign Invoice\" open"),
+              std::string::npos)
+        << open.report;
+    EXPECT_EQ(open.report.find("Are you sure you want to cancel"), std::string::npos)
+        << open.report;
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    std::filesystem::remove_all(m_device.root());
+    m_device.putFolder("\\My Documents\\Before Departure\\",
+                       std::filesystem::path(KELVO_SAMPLES_DIR) / "day");
+    const Result failed = play(toSignature + "expect text #1108 \"XX\"\n");
+    EXPECT_EQ(failed.status, 1) << failed.report;
+    EXPECT_NE(failed.report.find(":17: expected #1108 showing \"XX\", found \"WP\""),
+              std::string::npos)
+        << failed.report;
+    EXPECT_EQ(failed.report.find("Are you sure you want to cancel"), std::string::npos)
+        << failed.report;
+}
+
 // While another Kelvo works on the device folder the player touches nothing.
 TEST_F(ScenarioRunTest, ADeviceInUseIsNotPlayedOn) {
     m_host.put("\\data\\Config.xml", kConfig);
