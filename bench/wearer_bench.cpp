@@ -191,7 +191,9 @@ void BM_PairCommitVsPlainWrite(benchmark::State& state) {
     paired(
         state,
         [&] {
-            writeFileAtomic(c.fs, c.transactionPath, c.transactionBytes);
+            if (!writeFileAtomic(c.fs, c.transactionPath, c.transactionBytes)) {
+                state.SkipWithError("the transaction file could not be written");
+            }
             list.emplace();
             list->Load(c.fs, kCustomer, kPriceDecimals);
         },

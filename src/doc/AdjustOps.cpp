@@ -131,7 +131,7 @@ bool saveLineAdjustment(CKelvoDoc& doc, std::size_t index, const LineAdjustment&
         return false;
     }
     moveTotals(doc, *stop, before, doc.Invoice());
-    doc.Route().Save(doc.Fs());
+    saveRoute(doc);
     return true;
 }
 

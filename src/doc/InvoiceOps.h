@@ -30,6 +30,6 @@ bool openSelectedInvoice(CKelvoDoc& doc);
 // Saves `changed`, a changed copy of the open invoice, and makes it the open one (its header
 // in the stop's list follows). False when it could not be written: the driver is told, and
 // the open invoice stays as it was, so that memory never holds what the file does not.
-bool commitInvoice(CKelvoDoc& doc, CInvoice& changed);
+[[nodiscard]] bool commitInvoice(CKelvoDoc& doc, CInvoice& changed);
 
 }  // namespace kelvo

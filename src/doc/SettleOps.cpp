@@ -71,12 +71,14 @@ bool readyForSettlement(CKelvoDoc& doc) {
     if (!invoice.HoldsInvoice()) {
         return false;
     }
-    if (invoice.PickUpsReady(doc.Fs())) {
-        return true;
+    if (!invoice.PickUpsEntered()) {
+        doc.Prompt().inform(tr("Please enter pick up quantities before settlement!"), "",
+                            MessageIcon::None);
+        return false;
     }
-    doc.Prompt().inform(tr("Please enter pick up quantities before settlement!"), "",
-                        MessageIcon::None);
-    return false;
+    // The quantities filled in for the driver are saved before the settlement builds on them.
+    CInvoice filled = invoice;
+    return !filled.FillPickUps() || commitInvoice(doc, filled);
 }
 
 bool signatureRequired(const CStop& stop) {
@@ -166,7 +168,7 @@ int settleInvoice(CKelvoDoc& doc, const Payment& payment) {
         countSettledStop(doc, entry);
     }
     addCollection(doc.Route(), entry, doc.Invoice().COD() == 'Y', payment.amountCollected);
-    doc.Route().Save(doc.Fs());
+    saveRoute(doc);
     const CInvoices& invoices = doc.Invoices();
     return static_cast<std::size_t>(invoices.SettledCount()) >= invoices.Count() ? 1 : 2;
 }
@@ -207,7 +209,7 @@ bool countInterruptedSettlement(CKelvoDoc& doc) {
         stop->TotalCashCollected = fileNumber(stop->TotalCashCollected + amount, 2);
         addCollection(doc.Route(), entry, uncountedIsCod(settled, missing), amount);
     }
-    doc.Route().Save(doc.Fs());
+    saveRoute(doc);
     return true;
 }
 

@@ -49,7 +49,7 @@ public:
     // once its file is written (the caller then saves the route file). A voice recording of the
     // call becomes its voice message. False when the file could not be written: the call is
     // then left as it was.
-    bool Save(const DeviceFs& fs, std::size_t i, CStop& stop, std::int32_t person,
+    [[nodiscard]] bool Save(const DeviceFs& fs, std::size_t i, CStop& stop, std::int32_t person,
               const std::string& category, std::int32_t status, const std::string& note);
 
     // Removes the voice recording of call i that was not saved (nothing when there is none).

@@ -87,7 +87,7 @@ public:
     bool Writable() const { return m_opened; }
     // Replaces the customer's file with content (atomically). False when not Writable or when
     // the file could not be written (the old file is then untouched).
-    bool Write(const DeviceFs& fs, std::string_view content) const;
+    [[nodiscard]] bool Write(const DeviceFs& fs, std::string_view content) const;
 
     // Forgets the customer: the next Open reads again, Write refuses until then.
     void Forget();

@@ -30,7 +30,7 @@ public:
     bool Load(const DeviceFs& fs, double custId, int decimals, Prompter& prompter);
     // Writes the customer's file from the list. False when the file could not be read at the
     // last Load (it is kept as it is) or could not be written.
-    bool Save(const DeviceFs& fs, int decimals) const;
+    [[nodiscard]] bool Save(const DeviceFs& fs, int decimals) const;
     // The file content Save writes.
     std::string Content(int decimals) const;
 
@@ -39,10 +39,10 @@ public:
     // Appends the transaction and writes the file. Refused (Duplicate) for a product and
     // frequency already there, and (Unreadable) when the last Load could not read the file.
     // When the file cannot be written the transaction is taken out again.
-    FileChange Add(const DeviceFs& fs, CFlatGoodTrans trans, int decimals);
+    [[nodiscard]] FileChange Add(const DeviceFs& fs, CFlatGoodTrans trans, int decimals);
     // Removes transaction i (0 <= i < Count(); std::out_of_range otherwise) and writes the file;
     // refused (Unreadable) as Add. When the file cannot be written the transaction is put back.
-    FileChange Remove(const DeviceFs& fs, std::size_t i, int decimals);
+    [[nodiscard]] FileChange Remove(const DeviceFs& fs, std::size_t i, int decimals);
 
     // The file: its path ("" when the customer cannot name one) and the messages about it.
     const CustomerFile& File() const { return m_file; }

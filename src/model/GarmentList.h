@@ -32,14 +32,14 @@ public:
 
     // Writes the customer's file from the list. False when the file could not be read at the
     // last Load (it is kept as it is) or could not be written.
-    bool Save(const DeviceFs& fs) const { return m_file.Write(fs, Content()); }
+    [[nodiscard]] bool Save(const DeviceFs& fs) const { return m_file.Write(fs, Content()); }
     // The file content Save writes.
     std::string Content() const;
 
     // Adds the entry in code order and writes the file. Refused (Duplicate) when the list holds
     // the same entry (same code, same flag or reason), and (Unreadable) when the last Load could
     // not read the file. When the file cannot be written the entry is taken out again.
-    FileChange Store(const DeviceFs& fs, Entry entry);
+    [[nodiscard]] FileChange Store(const DeviceFs& fs, Entry entry);
 
     // The file: its path ("" when the customer cannot name one) and the messages about it.
     const CustomerFile& File() const { return m_file; }

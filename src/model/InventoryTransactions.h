@@ -51,19 +51,19 @@ public:
     // when the file was written: otherwise (result other than Saved) the list and file are
     // unchanged and the transaction stays pending. The committed transaction (the list's
     // last) holds its values as the file carries them (see CInventory::ToFileValues).
-    ChangeResult Commit(const DeviceFs& fs, CPendingTransaction& pending);
+    [[nodiscard]] ChangeResult Commit(const DeviceFs& fs, CPendingTransaction& pending);
     // Removes the first transaction whose WID is WID and whose Nr is written as Nr is
     // ("%.0f"), and rewrites the file. NotFound when there is none.
-    ChangeResult CancelWearer(const DeviceFs& fs, const std::string& WID, double Nr);
+    [[nodiscard]] ChangeResult CancelWearer(const DeviceFs& fs, const std::string& WID, double Nr);
     // Removes the line of one product: the first transaction, in list order, of the wearer
     // (WID with a code above 2; or for a wearer added here, WID "", code 1 and this Nr) that
     // has a line with this product and size (for an exchange also as the replaced product and
     // size) loses that line, and is removed when it has no line left; the file is rewritten.
     // linesLeft: the lines the transaction keeps (0 when it was removed), -1 when NotFound.
-    ChangeResult CancelProduct(const DeviceFs& fs, const std::string& WID, double PID, double SID,
+    [[nodiscard]] ChangeResult CancelProduct(const DeviceFs& fs, const std::string& WID, double PID, double SID,
                                double Nr, int& linesLeft);
     // Rewrites the file from the list; Refused when the file was not read.
-    ChangeResult Save(const DeviceFs& fs) const;
+    [[nodiscard]] ChangeResult Save(const DeviceFs& fs) const;
     // The content of the transaction file.
     std::string ToXml() const;
 
@@ -121,7 +121,7 @@ private:
     void Reindex();
     // The file's content with `extra` appended when it is not null.
     std::string Compose(const CInventory* extra) const;
-    bool Write(const DeviceFs& fs, const std::string& content) const;
+    [[nodiscard]] bool Write(const DeviceFs& fs, const std::string& content) const;
     // The first line with PID and SID of a transaction of WID with code `code`.
     const CInventoryLine* FindLineOf(const std::string& WID, std::int32_t code, double PID,
                                      double SID) const;

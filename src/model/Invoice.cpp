@@ -294,12 +294,13 @@ void CInvoice::RecalcTaxLines() {
     }
 }
 
-bool CInvoice::PickUpsReady(const DeviceFs& fs) {
-    for (const CInvoiceItem& l : m_Items) {
-        if (l.PickUpQty.empty() && l.SER != 0 && l.SER != 2) {
-            return false;
-        }
-    }
+bool CInvoice::PickUpsEntered() const {
+    return std::none_of(m_Items.begin(), m_Items.end(), [](const CInvoiceItem& l) {
+        return l.PickUpQty.empty() && l.SER != 0 && l.SER != 2;
+    });
+}
+
+bool CInvoice::FillPickUps() {
     bool filled = false;
     for (CInvoiceItem& l : m_Items) {
         if (l.PickUpQty.empty() && l.SER == 2) {
@@ -307,10 +308,7 @@ bool CInvoice::PickUpsReady(const DeviceFs& fs) {
             filled = true;
         }
     }
-    if (filled) {
-        Save(fs);
-    }
-    return true;
+    return filled;
 }
 
 }  // namespace kelvo

@@ -41,7 +41,7 @@ public:
     bool Load(const DeviceFs& fs, Prompter& prompter, double invoiceNumber);
     // Rewrites the invoice file from memory (atomically). False when it could not be
     // written, or when the last Load failed (nothing is then written).
-    bool Save(const DeviceFs& fs) const;
+    [[nodiscard]] bool Save(const DeviceFs& fs) const;
     // The invoice file's content.
     std::string ToXml() const;
     // True after a successful Load (or SetInvoiceNumber), until a failed Load.
@@ -66,9 +66,11 @@ public:
     bool AdjustLine(std::size_t index, double amount);
 
     // Before settlement: false when a line without PickUpQty has a SER other than 0 and 2
-    // (the driver must enter it). Otherwise every line without PickUpQty whose SER is 2 gets
-    // its QtyToPick, the file is saved when any did, and the answer is true.
-    bool PickUpsReady(const DeviceFs& fs);
+    // (the driver must enter it).
+    bool PickUpsEntered() const;
+    // Gives every line without PickUpQty whose SER is 2 its QtyToPick. True when any line got
+    // one: the file is then to be saved. Does not save.
+    bool FillPickUps();
 
     // What the driver enters on a line (index as for Line; std::out_of_range beyond it).
     void SetPickUpQty(std::size_t index, std::string v) {

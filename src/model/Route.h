@@ -61,7 +61,7 @@ public:
     bool Load(const DeviceFs& fs, std::int32_t routeNumber, const std::string& date);
     // Rewrites the route file from memory (atomically). False when it could not be written,
     // or when the last Load failed (what is in memory belongs to another route).
-    bool Save(const DeviceFs& fs) const;
+    [[nodiscard]] bool Save(const DeviceFs& fs) const;
     // The route file's content.
     std::string ToXml() const;
 

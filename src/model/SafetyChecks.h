@@ -25,7 +25,7 @@ public:
     bool Load(const DeviceFs& fs);
     // Writes Safety.xml byte for byte (replacing it whole, atomically). False when it could
     // not be written; the old file is then untouched.
-    bool Save(const DeviceFs& fs) const;
+    [[nodiscard]] bool Save(const DeviceFs& fs) const;
     // The file content Save writes.
     std::string Content() const;
 

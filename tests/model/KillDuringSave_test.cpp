@@ -36,11 +36,11 @@ int kills() {
 }
 
 // One kind of save: `versions` are the bytes the file may hold, `saveOnce(i)` writes version i
-// through the program's own save code.
+// through the program's own save code and says whether it was saved.
 struct SaveLoop {
     std::string path;
     std::string versions[2];
-    std::function<void(int)> saveOnce;
+    std::function<bool(int)> saveOnce;
 };
 
 // Forks a child that saves the versions in turn without end, kills it after a random wait, and
@@ -55,13 +55,16 @@ void killRepeatedly(const TempDevice& dev, const SaveLoop& loop) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             for (int i = 0;; ++i) {
-                loop.saveOnce(i % 2);
+                if (!loop.saveOnce(i % 2)) {
+                    ::_exit(1);  // a save that fails on its own is a fault of its own
+                }
             }
         }
         std::this_thread::sleep_for(std::chrono::microseconds(200 + random() % 5000));
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "kill " << kill << ": a save failed";
         const std::string now = dev.read(loop.path);
         ASSERT_TRUE(now == loop.versions[0] || now == loop.versions[1])
             << "kill " << kill << " left " << now.size() << " bytes";
@@ -86,7 +89,7 @@ SaveLoop versionsOf(const TempDevice& dev, std::string path, Model& model,
     }
     loop.saveOnce = [&dev, &model, setVersion](int i) {
         setVersion(i);
-        model.Save(dev.fs());
+        return model.Save(dev.fs());
     };
     return loop;
 }
@@ -125,14 +128,14 @@ TEST(KillDuringSave, TransactionFileIsAlwaysTheOldOrTheNew) {
     CPendingTransaction pending;
     SaveLoop loop{path, {}, {}};
     loop.versions[0] = list.ToXml();
-    // Version 1: a wearer added here; version 0: that wearer cancelled again.
+    // Version 1: a wearer added here; version 0: that wearer cancelled again (the child begins
+    // with a cancel that finds nothing).
     loop.saveOnce = [&](int i) {
         if (i == 1) {
             pending.Begin(7, kAddWearer, "").Nr = 9999;
-            list.Commit(dev.fs(), pending);
-        } else {
-            list.CancelWearer(dev.fs(), "", 9999);
+            return list.Commit(dev.fs(), pending) != ChangeResult::WriteFailed;
         }
+        return list.CancelWearer(dev.fs(), "", 9999) != ChangeResult::WriteFailed;
     };
     loop.saveOnce(1);
     loop.versions[1] = list.ToXml();
@@ -153,7 +156,7 @@ TEST(KillDuringSave, GarmentFlagFileIsAlwaysTheOldOrTheNew) {
     const CGarmentFlags* lists[2] = {&before, &after};
     killRepeatedly(dev, {path,
                          {before.Content(), after.Content()},
-                         [&](int i) { lists[i]->Save(dev.fs()); }});
+                         [&](int i) { return lists[i]->Save(dev.fs()); }});
 }
 
 TEST(KillDuringSave, FlatGoodFileIsAlwaysTheOldOrTheNew) {
@@ -170,10 +173,12 @@ TEST(KillDuringSave, FlatGoodFileIsAlwaysTheOldOrTheNew) {
     added.Freqcode = "KILL";
     loop.saveOnce = [&](int i) {
         if (i == 1 && list.Count() == count) {
-            list.Add(dev.fs(), added, 2);
-        } else if (i == 0 && list.Count() == count + 1) {
-            list.Remove(dev.fs(), count, 2);
+            return list.Add(dev.fs(), added, 2) == FileChange::Done;
         }
+        if (i == 0 && list.Count() == count + 1) {
+            return list.Remove(dev.fs(), count, 2) == FileChange::Done;
+        }
+        return true;
     };
     loop.saveOnce(1);
     loop.versions[1] = list.Content(2);
@@ -191,5 +196,5 @@ TEST(KillDuringSave, CallFileIsAlwaysTheOldOrTheNew) {
     calls[1].Status = 2;
     killRepeatedly(dev, {path,
                          {calls[0].Content(), calls[1].Content()},
-                         [&](int i) { calls[i].Save(dev.fs(), ""); }});
+                         [&](int i) { return calls[i].Save(dev.fs(), ""); }});
 }

@@ -27,7 +27,7 @@ struct RoundTrip {
     RoundTrip(const std::string& content, int decimals) {
         dev.put(kFile, content);
         first.Load(dev.fs(), 7, decimals);
-        first.Save(dev.fs());
+        EXPECT_EQ(first.Save(dev.fs()), ChangeResult::Saved);
         saved = dev.read(kFile);
         second.Load(dev.fs(), 7, decimals);
     }
