@@ -120,6 +120,7 @@ public:
         CheckConfiguration();
         CheckRoutes();
         CheckReferenceLists();
+        CheckOtherLists();
         return std::move(m_result);
     }
 
@@ -446,6 +447,20 @@ private:
         CheckList<CFlatGoodProducts>({"Flatgoodproducts.xml", "new services screen"});
         if (m_config.IsDud()) {
             CheckList<CTrucks>({"Trucks.xml", "truck selection"});
+        }
+    }
+
+    // The lists only some screens read (the wearer screens' products and a customer's
+    // departments, functions, lockers, emblems and products; the trucks, which only the laundry
+    // with trucks reads): where one is there, a damaged one is an error like every other file.
+    // Where one is missing, the screen that reads it simply offers less.
+    void CheckOtherLists() {
+        for (const char* pattern :
+             {"Products.xml", "Trucks.xml", "FinishingMethods.xml", "CustomerProduct_*.xml",
+              "Department_*.xml", "Function_*.xml", "Locker_*.xml", "EmblemTemplate_*.xml"}) {
+            for (const std::string& name : m_fs.listFiles(kData, pattern)) {
+                Readable(name, FindingSeverity::Error, "", "");
+            }
         }
     }
 

@@ -50,6 +50,18 @@ private:
     fs::path m_dir;
 };
 
+// One element within the next, `depth` deep: no reader takes it.
+std::string nested(int depth) {
+    std::string text;
+    for (int i = 0; i < depth; ++i) {
+        text += "<a>";
+    }
+    for (int i = 0; i < depth; ++i) {
+        text += "</a>";
+    }
+    return text;
+}
+
 constexpr const char* kRoute101 = "Route_101_20061205.xml";
 constexpr const char* kRoute102 = "Route_102_20061206.xml";
 
@@ -156,6 +168,12 @@ TEST(DayCheck, EachBreakGivesItsOneFinding) {
         {"a route date that leaves the folder",
          [](const DayCopy& d) { d.replace(kRoute102, "<Date>20061206<", "<Date>../20061<"); },
          FindingSeverity::Error, FindingKind::UnsafeName, kRoute102, "/Route/Date"},
+        {"the product list nested 100,000 deep",
+         [](const DayCopy& d) { d.write("Products.xml", nested(100000)); },
+         FindingSeverity::Error, FindingKind::NotWellFormed, "Products.xml", ""},
+        {"the truck list of a laundry without trucks nested 100,000 deep",
+         [](const DayCopy& d) { d.write("Trucks.xml", nested(100000)); }, FindingSeverity::Error,
+         FindingKind::NotWellFormed, "Trucks.xml", ""},
         {"a route file named after another day",
          [](const DayCopy& d) {
              fs::rename(d.dir() / kRoute102, d.dir() / "Route_102_20061207.xml");
