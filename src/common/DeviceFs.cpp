@@ -1,7 +1,12 @@
 #include "common/DeviceFs.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <fstream>
+#include <cerrno>
+#include <cstdint>
 #include <span>
 #include <system_error>
 
@@ -141,7 +146,7 @@ std::optional<fs::path> DeviceFs::hostPath(std::string_view devicePath) const {
 bool DeviceFs::isFile(std::string_view devicePath) const {
     auto p = hostPath(devicePath);
     std::error_code ec;
-    return p && fs::is_regular_file(*p, ec);
+    return p && fs::is_regular_file(fs::symlink_status(*p, ec));
 }
 
 bool DeviceFs::isFolder(std::string_view devicePath) const {
@@ -157,29 +162,55 @@ bool DeviceFs::matches(std::string_view name, std::string_view pattern) {
     return matchFrom(name, pattern);
 }
 
-std::vector<std::string> DeviceFs::listFiles(std::string_view folder,
-                                             std::string_view pattern) const {
+namespace {
+
+// The device names of the entries of a host folder that `keep(entry, name)` accepts, sorted
+// case-insensitively; host artefacts (names starting with ".") are never device entries.
+template <class Keep>
+std::vector<std::string> listEntries(const std::optional<fs::path>& dir, Keep keep) {
     std::vector<std::string> names;
-    auto dir = hostPath(folder);
     if (!dir) {
         return names;
     }
     std::error_code ec;
     for (fs::directory_iterator it(*dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code sec;
-        if (!it->is_regular_file(sec)) {
-            continue;
-        }
         std::string name = hostNameToDevice(it->path());
-        if (name.empty() || name.front() == '.') {
-            continue;
-        }
-        if (matches(name, pattern)) {
+        if (!name.empty() && name.front() != '.' && keep(*it, name)) {
             names.push_back(std::move(name));
         }
     }
     std::sort(names.begin(), names.end(), lessNoCase);
     return names;
+}
+
+// True for a regular file itself: a link to one is no file of the device. Asked in this order,
+// both answers come from the folder's listing: a file costs no call of its own.
+bool isRegularEntry(const fs::directory_entry& entry) {
+    std::error_code ec;
+    return !entry.is_symlink(ec) && entry.is_regular_file(ec);
+}
+
+}  // namespace
+
+std::vector<std::string> DeviceFs::listFiles(std::string_view folder,
+                                             std::string_view pattern) const {
+    return listEntries(hostPath(folder), [&](const fs::directory_entry& entry,
+                                             const std::string& name) {
+        return isRegularEntry(entry) && matches(name, pattern);
+    });
+}
+
+std::vector<std::string> DeviceFs::listNonFiles(std::string_view folder) const {
+    return listEntries(hostPath(folder), [](const fs::directory_entry& entry, const std::string&) {
+        return !isRegularEntry(entry);
+    });
+}
+
+std::vector<std::string> DeviceFs::listLargeFiles(std::string_view folder) const {
+    return listEntries(hostPath(folder), [](const fs::directory_entry& entry, const std::string&) {
+        std::error_code ec;
+        return isRegularEntry(entry) && entry.file_size(ec) > kMaxFileBytes && !ec;
+    });
 }
 
 std::vector<std::string> DeviceFs::storageCards() const {
@@ -198,22 +229,38 @@ std::vector<std::string> DeviceFs::storageCards() const {
 bool DeviceFs::readFile(std::string_view devicePath, std::string& out, std::size_t maxBytes) const {
     out.clear();
     auto p = hostPath(devicePath);
-    std::error_code ec;
-    if (!p || !fs::is_regular_file(*p, ec)) {
+    if (!p) {
         return false;
     }
-    const auto size = fs::file_size(*p, ec);
-    if (ec || size > maxBytes) {
+    // The kind is checked on what was opened, so a link put in the file's place between a
+    // check and the open cannot slip another file in.
+    const int fd = openRegularFile(*p);
+    if (fd < 0) {
         return false;
     }
-    std::ifstream in(*p, std::ios::binary);
-    if (!in) {
-        return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && static_cast<std::uintmax_t>(st.st_size) <= maxBytes;
+    if (ok) {
+        out.resize(static_cast<std::size_t>(st.st_size));
+        std::size_t got = 0;
+        while (got < out.size()) {
+            const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                ok = n == 0;  // a file that shrank meanwhile: what was there
+                break;
+            }
+            got += static_cast<std::size_t>(n);
+        }
+        out.resize(got);
     }
-    out.resize(static_cast<std::size_t>(size));
-    in.read(out.data(), static_cast<std::streamsize>(out.size()));
-    out.resize(static_cast<std::size_t>(in.gcount()));
-    return !in.bad();
+    ::close(fd);
+    if (!ok) {
+        out.clear();
+    }
+    return ok;
 }
 
 bool DeviceFs::createFolder(std::string_view devicePath) const {
@@ -232,27 +279,35 @@ bool DeviceFs::copyFile(std::string_view from, std::string_view to, bool overwri
     auto src = hostPath(from);
     auto dst = hostPath(to);
     std::error_code ec;
-    if (!src || !dst || !fs::is_regular_file(*src, ec) || (!overwrite && fs::exists(*dst, ec))) {
+    if (!src || !dst || !fs::is_regular_file(fs::symlink_status(*src, ec)) ||
+        (!overwrite && fs::exists(fs::symlink_status(*dst, ec)))) {
         return false;
     }
-    return copyFileAtomic(*this, *src, to);
+    return copyFileAtomic(*this, *src, *dst);
 }
 
 bool DeviceFs::moveFile(std::string_view from, std::string_view to, bool overwrite) const {
     auto src = hostPath(from);
     auto dst = hostPath(to);
     std::error_code ec;
-    if (!src || !dst || !fs::is_regular_file(*src, ec) || (!overwrite && fs::exists(*dst, ec)) ||
-        !allows(FsChange::Rename, *dst, 0)) {
+    if (!src || !dst || (!overwrite && fs::exists(fs::symlink_status(*dst, ec)))) {
         return false;
     }
-    fs::rename(*src, *dst, ec);
+    return moveHostFile(*src, *dst);
+}
+
+bool DeviceFs::moveHostFile(const fs::path& from, const fs::path& to) const {
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::symlink_status(from, ec)) || !allows(FsChange::Rename, to, 0)) {
+        return false;
+    }
+    fs::rename(from, to, ec);
     if (!ec) {
         return true;
     }
     // Another file system (a storage card): a complete copy first, then the source goes.
-    return copyFileAtomic(*this, *src, to) && allows(FsChange::Remove, *src, 0) &&
-           fs::remove(*src, ec);
+    return copyFileAtomic(*this, from, to) && allows(FsChange::Remove, from, 0) &&
+           fs::remove(from, ec);
 }
 
 bool DeviceFs::removeFile(std::string_view devicePath) const {
@@ -261,10 +316,29 @@ bool DeviceFs::removeFile(std::string_view devicePath) const {
     if (!p) {
         return false;
     }
-    if (!fs::is_regular_file(*p, ec)) {
-        return !fs::exists(*p, ec);
+    const fs::file_status status = fs::symlink_status(*p, ec);
+    if (!fs::is_regular_file(status)) {
+        return !fs::exists(status);
     }
     return allows(FsChange::Remove, *p, 0) && fs::remove(*p, ec);
+}
+
+int openRegularFile(const fs::path& hostPath) {
+    struct stat st {};
+    if (::lstat(hostPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return -1;  // never opened: opening a device can already do something
+    }
+    const int fd = ::open(hostPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    // O_NONBLOCK only kept a pipe or a device from blocking the open.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
 }
 
 std::string joinDevicePath(std::string_view folder, std::string_view name) {

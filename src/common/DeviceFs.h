@@ -40,21 +40,32 @@ public:
     // nullopt for a path that is refused.
     std::optional<std::filesystem::path> hostPath(std::string_view devicePath) const;
 
-    // True when the device path names an existing file / folder.
+    // True when the device path names an existing regular file / folder. A link is neither,
+    // whatever it points to: every file the program takes is a regular file of the device.
     bool isFile(std::string_view devicePath) const;
     bool isFolder(std::string_view devicePath) const;
 
-    // Names of the files in a device folder whose names match the wildcard pattern ("*" and
-    // "?", case-insensitive; "*.*" matches every file), sorted case-insensitively. Host
-    // artefacts whose names start with "." are not device files and are never listed.
+    // Names of the regular files in a device folder whose names match the wildcard pattern
+    // ("*" and "?", case-insensitive; "*.*" matches every file), sorted case-insensitively.
+    // Host artefacts whose names start with "." are not device files and are never listed;
+    // neither are links, devices, pipes and folders (see listNonFiles).
     std::vector<std::string> listFiles(std::string_view folder,
                                        std::string_view pattern = "*") const;
+
+    // Names of the entries of a device folder that are no regular files: links (to a file
+    // too), devices, pipes, sockets and folders, sorted as listFiles sorts. Names starting with
+    // "." are left out as there.
+    std::vector<std::string> listNonFiles(std::string_view folder) const;
+
+    // Names of the regular files in a device folder larger than kMaxFileBytes, which no reader
+    // takes, sorted as listFiles sorts.
+    std::vector<std::string> listLargeFiles(std::string_view folder) const;
 
     // Names of the storage cards: folders directly under the root holding ".storage-card".
     std::vector<std::string> storageCards() const;
 
-    // Reads a whole file into `out`; false when it is missing, unreadable or larger than
-    // maxBytes (out is then left empty).
+    // Reads a whole file into `out`; false when it is missing, no regular file (a link is not
+    // followed), unreadable or larger than maxBytes (out is then left empty).
     bool readFile(std::string_view devicePath, std::string& out,
                   std::size_t maxBytes = kMaxFileBytes) const;
 
@@ -69,6 +80,10 @@ public:
     bool moveFile(std::string_view from, std::string_view to, bool overwrite = false) const;
     // Deletes a file; true when it is gone afterwards.
     bool removeFile(std::string_view devicePath) const;
+
+    // Moves a regular file between two host paths below the root that the caller resolved
+    // (HostFolder), as moveFile moves it; an existing target is replaced.
+    bool moveHostFile(const std::filesystem::path& from, const std::filesystem::path& to) const;
 
     // Largest file the readers accept (a bigger one is treated as unreadable, before it is
     // parsed). A route of a thousand stops takes some 2 MB, a large customer's wearers less.
@@ -97,6 +112,10 @@ private:
     std::vector<Mapping> m_mappings;
     mutable FsFaultHook m_faultHook;
 };
+
+// Opens a host file for reading when it is a regular file: a link is not followed, a device or a
+// pipe is not opened for real. Returns the descriptor, or -1.
+int openRegularFile(const std::filesystem::path& hostPath);
 
 // Joins a device folder ending in "\" (or not) and a file name.
 std::string joinDevicePath(std::string_view folder, std::string_view name);

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -43,7 +42,8 @@ bool writeAll(const DeviceFs& dfs, const fs::path& target, int fd, std::string_v
 // Writes a temporary file beside the target with fill(fd), flushes it and renames it over the
 // target. The temporary file never outlives a failure.
 template <class Fill>
-bool replaceThroughTemporary(const DeviceFs& dfs, const fs::path& target, Fill fill) {
+bool replaceThroughTemporary(const DeviceFs& dfs, const fs::path& target, Fill fill,
+                             FolderFlush flush = FolderFlush::Now) {
     if (!target.has_filename()) {
         return false;
     }
@@ -66,10 +66,8 @@ bool replaceThroughTemporary(const DeviceFs& dfs, const fs::path& target, Fill f
         return false;
     }
     // Make the rename itself durable.
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
+    if (flush == FolderFlush::Now) {
+        flushFolder(folder);
     }
     return true;
 }
@@ -82,23 +80,42 @@ bool writeFileAtomic(const DeviceFs& fs, std::string_view devicePath, std::strin
                          fs, *target, [&](int fd) { return writeAll(fs, *target, fd, content); });
 }
 
-bool copyFileAtomic(const DeviceFs& fs, const fs::path& source, std::string_view devicePath) {
-    const auto target = fs.hostPath(devicePath);
-    std::ifstream in(source, std::ios::binary);
-    if (!target || !in) {
+bool copyFileAtomic(const DeviceFs& fs, const fs::path& source, const fs::path& target,
+                    FolderFlush flush) {
+    const int in = openRegularFile(source);
+    if (in < 0) {
         return false;
     }
-    return replaceThroughTemporary(fs, *target, [&](int fd) {
-        char buffer[64 * 1024];
-        while (in) {
-            in.read(buffer, sizeof buffer);
-            if (in.bad() ||
-                !writeAll(fs, *target, fd, std::string_view(buffer, std::size_t(in.gcount())))) {
-                return false;
+    const bool copied = replaceThroughTemporary(
+        fs, target,
+        [&](int fd) {
+            char buffer[64 * 1024];
+            for (;;) {
+                const ssize_t n = ::read(in, buffer, sizeof buffer);
+                if (n < 0 && errno == EINTR) {
+                    continue;
+                }
+                if (n <= 0) {
+                    return n == 0;
+                }
+                if (!writeAll(fs, target, fd, std::string_view(buffer, std::size_t(n)))) {
+                    return false;
+                }
             }
-        }
-        return true;
-    });
+        },
+        flush);
+    ::close(in);
+    return copied;
+}
+
+bool flushFolder(const fs::path& hostFolder) {
+    const int dirFd = ::open(hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) {
+        return false;
+    }
+    const bool flushed = ::fsync(dirFd) == 0;
+    ::close(dirFd);
+    return flushed;
 }
 
 bool isTemporaryName(std::string_view name) {
@@ -129,7 +146,7 @@ std::size_t removeLeftoverTemporaries(const DeviceFs& fs, std::string_view folde
     }
     for (fs::directory_iterator it(*host, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code sec;
-        if (it->is_regular_file(sec) && isTemporaryName(it->path().filename().string()) &&
+        if (isTemporaryName(it->path().filename().string()) && it->is_regular_file(sec) &&
             fs.allows(FsChange::Remove, it->path(), 0) && fs::remove(it->path(), sec)) {
             ++removed;
         }

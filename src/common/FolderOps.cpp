@@ -1,10 +1,12 @@
 #include "common/FolderOps.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "common/DataPaths.h"
 #include "common/DeviceFs.h"
 #include "common/FileWriter.h"
+#include "common/HostFolder.h"
 #include "common/Text.h"
 #include "common/WaitCursor.h"
 
@@ -16,46 +18,79 @@ bool isCopiedOnTransfer(std::string_view name) {
     return containsNoCase(name, "Config.xml");
 }
 
+// One side of a transfer: the folder read once, its names kept up to date.
+struct Transfer {
+    const DeviceFs& fs;
+    HostFolder from;
+    HostFolder to;
+
+    // Moves (or copies) one file; `made` is set when target did not hold it before.
+    bool go(const std::string& name, bool& made) {
+        const bool copied = isCopiedOnTransfer(name);
+        made = !to.holds(name);
+        if (!copied && !made) {
+            return false;  // a file of that name is there already: it is never replaced
+        }
+        const bool ok =
+            copied ? copyFileAtomic(fs, from.pathOf(name), to.pathOf(name), FolderFlush::Later)
+                   : fs.moveHostFile(from.pathOf(name), to.pathOf(name));
+        if (ok) {
+            to.added(name);
+            if (!copied) {
+                from.removed(name);
+            }
+        }
+        return ok;
+    }
+
+    // Makes every rename and copy so far durable, in both folders.
+    void flush() const {
+        flushFolder(to.path());
+        flushFolder(from.path());
+    }
+};
+
 }  // namespace
 
-int transferFolder(const DeviceFs& fs, std::string_view source, std::string_view target) {
+bool transferFolderWhole(const DeviceFs& fs, std::string_view source, std::string_view target,
+                         std::string_view first) {
     WaitCursor wait;
-    int failed = 0;
-    for (const std::string& name : fs.listFiles(source, "*.*")) {
-        const std::string from = joinDevicePath(source, name);
-        const std::string to = joinDevicePath(target, name);
-        const bool ok =
-            isCopiedOnTransfer(name) ? fs.copyFile(from, to, true) : fs.moveFile(from, to);
-        if (!ok) {
-            ++failed;
-        }
+    Transfer t{fs, HostFolder(fs, source), HostFolder(fs, target)};
+    if (!t.from.valid() || !t.to.valid()) {
+        return false;
     }
-    return failed;
-}
-
-bool transferFolderWhole(const DeviceFs& fs, std::string_view source, std::string_view target) {
-    WaitCursor wait;
-    std::vector<std::string> done;  // transferred so far; a copy where target had none before
-    for (const std::string& name : fs.listFiles(source, "*.*")) {
-        const std::string from = joinDevicePath(source, name);
-        const std::string to = joinDevicePath(target, name);
-        const bool copied = isCopiedOnTransfer(name);
-        const bool had = fs.isFile(to);
-        if (copied ? fs.copyFile(from, to, true) : fs.moveFile(from, to)) {
-            if (!copied || !had) {
+    std::vector<std::string> names = fs.listFiles(source, "*.*");
+    const auto marker = std::find_if(names.begin(), names.end(), [&](const std::string& n) {
+        return !first.empty() && equalsNoCase(n, first);
+    });
+    const bool markerFirst = marker != names.end();
+    if (markerFirst) {
+        std::rotate(names.begin(), marker, marker + 1);
+    }
+    std::vector<std::string> done;  // transferred so far; a copy only where target had none
+    for (const std::string& name : names) {
+        bool made = false;
+        if (t.go(name, made)) {
+            if (!isCopiedOnTransfer(name) || made) {
                 done.push_back(name);
+            }
+            if (markerFirst && &name == &names.front()) {
+                t.flush();  // the marker is on disk before any other file moves
             }
             continue;
         }
-        for (const std::string& back : done) {
-            if (isCopiedOnTransfer(back)) {
-                fs.removeFile(joinDevicePath(target, back));
+        // Back in the reverse order: the marker, moved first, goes back last.
+        for (auto back = done.rbegin(); back != done.rend(); ++back) {
+            if (isCopiedOnTransfer(*back)) {
+                fs.removeFile(joinDevicePath(target, *back));
             } else {
-                fs.moveFile(joinDevicePath(target, back), joinDevicePath(source, back));
+                fs.moveHostFile(t.to.pathOf(*back), t.from.pathOf(*back));
             }
         }
+        t.flush();
         return false;
     }
+    t.flush();
     return true;
 }
 
@@ -68,21 +103,39 @@ bool markerPresent(const DeviceFs& fs, std::string_view folder, std::string_view
     return false;
 }
 
-int moveOut(const DeviceFs& fs, std::string_view source, std::string_view target,
-            std::string_view secondTarget, bool alsoSecond) {
+int sendOut(const DeviceFs& fs, std::string_view source, std::string_view target,
+            std::string_view keep, const std::vector<std::string>& names) {
     WaitCursor wait;
+    HostFolder from(fs, source);
+    HostFolder out(fs, target);
+    HostFolder kept(fs, keep);
+    if (!from.valid() || !out.valid() || !kept.valid()) {
+        return static_cast<int>(names.size());
+    }
     int stayed = 0;
-    for (const std::string& name : fs.listFiles(source, "*.*")) {
-        const std::string from = joinDevicePath(source, name);
-        bool copied = fs.copyFile(from, joinDevicePath(target, name), true);
-        if (copied && alsoSecond) {
-            copied = fs.copyFile(from, joinDevicePath(secondTarget, name), true);
-        }
-        // Only a file that safely reached every target may leave the data folder.
-        if (!copied || !fs.removeFile(from)) {
-            ++stayed;
+    for (const std::string& name : names) {
+        // Each copy's own rename is made durable by the one flush of the folder below: one
+        // flush instead of one per file, and nothing is deleted from source before it.
+        if (from.holds(name)) {
+            if (copyFileAtomic(fs, from.pathOf(name), out.pathOf(name), FolderFlush::Later) &&
+                fs.moveHostFile(from.pathOf(name), kept.pathOf(name))) {
+                out.added(name);
+                kept.added(name);
+                from.removed(name);
+            } else {
+                ++stayed;
+            }
+        } else if (kept.holds(name)) {
+            if (copyFileAtomic(fs, kept.pathOf(name), out.pathOf(name), FolderFlush::Later)) {
+                out.added(name);
+            } else {
+                ++stayed;
+            }
         }
     }
+    flushFolder(out.path());
+    flushFolder(kept.path());
+    flushFolder(from.path());
     return stayed;
 }
 

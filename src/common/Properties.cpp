@@ -16,6 +16,11 @@ std::string movePath() {
     return replaceAll(kProgramPath, "exe", "move");
 }
 
+// Beside it: "exe" replaced by "export".
+std::string exportRecordPath() {
+    return replaceAll(kProgramPath, "exe", "export");
+}
+
 std::string programFolder() {
     const std::string path = propertiesPath();
     return path.substr(0, path.rfind('\\') + 1);
@@ -38,7 +43,9 @@ std::string readStorageLocation(const DeviceFs& fs, std::string* refused) {
         // large, no permission) is kept as the driver left it.
         if (!fs.isFile(path)) {
             fs.createFolder(programFolder());
-            writeFileAtomic(fs, path, std::string(kKey) + "\\");
+            // Never an error: without the file the data are in the main memory all the same,
+            // and the next start tries to write it again.
+            static_cast<void>(writeFileAtomic(fs, path, std::string(kKey) + "\\"));
         }
         return {};
     }
@@ -98,6 +105,26 @@ std::optional<StorageMove> readStorageMove(const DeviceFs& fs) {
 
 bool clearStorageMove(const DeviceFs& fs) {
     return fs.removeFile(movePath());
+}
+
+bool writeExportRecord(const DeviceFs& fs, const std::string& storageLocation) {
+    // One line: an empty location (the device root) still makes a file with content.
+    fs.createFolder(programFolder());
+    return writeFileAtomic(fs, exportRecordPath(), storageLocation + "\n");
+}
+
+std::optional<std::string> readExportRecord(const DeviceFs& fs) {
+    std::string content;
+    if (!fs.readFile(exportRecordPath(), content, 64 * 1024)) {
+        return std::nullopt;
+    }
+    // A location that cannot name a folder is never acted on: the device root's data are.
+    std::string location = content.substr(0, content.find('\n'));
+    return isSafeNamePart(location) ? location : std::string();
+}
+
+bool clearExportRecord(const DeviceFs& fs) {
+    return fs.removeFile(exportRecordPath());
 }
 
 }  // namespace kelvo

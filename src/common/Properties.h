@@ -21,7 +21,7 @@ std::string readStorageLocation(const DeviceFs& fs, std::string* refused = nullp
 
 // Rewrites the file as "Storagelocation=" + location (no line end). False when it cannot be
 // written.
-bool writeStorageLocation(const DeviceFs& fs, const std::string& location);
+[[nodiscard]] bool writeStorageLocation(const DeviceFs& fs, const std::string& location);
 
 // A move of the data folder that has begun and is not finished: from one storage location to
 // another ("" for the device root), with the names of the files it copies. It is recorded
@@ -34,10 +34,19 @@ struct StorageMove {
 };
 
 // Records the move. False when it cannot be written (the move must then not begin).
-bool writeStorageMove(const DeviceFs& fs, const StorageMove& move);
+[[nodiscard]] bool writeStorageMove(const DeviceFs& fs, const StorageMove& move);
 // The move recorded; nullopt when there is none.
 std::optional<StorageMove> readStorageMove(const DeviceFs& fs);
 // Forgets the recorded move. False when the record stays.
 bool clearStorageMove(const DeviceFs& fs);
+
+// An export that has begun and is not finished, recorded beside the properties file with the
+// storage location whose data folder it empties, before the first file leaves; forgotten once
+// both arrival markers are written. The next start finishes an export a crash cut short.
+[[nodiscard]] bool writeExportRecord(const DeviceFs& fs, const std::string& storageLocation);
+// The storage location of the recorded export; nullopt when none is recorded.
+std::optional<std::string> readExportRecord(const DeviceFs& fs);
+// Forgets the recorded export. False when the record stays.
+bool clearExportRecord(const DeviceFs& fs);
 
 }  // namespace kelvo

@@ -27,6 +27,8 @@ void openStorage(CKelvoDoc& doc) {
                                    refused.c_str(), propertiesPath().c_str()),
                             tr("Error data files"), MessageIcon::Warning);
     }
+    // Before the settings can move the data folder or Start read it.
+    finishInterruptedTransfers(doc);
 }
 
 bool loadConfiguration(CKelvoDoc& doc) {
@@ -98,10 +100,14 @@ bool loadRoutes(CKelvoDoc& doc) {
 
 bool startDataCheck(CKelvoDoc& doc) {
     // What a crash or a kill left half written is never data: only the program's own temporary
-    // names are removed.
+    // names are removed. The receipts are the program's own files too.
     for (const std::string& folder :
-         {doc.DataFolder(), exportCopyFolder(doc.StorageLocation()), std::string(kExportFolder)}) {
+         {doc.DataFolder(), exportCopyFolder(doc.StorageLocation()), std::string(kExportFolder),
+          std::string(kReceiptsFolder)}) {
         removeLeftoverTemporaries(doc.Fs(), folder);
+    }
+    if (!finishInterruptedTransfers(doc)) {
+        return false;
     }
     if (!loadConfiguration(doc)) {
         showNoDataMessage(doc);

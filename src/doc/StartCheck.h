@@ -5,8 +5,9 @@ namespace kelvo {
 class CKelvoDoc;
 
 // Finds the data: settles a move of the data folder that a crash cut short, then takes the
-// storage location from the properties file into the document. A location that cannot name a
-// folder is reported (naming the properties file) and the device root is used.
+// storage location from the properties file into the document, and finishes an export, import
+// or restore that a crash cut short. A location that cannot name a folder is reported (naming
+// the properties file) and the device root is used.
 void openStorage(CKelvoDoc& doc);
 
 // Reads the configuration from the data folder (or the import folder) into the document.
@@ -18,7 +19,7 @@ bool loadConfiguration(CKelvoDoc& doc);
 bool checkVersion(CKelvoDoc& doc);
 
 // The start data check behind Start on the start screen: the temporary files a crash left
-// behind are removed, then configuration, data version, import (or restore) of the day's
+// behind are removed and a transfer a crash cut short is finished, then configuration, data version, import (or restore) of the day's
 // files, routes, master lists. True when the data are ready
 // for the route-driver screen; false after a message that says why not.
 bool startDataCheck(CKelvoDoc& doc);

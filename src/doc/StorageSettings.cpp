@@ -8,6 +8,7 @@
 #include "common/Properties.h"
 #include "common/Translate.h"
 #include "common/WaitCursor.h"
+#include "doc/DataTransfer.h"
 #include "doc/KelvoDoc.h"
 
 namespace kelvo {
@@ -99,6 +100,11 @@ bool changeStorageLocation(CKelvoDoc& doc, const std::string& place) {
     }
     WaitCursor wait;
     settleStorageMove(fs);
+    // An export, import or restore cut short works on the old place's files: finished first.
+    if (!finishInterruptedTransfers(doc)) {
+        return false;
+    }
+    reportNonFiles(doc, doc.DataFolder(), tr("Error data files"));
     const StorageMove move{doc.StorageLocation(), location,
                            fs.listFiles(dataFolder(doc.StorageLocation()), "*.*")};
     if (!writeStorageMove(fs, move)) {

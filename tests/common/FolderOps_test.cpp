@@ -28,7 +28,7 @@ TEST(FolderOps, TransferMovesTheDayButCopiesTheConfiguration) {
     dev.put(std::string(kImportFolder) + "ZZDepartureCheck.xml", "marker");
     dev.put(std::string(kData) + "Config.xml", "yesterday's config");
 
-    EXPECT_EQ(transferFolder(dev.fs(), kImportFolder, kData), 0);
+    EXPECT_TRUE(transferFolderWhole(dev.fs(), kImportFolder, kData, kDepartureMarker));
     EXPECT_EQ(dev.fs().listFiles(kImportFolder), (Names{"Config.xml"}));
     EXPECT_EQ(dev.read(std::string(kImportFolder) + "Config.xml"), "config");
     EXPECT_EQ(dev.read(std::string(kData) + "Config.xml"), "config");
@@ -36,17 +36,29 @@ TEST(FolderOps, TransferMovesTheDayButCopiesTheConfiguration) {
     EXPECT_EQ(dev.read(std::string(kData) + "ZZDepartureCheck.xml"), "marker");
 }
 
-TEST(FolderOps, TransferLeavesAFileWhoseNameIsTakenAndCountsIt) {
+// A name taken in the target (in another case, as the device compares names) stops the whole
+// transfer: everything moved comes back, the marker that went first last.
+TEST(FolderOps, ATakenNameUndoesTheWholeTransfer) {
     TempDevice dev;
-    dev.put(std::string(kImportFolder) + "Route_7_20061205.xml", "new route");
     dev.put(std::string(kImportFolder) + "Inv_1.xml", "invoice");
-    dev.put(std::string(kData) + "Route_7_20061205.xml", "route in work");
+    dev.put(std::string(kImportFolder) + "Route_7_20061205.xml", "new route");
+    dev.put(std::string(kImportFolder) + "ZZDepartureCheck.xml", "marker");
+    dev.put(std::string(kData) + "ROUTE_7_20061205.XML", "route in work");
+    std::vector<std::string> order;
+    const auto folder = *dev.fs().hostPath(kData);
+    dev.fs().setFaultHook([&](FsChange change, const std::filesystem::path& p, std::size_t) {
+        if (change == FsChange::Rename && p.parent_path() == folder) {
+            order.push_back(p.filename().string());
+        }
+        return true;
+    });
 
-    EXPECT_EQ(transferFolder(dev.fs(), kImportFolder, kData), 1);
+    EXPECT_FALSE(transferFolderWhole(dev.fs(), kImportFolder, kData, kDepartureMarker));
+    EXPECT_EQ(order, (Names{"ZZDepartureCheck.xml", "Inv_1.xml"}));
+    EXPECT_EQ(dev.fs().listFiles(kData), (Names{"ROUTE_7_20061205.XML"}));
     EXPECT_EQ(dev.read(std::string(kData) + "Route_7_20061205.xml"), "route in work");
-    EXPECT_EQ(dev.read(std::string(kImportFolder) + "Route_7_20061205.xml"), "new route");
-    EXPECT_EQ(dev.read(std::string(kData) + "Inv_1.xml"), "invoice");
-    EXPECT_FALSE(dev.exists(std::string(kImportFolder) + "Inv_1.xml"));
+    EXPECT_EQ(dev.fs().listFiles(kImportFolder),
+              (Names{"Inv_1.xml", "Route_7_20061205.xml", "ZZDepartureCheck.xml"}));
 }
 
 TEST(FolderOps, MarkerPresentAmongOtherFiles) {
@@ -64,45 +76,54 @@ TEST(FolderOps, MarkerPresentAmongOtherFiles) {
     EXPECT_FALSE(markerPresent(dev.fs(), kExportFolder, kArrivalMarker));
 }
 
-TEST(FolderOps, MoveOutCopiesToBothTargetsThenDeletes) {
+TEST(FolderOps, SendOutCopiesToTheTargetAndMovesToTheKeep) {
     TempDevice dev;
     dev.put(std::string(kData) + "Route_7_20061205.xml", "route");
     dev.put(std::string(kData) + "Inv_1.xml", "invoice");
-    dev.put(std::string(kExportFolder) + "Inv_1.xml", "an older export");
+    dev.put(std::string(kData) + "Notes.txt", "not named: stays");
+    dev.put(std::string(kExportFolder) + "INV_1.XML", "an older export");
     dev.put(std::string(kCopy) + "Old.xml", "previous copy");
 
-    EXPECT_EQ(moveOut(dev.fs(), kData, kExportFolder, kCopy, true), 0);
-    EXPECT_EQ(dev.count(kData), 0u);
-    EXPECT_EQ(dev.fs().listFiles(kExportFolder), (Names{"Inv_1.xml", "Route_7_20061205.xml"}));
+    EXPECT_EQ(sendOut(dev.fs(), kData, kExportFolder, kCopy, {"Inv_1.xml", "Route_7_20061205.xml"}),
+              0);
+    EXPECT_EQ(dev.fs().listFiles(kData), (Names{"Notes.txt"}));
+    EXPECT_EQ(dev.fs().listFiles(kExportFolder), (Names{"INV_1.XML", "Route_7_20061205.xml"}));
     EXPECT_EQ(dev.read(std::string(kExportFolder) + "Inv_1.xml"), "invoice");
     EXPECT_EQ(dev.fs().listFiles(kCopy), (Names{"Inv_1.xml", "Old.xml", "Route_7_20061205.xml"}));
     EXPECT_EQ(dev.read(std::string(kCopy) + "Route_7_20061205.xml"), "route");
 }
 
-TEST(FolderOps, MoveOutWithoutSecondTargetLeavesItAlone) {
+// Sent again (an earlier run was cut short): what went to the keep already is copied out again
+// from there, what is left in the source goes as before.
+TEST(FolderOps, SendOutAgainFinishesWhatAnEarlierRunBegan) {
     TempDevice dev;
-    dev.put(std::string(kData) + "Inv_1.xml", "invoice");
+    dev.put(std::string(kCopy) + "Inv_1.xml", "invoice");
+    dev.put(std::string(kData) + "Route_7_20061205.xml", "route");
     dev.fs().createFolder(kExportFolder);
-    dev.fs().createFolder(kCopy);
-    EXPECT_EQ(moveOut(dev.fs(), kData, kExportFolder, kCopy, false), 0);
-    EXPECT_EQ(dev.read(std::string(kExportFolder) + "Inv_1.xml"), "invoice");
-    EXPECT_EQ(dev.count(kCopy), 0u);
+    EXPECT_EQ(sendOut(dev.fs(), kData, kExportFolder, kCopy, {"Route_7_20061205.xml", "Inv_1.xml"}),
+              0);
     EXPECT_EQ(dev.count(kData), 0u);
+    EXPECT_EQ(dev.read(std::string(kExportFolder) + "Inv_1.xml"), "invoice");
+    EXPECT_EQ(dev.read(std::string(kExportFolder) + "Route_7_20061205.xml"), "route");
+    EXPECT_EQ(dev.fs().listFiles(kCopy), (Names{"Inv_1.xml", "Route_7_20061205.xml"}));
 }
 
-TEST(FolderOps, MoveOutKeepsWhatCouldNotBeCopied) {
+TEST(FolderOps, SendOutKeepsWhatCouldNotBeCopied) {
     TempDevice dev;
     dev.put(std::string(kData) + "Route_7_20061205.xml", "route");
     dev.put(std::string(kData) + "Inv_1.xml", "invoice");
     dev.fs().createFolder(kExportFolder);
+    const Names both{"Inv_1.xml", "Route_7_20061205.xml"};
 
-    // The second target is missing: nothing may leave the data folder.
-    EXPECT_EQ(moveOut(dev.fs(), kData, kExportFolder, "\\Missing\\", true), 2);
+    // The keep is missing: nothing may leave the data folder.
+    EXPECT_EQ(sendOut(dev.fs(), kData, kExportFolder, "\\Missing\\", both), 2);
     EXPECT_EQ(dev.read(std::string(kData) + "Route_7_20061205.xml"), "route");
     EXPECT_EQ(dev.read(std::string(kData) + "Inv_1.xml"), "invoice");
-    // The first target is missing.
-    EXPECT_EQ(moveOut(dev.fs(), kData, "\\Missing\\", kCopy, false), 2);
+    // The target is missing.
+    dev.fs().createFolder(kCopy);
+    EXPECT_EQ(sendOut(dev.fs(), kData, "\\Missing\\", kCopy, both), 2);
     EXPECT_EQ(dev.count(kData), 2u);
+    EXPECT_EQ(dev.count(kCopy), 0u);
 }
 
 TEST(FolderOps, EmptyFolderDeletesFilesOnly) {

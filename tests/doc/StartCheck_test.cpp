@@ -142,7 +142,8 @@ TEST_F(StartCheck, RemovesTheTemporaryFilesACrashLeftAndNothingElse) {
     dev.put("\\VexXml\\Route_21_20061205.xml", dayFile("Route_21_20061205.xml"));
     const std::string leftovers[] = {"\\VexXml\\.Route_21_20061205.xml.kelvo-a1B2c3",
                                      "\\VexXml\\Exported\\.Inv_9.xml.kelvo-XyZ789",
-                                     "\\My Documents\\After Arrival\\.Safety.xml.kelvo-000000"};
+                                     "\\My Documents\\After Arrival\\.Safety.xml.kelvo-000000",
+                                     "\\My Documents\\Receipts\\.Inv_100101.pdf.kelvo-Rc1234"};
     const std::string kept[] = {"\\VexXml\\.Route_21_20061205.xml.kelvo-a1B2", "\\VexXml\\.keep",
                                 "\\VexXml\\Route.kelvo-a1B2c3"};
     for (const std::string& path : leftovers) {
@@ -216,6 +217,19 @@ TEST_F(StartCheck, FinishedTransferIsImportedAndTheDayLoaded) {
     EXPECT_EQ(doc.CurrentStopIndex(), -1);
     EXPECT_EQ(doc.CurrentInvoiceNumber(), -1.0);
     EXPECT_EQ(doc.LastDepartedStopIndex(), -1);
+}
+
+// A file no reader takes (a 2 GB invoice, sparse here) came in with the delivery: the driver
+// hears of it at the import, not first when a screen cannot open it.
+TEST_F(StartCheck, AnImportNamesTheFilesTooLargeToRead) {
+    deliver(kImport);
+    dev.put(std::string(kImport) + "Inv_900101.xml", "");
+    std::filesystem::resize_file(*dev.fs().hostPath(std::string(kImport) + "Inv_900101.xml"),
+                                 std::uintmax_t(2) << 30);
+    EXPECT_TRUE(startDataCheck(doc));
+    expectOnly("These files are larger than 16 MB, and Kelvo cannot read them: Inv_900101.xml",
+               "Error import data files", MessageIcon::Warning);
+    EXPECT_TRUE(dev.exists("\\VexXml\\Inv_900101.xml"));  // the back office's file: it goes back
 }
 
 TEST_F(StartCheck, TrucksOnlyForTheDudLaundry) {
