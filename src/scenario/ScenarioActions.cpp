@@ -263,6 +263,12 @@ StepOutcome runAction(const ScenarioStep& step, ScenarioStage& stage) {
             return screenshot(step, stage);
         case StepKind::Wait:
             return StepOutcome::pass();
+        case StepKind::DurableWrites:
+            if (scenario::writeDurably(stage.fs(), utf8ToLatin1(step.text)) < 0) {
+                return StepOutcome::broken("cannot write the files of the device folder \"" +
+                                           step.text + "\" again");
+            }
+            return StepOutcome::pass();
         default:
             break;
     }

@@ -1,5 +1,8 @@
 #include "scenario/ScenarioFiles.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -7,6 +10,7 @@
 #include <system_error>
 
 #include "common/DeviceFs.h"
+#include "common/FileWriter.h"
 #include "common/Text.h"
 #include "scenario/ScenarioScript.h"
 
@@ -73,6 +77,43 @@ int copyFolderToDevice(const DeviceFs& fs, const std::filesystem::path& hostFold
         ++copied;
     }
     return ec ? -1 : copied;
+}
+
+int writeDurably(const DeviceFs& fs, std::string_view deviceFolder) {
+    namespace sfs = std::filesystem;
+    const sfs::path scratch = fs.root() / ".durable-writes";
+    std::error_code ec;
+    sfs::remove_all(scratch, ec);
+    if (!sfs::create_directory(scratch, ec)) {
+        return -1;
+    }
+    int written = 0;
+    for (const std::string& name : fs.listFiles(deviceFolder, "*.*")) {
+        std::string bytes;
+        if (!fs.readFile(joinDevicePath(deviceFolder, name), bytes, SIZE_MAX)) {
+            written = -1;
+            break;
+        }
+        const int fd = ::open((scratch / std::to_string(written)).c_str(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        const bool ok = fd >= 0 &&
+                        ::write(fd, bytes.data(), bytes.size()) ==
+                            static_cast<ssize_t>(bytes.size()) &&
+                        ::fsync(fd) == 0;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        if (!ok) {
+            written = -1;
+            break;
+        }
+        ++written;
+    }
+    if (written >= 0 && !flushFolder(scratch)) {
+        written = -1;
+    }
+    sfs::remove_all(scratch, ec);
+    return written;
 }
 
 bool readHostBytes(const std::filesystem::path& file, std::string& out) {

@@ -23,6 +23,13 @@ bool copyToDevice(const DeviceFs& fs, const std::filesystem::path& hostFile,
 int copyFolderToDevice(const DeviceFs& fs, const std::filesystem::path& hostFolder,
                        std::string_view deviceFolder);
 
+// What writing the files of a device folder durably costs at least, for the timings of a
+// scenario: the bytes of each file are written once more into a new host file that is flushed
+// to disk, in a scratch folder on the device's disk (".durable-writes" in the device root, no
+// device folder), whose entries are flushed once at the end; then it is deleted again. Returns
+// the number of files, -1 when the folder or the scratch folder cannot be used.
+int writeDurably(const DeviceFs& fs, std::string_view deviceFolder);
+
 // Reads a host file whole; false when it cannot be read.
 bool readHostBytes(const std::filesystem::path& file, std::string& out);
 

@@ -66,7 +66,8 @@ int devicePathToken(std::string_view line) {
         }
         words.push_back(line.substr(start, i - start));
     }
-    if (!words.empty() && (words[0] == "device-file" || words[0] == "device-folder")) {
+    if (!words.empty() && (words[0] == "device-file" || words[0] == "device-folder" ||
+                           words[0] == "durable-writes")) {
         return 1;
     }
     if (words.size() == 2 && words[0] == "expect" && (words[1] == "file" || words[1] == "folder")) {
@@ -464,6 +465,11 @@ bool parseStep(const std::vector<Token>& tokens, ScenarioStep& step, std::string
     if (name == "menu" || name == "screenshot") {
         Args a(tokens, 1, name == "menu" ? "menu \"Entry\"" : "screenshot \"file.png\"");
         step.kind = name == "menu" ? StepKind::Menu : StepKind::Screenshot;
+        return finish(a.text(step.text) && a.end(), a);
+    }
+    if (name == "durable-writes") {
+        Args a(tokens, 1, "durable-writes \"\\device\\folder\\\"");
+        step.kind = StepKind::DurableWrites;
         return finish(a.text(step.text) && a.end(), a);
     }
     if (name == "click") {

@@ -34,6 +34,7 @@ enum class StepKind {
     Answer,
     Wait,
     Screenshot,
+    DurableWrites,
     // checking (the checks come last: isCheck() relies on it)
     ExpectMessage,
     ExpectNoMessage,
@@ -62,7 +63,7 @@ enum class StepKind {
 //   device-file / device-folder: text = device path, source = host path
 //   clock: year..minute
 //   command: number = command id; wait: number = milliseconds; answer: text = Yes/No/OK/Cancel
-//   menu, screenshot: text; click, sign: widget (sign none); type: widget, text
+//   menu, screenshot: text; durable-writes: text = device folder; click, sign: widget (sign none); type: widget, text
 //   select: widget, number = row or (byText) text; key: text = key name, widget optional
 //   expect message: text, caption (hasCaption); expect screen / rows / selected / folder: number
 //   expect text / row: widget, text (row: number too); expect menu, notice: text

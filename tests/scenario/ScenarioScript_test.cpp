@@ -12,9 +12,10 @@ TEST(ScenarioScriptTest, ReadsTextsWithEscapesAndDevicePathsAsWritten) {
     const ScenarioScript s = ScenarioScript::parse(
         "expect message \"a\\\"b\\\\c\\td\\re\\nf\" caption \"Error data\"\n"
         "expect folder \"\\VexXml\\\" count 0x10\n"
-        "device-file \"\\Windows\\new\\tahomabd.ttf\" from \"data/a\\\\b.ttf\"\n");
+        "device-file \"\\Windows\\new\\tahomabd.ttf\" from \"data/a\\\\b.ttf\"\n"
+        "durable-writes \"\\VexXml\\\"\n");
     ASSERT_TRUE(s.ok()) << s.error();
-    ASSERT_EQ(s.steps().size(), 3u);
+    ASSERT_EQ(s.steps().size(), 4u);
     EXPECT_EQ(s.steps()[0].kind, StepKind::ExpectMessage);
     EXPECT_EQ(s.steps()[0].text, "a\"b\\c\td\re\nf");
     EXPECT_TRUE(s.steps()[0].hasCaption);
@@ -24,6 +25,8 @@ TEST(ScenarioScriptTest, ReadsTextsWithEscapesAndDevicePathsAsWritten) {
     EXPECT_EQ(s.steps()[1].number, 16);
     EXPECT_EQ(s.steps()[2].text, "\\Windows\\new\\tahomabd.ttf");
     EXPECT_EQ(s.steps()[2].source, "data/a\\b.ttf");
+    EXPECT_EQ(s.steps()[3].kind, StepKind::DurableWrites);
+    EXPECT_EQ(s.steps()[3].text, "\\VexXml\\");
 }
 
 TEST(ScenarioScriptTest, KeepsLineNumbersAcrossCommentsAndBlankLines) {
