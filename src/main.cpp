@@ -96,10 +96,10 @@ int checkDayCommand(int argc, char** argv) {
 // nobody could close one, so there the message goes to standard error only.
 int refuseSecondStart(const std::filesystem::path& root, const kelvo::DeviceLock& lock) {
     const std::string text = kelvo::tr("Kelvo is already running on this device.");
-    std::fprintf(stderr, "kelvo: %s (%s%s)\n", kelvo::latin1ToUtf8(text).c_str(),
-                 lock.holder() > 0 ? ("process " + std::to_string(lock.holder()) + ", ").c_str()
-                                   : "",
-                 root.string().c_str());
+    std::fprintf(
+        stderr, "kelvo: %s (%s%s)\n", kelvo::latin1ToUtf8(text).c_str(),
+        lock.holder() > 0 ? ("process " + std::to_string(lock.holder()) + ", ").c_str() : "",
+        root.string().c_str());
     const QString platform = QGuiApplication::platformName();
     if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {
         kelvo::QtPrompter().inform(text, "Kelvo", kelvo::MessageIcon::Warning);

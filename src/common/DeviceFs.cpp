@@ -194,10 +194,10 @@ bool isRegularEntry(const fs::directory_entry& entry) {
 
 std::vector<std::string> DeviceFs::listFiles(std::string_view folder,
                                              std::string_view pattern) const {
-    return listEntries(hostPath(folder), [&](const fs::directory_entry& entry,
-                                             const std::string& name) {
-        return isRegularEntry(entry) && matches(name, pattern);
-    });
+    return listEntries(hostPath(folder),
+                       [&](const fs::directory_entry& entry, const std::string& name) {
+                           return isRegularEntry(entry) && matches(name, pattern);
+                       });
 }
 
 std::vector<std::string> DeviceFs::listNonFiles(std::string_view folder) const {

@@ -12,7 +12,8 @@ class DeviceFs;
 // flushed to disk and then renamed over the target, so that a crash or power loss leaves
 // either the old file or the new one, never half of one. The folder must exist.
 // Returns false when the file could not be written (the old file is then untouched).
-[[nodiscard]] bool writeFileAtomic(const DeviceFs& fs, std::string_view devicePath, std::string_view content);
+[[nodiscard]] bool writeFileAtomic(const DeviceFs& fs, std::string_view devicePath,
+                                   std::string_view content);
 
 // Whether a write also flushes its folder, which makes the rename durable, or leaves that to
 // the caller: one flush of the folder (flushFolder) after many files costs one instead of many.
@@ -22,7 +23,8 @@ enum class FolderFlush { Now, Later };
 // same way: afterwards the target is the complete copy, or it is as it was before (a full card
 // never keeps half a file).
 [[nodiscard]] bool copyFileAtomic(const DeviceFs& fs, const std::filesystem::path& source,
-                    const std::filesystem::path& target, FolderFlush flush = FolderFlush::Now);
+                                  const std::filesystem::path& target,
+                                  FolderFlush flush = FolderFlush::Now);
 
 // Flushes a host folder's entries to disk (renames and deletions in it). False when it cannot.
 bool flushFolder(const std::filesystem::path& hostFolder);

@@ -101,9 +101,8 @@ bool loadRoutes(CKelvoDoc& doc) {
 bool startDataCheck(CKelvoDoc& doc) {
     // What a crash or a kill left half written is never data: only the program's own temporary
     // names are removed. The receipts are the program's own files too.
-    for (const std::string& folder :
-         {doc.DataFolder(), exportCopyFolder(doc.StorageLocation()), std::string(kExportFolder),
-          std::string(kReceiptsFolder)}) {
+    for (const std::string& folder : {doc.DataFolder(), exportCopyFolder(doc.StorageLocation()),
+                                      std::string(kExportFolder), std::string(kReceiptsFolder)}) {
         removeLeftoverTemporaries(doc.Fs(), folder);
     }
     if (!finishInterruptedTransfers(doc)) {

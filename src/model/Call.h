@@ -37,7 +37,8 @@ struct CCall {
     // Writes the call file, named from `name` when it is not "", else from CallID, in the data
     // folder of dataRoot (atomically). False when the name cannot be part of a file name or the
     // file could not be written.
-    [[nodiscard]] bool Save(const DeviceFs& fs, std::string_view dataRoot, std::string_view name = {}) const;
+    [[nodiscard]] bool Save(const DeviceFs& fs, std::string_view dataRoot,
+                            std::string_view name = {}) const;
 };
 
 // What every call identifier of a stop starts with: the route's date "yyyyMMdd", the route

@@ -50,7 +50,8 @@ public:
     // call becomes its voice message. False when the file could not be written: the call is
     // then left as it was.
     [[nodiscard]] bool Save(const DeviceFs& fs, std::size_t i, CStop& stop, std::int32_t person,
-              const std::string& category, std::int32_t status, const std::string& note);
+                            const std::string& category, std::int32_t status,
+                            const std::string& note);
 
     // Removes the voice recording of call i that was not saved (nothing when there is none).
     void DiscardRecording(const DeviceFs& fs, std::size_t i) const;

@@ -60,8 +60,8 @@ public:
     // has a line with this product and size (for an exchange also as the replaced product and
     // size) loses that line, and is removed when it has no line left; the file is rewritten.
     // linesLeft: the lines the transaction keeps (0 when it was removed), -1 when NotFound.
-    [[nodiscard]] ChangeResult CancelProduct(const DeviceFs& fs, const std::string& WID, double PID, double SID,
-                               double Nr, int& linesLeft);
+    [[nodiscard]] ChangeResult CancelProduct(const DeviceFs& fs, const std::string& WID, double PID,
+                                             double SID, double Nr, int& linesLeft);
     // Rewrites the file from the list; Refused when the file was not read.
     [[nodiscard]] ChangeResult Save(const DeviceFs& fs) const;
     // The content of the transaction file.

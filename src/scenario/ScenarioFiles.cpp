@@ -96,10 +96,10 @@ int writeDurably(const DeviceFs& fs, std::string_view deviceFolder) {
         }
         const int fd = ::open((scratch / std::to_string(written)).c_str(),
                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        const bool ok = fd >= 0 &&
-                        ::write(fd, bytes.data(), bytes.size()) ==
-                            static_cast<ssize_t>(bytes.size()) &&
-                        ::fsync(fd) == 0;
+        const bool ok =
+            fd >= 0 &&
+            ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
+            ::fsync(fd) == 0;
         if (fd >= 0) {
             ::close(fd);
         }

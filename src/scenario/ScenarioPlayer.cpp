@@ -67,7 +67,7 @@ private:
     std::size_t m_next = 0;  // the step to run next (the steps before it have started)
     QObject m_context;       // owner of the scheduled steps
     QEventLoop* m_loop = nullptr;
-    QTimer m_closer;  // keeps closing dialogs once the scenario has ended
+    QTimer m_closer;    // keeps closing dialogs once the scenario has ended
     QTimer m_deadline;  // ends the process when the program does not close in time
     bool m_finished = false;
     int m_status = StepOutcome::kPassed;

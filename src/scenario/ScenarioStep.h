@@ -63,13 +63,12 @@ enum class StepKind {
 //   device-file / device-folder: text = device path, source = host path
 //   clock: year..minute
 //   command: number = command id; wait: number = milliseconds; answer: text = Yes/No/OK/Cancel
-//   menu, screenshot: text; durable-writes: text = device folder; click, sign: widget (sign none); type: widget, text
-//   select: widget, number = row or (byText) text; key: text = key name, widget optional
-//   expect message: text, caption (hasCaption); expect screen / rows / selected / folder: number
-//   expect text / row: widget, text (row: number too); expect menu, notice: text
-//   expect checked / unchecked: widget
-//   expect file: text = device path, source = expected file (equals) or text2 (contains);
-//   signature: nothing more
+//   menu, screenshot: text; durable-writes: text = device folder; click, sign: widget (sign none);
+//   type: widget, text select: widget, number = row or (byText) text; key: text = key name, widget
+//   optional expect message: text, caption (hasCaption); expect screen / rows / selected / folder:
+//   number expect text / row: widget, text (row: number too); expect menu, notice: text expect
+//   checked / unchecked: widget expect file: text = device path, source = expected file (equals) or
+//   text2 (contains); signature: nothing more
 struct ScenarioStep {
     int line = 0;
     StepKind kind = StepKind::Wait;

@@ -9,22 +9,19 @@
 #include "common/Text.h"
 #include "doc/DataTransfer.h"
 #include "doc/KelvoDoc.h"
+#include "support/DeviceFolders.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;
+using kelvo::test::dayFile;
+using kelvo::test::kArrival;
+using kelvo::test::kCopy;
+using kelvo::test::kData;
+using kelvo::test::kExport;
+using kelvo::test::kImport;
 using kelvo::test::TempDevice;
 
 namespace {
-
-const char* const kData = "\\VexXml\\";
-const char* const kExport = "\\My Documents\\After Arrival\\";
-const char* const kCopy = "\\VexXml\\Exported\\";
-const char* const kImport = "\\My Documents\\Before Departure\\";
-const std::string kArrival = "<ArrivalCheck>\r\n</ArrivalCheck>";
-
-std::string dayFile(const std::string& name) {
-    return kelvo::test::readHostFile(kelvo::test::fixture("day/delivery/" + name));
-}
 
 // A route of the delivery as it is after the driver ended it.
 std::string endedRoute(const std::string& name) {

@@ -19,8 +19,9 @@ struct FailedSaves : ::testing::Test, test::StopDocument {
     // Refuses every rename onto this device file: its saves fail, all others go through.
     void refuseSavesOf(const std::string& devicePath) {
         const std::filesystem::path host = *dev.fs().hostPath(devicePath);
-        dev.fs().setFaultHook([host](FsChange change, const std::filesystem::path& p,
-                                     std::size_t) { return change != FsChange::Rename || p != host; });
+        dev.fs().setFaultHook([host](FsChange change, const std::filesystem::path& p, std::size_t) {
+            return change != FsChange::Rename || p != host;
+        });
     }
     // The one message shown, which names the file.
     void expectToldOf(const std::string& devicePath, const char* caption) {
@@ -73,6 +74,5 @@ TEST_F(FailedSaves, PickUpQuantitiesFilledBeforeASettlement) {
     EXPECT_FALSE(readyForSettlement(doc));
     expectToldOf(path, "Error data");
     EXPECT_EQ(dev.read(path), before);
-    EXPECT_EQ(doc.Invoice().Line(*doc.Invoice().FindLine(LineTypes::Rent, "SH100")).PickUpQty,
-              "");
+    EXPECT_EQ(doc.Invoice().Line(*doc.Invoice().FindLine(LineTypes::Rent, "SH100")).PickUpQty, "");
 }

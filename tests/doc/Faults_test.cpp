@@ -16,23 +16,20 @@
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
 #include "doc/SafetyOps.h"
+#include "support/DeviceFolders.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;
+using kelvo::test::dayFile;
+using kelvo::test::kCopy;
+using kelvo::test::kData;
+using kelvo::test::kExport;
+using kelvo::test::kImport;
 using kelvo::test::TempDevice;
 
 namespace {
 
 namespace fs = std::filesystem;
-
-const char* const kData = "\\VexXml\\";
-const char* const kExport = "\\My Documents\\After Arrival\\";
-const char* const kCopy = "\\VexXml\\Exported\\";
-const char* const kImport = "\\My Documents\\Before Departure\\";
-
-std::string dayFile(const std::string& name) {
-    return kelvo::test::readHostFile(kelvo::test::fixture("day/delivery/" + name));
-}
 
 FsFaultHook fullDisk() {
     return [](FsChange change, const fs::path&, std::size_t bytes) {

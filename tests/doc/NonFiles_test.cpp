@@ -14,19 +14,20 @@
 #include "doc/DataTransfer.h"
 #include "doc/KelvoDoc.h"
 #include "doc/StorageSettings.h"
+#include "support/DeviceFolders.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;
+using kelvo::test::kCopy;
+using kelvo::test::kData;
+using kelvo::test::kExport;
+using kelvo::test::kImport;
 using kelvo::test::TempDevice;
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kData = "\\VexXml\\";
-const char* const kExport = "\\My Documents\\After Arrival\\";
-const char* const kCopy = "\\VexXml\\Exported\\";
-const char* const kImport = "\\My Documents\\Before Departure\\";
 const char* const kSecret = "the host's own text";
 
 struct NonFiles : ::testing::Test {
@@ -72,8 +73,7 @@ struct NonFiles : ::testing::Test {
     void expectNoLeak() {
         for (const auto& entry : fs::recursive_directory_iterator(dev.root())) {
             if (entry.is_regular_file() && !entry.is_symlink()) {
-                EXPECT_EQ(kelvo::test::readHostFile(entry.path()).find(kSecret),
-                          std::string::npos)
+                EXPECT_EQ(kelvo::test::readHostFile(entry.path()).find(kSecret), std::string::npos)
                     << entry.path();
             }
         }
@@ -93,9 +93,9 @@ TEST_F(NonFiles, TheDeviceFileSystemNeitherListsNorReadsThem) {
     plant(kData);
     dev.put(std::string(kData) + "Flags.xml", "<Flags/>");
     EXPECT_EQ(dev.fs().listFiles(kData, "*.*"), std::vector<std::string>{"Flags.xml"});
-    EXPECT_EQ(dev.fs().listNonFiles(kData),
-              (std::vector<std::string>{"Inv_1.xml", "Notes.xml", "Pipe.xml",
-                                        "Route_1_20061205.xml"}));
+    EXPECT_EQ(
+        dev.fs().listNonFiles(kData),
+        (std::vector<std::string>{"Inv_1.xml", "Notes.xml", "Pipe.xml", "Route_1_20061205.xml"}));
     std::string bytes = "x";
     EXPECT_FALSE(dev.fs().readFile("\\VexXml\\Notes.xml", bytes));
     EXPECT_TRUE(bytes.empty());

@@ -9,16 +9,17 @@
 #include "common/Text.h"
 #include "doc/KelvoDoc.h"
 #include "doc/StartCheck.h"
+#include "support/DeviceFolders.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;
+using kelvo::test::dayFile;
+using kelvo::test::kCopy;
+using kelvo::test::kData;
+using kelvo::test::kImport;
 using kelvo::test::TempDevice;
 
 namespace {
-
-const char* const kImport = "\\My Documents\\Before Departure\\";
-const char* const kData = "\\VexXml\\";
-const char* const kCopy = "\\VexXml\\Exported\\";
 
 const std::string kNoData = "No data available.\nPlease import files first!";
 const std::string kRestoreQuestion =
@@ -36,10 +37,6 @@ const std::vector<std::string> kDelivery = {"AdjReason.xml",
                                             "Route_22_20061205.xml",
                                             "Safety.xml",
                                             "Trucks.xml"};
-
-std::string dayFile(const std::string& name) {
-    return kelvo::test::readHostFile(kelvo::test::fixture("day/delivery/" + name));
-}
 
 // The delivery's Config.xml with another data version / laundry.
 std::string configWith(const std::string& version, const std::string& laundry = "LND") {

@@ -14,9 +14,11 @@
 #include "doc/KelvoDoc.h"
 #include "doc/StartCheck.h"
 #include "doc/StorageSettings.h"
+#include "support/DeviceFolders.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;
+using kelvo::test::dayFile;
 using kelvo::test::TempDevice;
 
 namespace {
@@ -24,10 +26,6 @@ namespace {
 const char* const kProperties = "\\Program Files\\Kelvo\\Kelvo.properties";
 const char* const kMain = "\\VexXml\\";
 const char* const kCard = "\\Storage Card\\VexXml\\";
-
-std::string dayFile(const std::string& name) {
-    return kelvo::test::readHostFile(kelvo::test::fixture("day/delivery/" + name));
-}
 
 struct StorageSettings : ::testing::Test {
     TempDevice dev;

@@ -15,28 +15,29 @@
 #include "doc/DataTransfer.h"
 #include "doc/KelvoDoc.h"
 #include "doc/StartCheck.h"
+#include "support/DeviceFolders.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;
+using kelvo::test::dayFile;
+using kelvo::test::kArrival;
+using kelvo::test::kCopy;
+using kelvo::test::kData;
+using kelvo::test::kExport;
+using kelvo::test::kImport;
 using kelvo::test::TempDevice;
 
 namespace {
-
-const char* const kData = "\\VexXml\\";
-const char* const kExport = "\\My Documents\\After Arrival\\";
-const char* const kCopy = "\\VexXml\\Exported\\";
-const char* const kImport = "\\My Documents\\Before Departure\\";
-const std::string kArrival = "<ArrivalCheck>\r\n</ArrivalCheck>";
 
 struct Killed {};
 
 // The day the tests send around: the back office's delivery, with an invoice and a signature.
 std::map<std::string, std::string> day() {
     std::map<std::string, std::string> files;
-    for (const char* name : {"AdjReason.xml", "Config.xml", "ContactCategory.xml", "Flags.xml",
-                             "Route_21_20061205.xml", "Route_22_20061205.xml", "Safety.xml",
-                             "Trucks.xml"}) {
-        files[name] = kelvo::test::readHostFile(kelvo::test::fixture("day/delivery/") / name);
+    for (const char* name :
+         {"AdjReason.xml", "Config.xml", "ContactCategory.xml", "Flags.xml",
+          "Route_21_20061205.xml", "Route_22_20061205.xml", "Safety.xml", "Trucks.xml"}) {
+        files[name] = dayFile(name);
     }
     files["Inv_900101.xml"] = "<Invoice>\r\n\t<InvoiceNumber>900101</InvoiceNumber>\r\n</Invoice>";
     files["Inv_900101.bmp"] = std::string("BM\0\x01\xff", 5);
@@ -45,8 +46,7 @@ std::map<std::string, std::string> day() {
 
 // Runs `operation` on a program killed at the device's `killAt`-th change; true when the
 // kill came before the operation was over.
-bool killedAt(const TempDevice& dev, int killAt,
-              const std::function<void(CKelvoDoc&)>& operation) {
+bool killedAt(const TempDevice& dev, int killAt, const std::function<void(CKelvoDoc&)>& operation) {
     ScriptedPrompter prompter;
     FixedClock clock;
     CKelvoDoc doc{dev.fs(), prompter, clock};
