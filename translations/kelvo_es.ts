@@ -961,6 +961,30 @@ PDF  Writes the recap to \My Documents\Receipts\.</source>
 &lt;-  Volver al repartidor.
 PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
     </message>
+    <message>
+        <source>These files are larger than %d MB, and Kelvo cannot read them: </source>
+        <translation>Estos archivos superan los %d MB y Kelvo no puede leerlos: </translation>
+    </message>
+    <message>
+        <source>These entries of </source>
+        <translation>Estas entradas de </translation>
+    </message>
+    <message>
+        <source> are no files (a link, a device or a folder) and were left where they are: </source>
+        <translation> no son archivos (un enlace, un dispositivo o una carpeta) y se dejaron donde estaban: </translation>
+    </message>
+    <message>
+        <source>The export could not be started (the device may be full). Nothing was exported; please try Export again.</source>
+        <translation>No se pudo empezar la exportación (puede que el dispositivo esté lleno). No se exportó nada; vuelva a exportar.</translation>
+    </message>
+    <message>
+        <source>The export that was cut short could not be finished (the device may be full). Please try again.</source>
+        <translation>No se pudo terminar la exportación interrumpida (puede que el dispositivo esté lleno). Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Kelvo is already running on this device.</source>
+        <translation>Kelvo ya se está ejecutando en este dispositivo.</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::AboutDialog</name>
