@@ -66,6 +66,8 @@ const char* findingKindName(FindingKind kind) {
             return "unsafe-name";
         case FindingKind::DuplicateStop:
             return "duplicate-stop";
+        case FindingKind::NotAFile:
+            return "not-a-file";
     }
     return "";
 }
@@ -116,6 +118,7 @@ public:
     }
 
     DayCheckResult Run() {
+        CheckNonFiles();
         CheckMarker();
         CheckConfiguration();
         CheckRoutes();
@@ -162,6 +165,16 @@ private:
             return false;
         }
         return true;
+    }
+
+    // The import takes regular files only: a link (to a file too), a device or a folder stays
+    // in the import folder, and the driver is shown its name.
+    void CheckNonFiles() {
+        for (const std::string& name : m_fs.listNonFiles(kData)) {
+            Add(FindingSeverity::Error, FindingKind::NotAFile, name, "",
+                tr("no file but a link, a device or a folder: Kelvo leaves it in the import "
+                   "folder and shows the driver its name"));
+        }
     }
 
     void CheckMarker() {

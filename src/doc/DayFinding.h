@@ -21,6 +21,7 @@ enum class FindingKind {
     NotADate,
     UnsafeName,
     DuplicateStop,
+    NotAFile,
 };
 
 // One finding of the day check: the file (its name in the import folder), the element where

@@ -174,6 +174,12 @@ TEST(DayCheck, EachBreakGivesItsOneFinding) {
         {"the truck list of a laundry without trucks nested 100,000 deep",
          [](const DayCopy& d) { d.write("Trucks.xml", nested(100000)); }, FindingSeverity::Error,
          FindingKind::NotWellFormed, "Trucks.xml", ""},
+        {"a link to a file of the host",
+         [](const DayCopy& d) { fs::create_symlink("/etc/hostname", d.dir() / "Notes.xml"); },
+         FindingSeverity::Error, FindingKind::NotAFile, "Notes.xml", ""},
+        {"a folder named as an invoice",
+         [](const DayCopy& d) { fs::create_directory(d.dir() / "Inv_100199.xml"); },
+         FindingSeverity::Error, FindingKind::NotAFile, "Inv_100199.xml", ""},
         {"a route file named after another day",
          [](const DayCopy& d) {
              fs::rename(d.dir() / kRoute102, d.dir() / "Route_102_20061207.xml");
