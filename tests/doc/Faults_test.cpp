@@ -20,12 +20,7 @@
 #include "support/TempDevice.h"
 
 using namespace kelvo;
-using kelvo::test::dayFile;
-using kelvo::test::kCopy;
-using kelvo::test::kData;
-using kelvo::test::kExport;
-using kelvo::test::kImport;
-using kelvo::test::TempDevice;
+using namespace kelvo::test;
 
 namespace {
 

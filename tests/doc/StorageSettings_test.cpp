@@ -18,8 +18,7 @@
 #include "support/TempDevice.h"
 
 using namespace kelvo;
-using kelvo::test::dayFile;
-using kelvo::test::TempDevice;
+using namespace kelvo::test;
 
 namespace {
 
