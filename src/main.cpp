@@ -1,6 +1,7 @@
 // Kelvo: the route driver's handheld program.
 //
-//   kelvo [--root DIR] [--scale N] [--play FILE.scn [--out DIR] [--strict] [--timings]] [Qt options]
+//   kelvo [--root DIR] [--scale N] [--kiosk] [--play FILE.scn [--out DIR] [--strict] [--timings]]
+//         [Qt options]
 //   kelvo check-day DIR [--json]
 #include <QApplication>
 #include <clocale>
@@ -31,16 +32,19 @@ struct Options {
     std::string lang;  // "": the system's locale
     bool strict = false;
     bool timings = false;
+    bool kiosk = false;
 };
 
 void usage() {
     std::fputs(
-        "usage: kelvo [--root DIR] [--scale N] [--play FILE.scn [--out DIR] [--strict] [--timings]]\n"
+        "usage: kelvo [--root DIR] [--scale N] [--kiosk] [--play FILE.scn [--out DIR] [--strict]\n"
+        "             [--timings]]\n"
         "  --root DIR   the folder that plays the handheld's file system\n"
         "               (default $KELVO_ROOT, else ~/.local/share/kelvo/device)\n"
         "  --scale N    enlarge the 240 x 320 window N times (default 2)\n"
         "  --lang L     the language of the screens: es (Spanish) or en (English);\n"
         "               default the system's locale\n"
+        "  --kiosk      full screen without window decorations; only App > Exit ends Kelvo\n"
         "  --version    print the version and exit\n"
         "  --play FILE  run a scenario and exit with 0 (passed), 1 (failed) or 2 (not runnable)\n"
         "  --out DIR    where the scenario's screenshots go (default: beside the scenario)\n"
@@ -114,6 +118,8 @@ bool parseOptions(int& argc, char** argv, Options& o) {
             o.strict = true;
         } else if (arg == "--timings") {
             o.timings = true;
+        } else if (arg == "--kiosk") {
+            o.kiosk = true;
         } else if (arg == "--help" || arg == "-h") {
             usage();
             std::exit(0);
@@ -161,7 +167,7 @@ int main(int argc, char** argv) {
     }
     kelvo::CKelvoApp kelvo(root, std::make_unique<kelvo::QtPrompter>(),
                            std::make_unique<kelvo::SystemClock>());
-    if (!kelvo.InitInstance()) {
+    if (!kelvo.InitInstance(options.kiosk)) {
         return 1;
     }
     return app.exec();

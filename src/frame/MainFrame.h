@@ -45,6 +45,13 @@ public:
     QMenu* actionsMenu() const { return m_actions; }
     // Rebuilds the Actions menu and the Back entry from the current command table.
     void updateCommandStates();
+    // Kiosk mode (a handheld that runs nothing but Kelvo): full screen without window
+    // decorations, and no way out but the App menu's Exit, which asks first. Call before the
+    // window is shown.
+    void setKiosk(bool kiosk);
+    bool kiosk() const { return m_kiosk; }
+    // The App menu's Exit: closes the window (in kiosk mode once the driver says Yes).
+    void exitKelvo();
 
     // Logical size of the handheld's screen.
     static constexpr int kWidth = 240;
@@ -52,6 +59,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     bool openView(int screenIndex) override;
@@ -67,6 +75,8 @@ private:
     FormView* m_view = nullptr;
     QMenu* m_actions = nullptr;
     QAction* m_back = nullptr;
+    bool m_kiosk = false;
+    bool m_exiting = false;
 };
 
 }  // namespace kelvo
