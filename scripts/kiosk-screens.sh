@@ -11,21 +11,7 @@ cd "$(dirname "$0")/.."
 out="$(realpath -m "${1:-docs/screenshots}")"
 mkdir -p "$out"
 
-scripts/install-deps.sh
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-    sudo="sudo"
-fi
-missing=()
-for p in xvfb x11-apps netpbm cage xwayland grim; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/install-deps.sh --with xvfb x11-apps netpbm cage xwayland grim
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build build -j"$(nproc)" --target kelvo
 kelvo="$PWD/build/kelvo"

@@ -16,54 +16,57 @@ bool beltPrinterSet(const DeviceFs& fs) {
 }
 
 std::string printFailureText(const std::string& printer, const PrintOutcome& outcome) {
-    const char* p = printer.c_str();
-    const char* d = outcome.Detail.c_str();
+    // Each text takes the printer as set, and some the system's reason after it.
+    const char* text = nullptr;
     switch (outcome.Failure) {
         case PrintFailure::None:
             return {};
         case PrintFailure::UnknownHost:
-            return format(
-                tr("The belt printer %s is not known on the network (%s). Check the printer's "
-                   "name in the settings, then print again.")
-                    .c_str(),
-                p, d);
+            text = KELVO_TR_NOOP(
+                "The belt printer %s is not known on the network (%s). Check the printer's name "
+                "in the settings, then print again.");
+            break;
         case PrintFailure::Unreachable:
-            return format(tr("The belt printer %s cannot be reached (%s). Check the network "
-                             "connection, then print again.")
-                              .c_str(),
-                          p, d);
+            text = KELVO_TR_NOOP(
+                "The belt printer %s cannot be reached (%s). Check the network connection, then "
+                "print again.");
+            break;
         case PrintFailure::Refused:
-            return format(tr("The belt printer %s refuses the connection. Check that it is "
-                             "switched on and ready, then print again.")
-                              .c_str(),
-                          p);
+            text = KELVO_TR_NOOP(
+                "The belt printer %s refuses the connection. Check that it is switched on and "
+                "ready, then print again.");
+            break;
         case PrintFailure::NoAnswer:
-            return format(tr("The belt printer %s does not answer. Check that it is switched on "
-                             "and within reach, then print again.")
-                              .c_str(),
-                          p);
+            text = KELVO_TR_NOOP(
+                "The belt printer %s does not answer. Check that it is switched on and within "
+                "reach, then print again.");
+            break;
         case PrintFailure::Stalled:
-            return format(tr("The belt printer %s stopped taking the printout. Check its paper "
-                             "and its cover, then print again.")
-                              .c_str(),
-                          p);
+            text = KELVO_TR_NOOP(
+                "The belt printer %s stopped taking the printout. Check its paper and its cover, "
+                "then print again.");
+            break;
         case PrintFailure::Lost:
-            return format(tr("The belt printer %s went away in the middle of the printout (%s). "
-                             "Print again once it is back.")
-                              .c_str(),
-                          p, d);
+            text = KELVO_TR_NOOP(
+                "The belt printer %s went away in the middle of the printout (%s). Print again "
+                "once it is back.");
+            break;
         case PrintFailure::NoDevice:
-            return format(tr("The belt printer %s is not there. Pair it with the handheld again, "
-                             "then print again.")
-                              .c_str(),
-                          p);
+            text = KELVO_TR_NOOP(
+                "The belt printer %s is not there. Pair it with the handheld again, then print "
+                "again.");
+            break;
         case PrintFailure::DeviceRefused:
-            return format(tr("The belt printer %s cannot be used (%s). Check the setting and the "
-                             "device's permissions.")
-                              .c_str(),
-                          p, d);
+            text = KELVO_TR_NOOP(
+                "The belt printer %s cannot be used (%s). Check the setting and the device's "
+                "permissions.");
+            break;
     }
-    return {};
+    if (text == nullptr) {
+        return {};
+    }
+    // A text without the reason leaves the second argument unused, which printf allows.
+    return format(tr(text).c_str(), printer.c_str(), outcome.Detail.c_str());
 }
 
 bool printOnBeltPrinter(const DeviceFs& fs, Prompter& prompter, std::string_view job) {

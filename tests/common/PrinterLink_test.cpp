@@ -97,26 +97,23 @@ struct SerialLine {
 // What the properties file may name: a host with or without its port, an IPv6 address in
 // brackets, a device file. Anything else names no printer.
 TEST(PrinterLink, Addresses) {
-    auto a = parsePrinterAddress(" 192.168.1.40:9101 ");
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->Host, "192.168.1.40");
-    EXPECT_EQ(a->Port, 9101);
-    EXPECT_EQ(a->Device, "");
-    a = parsePrinterAddress("printer.local");
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->Host, "printer.local");
-    EXPECT_EQ(a->Port, 9100);
-    a = parsePrinterAddress("[fe80::1]:9100");
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->Host, "fe80::1");
-    a = parsePrinterAddress("fe80::1");
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->Host, "fe80::1");
-    EXPECT_EQ(a->Port, 9100);
-    a = parsePrinterAddress("/dev/rfcomm0\r");
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->Device, "/dev/rfcomm0");
-    EXPECT_EQ(a->Host, "");
+    struct Good {
+        const char* text;
+        const char* host;
+        int port;
+        const char* device;
+    };
+    for (const Good& g :
+         {Good{" 192.168.1.40:9101 ", "192.168.1.40", 9101, ""},
+          Good{"printer.local", "printer.local", 9100, ""},
+          Good{"[fe80::1]:9100", "fe80::1", 9100, ""}, Good{"fe80::1", "fe80::1", 9100, ""},
+          Good{"/dev/rfcomm0\r", "", 9100, "/dev/rfcomm0"}}) {
+        const auto a = parsePrinterAddress(g.text);
+        ASSERT_TRUE(a) << g.text;
+        EXPECT_EQ(a->Host, g.host);
+        EXPECT_EQ(a->Port, g.port);
+        EXPECT_EQ(a->Device, g.device);
+    }
 
     for (const char* bad :
          {"", "  ", "host:", "host:0", "host:65536", "host:91OO", "host:123456", ":9100",
