@@ -166,10 +166,10 @@ void CMainFrame::setKiosk(bool kiosk) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-        setWindowState(windowState() | Qt::WindowFullScreen);
         // Where no window manager carries out the full-screen state (a bare X server), the
-        // window takes the screen's size itself.
+        // window has the screen's size of its own. First: a new geometry ends the state.
         setGeometry(screen()->geometry());
+        setWindowState(windowState() | Qt::WindowFullScreen);
     } else {
         setWindowFlags(windowFlags() & ~Qt::FramelessWindowHint);
         setWindowState(windowState() & ~Qt::WindowFullScreen);
