@@ -169,7 +169,7 @@ void money(std::vector<SheetBlock>& s, const CheckInResult& r) {
         s.push_back(block(K::Signature, tr("Handed over by ") +
                                             (truck.Driver.empty() ? truck.Folder : truck.Driver)));
     }
-    s.push_back(block(K::Signature, tr("Received by the cashier")));
+    s.push_back(block(K::Signature, tr("Received by the cashier (date and signature)")));
 }
 
 void stopsAndInvoices(std::vector<SheetBlock>& s, const CheckInResult& r) {
@@ -246,7 +246,7 @@ void stopsAndInvoices(std::vector<SheetBlock>& s, const CheckInResult& r) {
             s.push_back(block(K::Line, tr("Safety check: no item needs maintenance")));
         } else {
             s.push_back(
-                block(K::Line, format(tr("Safety check: %zu items need maintenance").c_str(),
+                block(K::Line, format(tr("Safety check, items that need maintenance: %zu").c_str(),
                                       truck.Maintenance.size())));
             SheetBlock t = table({tr("Item"), tr("Needs maintenance")}, {0.2, 0.8}, {false, false});
             for (const CSafetyCheck& item : truck.Maintenance) {
@@ -264,7 +264,7 @@ void adjustments(std::vector<SheetBlock>& s, const CheckInResult& r) {
         if (!route.Adjustments.empty()) {
             SheetBlock t = table({tr("Invoice"), tr("Customer"), tr("Product"), tr("Description"),
                                   tr("Deliv"), tr("Billed"), tr("Amount"), tr("Reason")},
-                                 {0.1, 0.2, 0.1, 0.2, 0.07, 0.07, 0.1, 0.16},
+                                 {0.1, 0.17, 0.1, 0.18, 0.07, 0.07, 0.1, 0.21},
                                  {false, false, false, false, true, true, true, false});
             for (const AdjustedLine& a : route.Adjustments) {
                 t.rows.push_back(
@@ -293,7 +293,7 @@ void work(std::vector<SheetBlock>& s, const CheckInResult& r) {
         if (!route.WearerChanges.empty()) {
             SheetBlock t = table({tr("Wearer change"), tr("Customer"), tr("Wearer"), tr("Products"),
                                   tr("Reason"), tr("Reference")},
-                                 {0.13, 0.2, 0.17, 0.26, 0.14, 0.1},
+                                 {0.12, 0.17, 0.14, 0.27, 0.14, 0.16},
                                  {false, false, false, false, false, false});
             for (const WearerChange& c : route.WearerChanges) {
                 t.rows.push_back(

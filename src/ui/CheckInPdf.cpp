@@ -30,7 +30,8 @@ void layoutTable(PaperColumn& paper, const SheetBlock& t) {
         aligns.push_back(i < t.right.size() && t.right[i] ? Qt::AlignRight : Qt::AlignLeft);
     }
     // A table's heads stay with its first rows.
-    paper.keep(3 * P::font(8).pixelSize() + 12);
+    paper.keep(3 * P::font(8).pixelSize() + 15);
+    paper.space(3);
     paper.wrappedCells(texts(t.heads), shares, aligns, P::font(8, true));
     paper.rule();
     for (const auto& row : t.rows) {

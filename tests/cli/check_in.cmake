@@ -70,7 +70,7 @@ expect_lines("the adjustments"
 find_program(PDFTOTEXT pdftotext REQUIRED)
 execute_process(COMMAND "${PDFTOTEXT}" -layout "${WORK}/sheet.pdf" - OUTPUT_VARIABLE out)
 expect_lines("the check-in sheet" "Depot  290\\.91  280\\.95  0\\.00  571\\.86" "CHK-0042"
-             "-3\\.00 DELAYED" "Received by the cashier" "page 1 of 2")
+             "-3\\.00 DELAYED" "Received by the cashier \\(date and signature\\)" "page 1 of 2")
 
 run(0 "${SENT}" "${BACK}" --json)
 expect_lines("the JSON" "\"clean\": true" "\"handOver\": 571\\.86"
