@@ -12,6 +12,7 @@
 #include "common/DataPaths.h"
 #include "common/Text.h"
 #include "common/Translate.h"
+#include "common/XmlReader.h"
 #include "doc/CheckInParts.h"
 #include "model/Route.h"
 
@@ -252,6 +253,13 @@ SentDay::SentDay(const std::filesystem::path& folder)
     }
 }
 
+bool SentDay::SettledWhenSent(std::string_view invoiceFile) const {
+    const auto found = m_files.find(foldedName(invoiceFile));
+    XmlDocument doc;
+    return found != m_files.end() && doc.load(m_fs, "\\VexXml\\" + found->second) &&
+           doc.wellFormed() && doc.root().text("Status") == "Settled";
+}
+
 ReturnedFolder::ReturnedFolder(const std::filesystem::path& folder, std::string name,
                                const SentDay& sent, std::vector<CheckInFinding>& findings)
     : m_folder(folder),
@@ -421,8 +429,8 @@ private:
                 continue;
             }
             const CustomerFileName customer = customerFileOf(file);
-            if (!customer.customer.empty() && (folder.HasCustomer(customer.customer) ||
-                                               m_sent.HasCustomer(customer.customer))) {
+            if (!customer.customer.empty() &&
+                (folder.HasCustomer(customer.customer) || m_sent.HasCustomer(customer.customer))) {
                 continue;
             }
             if (m_sent.TiedToRoute(OwnFileOf(folded))) {

@@ -25,6 +25,7 @@ struct CheckInFinding : DayFinding {
 // What became of an invoice of a returned route.
 enum class InvoiceOutcome {
     Settled,
+    SettledBefore,  // settled in the folder that was sent: none of its money is the day's
     Undeliverable,  // its stop carries an undeliverable reason and it was not settled
     Open,           // neither: not served at all
     Missing,        // its file did not come back, or could not be read

@@ -77,6 +77,8 @@ const char* invoiceStatus(InvoiceOutcome o) {
     switch (o) {
         case InvoiceOutcome::Settled:
             return "\"settled\"";
+        case InvoiceOutcome::SettledBefore:
+            return "\"settled-before\"";
         case InvoiceOutcome::Undeliverable:
             return "\"undeliverable\"";
         case InvoiceOutcome::Open:

@@ -67,6 +67,9 @@ public:
     bool TiedToRoute(std::string_view name) const {
         return m_routeTied.count(foldedName(name)) != 0;
     }
+    // True when the invoice file was sent as settled already (the office's own data, which
+    // the handheld never counts as a settlement).
+    bool SettledWhenSent(std::string_view invoiceFile) const;
     // The customers of the sent routes' stops (CustID as "%.0f").
     bool HasCustomer(const std::string& custId) const { return m_customers.count(custId) != 0; }
 

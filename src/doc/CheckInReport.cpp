@@ -55,6 +55,8 @@ std::string invoiceOutcome(const CheckInInvoice& i) {
     switch (i.Outcome) {
         case InvoiceOutcome::Settled:
             return tr("settled");
+        case InvoiceOutcome::SettledBefore:
+            return tr("settled when it was sent: not the day's money");
         case InvoiceOutcome::Undeliverable:
             return tr("undeliverable");
         case InvoiceOutcome::Open:

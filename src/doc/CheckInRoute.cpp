@@ -171,6 +171,16 @@ private:
         out.PayThisAmount = invoice.PayThisAmount();
         out.CashCollected = invoice.CashCollected();
         out.CheckNumber = invoice.CheckNumber();
+        if (settled && m_f.Sent().SettledWhenSent(name)) {
+            // The office's own settlement: it stays in the files' sums, but none of it is the
+            // driver's money, work or signature of the day.
+            out.Outcome = InvoiceOutcome::SettledBefore;
+            ++sums.settled;
+            sums.cash += invoice.CashCollected();
+            sums.pay += invoice.PayThisAmount();
+            m_sums.Add(invoice, !stop.UndeliverReasonCode.empty());
+            return;
+        }
         if (settled) {
             out.Outcome = InvoiceOutcome::Settled;
             ++sums.settled;

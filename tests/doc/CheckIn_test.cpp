@@ -393,6 +393,23 @@ TEST(CheckIn, EachBreakGivesItsFinding) {
     }
 }
 
+// An invoice the office sent as settled already is its own data: listed, but none of its money,
+// adjustment or signature is the driver's day.
+TEST(CheckIn, AnInvoiceSentSettledIsNotTheDaysMoney) {
+    WorkedDay day;
+    std::string sent = test::readHostFile(day.sent() / "Inv_99874.xml");
+    sent.replace(sent.find("<Status></Status>"), 17, "<Status>Settled</Status>");
+    day.writeSent("Inv_99874.xml", sent);
+    day.remove("Inv_99874.bmp");
+    const CheckInResult r = day.checkIn();
+    EXPECT_TRUE(r.Findings.empty()) << report(r);
+    const CheckInRoute& route = routeOf(r, 101);
+    EXPECT_EQ(route.CountInvoices(InvoiceOutcome::SettledBefore), 1u);
+    ASSERT_EQ(route.Money.Cheques.size(), 1u);  // 4471 of 58.50 was not collected today
+    EXPECT_DOUBLE_EQ(route.HandOver(), 467.63 - 58.50);
+    EXPECT_EQ(route.Money.ChargeSettled, 4);
+}
+
 // A route that came back nowhere is missing from the folder that was sent; its invoices are not
 // reported one by one.
 TEST(CheckIn, ARouteThatDidNotComeBackIsOneError) {
