@@ -79,7 +79,7 @@ public:
         }
         const std::string place =
             format("/Route/Stops/Stop[StopNumber=%u]/Calls/Call", stop.StopNumber);
-        std::vector<std::string> present;
+        std::vector<std::string> missing;
         for (const CStop::CallRef& ref : stop.Calls()) {
             if (!isSafeNamePart(ref.CallID)) {
                 m_f.Add(FindingSeverity::Error, FindingKind::UnsafeName, RouteFile(), place,
@@ -103,6 +103,7 @@ public:
                 m_f.Add(FindingSeverity::Error, FindingKind::MissingFile, name, place,
                         format(tr("call %s of stop %u did not come back").c_str(),
                                ref.CallID.c_str(), stop.StopNumber));
+                missing.push_back(name);
             }
         }
         CCallList calls;
@@ -110,7 +111,14 @@ public:
         ScriptedPrompter messages;
         calls.Load(m_f.Fs(), m_route, stop, messages);
         for (const Message& m : messages.shown()) {
-            m_f.Add(FindingSeverity::Error, FindingKind::NotWellFormed, RouteFile(), place, m.text);
+            // A call that did not come back is a finding already; the others are damaged.
+            const bool told = std::any_of(missing.begin(), missing.end(), [&m](const auto& n) {
+                return m.text.find(n) != std::string::npos;
+            });
+            if (!told) {
+                m_f.Add(FindingSeverity::Error, FindingKind::NotWellFormed, RouteFile(), place,
+                        m.text);
+            }
         }
         for (std::size_t i = 0; i < calls.Count(); ++i) {
             Call(stop, calls.At(i));

@@ -367,6 +367,10 @@ TEST(CheckIn, EachBreakGivesItsFinding) {
          K::MissingFile, "ZZArrivalCheck.xml", ""},
         {"safety check lost", [](WorkedDay& d) { d.remove("Safety.xml"); }, S::Error,
          K::MissingFile, "Safety.xml", ""},
+        {"a call damaged",
+         [](WorkedDay& d) { d.write("Call_200612050101000500000000229002.xml", "<Call>"); },
+         S::Error, K::NotWellFormed, "Route_101_20061205.xml",
+         "/Route/Stops/Stop[StopNumber=5]/Calls/Call"},
         {"a call lost", [](WorkedDay& d) { d.remove("Call_200612050101000500000000229002.xml"); },
          S::Error, K::MissingFile, "Call_200612050101000500000000229002.xml",
          "/Route/Stops/Stop[StopNumber=5]/Calls/Call"},
@@ -390,6 +394,10 @@ TEST(CheckIn, EachBreakGivesItsFinding) {
         }
         EXPECT_TRUE(named) << report(r);
         EXPECT_EQ(r.Clean(), c.severity == FindingSeverity::Warning) << report(r);
+        // A missing file is said once, not again as one that cannot be read.
+        if (c.kind == K::MissingFile) {
+            EXPECT_TRUE(found(r, K::NotWellFormed).empty()) << report(r);
+        }
     }
 }
 
