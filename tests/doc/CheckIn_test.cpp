@@ -30,7 +30,7 @@ namespace {
 // A picture as the signature control saves it: a 24-bit BMP of 4 x 2 pixels.
 std::string signaturePicture() {
     std::string bmp = "BM";
-    auto le = [&bmp](unsigned v, int n) {
+    auto le = [&bmp](unsigned long long v, int n) {
         for (int i = 0; i < n; ++i) {
             bmp += static_cast<char>((v >> (8 * i)) & 0xFF);
         }
@@ -43,7 +43,7 @@ std::string signaturePicture() {
 // A voice message as the recorder saves it: 16-bit PCM, mono, 8 kHz, `samples` samples.
 std::string voiceMessage(unsigned samples = 100) {
     std::string wav = "RIFF";
-    auto le = [&wav](unsigned v, int n) {
+    auto le = [&wav](unsigned long long v, int n) {
         for (int i = 0; i < n; ++i) {
             wav += static_cast<char>((v >> (8 * i)) & 0xFF);
         }

@@ -35,7 +35,7 @@ std::string hhmm(int minutes) {
     return format("%02d:%02d", minutes / 60, minutes % 60);
 }
 
-void le(std::string& out, unsigned value, int bytes) {
+void le(std::string& out, unsigned long long value, int bytes) {
     for (int i = 0; i < bytes; ++i)
         out += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
