@@ -52,7 +52,7 @@ LoadResult CInventoryTransactions::Load(const DeviceFs& fs, double custId, int p
     }
     m_priceDecimals = priceDecimals;
     doc.root().forEachChild([this](const XmlElement& e) {
-        m_list.push_back(std::make_unique<CInventory>(CInventory::Read(e, m_priceDecimals)));
+        m_list.push_back(std::make_unique<CInventory>(CInventory::Read(e)));
     });
     Reindex();
     return result;
@@ -69,7 +69,7 @@ ChangeResult CInventoryTransactions::Commit(const DeviceFs& fs, CPendingTransact
         return ChangeResult::OtherCustomer;
     }
     auto committed = std::make_unique<CInventory>(*pending.Get());
-    committed->ToFileValues(m_priceDecimals);
+    committed->ToFileTexts();
     if (!Write(fs, Compose(committed.get()))) {
         return ChangeResult::WriteFailed;
     }

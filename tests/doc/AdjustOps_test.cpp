@@ -52,6 +52,22 @@ TEST(AdjustAmount, PriceTimesQuantityCutToTheCent) {
     EXPECT_DOUBLE_EQ(adjustmentAmount(12.5, 0), 0.0);
 }
 
+// A price of five decimals from the file is the price the page bills with: 100 more at 0.12345
+// come to 12.34 (the four decimals the file is written with would give 12.35).
+TEST(LineAdjuster, BillsWithThePriceAsTheFileGivesIt) {
+    test::TempDevice dev;
+    dev.put("\\VexXml\\Inv_5.xml",
+            "<Invoice><Invoice-Items><Invoice-Item><LineType>1</LineType><Price>0.12345</Price>"
+            "<DeliveredQuantity>10</DeliveredQuantity><PreBilledQuantity>10</PreBilledQuantity>"
+            "</Invoice-Item></Invoice-Items></Invoice>");
+    ScriptedPrompter prompter;
+    CInvoice invoice;
+    ASSERT_TRUE(invoice.Load(dev.fs(), prompter, 5));
+    LineAdjuster page(invoice.Line(0), configAllowingDelivered(false));
+    page.BilledChanged(100, prompter);
+    EXPECT_DOUBLE_EQ(page.Amount(), 12.34);
+}
+
 // The Adjust page as the driver types: delivered, then billed, on the lines of each kind.
 TEST(LineAdjuster, DeliveredAndBilledFollowEachOther) {
     struct Case {

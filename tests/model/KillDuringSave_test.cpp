@@ -162,7 +162,7 @@ TEST(KillDuringSave, FlatGoodFileIsAlwaysTheOldOrTheNew) {
     dev.putFixture(path, fixture("flatgoods/FlatGoodTransactions_2.xml"));
     ScriptedPrompter prompter;
     CFlatGoodTransactions list;
-    ASSERT_TRUE(list.Load(dev.fs(), 20117, 2, prompter));
+    ASSERT_TRUE(list.Load(dev.fs(), 20117, prompter));
     SaveLoop loop{path, {list.Content(2)}, {}};
     // Version 1: a service added at the end; version 0: that service deleted again.
     const std::size_t count = list.Count();
