@@ -174,8 +174,8 @@ std::size_t loadStopInvoices(CKelvoDoc& doc) {
     }
     const std::size_t count =
         invoices.Load(doc.Fs(), doc.Prompt(), stop->Invoices(), doc.Route().FilePath());
-    // Where the driver comes back to the stop after a settlement was cut short, it is counted.
-    countInterruptedSettlement(doc);
+    // A settlement cut short that the start could not complete is tried again here.
+    completeRecordedSettlement(doc);
     return count;
 }
 
