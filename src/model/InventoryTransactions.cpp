@@ -337,6 +337,28 @@ std::vector<CShownProduct> CInventoryTransactions::ShownProducts(const CInventor
     return shown;
 }
 
+std::vector<CWearerProduct> CInventoryTransactions::ModelProducts(const CWearer& wearer) const {
+    std::vector<CWearerProduct> model;
+    model.reserve(wearer.Inventory.size());
+    for (const CWearerProduct& p : wearer.Inventory) {
+        if (const CInventoryLine* ex = FindExchangeLine(wearer.ID, p.PID, p.SID)) {
+            model.push_back({ex->PID, ex->SID, p.Qty, p.Chg, ex->TID, ex->FID, ex->Price});
+        } else {
+            model.push_back(p);
+        }
+    }
+    return model;
+}
+
+std::vector<CWearerProduct> CInventoryTransactions::ModelProducts(const CInventory& addWearer) {
+    std::vector<CWearerProduct> model;
+    model.reserve(addWearer.Lines.size());
+    for (const CInventoryLine& l : addWearer.Lines) {
+        model.push_back({l.PID, l.SID, l.Qty, l.Chg, l.TID, l.FID, l.Price});
+    }
+    return model;
+}
+
 void CInventoryTransactions::Clear() {
     m_file.Forget();
     m_list.clear();

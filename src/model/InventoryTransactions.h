@@ -117,6 +117,14 @@ public:
     // The products of a wearer added here: the lines of its add wearer transaction, Added.
     static std::vector<CShownProduct> ShownProducts(const CInventory& addWearer);
 
+    // What a wearer made like a wearer of the wearer file receives: the wearer file's product
+    // lines with their quantities and changes, a line exchanged today as its new product (with
+    // the exchange's template, finishing method and price). Today's other changes (added
+    // products, quantities, quits) are the model's own and are not copied.
+    std::vector<CWearerProduct> ModelProducts(const CWearer& wearer) const;
+    // What a wearer made like a wearer added here receives: its add wearer transaction's lines.
+    static std::vector<CWearerProduct> ModelProducts(const CInventory& addWearer);
+
 private:
     void Clear();
     void Reindex();

@@ -75,11 +75,10 @@ TEST(MakeALike, CopiesTheModelsKnownProductsAndWaitsForSizes) {
     CPendingTransaction pending;
     EXPECT_EQ(pending.AddModelProducts({}, products), 0u);
     pending.Begin(7, kAddWearer, "");
-    const std::vector<CShownProduct> model = {
-        {{1, 5, 3, 3, 1, 2, 0.5}, RowMark::None},
-        {{2, 6, 4, 4, 0, 0, 0.7}, RowMark::Quit},  // quit: not copied
-        {{9, 9, 1, 1, 0, 0, 0.1}, RowMark::None},  // unknown product: skipped
-        {{1, 7, 2, 2, 0, 0, 0.5}, RowMark::Added},
+    const std::vector<CWearerProduct> model = {
+        {1, 5, 3, 3, 1, 2, 0.5},
+        {9, 9, 1, 1, 0, 0, 0.1},  // unknown product: skipped
+        {1, 7, 2, 2, 0, 0, 0.5},
     };
     EXPECT_EQ(pending.AddModelProducts(model, products), 2u);
     const CInventory& t = *pending.Get();
