@@ -274,8 +274,9 @@ TEST(InvoiceTexts, RowsOfTheInvoiceScreens) {
     l.MinQty = 4;
     l.MinPerc = 80;
     CAdjReasons reasons;
+    // A product-level line (no SizeCode) shows its code and the blank, as a sized one does.
     EXPECT_EQ(detailRow(l, reasons),
-              (std::array<std::string, 7>{"MT35", "Mat", "2", "6", "27.00", "9.00", ""}));
+              (std::array<std::string, 7>{"MT35 ", "Mat", "2", "6", "27.00", "9.00", ""}));
     EXPECT_EQ(billingText(l), "Minimum Based/(Delivery)");
     EXPECT_EQ(minimumText(l), "4 (80%)");
     l.SizeCode = "XL";
@@ -287,6 +288,8 @@ TEST(InvoiceTexts, RowsOfTheInvoiceScreens) {
     EXPECT_EQ(detailRow(l, reasons)[5], "");
     EXPECT_EQ(minimumText(l), "");
     l.SizeCode = "*";
+    EXPECT_EQ(productText(l), "MT35");
+    l.SizeCode = "-";
     EXPECT_EQ(productText(l), "MT35");
 
     CInvoiceHeader h;

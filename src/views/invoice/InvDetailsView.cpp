@@ -119,8 +119,8 @@ void CInvDetailsView::updateCommands() {
     // settled opens even then, so that its pick-up quantities can be entered (the Adjust page
     // stays read-only): otherwise an invoice waiting for them could never be settled.
     const bool adjust = line && (!d.InvoiceReadOnly() || d.SettleAllowed());
-    // An extra order belongs to an invoice still open; a settled one is signed as it is.
-    const bool order = line && !settled;
+    // An extra order is for the next delivery: a settled invoice takes one as well.
+    const bool order = line;
     const bool settle = m_open && d.SettleAllowed();
     m_adjust->setEnabled(adjust);
     m_order->setEnabled(order);
