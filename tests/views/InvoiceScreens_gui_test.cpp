@@ -333,7 +333,7 @@ TEST_F(InvoiceScreens, OrderExtraForTheNextDelivery) {
     settled.replace(settled.find("<Status></Status>"), 17, "<Status>Settled</Status>");
     dev.put("\\VexXml\\Inv_100101.xml", settled);
     open(0, screen::InvDetails);
-    EXPECT_TRUE(find<QAbstractButton>("order")->isEnabled());
+    ASSERT_TRUE(find<QAbstractButton>("order")->isEnabled());
     onDialog([this](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Order Enter"));
         EXPECT_EQ(find<QComboBox>("orderReason")->currentIndex(), -1);
