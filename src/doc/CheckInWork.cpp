@@ -331,7 +331,7 @@ private:
         CFlatGoodTransactions returned;
         returned.SetPath("");
         ScriptedPrompter messages;
-        if (!returned.Load(m_f.Fs(), stop.CustID, decimals, messages)) {
+        if (!returned.Load(m_f.Fs(), stop.CustID, messages)) {
             m_f.Add(FindingSeverity::Error, FindingKind::NotWellFormed, name, "",
                     tr("cannot be read: the customer's new services are missing"));
             return;
@@ -339,7 +339,7 @@ private:
         CFlatGoodTransactions sent;
         sent.SetPath("");
         if (m_f.Sent().Has(name)) {
-            sent.Load(m_f.Sent().Fs(), stop.CustID, decimals, messages);
+            sent.Load(m_f.Sent().Fs(), stop.CustID, messages);
         }
         for (const CFlatGoodTrans* t : notIn(entries(returned), entries(sent))) {
             NewService s;
