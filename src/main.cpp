@@ -3,6 +3,7 @@
 //   kelvo [--root DIR] [--scale N] [--kiosk] [--play FILE.scn [--out DIR] [--strict] [--timings]]
 //         [Qt options]
 //   kelvo check-day DIR [--json]
+//   kelvo check-in SENT RETURNED... [--json] [--pdf FILE]
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
@@ -19,6 +20,7 @@
 #include "frame/KelvoApp.h"
 #include "model/ConfigData.h"
 #include "scenario/ScenarioPlayer.h"
+#include "ui/CheckInCommand.h"
 #include "ui/Language.h"
 #include "ui/QtPrompter.h"
 
@@ -54,8 +56,10 @@ void usage() {
         "\n"
         "usage: kelvo check-day DIR [--json]\n"
         "  checks a day's import folder before it goes to the device and reports every\n"
-        "  finding; exit 0 when Kelvo can work the day, 1 when it cannot, 2 on a usage error\n",
+        "  finding; exit 0 when Kelvo can work the day, 1 when it cannot, 2 on a usage error\n"
+        "\n",
         stdout);
+    std::fputs(kelvo::checkInUsage(), stdout);
 }
 
 // kelvo check-day DIR [--json]: runs without a display, before any Qt object exists.
@@ -143,6 +147,9 @@ bool parseOptions(int& argc, char** argv, Options& o) {
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "check-day") == 0) {
         return checkDayCommand(argc, argv);
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "check-in") == 0) {
+        return kelvo::checkInCommand(argc, argv);
     }
     Options options;
     if (!parseOptions(argc, argv, options)) {

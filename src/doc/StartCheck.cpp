@@ -11,6 +11,7 @@
 #include "common/WaitCursor.h"
 #include "doc/DataTransfer.h"
 #include "doc/KelvoDoc.h"
+#include "doc/SettleOps.h"
 #include "doc/StorageSettings.h"
 
 namespace kelvo {
@@ -99,8 +100,8 @@ bool loadRoutes(CKelvoDoc& doc) {
 bool startDataCheck(CKelvoDoc& doc) {
     // What a crash or a kill left half written is never data: only the program's own temporary
     // names are removed.
-    for (const std::string& folder :
-         {doc.DataFolder(), exportCopyFolder(doc.StorageLocation()), std::string(kExportFolder)}) {
+    for (const std::string& folder : {doc.DataFolder(), exportCopyFolder(doc.StorageLocation()),
+                                      std::string(kExportFolder), std::string(kReceiptsFolder)}) {
         removeLeftoverTemporaries(doc.Fs(), folder);
     }
     if (!loadConfiguration(doc)) {
@@ -118,6 +119,8 @@ bool startDataCheck(CKelvoDoc& doc) {
     doc.LoadDayLists();
     doc.Route().SetStoragePath(doc.StorageLocation());
     doc.ResetSelection();
+    // A settlement the last run could not finish is completed before the day goes on.
+    completeRecordedSettlement(doc);
     return true;
 }
 

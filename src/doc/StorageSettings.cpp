@@ -9,6 +9,7 @@
 #include "common/Translate.h"
 #include "common/WaitCursor.h"
 #include "doc/KelvoDoc.h"
+#include "doc/SettleOps.h"
 
 namespace kelvo {
 
@@ -96,6 +97,10 @@ bool changeStorageLocation(CKelvoDoc& doc, const std::string& place) {
             return refuse();
         }
         return true;
+    }
+    // A settlement cut short is completed first: its record does not move with the data.
+    if (!completeRecordedSettlement(doc)) {
+        return refuse();
     }
     WaitCursor wait;
     settleStorageMove(fs);

@@ -42,6 +42,7 @@ bool focusTakesArrows() {
 
 CMainFrame::CMainFrame(CKelvoDoc& doc, ViewFactory factory)
     : m_doc(doc), m_factory(std::move(factory)), m_nav(doc, *this) {
+    m_doc.SetReceiptWriter(&m_receipts);
     setWindowTitle(QStringLiteral("Kelvo"));
     setFixedSize(kWidth, kHeight);
 
@@ -65,6 +66,12 @@ CMainFrame::CMainFrame(CKelvoDoc& doc, ViewFactory factory)
     about->setData(kAboutMenuId);
 
     qApp->installEventFilter(this);
+}
+
+CMainFrame::~CMainFrame() {
+    if (m_doc.Receipts() == &m_receipts) {
+        m_doc.SetReceiptWriter(nullptr);
+    }
 }
 
 void CMainFrame::updateCommandStates() {

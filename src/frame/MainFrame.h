@@ -5,6 +5,7 @@
 
 #include "doc/Navigator.h"
 #include "doc/ScreenHost.h"
+#include "ui/ReceiptPdf.h"
 
 class QAction;
 class QMenu;
@@ -24,7 +25,9 @@ public:
     using ViewFactory = std::function<FormView*(int screenIndex, CKelvoDoc& doc)>;
 
     // The window has the handheld's 240 x 320 shape; it shows no screen until showScreen().
+    // While it lives, the document's settlements write their receipts as PDFs.
     CMainFrame(CKelvoDoc& doc, ViewFactory factory);
+    ~CMainFrame() override;
 
     // The driver chose a command on the current screen (a button, an Actions entry).
     void choose(CommandId id) { m_nav.choose(id); }
@@ -70,6 +73,7 @@ private:
     void showAbout();
 
     CKelvoDoc& m_doc;
+    PdfReceiptWriter m_receipts;
     ViewFactory m_factory;
     Navigator m_nav;
     FormView* m_view = nullptr;
