@@ -3,6 +3,7 @@
 # and the locale with a decimal comma that the tests of number formatting run under.
 #   scripts/install-deps.sh          what the build and the tests need
 #   scripts/install-deps.sh --vnc    and the X server and VNC server for a machine without display
+#   scripts/install-deps.sh --with PACKAGE...   and these packages (the package and kiosk checks)
 set -euo pipefail
 
 packages=(
@@ -21,6 +22,9 @@ packages=(
 )
 if [ "${1:-}" = "--vnc" ]; then
     packages+=(xvfb x11vnc)
+elif [ "${1:-}" = "--with" ]; then
+    shift
+    packages+=("$@")
 fi
 
 sudo=""

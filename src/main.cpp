@@ -1,7 +1,9 @@
 // Kelvo: the route driver's handheld program.
 //
-//   kelvo [--root DIR] [--scale N] [--play FILE.scn [--out DIR] [--strict] [--timings]] [Qt options]
+//   kelvo [--root DIR] [--scale N] [--kiosk] [--play FILE.scn [--out DIR] [--strict] [--timings]]
+//         [Qt options]
 //   kelvo check-day DIR [--json]
+//   kelvo check-in SENT RETURNED... [--json] [--pdf FILE]
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
@@ -21,6 +23,7 @@
 #include "frame/KelvoApp.h"
 #include "model/ConfigData.h"
 #include "scenario/ScenarioPlayer.h"
+#include "ui/CheckInCommand.h"
 #include "ui/Language.h"
 #include "ui/QtPrompter.h"
 
@@ -34,16 +37,19 @@ struct Options {
     std::string lang;  // "": the system's locale
     bool strict = false;
     bool timings = false;
+    bool kiosk = false;
 };
 
 void usage() {
     std::fputs(
-        "usage: kelvo [--root DIR] [--scale N] [--play FILE.scn [--out DIR] [--strict] [--timings]]\n"
+        "usage: kelvo [--root DIR] [--scale N] [--kiosk] [--play FILE.scn [--out DIR] [--strict]\n"
+        "             [--timings]]\n"
         "  --root DIR   the folder that plays the handheld's file system\n"
         "               (default $KELVO_ROOT, else ~/.local/share/kelvo/device)\n"
         "  --scale N    enlarge the 240 x 320 window N times (default 2)\n"
         "  --lang L     the language of the screens: es (Spanish) or en (English);\n"
         "               default the system's locale\n"
+        "  --kiosk      full screen without window decorations; only App > Exit ends Kelvo\n"
         "  --version    print the version and exit\n"
         "  --play FILE  run a scenario and exit with 0 (passed), 1 (failed) or 2 (not runnable)\n"
         "  --out DIR    where the scenario's screenshots go (default: beside the scenario)\n"
@@ -54,8 +60,10 @@ void usage() {
         "\n"
         "usage: kelvo check-day DIR [--json]\n"
         "  checks a day's import folder before it goes to the device and reports every\n"
-        "  finding; exit 0 when Kelvo can work the day, 1 when it cannot, 2 on a usage error\n",
+        "  finding; exit 0 when Kelvo can work the day, 1 when it cannot, 2 on a usage error\n"
+        "\n",
         stdout);
+    std::fputs(kelvo::checkInUsage(), stdout);
 }
 
 // kelvo check-day DIR [--json]: runs without a display, before any Qt object exists.
@@ -134,6 +142,8 @@ bool parseOptions(int& argc, char** argv, Options& o) {
             o.strict = true;
         } else if (arg == "--timings") {
             o.timings = true;
+        } else if (arg == "--kiosk") {
+            o.kiosk = true;
         } else if (arg == "--help" || arg == "-h") {
             usage();
             std::exit(0);
@@ -157,6 +167,9 @@ bool parseOptions(int& argc, char** argv, Options& o) {
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "check-day") == 0) {
         return checkDayCommand(argc, argv);
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "check-in") == 0) {
+        return kelvo::checkInCommand(argc, argv);
     }
     Options options;
     if (!parseOptions(argc, argv, options)) {
@@ -186,7 +199,7 @@ int main(int argc, char** argv) {
     }
     kelvo::CKelvoApp kelvo(root, std::make_unique<kelvo::QtPrompter>(),
                            std::make_unique<kelvo::SystemClock>());
-    if (!kelvo.InitInstance()) {
+    if (!kelvo.InitInstance(options.kiosk)) {
         return 1;
     }
     return app.exec();

@@ -4,9 +4,11 @@
 #include <string>
 #include <string_view>
 
-// Values as a data file carries them back. Every reader keeps of each field what the writer
-// will write and the next read will give again, so that load -> save -> load changes nothing,
-// whatever the file held; every writer writes nothing a reader would refuse.
+// Values as a data file carries them back. Readers keep of each text and flag what the writer
+// will write and the next read will give again; numbers keep the value the file gives (within
+// kMaxFileNumber) and are rounded only as they are written. So what a save writes, loaded and
+// saved again, is the same bytes, whatever the file held; every writer writes nothing a reader
+// would refuse.
 namespace kelvo {
 
 class Prompter;
@@ -18,6 +20,7 @@ inline constexpr double kMaxFileNumber = 999999999999999.0;
 
 // A number written with formatPrice(value, decimals), as it reads back: not finite as 0,
 // clamped to kMaxFileNumber, rounded to `decimals` (0 to 10) as formatPrice rounds; never -0.
+// For what is held as the file writes it: identifiers that name files, totals kept in cents.
 double fileNumber(double value, int decimals);
 // True when fileNumber had to clamp the value (it is beyond what a file carries).
 bool exceedsFileNumber(double value);

@@ -21,6 +21,15 @@ std::string exportRecordPath() {
     return replaceAll(kProgramPath, "exe", "export");
 }
 
+// The text without the blanks and the carriage return around it.
+std::string_view trim(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
 std::string programFolder() {
     const std::string path = propertiesPath();
     return path.substr(0, path.rfind('\\') + 1);
@@ -72,8 +81,43 @@ std::string readStorageLocation(const DeviceFs& fs, std::string* refused) {
 }
 
 bool writeStorageLocation(const DeviceFs& fs, const std::string& location) {
+    // The device's settings on the lines after the first are kept, with the first line's end
+    // ("\n" or "\r\n") as it was; a file that does not begin with the storage location
+    // (settings written above it by hand) keeps every line below the new first one.
+    std::string rest;
+    if (std::string old; fs.readFile(propertiesPath(), old, 64 * 1024)) {
+        if (old.compare(0, kKey.size(), kKey) != 0) {
+            rest = old.empty() ? old : "\n" + old;
+        } else if (const auto end = old.find('\n'); end != std::string::npos) {
+            rest = old.substr(end > 0 && old[end - 1] == '\r' ? end - 1 : end);
+        }
+        if (rest.find_first_not_of(" \t\r\n") == std::string::npos) {
+            rest.clear();  // no setting, only a line end: the one line again, without it
+        }
+    }
     fs.createFolder(programFolder());
-    return writeFileAtomic(fs, propertiesPath(), std::string(kKey) + location);
+    return writeFileAtomic(fs, propertiesPath(), std::string(kKey) + location + rest);
+}
+
+std::optional<std::string> readProperty(const DeviceFs& fs, std::string_view key) {
+    std::string content;
+    if (!fs.readFile(propertiesPath(), content, 64 * 1024)) {
+        return std::nullopt;
+    }
+    for (std::size_t pos = 0; pos < content.size();) {
+        auto end = content.find('\n', pos);
+        if (end == std::string::npos) {
+            end = content.size();
+        }
+        const std::string_view line(content.data() + pos, end - pos);
+        pos = end + 1;
+        const auto equals = line.find('=');
+        if (equals == std::string_view::npos || !equalsNoCase(trim(line.substr(0, equals)), key)) {
+            continue;
+        }
+        return std::string(trim(line.substr(equals + 1)));
+    }
+    return std::nullopt;
 }
 
 bool writeStorageMove(const DeviceFs& fs, const StorageMove& move) {

@@ -2,14 +2,16 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kelvo {
 
 class DeviceFs;
 
-// The properties file beside the program: it remembers the storage location, the folder
-// (a storage card) that holds the data folder, in the single entry "Storagelocation=".
+// The properties file beside the program: its first line remembers the storage location,
+// the folder (a storage card) that holds the data folder, as "Storagelocation=<folder>". The
+// lines after it hold the device's own settings as "Key=value" (the belt printer).
 
 // Device path of the properties file: the program's path with "exe" replaced by "properties".
 std::string propertiesPath();
@@ -19,9 +21,15 @@ std::string propertiesPath();
 // root; it is then given in `refused` (when not null), else `refused` is cleared.
 std::string readStorageLocation(const DeviceFs& fs, std::string* refused = nullptr);
 
-// Rewrites the file as "Storagelocation=" + location (no line end). False when it cannot be
-// written.
+// Rewrites the first line as "Storagelocation=" + location; the lines after it stay as they
+// are (without a setting after it, the file is that one line without a line end). False when
+// it cannot be written.
 [[nodiscard]] bool writeStorageLocation(const DeviceFs& fs, const std::string& location);
+
+// The value of the first line "Key=value" of the properties file whose key is `key` (compared
+// without regard to case, as the device's file names are), without its line end and the
+// blanks around it. nullopt when the file or such a line is missing; the file is not created.
+std::optional<std::string> readProperty(const DeviceFs& fs, std::string_view key);
 
 // A move of the data folder that has begun and is not finished: from one storage location to
 // another ("" for the device root), with the names of the files it copies. It is recorded

@@ -184,16 +184,11 @@ char XmlElement::flagOf(pugi::xml_node node, bool latin1, char missing) {
     });
 }
 
-double XmlElement::number(const char* tag, int decimals) const {
-    const pugi::xml_node node = find(tag);
-    if (observed()) [[unlikely]] {
-        observeNumber(node, false);
-    }
-    const double value = numberOf(node, m_latin1);
-    if (exceedsFileNumber(value) && m_state != nullptr) {
+double XmlElement::clamped(double value) const {
+    if (m_state != nullptr) {
         ++m_state->clamped;
     }
-    return fileNumber(value, decimals);
+    return fileNumber(value, 0);  // the largest whole number a file carries, with the sign
 }
 
 std::string XmlElement::name() const {
@@ -253,7 +248,7 @@ double XmlElement::ownNumber() const {
     if (observed()) {
         observeNumber(m_node, false);
     }
-    return numberOf(m_node, m_latin1);
+    return withinFile(numberOf(m_node, m_latin1));
 }
 
 std::int32_t XmlElement::ownWhole() const {

@@ -10,6 +10,8 @@
 // reader calls tens of thousands of times are inline.
 #include <pugixml.hpp>
 
+#include "common/FileValues.h"
+
 namespace kelvo {
 
 class DeviceFs;
@@ -79,18 +81,18 @@ public:
         }
         return textOf(node, m_latin1);
     }
-    // The field as a decimal / whole number.
+    // The field as a decimal number, with the value the file gives: the writers round it as
+    // their formats say, the program computes with it whole. A text that is not a number reads
+    // as 0; a magnitude beyond what a file carries (kMaxFileNumber in FileValues.h) is clamped,
+    // keeping its sign, and counted by the document (XmlDocument::clampedNumbers).
     double number(const char* tag) const {
         const pugi::xml_node node = find(tag);
         if (observed()) [[unlikely]] {
             observeNumber(node, false);
         }
-        return numberOf(node, m_latin1);
+        return withinFile(numberOf(node, m_latin1));
     }
-    // The field as a file that writes it with `decimals` decimals carries it back (see
-    // fileNumber in FileValues.h); a number beyond what a file carries is clamped and counted
-    // by the document (XmlDocument::clampedNumbers).
-    double number(const char* tag, int decimals) const;
+    // The field as a whole number.
     std::int32_t whole(const char* tag) const {
         const pugi::xml_node node = find(tag);
         if (observed()) [[unlikely]] {
@@ -127,6 +129,14 @@ private:
     XmlElement(pugi::xml_node node, bool latin1, XmlDocumentState* state)
         : m_node(node), m_latin1(latin1), m_state(state) {}
     bool observed() const { return m_state != nullptr && m_state->observer != nullptr; }
+    // The value, clamped to kMaxFileNumber (and counted) when it is beyond it.
+    double withinFile(double value) const {
+        if (value > kMaxFileNumber || value < -kMaxFileNumber) [[unlikely]] {
+            return clamped(value);
+        }
+        return value;
+    }
+    double clamped(double value) const;
     // Tell the observer of a text beyond 255 characters / a text that is not a number.
     void observeText(pugi::xml_node node) const;
     void observeNumber(pugi::xml_node node, bool whole) const;
@@ -182,7 +192,7 @@ public:
     XmlElement root() const;
     // True when the file parsed.
     bool wellFormed() const { return m_wellFormed; }
-    // Numbers read with decimals that were beyond what a file carries and had to be clamped.
+    // Numbers read that were beyond what a file carries and had to be clamped.
     std::size_t clampedNumbers() const { return m_state.clamped; }
 
 private:

@@ -276,9 +276,9 @@ std::vector<std::size_t> startMakeALike(CKelvoDoc& doc) {
         const CWearer* wearer = selectedWearer(d);
         const CInventory* added = wearer == nullptr ? selectedTransactionWearer(d) : nullptr;
         if (wearer != nullptr) {
-            d.Pending.AddModelProducts(d.Transactions.ShownProducts(*wearer), d.Products);
+            d.Pending.AddModelProducts(d.Transactions.ModelProducts(*wearer), d.Products);
         } else if (added != nullptr && added->Code == kAddWearer) {
-            d.Pending.AddModelProducts(CInventoryTransactions::ShownProducts(*added), d.Products);
+            d.Pending.AddModelProducts(CInventoryTransactions::ModelProducts(*added), d.Products);
         }
     }
     std::vector<std::size_t> lines;

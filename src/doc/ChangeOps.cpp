@@ -59,8 +59,9 @@ bool storeExchange(CKelvoDoc& doc, const ExchangeEntry& entry) {
     if (t == nullptr) {
         t = &d.Pending.Begin(currentCustomer(doc), kExchangeProduct, WID);
     }
-    t->AddLine(entry.PID, entry.SID, p.Qty, p.Chg, entry.TID, entry.FID, toDouble(entry.price),
-               p.PID, p.SID);
+    // Where the driver is shown no prices, the new garment is charged as the one it replaces.
+    const double price = pricesShown(doc) ? toDouble(entry.price) : p.Price;
+    t->AddLine(entry.PID, entry.SID, p.Qty, p.Chg, entry.TID, entry.FID, price, p.PID, p.SID);
     return true;
 }
 

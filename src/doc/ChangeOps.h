@@ -23,13 +23,14 @@ std::optional<CInventoryLine> resumeChange(CKelvoDoc& doc);
 struct ExchangeEntry {
     double PID = 0;
     double SID = 0;
-    double TID = 0;  // 0: none chosen
-    double FID = 0;  // 0: none chosen
-    std::string price{};
+    double TID = 0;       // 0: none chosen
+    double FID = 0;       // 0: none chosen
+    std::string price{};  // as typed; not used where the configuration shows no prices
 };
 // Appends the exchange of the selected product to the pending exchange transaction (started
-// when there is none). Refuses the selected product and size itself, and one the wearer has
-// or has been given today ("Invalid data"). True when stored.
+// when there is none); without shown prices the new line keeps the replaced line's price.
+// Refuses the selected product and size itself, and one the wearer has or has been given
+// today ("Invalid data"). True when stored.
 bool storeExchange(CKelvoDoc& doc, const ExchangeEntry& entry);
 
 // The quantity screen's future values, as typed.

@@ -15,6 +15,7 @@
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "common/XmlReader.h"
+#include "doc/RouteTotals.h"
 #include "model/AdjReasons.h"
 #include "model/Call.h"
 #include "model/CallList.h"
@@ -68,6 +69,22 @@ const char* findingKindName(FindingKind kind) {
             return "duplicate-stop";
         case FindingKind::NotAFile:
             return "not-a-file";
+        case FindingKind::ExtraFile:
+            return "extra-file";
+        case FindingKind::ReturnedTwice:
+            return "returned-twice";
+        case FindingKind::InvoiceOpen:
+            return "invoice-open";
+        case FindingKind::RouteNotEnded:
+            return "route-not-ended";
+        case FindingKind::SignatureMissing:
+            return "signature-missing";
+        case FindingKind::SafetyIncomplete:
+            return "safety-incomplete";
+        case FindingKind::VoiceUnreadable:
+            return "voice-unreadable";
+        case FindingKind::VoiceNotSaved:
+            return "voice-not-saved";
     }
     return "";
 }
@@ -96,16 +113,6 @@ std::string fileNameOf(std::string_view path) {
 struct ReferenceList {
     const char* file;
     const char* screen;
-};
-
-// Sums of a route's invoices, per column (0 charge, 1 COD).
-struct Sums {
-    double prebilled[2] = {};
-    double plus[2] = {};
-    double minus[2] = {};
-    double pay[2] = {};
-    double undelivered[2] = {};
-    double collections[2] = {};
 };
 
 class Checker : public ReadObserver {
@@ -268,7 +275,7 @@ private:
 
     void CheckStops(const std::string& name, const CRoute& route) {
         std::map<std::uint32_t, std::vector<std::string>> customers;
-        Sums sums;
+        RouteInvoiceSums sums;
         bool complete = true;  // every invoice was read: the sums are the route's
         for (std::size_t i = 0; i < route.StopCount(); ++i) {
             const CStop& stop = route.Stop(i);
@@ -302,7 +309,7 @@ private:
 
     // Reads the stop's invoices and adds them to the sums; false when one could not be read.
     bool CheckInvoices(const std::string& name, const std::string& place, const CStop& stop,
-                       Sums& sums) {
+                       RouteInvoiceSums& sums) {
         bool complete = true;
         bool wearerLines = false;
         double payTotal = 0.0;
@@ -336,13 +343,7 @@ private:
                 continue;
             }
             ++m_result.invoices;
-            const int column = invoice.COD() == 'Y' ? 1 : 0;
-            sums.prebilled[column] += invoice.PrebilledAmount();
-            sums.plus[column] += invoice.TotalPlusAdjustments();
-            sums.minus[column] += invoice.TotalMinusAdjustments();
-            (stop.UndeliverReasonCode.empty() ? sums.pay : sums.undelivered)[column] +=
-                invoice.PayThisAmount();
-            sums.collections[column] += invoice.CashCollected();
+            sums.Add(invoice, !stop.UndeliverReasonCode.empty());
             payTotal += invoice.PayThisAmount();
             for (std::size_t l = 0; l < invoice.LineCount(); ++l) {
                 wearerLines = wearerLines || invoice.Line(l).WearerNumber != 0;
@@ -415,28 +416,13 @@ private:
         }
     }
 
-    void CheckRouteTotals(const std::string& name, const CRoute& r, const Sums& s) {
-        const std::string invoices = tr("its invoices");
-        Compare(name, "/Route/PrebilledAmountCharge", r.PrebilledAmountCharge(), s.prebilled[0],
-                invoices);
-        Compare(name, "/Route/PrebilledAmountCOD", r.PrebilledAmountCOD(), s.prebilled[1],
-                invoices);
-        Compare(name, "/Route/PlusAdjustmentsCharge", r.PlusAdjustmentsCharge(), s.plus[0],
-                invoices);
-        Compare(name, "/Route/PlusAdjustmentsCOD", r.PlusAdjustmentsCOD(), s.plus[1], invoices);
-        Compare(name, "/Route/MinusAdjustmentsCharge", r.MinusAdjustmentsCharge(), s.minus[0],
-                invoices);
-        Compare(name, "/Route/MinusAdjustmentsCOD", r.MinusAdjustmentsCOD(), s.minus[1], invoices);
-        Compare(name, "/Route/TotalUndeliveredCharge", r.TotalUndeliveredCharge(), s.undelivered[0],
-                invoices);
-        Compare(name, "/Route/TotalUndeliveredCOD", r.TotalUndeliveredCOD(), s.undelivered[1],
-                invoices);
-        Compare(name, "/Route/PayThisAmountCharge", r.PayThisAmountCharge(), s.pay[0], invoices);
-        Compare(name, "/Route/PayThisAmountCOD", r.PayThisAmountCOD(), s.pay[1], invoices);
-        Compare(name, "/Route/TotalCollectionsCharge", r.TotalCollectionsCharge(), s.collections[0],
-                invoices);
-        Compare(name, "/Route/TotalCollectionsCOD", r.TotalCollectionsCOD(), s.collections[1],
-                invoices);
+    void CheckRouteTotals(const std::string& name, const CRoute& route,
+                          const RouteInvoiceSums& sums) {
+        for (const TotalMismatch& m : compareRouteTotals(route, sums)) {
+            Add(FindingSeverity::Error, FindingKind::TotalsDisagree, name, m.element,
+                format(tr("%s in the file, but %s in %s").c_str(), m.held.c_str(), m.sum.c_str(),
+                       tr("its invoices").c_str()));
+        }
     }
 
     // Amounts agree when they are written the same (to the cent).

@@ -48,7 +48,9 @@ void countStop(DayRecap::Figures& f, const CStop& stop) {
     }
 }
 
-void countInvoice(DayRecap::Figures& f, const CStop& stop, const CInvoice& invoice) {
+}  // namespace
+
+void recapInvoice(DayRecap::Figures& f, const CStop& stop, const CInvoice& invoice) {
     add(f.PlusAdjustments, invoice.TotalPlusAdjustments());
     add(f.MinusAdjustments, invoice.TotalMinusAdjustments());
     if (invoice.Status() != "Settled") {
@@ -76,6 +78,8 @@ void countInvoice(DayRecap::Figures& f, const CStop& stop, const CInvoice& invoi
     }
 }
 
+namespace {
+
 DayRecap::Route recapRoute(const CKelvoDoc& doc, const CRouteSummary& entry, Prompter& notes) {
     DayRecap::Route out{entry.RouteNumber(), entry.Date(), {}, {}};
     CRoute route;
@@ -98,7 +102,7 @@ DayRecap::Route recapRoute(const CKelvoDoc& doc, const CRouteSummary& entry, Pro
                 ++out.figures.InvoicesOpen;  // not read, so not known to be settled
                 continue;
             }
-            countInvoice(out.figures, stop, invoice);
+            recapInvoice(out.figures, stop, invoice);
         }
     }
     return out;

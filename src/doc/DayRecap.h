@@ -6,8 +6,10 @@
 
 namespace kelvo {
 
+class CInvoice;
 class CKelvoDoc;
 class Prompter;
+struct CStop;
 struct LocalTime;
 
 // What the driver counts before Export: per route and for the whole day, the stops and
@@ -61,6 +63,10 @@ struct DayRecap {
     // The files that could not be read, one message each; their figures are missing above.
     std::vector<std::string> Notes;
 };
+
+// Counts an invoice of the stop into the figures: settled (with the money collected, cash or
+// cheque, COD or charge) or open, and its adjustments.
+void recapInvoice(DayRecap::Figures& figures, const CStop& stop, const CInvoice& invoice);
 
 // The recap of every route in the document's route list, read from the route files and the
 // invoice files of their stops (what is saved, not what a screen holds). Never shows a

@@ -22,8 +22,7 @@ bool minimumBasedRent(const CInvoiceItem& line) {
 }  // namespace
 
 std::string productText(const CInvoiceItem& line) {
-    // A product-level line has no size at all; a blank after its code would only hide that.
-    if (line.SizeCode.empty() || line.SizeCode == "-" || line.SizeCode == "*") {
+    if (line.SizeCode == "-" || line.SizeCode == "*") {
         return line.Code;
     }
     return line.Code + " " + line.SizeCode;

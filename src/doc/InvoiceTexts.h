@@ -12,8 +12,8 @@ struct CInvoiceItem;
 
 // What the invoice screens show of headers and lines, composed from the records.
 
-// The line's product: Code, then " " and the SizeCode unless the line has no size ("", "-"
-// or "*").
+// The line's product: Code, then " " and the SizeCode unless the SizeCode is "-" or "*" (no
+// size).
 std::string productText(const CInvoiceItem& line);
 
 // The billing method's name; a Rent line billed "Minimum Based" adds the period of its

@@ -26,6 +26,7 @@ namespace kelvo {
 class Clock;
 class DeviceFs;
 class Prompter;
+class ReceiptWriter;
 
 // What the stop information screen shows: the stop's instructions or its account's aging.
 enum class StopInfoPage { Instructions, Aging };
@@ -44,6 +45,10 @@ public:
     const DeviceFs& Fs() const { return m_fs; }
     Prompter& Prompt() const { return m_prompter; }
     const Clock& Time() const { return m_clock; }
+    // What writes the receipts of settlements; nullptr (no receipts) until the screens' layer
+    // gives one. The writer must outlive its use.
+    ReceiptWriter* Receipts() const { return m_receipts; }
+    void SetReceiptWriter(ReceiptWriter* writer) { m_receipts = writer; }
 
     // The folder (a storage card) that holds the data folder; "" for the device root.
     const std::string& StorageLocation() const { return m_storageLocation; }
@@ -135,6 +140,7 @@ private:
     const DeviceFs& m_fs;
     Prompter& m_prompter;
     const Clock& m_clock;
+    ReceiptWriter* m_receipts = nullptr;
 
     std::string m_storageLocation;
     CAdjReasons m_adjReasons;

@@ -9,6 +9,7 @@ namespace kelvo {
 
 class CInvoice;
 class CKelvoDoc;
+class DeviceFs;
 class Prompter;
 struct CStop;
 struct LocalTime;
@@ -34,6 +35,17 @@ struct Receipt {
     // Device path of the signature picture the signature dialog saved; "" without one.
     std::string SignaturePicture;
     std::string SettledAt;  // "Settled Dec 6, 2026 14:05"
+};
+
+// Writes receipts as files. The screens' layer draws them (the core holds no painting) and
+// gives the document its writer; the settlement and its completion after a crash write
+// through it.
+class ReceiptWriter {
+public:
+    virtual ~ReceiptWriter() = default;
+    // Writes the receipt to a device path (atomically); false when it could not be written.
+    virtual bool write(const DeviceFs& fs, const Receipt& receipt,
+                       const std::string& devicePath) = 0;
 };
 
 // The receipt of `invoice`, settled at `stop` at the time `settledAt`: the plant from the

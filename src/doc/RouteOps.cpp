@@ -133,12 +133,16 @@ void changeSelectedRoute(CKelvoDoc& doc, Change change) {
 }  // namespace
 
 bool saveRoute(CKelvoDoc& doc) {
-    if (doc.Route().Save(doc.Fs())) {
+    return saveRoute(doc, doc.Route());
+}
+
+bool saveRoute(CKelvoDoc& doc, const CRoute& route) {
+    if (route.Save(doc.Fs())) {
         return true;
     }
     // The old file stays whole; what changed stays in memory and goes with the next save.
     doc.Prompt().inform(
-        tr("The route file could not be saved (the device may be full): ") + doc.Route().FilePath(),
+        tr("The route file could not be saved (the device may be full): ") + route.FilePath(),
         tr("Error data files"), MessageIcon::Warning);
     return false;
 }

@@ -6,6 +6,7 @@
 namespace kelvo {
 
 class CKelvoDoc;
+class CRoute;
 class CRouteSummary;
 
 // Operations of the route selection: which route is selected, its start and end, the voucher.
@@ -64,5 +65,7 @@ bool recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& r
 // Saves the current route file; when it cannot be written, tells the driver (the old file
 // stays whole, the changes stay in memory for the next save) and returns false.
 bool saveRoute(CKelvoDoc& doc);
+// The same for another route read from its file.
+bool saveRoute(CKelvoDoc& doc, const CRoute& route);
 
 }  // namespace kelvo

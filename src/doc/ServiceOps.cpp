@@ -50,7 +50,7 @@ bool openNewServices(CKelvoDoc& doc) {
     }
     CFlatGoodTransactions& services = doc.FlatGoodTransactions();
     services.SetPath(doc.StorageLocation());
-    services.Load(doc.Fs(), stop->CustID, doc.Config().PriceDecimals(), doc.Prompt());
+    services.Load(doc.Fs(), stop->CustID, doc.Prompt());
     // The list shows the codes without the catalogue; the add screen says when it is missing.
     if (doc.FlatGoodProducts().IsEmpty()) {
         doc.FlatGoodProducts().SetPath(doc.StorageLocation());

@@ -1,16 +1,21 @@
 #include "doc/SettleOps.h"
 
+#include <algorithm>
 #include <cmath>
-#include <vector>
 
+#include "common/Clock.h"
+#include "common/DataPaths.h"
+#include "common/DeviceFs.h"
 #include "common/FileValues.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "doc/InvoiceOps.h"
 #include "doc/KelvoDoc.h"
+#include "doc/Receipt.h"
 #include "doc/RouteOps.h"
 #include "doc/VisitOps.h"
+#include "model/SettlementJournal.h"
 
 namespace kelvo {
 
@@ -23,7 +28,7 @@ long long cents(double amount) {
 
 // Adds the collected amount to the route's collections of the invoice's column and copies
 // the new total into the route's entry. Totals are kept in whole cents, as the file has them.
-void addCollection(CRoute& route, CRouteSummary* entry, bool cod, double amount) {
+void addCollection(CRouteSummary& route, CRouteSummary* entry, bool cod, double amount) {
     if (cod) {
         route.SetTotalCollectionsCOD(fileNumber(route.TotalCollectionsCOD() + amount, 2));
         if (entry) {
@@ -39,8 +44,7 @@ void addCollection(CRoute& route, CRouteSummary* entry, bool cod, double amount)
 
 // One more settled stop on the route and its entry; the route list counts the route as
 // settled once its last stop is.
-void countSettledStop(CKelvoDoc& doc, CRouteSummary* entry) {
-    CRoute& route = doc.Route();
+void countSettledStop(CKelvoDoc& doc, CRoute& route, CRouteSummary* entry) {
     route.SetSettledStops(route.SettledStops() + 1);
     if (!entry) {
         return;
@@ -52,16 +56,145 @@ void countSettledStop(CKelvoDoc& doc, CRouteSummary* entry) {
     }
 }
 
-// The column of the cash a settlement cut short left uncounted. Only one invoice can be caught
-// between its two saves: the settled one whose collected amount is what the stop misses (the
-// later one in the list when two fit). Without such a one, the column of the last settled one.
-bool uncountedIsCod(const std::vector<CInvoice>& settled, long long missingCents) {
-    for (auto it = settled.rbegin(); it != settled.rend(); ++it) {
-        if (cents(it->CashCollected()) == missingCents) {
-            return it->COD() == 'Y';
+// The route list's entry of a route (found by number and date); nullptr when it has none.
+CRouteSummary* routeEntryOf(CKelvoDoc& doc, const CRoute& route) {
+    CRouteList& routes = doc.Routes();
+    for (std::size_t i = 0; i < routes.Count(); ++i) {
+        CRouteSummary& entry = routes.At(i);
+        if (entry.RouteNumber() == route.RouteNumber() && entry.Date() == route.Date()) {
+            return &entry;
         }
     }
-    return settled.back().COD() == 'Y';
+    return nullptr;
+}
+
+// Counts a settled invoice on its stop and route: the stop's cash and signed invoices (its
+// reason gone), the route's settled stops when the stop is settled now (and the route list's
+// settled routes), the collections of the invoice's column; the route's entry follows.
+void countSettlement(CKelvoDoc& doc, CRoute& route, CStop& stop, bool cod, double amount) {
+    const bool stopWasSettled = stop.IsSettled();
+    stop.TotalCashCollected = fileNumber(stop.TotalCashCollected + amount, 2);
+    stop.SignedInvoices += 1;
+    stop.UndeliverReasonCode.clear();
+    CRouteSummary* entry = routeEntryOf(doc, route);
+    // The stop counts once, when its last invoice is signed (compared with the stop's own
+    // invoice list, as its status is).
+    if (!stopWasSettled && stop.IsSettled()) {
+        countSettledStop(doc, route, entry);
+    }
+    addCollection(route, entry, cod, amount);
+}
+
+// The invoice as its settlement leaves it.
+void markSettled(CInvoice& invoice, const CSettlementJournal& j) {
+    invoice.SetCashCollected(j.CashCollected);
+    invoice.SetPersonIdentification(j.PersonIdentification);
+    invoice.SetStatus("Settled");
+    invoice.SetUndeliverReasonCode("");
+    invoice.SetCheckNumber(j.CheckNumber);
+}
+
+std::string journalPath(const CKelvoDoc& doc) {
+    return CSettlementJournal::Path(dataRoot(doc.StorageLocation()));
+}
+
+// The time a journal records, as the clock gave it.
+LocalTime settledAt(const CSettlementJournal& j) {
+    const auto part = [](const std::string& text, std::size_t at, std::size_t length) {
+        return at < text.size() ? toWhole(text.substr(at, length)) : 0;
+    };
+    return {part(j.SettledDate, 0, 4), part(j.SettledDate, 4, 2), part(j.SettledDate, 6, 2),
+            part(j.SettledTime, 0, 2), part(j.SettledTime, 3, 2), part(j.SettledTime, 6, 2)};
+}
+
+// Writes the receipt of a settled invoice (nothing without a receipt writer); one that cannot
+// be written is said, and the settlement stands.
+void writeReceipt(CKelvoDoc& doc, const CStop& stop, const CInvoice& invoice, const LocalTime& at) {
+    ReceiptWriter* writer = doc.Receipts();
+    const std::string path = receiptPath(invoice.InvoiceNumber());
+    if (writer && !writer->write(doc.Fs(), receiptFor(doc, stop, invoice, at), path)) {
+        reportReceiptNotWritten(doc.Prompt(), path);
+    }
+}
+
+// Gives up a recorded settlement that cannot be completed, telling the driver why.
+void abandon(CKelvoDoc& doc, const CSettlementJournal& j, const std::string& why) {
+    doc.Prompt().inform(format(tr("The settlement of invoice %.0f was cut short and cannot be "
+                                  "completed: %s")
+                                   .c_str(),
+                               j.InvoiceNumber, why.c_str()),
+                        tr("Error data"), MessageIcon::Warning);
+    doc.Fs().removeFile(journalPath(doc));
+}
+
+// Completes the settlement `j` records, each of its files once: the invoice unless it is
+// settled already (which a settlement only finds when it wrote it: an invoice that is settled
+// is never offered for settlement), the stop and route unless the stop counts the invoice
+// already, the receipt unless it is there; then the journal goes. False while something could
+// not be written (said): the journal stays for the next try.
+bool complete(CKelvoDoc& doc, const CSettlementJournal& j) {
+    // The route the screens hold may be ahead of its file (a save that failed): it is the one
+    // to count on and to save. Another route is taken from its file.
+    const bool held = doc.Route().HoldsRoute() && doc.Route().RouteNumber() == j.RouteNumber &&
+                      doc.Route().Date() == j.Date;
+    CRoute fromFile;
+    CRoute& route = held ? doc.Route() : fromFile;
+    if (!held) {
+        fromFile.SetStoragePath(doc.StorageLocation());
+        if (!fromFile.Load(doc.Fs(), j.RouteNumber, j.Date)) {
+            abandon(doc, j, tr("its route file cannot be read."));
+            return true;
+        }
+    }
+    const auto stopIndex = static_cast<std::size_t>(j.StopIndex);
+    const auto listsTheInvoice = [&j](const std::string& number) {
+        return toDouble(number) == j.InvoiceNumber;
+    };
+    if (stopIndex >= route.StopCount() ||
+        std::none_of(route.Stop(stopIndex).Invoices().begin(),
+                     route.Stop(stopIndex).Invoices().end(), listsTheInvoice)) {
+        abandon(doc, j, tr("its stop is not on the route."));
+        return true;
+    }
+    CStop& stop = route.Stop(stopIndex);
+    CInvoice invoice;
+    invoice.SetPath(doc.StorageLocation());
+    if (!invoice.Load(doc.Fs(), doc.Prompt(), j.InvoiceNumber)) {
+        abandon(doc, j, tr("its invoice file cannot be read."));
+        return true;
+    }
+    if (invoice.Status() != "Settled") {
+        // Cut short before the customer's signature was saved, it never reached a data file.
+        if (j.Signature == 'Y' && !doc.Fs().isFile(signaturePath(doc, j.InvoiceNumber))) {
+            abandon(doc, j, tr("the signature was not saved. Please settle the invoice again."));
+            return true;
+        }
+        markSettled(invoice, j);
+        if (!invoice.Save(doc.Fs())) {
+            doc.Prompt().inform(tr("The invoice file could not be written, so nothing was "
+                                   "changed: ") +
+                                    invoice.FilePath(),
+                                tr("Error data"), MessageIcon::Error);
+            return false;
+        }
+        if (doc.Invoice().HoldsInvoice() && doc.Invoice().InvoiceNumber() == j.InvoiceNumber) {
+            doc.Invoice() = invoice;
+        }
+        doc.Invoices().Update(invoice);
+    }
+    const bool counted = stop.SignedInvoices > j.SignedInvoices;
+    if (!counted) {
+        countSettlement(doc, route, stop, invoice.COD() == 'Y', j.CashCollected);
+    }
+    // The route is written when it changed here, and always when the screens hold it.
+    if ((held || !counted) && !saveRoute(doc, route)) {
+        return false;
+    }
+    if (!doc.Fs().isFile(receiptPath(j.InvoiceNumber))) {
+        writeReceipt(doc, stop, invoice, settledAt(j));
+    }
+    doc.Fs().removeFile(journalPath(doc));
+    return true;
 }
 
 }  // namespace
@@ -135,82 +268,86 @@ std::string signaturePath(const CKelvoDoc& doc, double invoiceNumber) {
     return doc.DataFolder() + format("Inv_%.0f.bmp", invoiceNumber);
 }
 
-int settleInvoice(CKelvoDoc& doc, const Payment& payment) {
+int settleInvoice(CKelvoDoc& doc, const Payment& payment, const SignatureWriter& writeSignature) {
     CStop* stop = selectedStop(doc);
-    const CInvoice& open = doc.Invoice();
-    if (!stop || !open.HoldsInvoice()) {
+    if (!stop || !doc.Invoice().HoldsInvoice()) {
         return -1;
     }
     if (signatureRequired(*stop) && payment.signedBy.empty()) {
         return -1;
     }
-    CInvoice settled = open;
-    settled.SetCashCollected(payment.amountCollected);
-    settled.SetPersonIdentification(payment.signedBy);
-    settled.SetStatus("Settled");
-    settled.SetUndeliverReasonCode("");
-    settled.SetCheckNumber(payment.checkNumber);
-    if (!commitInvoice(doc, settled)) {
+    // One settlement at a time: one cut short is completed before the next one starts.
+    if (!completeRecordedSettlement(doc)) {
         return -1;
     }
-    // Killed from here to the route's save, the invoice file is settled and the route file
-    // still shows the stop and route before it: both read again, the invoice is not offered
-    // for settlement a second time, and countInterruptedSettlement counts it once the stop's
-    // invoices are loaded again.
-    const bool stopWasSettled = stop->IsSettled();
-    stop->TotalCashCollected = fileNumber(stop->TotalCashCollected + payment.amountCollected, 2);
-    stop->SignedInvoices += 1;
-    stop->UndeliverReasonCode.clear();
-    CRouteSummary* entry = currentRouteEntry(doc);
-    // The stop counts once, when its last invoice is signed (compared with the stop's own
-    // invoice list, as its status is).
-    if (!stopWasSettled && stop->IsSettled()) {
-        countSettledStop(doc, entry);
+    const CInvoice& open = doc.Invoice();
+    if (open.Status() == "Settled") {
+        return -1;  // also when the settlement just completed was this invoice's
     }
-    addCollection(doc.Route(), entry, doc.Invoice().COD() == 'Y', payment.amountCollected);
-    saveRoute(doc);
+    const LocalTime now = doc.Time().now();
+    CSettlementJournal j;
+    j.RouteNumber = doc.Route().RouteNumber();
+    j.Date = doc.Route().Date();
+    j.StopIndex = doc.CurrentStopIndex();
+    j.InvoiceNumber = open.InvoiceNumber();
+    j.SignedInvoices = stop->SignedInvoices;
+    j.CashCollected = payment.amountCollected;
+    j.CheckNumber = payment.checkNumber;
+    j.PersonIdentification = payment.signedBy;
+    j.Signature = signatureRequired(*stop) && writeSignature ? 'Y' : 'N';
+    j.SettledDate = dateText(now);
+    j.SettledTime = format("%02d:%02d:%02d", now.hour, now.minute, now.second);
+    // Recorded before its first file, the settlement is completed exactly once if the program
+    // dies before its last (see completeRecordedSettlement).
+    const std::string journal = journalPath(doc);
+    if (!j.Save(doc.Fs(), journal)) {
+        doc.Prompt().inform(
+            tr("The settlement could not be recorded, so nothing was settled: ") + journal,
+            tr("Error data"), MessageIcon::Error);
+        return -1;
+    }
+    if (j.Signature == 'Y') {
+        const std::string picture = signaturePath(doc, j.InvoiceNumber);
+        if (!writeSignature(picture)) {
+            doc.Fs().removeFile(journal);
+            doc.Prompt().inform(tr("The signature could not be saved: ") + picture,
+                                tr("Error data"), MessageIcon::Error);
+            return -1;
+        }
+    }
+    CInvoice settled = open;
+    markSettled(settled, j);
+    if (!commitInvoice(doc, settled)) {
+        doc.Fs().removeFile(journal);
+        return -1;
+    }
+    countSettlement(doc, doc.Route(), *stop, doc.Invoice().COD() == 'Y', j.CashCollected);
+    // A route file that cannot be written is said; the journal then stays, and the settlement
+    // is completed with the next start or the next stop that opens.
+    if (saveRoute(doc)) {
+        writeReceipt(doc, *stop, doc.Invoice(), now);
+        doc.Fs().removeFile(journal);
+    }
     const CInvoices& invoices = doc.Invoices();
     return static_cast<std::size_t>(invoices.SettledCount()) >= invoices.Count() ? 1 : 2;
 }
 
-bool countInterruptedSettlement(CKelvoDoc& doc) {
-    CStop* stop = selectedStop(doc);
-    const CInvoices& invoices = doc.Invoices();
-    if (!stop || invoices.SettledCount() <= stop->SignedInvoices) {
-        return false;
+bool completeRecordedSettlement(CKelvoDoc& doc) {
+    CSettlementJournal j;
+    switch (CSettlementJournal::Load(doc.Fs(), journalPath(doc), j)) {
+        case CSettlementJournal::Found::None:
+            return true;
+        case CSettlementJournal::Found::Damaged:
+            doc.Prompt().inform(tr("The record of a settlement that was cut short cannot be "
+                                   "read and is removed: ") +
+                                    journalPath(doc),
+                                tr("Error data"), MessageIcon::Warning);
+            doc.Fs().removeFile(journalPath(doc));
+            return true;
+        case CSettlementJournal::Found::Read:
+            break;
     }
-    // The headers do not carry what was collected: the settled invoices are read whole (only
-    // here, only this stop's).
-    std::vector<CInvoice> settled;
-    long long collected = 0;
-    for (std::size_t i = 0; i < invoices.Count(); ++i) {
-        const CInvoiceHeader& header = invoices.At(i);
-        if (header.Status != "Settled") {
-            continue;
-        }
-        CInvoice& invoice = settled.emplace_back();
-        invoice.SetPath(doc.StorageLocation());
-        if (!invoice.Load(doc.Fs(), doc.Prompt(), header.InvoiceNumber)) {
-            return false;
-        }
-        collected += cents(invoice.CashCollected());
-    }
-    const bool stopWasSettled = stop->IsSettled();
-    stop->SignedInvoices = invoices.SettledCount();
-    stop->UndeliverReasonCode.clear();
-    CRouteSummary* entry = currentRouteEntry(doc);
-    if (!stopWasSettled && stop->IsSettled()) {
-        countSettledStop(doc, entry);
-    }
-    // A stop that shows more cash than its invoices (the back office's figures) keeps it.
-    const long long missing = collected - cents(stop->TotalCashCollected);
-    if (missing > 0) {
-        const double amount = static_cast<double>(missing) / 100.0;
-        stop->TotalCashCollected = fileNumber(stop->TotalCashCollected + amount, 2);
-        addCollection(doc.Route(), entry, uncountedIsCod(settled, missing), amount);
-    }
-    saveRoute(doc);
-    return true;
+    return complete(doc, j);
 }
 
 }  // namespace kelvo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace kelvo {
@@ -52,20 +53,33 @@ struct Payment {
     std::string signedBy;     // the initials; "" without a signature
 };
 
-// Settles the open invoice of the current stop: the invoice becomes "Settled" with the amount,
-// cheque number and initials and is saved; the stop's collected cash and signed invoices grow;
-// the route's settled stops (and the route list's settled routes) when the stop is settled
-// now, and the route's collections of the invoice's column; the route file is saved.
-// Returns 1 when no invoice of the stop is left to settle, 2 when some are, and -1 when
-// nothing was settled: no stop or invoice open, a required signature missing (silently), or
-// the invoice file could not be written (said).
-int settleInvoice(CKelvoDoc& doc, const Payment& payment);
+// Writes the customer's signature picture to a device path; false when it could not be written.
+using SignatureWriter = std::function<bool(const std::string& devicePath)>;
 
-// Counts what a settlement cut short (the program ended after the invoice file was saved
-// "Settled" and before the route file was) left uncounted on the selected stop, whose invoice
-// headers are loaded: the stop's signed invoices and collected cash, the route's settled stops
-// and collections with their route-list entry; the route is saved. Without it the stop would
-// never count as settled and the route could never end. False when nothing was missing.
-bool countInterruptedSettlement(CKelvoDoc& doc);
+// Settles the open invoice of the current stop. The settlement first records itself in the
+// settlement journal (SettlementJournal.h), then writes its files in order: the signature
+// picture beside the invoice file (when the stop signs for its invoices and writeSignature is
+// given), the invoice "Settled" with the amount, cheque number and initials; the stop's
+// collected cash and signed invoices grow, the route's settled stops (and the route list's
+// settled routes) when the stop is settled now, and the route's collections of the invoice's
+// column, and the route file is saved; the receipt (through the document's receipt writer,
+// when it has one); last the journal is removed. A settlement recorded from before is
+// completed first. Returns 1 when no invoice of the stop is left to settle, 2 when some are,
+// and -1 when nothing was settled: no stop or invoice open, a required signature missing
+// (silently), a settlement from before that cannot be completed yet, or the journal, the
+// signature or the invoice file could not be written (said). A route file that cannot be
+// written is said; the settlement stands, and its journal stays until the route is saved.
+int settleInvoice(CKelvoDoc& doc, const Payment& payment,
+                  const SignatureWriter& writeSignature = {});
+
+// Completes the settlement the journal records, if one was cut short (at start and whenever a
+// stop's invoices load): each of its files is written once, those it wrote already are not
+// (an invoice is settled once, a stop and route count it once, a receipt is written when it
+// is missing), and the journal is removed. Only a settlement in the journal is ever counted:
+// an invoice the back office sent "Settled" is not. One that cannot be completed (its route,
+// stop or invoice is gone, or it was cut short before the customer's signature was saved, so
+// nothing of it was written) is given up, telling the driver. False, after saying what could
+// not be written, while the journal has to stay.
+bool completeRecordedSettlement(CKelvoDoc& doc);
 
 }  // namespace kelvo

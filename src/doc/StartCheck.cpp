@@ -11,6 +11,7 @@
 #include "common/WaitCursor.h"
 #include "doc/DataTransfer.h"
 #include "doc/KelvoDoc.h"
+#include "doc/SettleOps.h"
 #include "doc/StorageSettings.h"
 
 namespace kelvo {
@@ -123,6 +124,8 @@ bool startDataCheck(CKelvoDoc& doc) {
     doc.LoadDayLists();
     doc.Route().SetStoragePath(doc.StorageLocation());
     doc.ResetSelection();
+    // A settlement the last run could not finish is completed before the day goes on.
+    completeRecordedSettlement(doc);
     return true;
 }
 

@@ -20,8 +20,9 @@ bool checkVersion(CKelvoDoc& doc);
 
 // The start data check behind Start on the start screen: the temporary files a crash left
 // behind are removed and a transfer a crash cut short is finished, then configuration, data
-// version, import (or restore) of the day's files, routes, master lists. True when the data are
-// ready for the route-driver screen; false after a message that says why not.
+// version, import (or restore) of the day's files, routes, master lists, and a settlement a
+// crash cut short is completed. True when the data are ready for the route-driver screen; false
+// after a message that says why not.
 bool startDataCheck(CKelvoDoc& doc);
 
 // Shows "No data available." with "Please import files first!".

@@ -10,6 +10,7 @@
 #include "common/WaitCursor.h"
 #include "doc/DataTransfer.h"
 #include "doc/KelvoDoc.h"
+#include "doc/SettleOps.h"
 
 namespace kelvo {
 
@@ -97,6 +98,10 @@ bool changeStorageLocation(CKelvoDoc& doc, const std::string& place) {
             return refuse();
         }
         return true;
+    }
+    // A settlement cut short is completed first: its record does not move with the data.
+    if (!completeRecordedSettlement(doc)) {
+        return refuse();
     }
     WaitCursor wait;
     settleStorageMove(fs);

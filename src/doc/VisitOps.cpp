@@ -155,9 +155,8 @@ bool mayBeUndeliverable(const CKelvoDoc& doc, const CStop& stop) {
 int stopRowToSelect(const CKelvoDoc& doc) {
     const int count = static_cast<int>(doc.Route().StopCount());
     int row = doc.CurrentStopIndex();
-    // The next stop only after leaving the selected one: a driver who merely opened a stop and
-    // came back finds it still selected.
-    if (row >= 0 && row == doc.LastDepartedStopIndex()) {
+    // Once the driver has left a stop the list moves on to the next one.
+    if (row >= 0 && doc.LastDepartedStopIndex() >= 0) {
         ++row;
     }
     if (row >= count) {
@@ -175,8 +174,8 @@ std::size_t loadStopInvoices(CKelvoDoc& doc) {
     }
     const std::size_t count =
         invoices.Load(doc.Fs(), doc.Prompt(), stop->Invoices(), doc.Route().FilePath());
-    // Where the driver comes back to the stop after a settlement was cut short, it is counted.
-    countInterruptedSettlement(doc);
+    // A settlement cut short that the start could not complete is tried again here.
+    completeRecordedSettlement(doc);
     return count;
 }
 
@@ -273,20 +272,21 @@ bool markUndeliverable(CKelvoDoc& doc, const std::string& reasonCode) {
     const bool firstMarking = stop->UndeliverReasonCode.empty();
     stop->UndeliverReasonCode = reasonCode;
 
-    // The invoices always carry the stop's current reason, so that a corrected reason reaches
-    // the back office; their amounts move to the undelivered totals once.
-    for (const std::string& number : stop->Invoices()) {
-        CInvoice invoice;
-        if (!loadStopInvoice(doc, number, invoice)) {
-            continue;
+    // Only the first marking reaches the invoices and moves their amounts to the undelivered
+    // totals; a later one changes the stop's reason alone.
+    if (firstMarking) {
+        for (const std::string& number : stop->Invoices()) {
+            CInvoice invoice;
+            if (!loadStopInvoice(doc, number, invoice)) {
+                continue;
+            }
+            if (invoice.UndeliverReasonCode() == reasonCode ||
+                storeInvoiceReason(doc, invoice, reasonCode)) {
+                moveToUndelivered(doc.Route(), invoice.COD() == 'Y', invoice.PayThisAmount());
+            }
         }
-        const bool holdsReason = invoice.UndeliverReasonCode() == reasonCode ||
-                                 storeInvoiceReason(doc, invoice, reasonCode);
-        if (firstMarking && holdsReason) {
-            moveToUndelivered(doc.Route(), invoice.COD() == 'Y', invoice.PayThisAmount());
-        }
+        copyUndeliveredToEntry(doc);
     }
-    copyUndeliveredToEntry(doc);
     saveRoute(doc);
     // The travel to the next stop counts from here: the driver has dealt with this stop now.
     doc.SetLastDepartedStopIndex(doc.CurrentStopIndex());
@@ -300,10 +300,11 @@ void reverseUndeliverable(CKelvoDoc& doc, std::size_t stopIndex) {
     }
     CStop& stop = route.Stop(stopIndex);
     stop.UndeliverReasonCode.clear();
-    // Only an invoice that carries a reason was counted as undelivered.
+    // Every invoice of an undeliverable stop counts as undelivered, also where the back office
+    // sent the stop's reason without the invoice's.
     for (const std::string& number : stop.Invoices()) {
         CInvoice invoice;
-        if (!loadStopInvoice(doc, number, invoice) || invoice.UndeliverReasonCode().empty()) {
+        if (!loadStopInvoice(doc, number, invoice)) {
             continue;
         }
         if (storeInvoiceReason(doc, invoice, "")) {
@@ -311,6 +312,10 @@ void reverseUndeliverable(CKelvoDoc& doc, std::size_t stopIndex) {
         }
     }
     copyUndeliveredToEntry(doc);
+}
+
+void cancelUndeliverable(CKelvoDoc& doc) {
+    doc.SetLastDepartedStopIndex(-1);
 }
 
 AgingFigures agingFigures(const CStop& stop) {

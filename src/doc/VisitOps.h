@@ -30,14 +30,14 @@ bool stopDeparted(const CStop& stop);
 // arrived, or departed already).
 bool mayBeUndeliverable(const CKelvoDoc& doc, const CStop& stop);
 
-// The row the stop list selects when it opens: the selected stop, or the next one when the
-// driver has just left the selected stop; within the list (0 for an empty one).
+// The row the stop list selects when it opens: the selected stop, or the next one once the
+// driver has left a stop; within the list (0 for an empty one).
 int stopRowToSelect(const CKelvoDoc& doc);
 
 // Loads the selected stop's invoice headers into the document's CInvoices (nothing is read
-// when it holds them already) and counts a settlement cut short (see SettleOps.h). A file that
-// cannot be read is reported by the loader. Returns the number of headers held; 0 without a
-// selected stop.
+// when it holds them already) and completes a settlement that was cut short (see
+// completeRecordedSettlement in SettleOps.h). A file that cannot be read is reported by the
+// loader. Returns the number of headers held; 0 without a selected stop.
 std::size_t loadStopInvoices(CKelvoDoc& doc);
 
 // What the stop action screen tells about the stop's invoices.
@@ -92,15 +92,20 @@ std::vector<Notice> recordArrival(CKelvoDoc& doc);
 Notice recordDeparture(CKelvoDoc& doc);
 
 // Marks the selected stop undeliverable with `reasonCode` at the clock's time: arrival and
-// departure times, travel minutes as for an arrival, visit minutes 0, the reason. Every invoice of
-// the stop whose reason differs gets this one (its file rewritten); the first marking also moves
-// each invoice's amount to the route's undelivered total of its column. Saves the route; the
-// stop counts as the one last departed from. False (nothing changed) when the stop may not
-// be marked or the code is empty.
+// departure times, travel minutes as for an arrival, visit minutes 0, the reason. On the first
+// marking (the stop had no reason) every invoice of the stop whose reason differs gets this one
+// (its file rewritten) and each invoice's amount moves to the route's undelivered total of its
+// column; a later marking changes the stop's reason only. Saves the route; the stop counts as
+// the one last departed from. False (nothing changed) when the stop may not be marked or the
+// code is empty.
 bool markUndeliverable(CKelvoDoc& doc, const std::string& reasonCode);
 
+// The driver cancelled the undeliverable dialog: nothing is marked, and the next arrival's
+// travel minutes count from the start of the route (no stop counts as last departed from).
+void cancelUndeliverable(CKelvoDoc& doc);
+
 // Takes back the undeliverable marking of route stop `stopIndex`: the stop's reason is
-// cleared, every invoice holding a reason loses it (its file rewritten) and its amount goes
+// cleared, every invoice of the stop loses its reason (its file rewritten) and its amount goes
 // back from the undelivered total to the amount to pay of its column. Does not save the route.
 void reverseUndeliverable(CKelvoDoc& doc, std::size_t stopIndex);
 

@@ -307,11 +307,7 @@ bool quitProduct(CKelvoDoc& doc) {
         return false;
     }
     const WearerSelection& s = d.ListState.Selection();
-    // The row's leading space only sets product rows apart from wearer rows in the list.
-    const std::size_t start = s.productText.find_first_not_of(' ');
-    const std::string product =
-        start == std::string::npos ? s.productText : s.productText.substr(start);
-    if (!doc.Prompt().ask(tr("Are you sure you want to quit ") + product + tr(" for ") +
+    if (!doc.Prompt().ask(tr("Are you sure you want to quit ") + s.productText + tr(" for ") +
                               selectedWearerLabel(doc) + tr(" ?"),
                           tr("Question"))) {
         return false;

@@ -19,8 +19,9 @@ CKelvoApp::CKelvoApp(std::filesystem::path deviceRoot, std::unique_ptr<Prompter>
 
 CKelvoApp::~CKelvoApp() = default;
 
-bool CKelvoApp::InitInstance() {
+bool CKelvoApp::InitInstance(bool kiosk) {
     m_frame = std::make_unique<CMainFrame>(*m_doc, &createView);
+    m_frame->setKiosk(kiosk);
     m_frame->show();
     return m_frame->showScreen(screen::Start);
 }

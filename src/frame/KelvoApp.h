@@ -22,8 +22,9 @@ public:
               std::unique_ptr<Clock> clock);
     ~CKelvoApp();
 
-    // Creates and shows the main window with the start screen; false when it cannot be shown.
-    bool InitInstance();
+    // Creates and shows the main window with the start screen, in kiosk mode when asked (see
+    // CMainFrame::setKiosk); false when it cannot be shown.
+    bool InitInstance(bool kiosk = false);
 
     const DeviceFs& fs() const { return m_fs; }
     Prompter& prompter() const { return *m_prompter; }

@@ -1,11 +1,13 @@
 #include "frame/MainFrame.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTextEdit>
 
 #include "common/Prompter.h"
@@ -40,6 +42,7 @@ bool focusTakesArrows() {
 
 CMainFrame::CMainFrame(CKelvoDoc& doc, ViewFactory factory)
     : m_doc(doc), m_factory(std::move(factory)), m_nav(doc, *this) {
+    m_doc.SetReceiptWriter(&m_receipts);
     setWindowTitle(QStringLiteral("Kelvo"));
     setFixedSize(kWidth, kHeight);
 
@@ -48,7 +51,7 @@ CMainFrame::CMainFrame(CKelvoDoc& doc, ViewFactory factory)
     m_back = app->addAction(tr("&Back"), this, [this] { choose(cmd::Back); });
     m_back->setData(kBackMenuId);
     app->addSeparator();
-    QAction* exit = app->addAction(tr("E&xit"), this, &QWidget::close);
+    QAction* exit = app->addAction(tr("E&xit"), this, &CMainFrame::exitKelvo);
     exit->setData(kExitMenuId);
 
     m_actions = menuBar()->addMenu(tr("&Actions"));
@@ -63,6 +66,12 @@ CMainFrame::CMainFrame(CKelvoDoc& doc, ViewFactory factory)
     about->setData(kAboutMenuId);
 
     qApp->installEventFilter(this);
+}
+
+CMainFrame::~CMainFrame() {
+    if (m_doc.Receipts() == &m_receipts) {
+        m_doc.SetReceiptWriter(nullptr);
+    }
 }
 
 void CMainFrame::updateCommandStates() {
@@ -155,6 +164,44 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::setKiosk(bool kiosk) {
+    m_kiosk = kiosk;
+    if (kiosk) {
+        // The whole screen, whatever its size: the screens' layouts stretch to it.
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+        // Where no window manager carries out the full-screen state (a bare X server), the
+        // window has the screen's size of its own. First: a new geometry ends the state.
+        setGeometry(screen()->geometry());
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        setWindowFlags(windowFlags() & ~Qt::FramelessWindowHint);
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        setFixedSize(kWidth, kHeight);
+    }
+}
+
+void CMainFrame::exitKelvo() {
+    // On a kiosk handheld there is nothing behind Kelvo: a slip of the finger must not end it.
+    if (m_kiosk &&
+        !m_doc.Prompt().ask(toData(tr("Do you want to exit Kelvo?")), toData(tr("Exit")))) {
+        return;
+    }
+    m_exiting = true;
+    close();
+    m_exiting = false;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // In kiosk mode only Exit closes: not a key of the window manager, not the compositor.
+    if (m_kiosk && !m_exiting) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::showAbout() {

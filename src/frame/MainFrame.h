@@ -5,6 +5,7 @@
 
 #include "doc/Navigator.h"
 #include "doc/ScreenHost.h"
+#include "ui/ReceiptPdf.h"
 
 class QAction;
 class QMenu;
@@ -24,7 +25,9 @@ public:
     using ViewFactory = std::function<FormView*(int screenIndex, CKelvoDoc& doc)>;
 
     // The window has the handheld's 240 x 320 shape; it shows no screen until showScreen().
+    // While it lives, the document's settlements write their receipts as PDFs.
     CMainFrame(CKelvoDoc& doc, ViewFactory factory);
+    ~CMainFrame() override;
 
     // The driver chose a command on the current screen (a button, an Actions entry).
     void choose(CommandId id) { m_nav.choose(id); }
@@ -45,6 +48,13 @@ public:
     QMenu* actionsMenu() const { return m_actions; }
     // Rebuilds the Actions menu and the Back entry from the current command table.
     void updateCommandStates();
+    // Kiosk mode (a handheld that runs nothing but Kelvo): full screen without window
+    // decorations, and no way out but the App menu's Exit, which asks first. Call before the
+    // window is shown.
+    void setKiosk(bool kiosk);
+    bool kiosk() const { return m_kiosk; }
+    // The App menu's Exit: closes the window (in kiosk mode once the driver says Yes).
+    void exitKelvo();
 
     // Logical size of the handheld's screen.
     static constexpr int kWidth = 240;
@@ -52,6 +62,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     bool openView(int screenIndex) override;
@@ -62,11 +73,14 @@ private:
     void showAbout();
 
     CKelvoDoc& m_doc;
+    PdfReceiptWriter m_receipts;
     ViewFactory m_factory;
     Navigator m_nav;
     FormView* m_view = nullptr;
     QMenu* m_actions = nullptr;
     QAction* m_back = nullptr;
+    bool m_kiosk = false;
+    bool m_exiting = false;
 };
 
 }  // namespace kelvo

@@ -16,19 +16,18 @@ constexpr std::string_view kField = "\r\n\t\t";
 
 }  // namespace
 
-bool CFlatGoodTransactions::Load(const DeviceFs& fs, double custId, int decimals,
-                                 Prompter& prompter) {
+bool CFlatGoodTransactions::Load(const DeviceFs& fs, double custId, Prompter& prompter) {
     if (m_file.Holds(custId)) {
         return true;
     }
     const WaitCursor wait;
     m_trans.clear();
-    return m_file.Read(fs, custId, prompter, [this, decimals](const XmlElement& e) {
+    return m_file.Read(fs, custId, prompter, [this](const XmlElement& e) {
         CFlatGoodTrans& t = m_trans.emplace_back();
         t.Prodcode = e.text("Prodcode");
         t.Freqcode = e.text("Freqcode");
-        t.Qty = e.number("Qty", 0);
-        t.Price = e.number("Price", decimals);
+        t.Qty = e.number("Qty");
+        t.Price = e.number("Price");
     });
 }
 

@@ -24,10 +24,10 @@ public:
     void SetPath(const std::string& storageLocation) { m_file.SetPath(storageLocation); }
 
     // Reads the customer's file unless the list holds it already (then true without reading);
-    // prices are kept as they will be written with `decimals` decimals. A missing or empty file
-    // gives an empty list. False, after a message naming the file, when it cannot be read: the
-    // list is then empty and nothing is written to that file.
-    bool Load(const DeviceFs& fs, double custId, int decimals, Prompter& prompter);
+    // numbers keep the values the file gives (Save rounds them as it writes). A missing or empty
+    // file gives an empty list. False, after a message naming the file, when it cannot be read:
+    // the list is then empty and nothing is written to that file.
+    bool Load(const DeviceFs& fs, double custId, Prompter& prompter);
     // Writes the customer's file from the list. False when the file could not be read at the
     // last Load (it is kept as it is) or could not be written.
     [[nodiscard]] bool Save(const DeviceFs& fs, int decimals) const;

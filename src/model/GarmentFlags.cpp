@@ -13,7 +13,7 @@ constexpr std::string_view kField = "\r\n\t\t";
 CGarmentFlag readFlag(const XmlElement& e) {
     CGarmentFlag r;
     r.ID = e.text("ID");
-    r.FlagID = e.number("FlagID", 0);
+    r.FlagID = fileNumber(e.number("FlagID"), 0);
     r.Remark = e.text("Remark");
     return r;
 }

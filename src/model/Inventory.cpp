@@ -88,7 +88,7 @@ bool CInventory::LinesComplete() const {
     });
 }
 
-CInventory CInventory::Read(const XmlElement& e, int priceDecimals) {
+CInventory CInventory::Read(const XmlElement& e) {
     CInventory t;
     t.Code = e.whole("Code");
     t.ReasonCode = e.text("ReasonCode");
@@ -121,7 +121,7 @@ CInventory CInventory::Read(const XmlElement& e, int priceDecimals) {
         l.OrgPID = p.number("OrgPID");
         l.OrgSID = p.number("OrgSID");
     });
-    t.ToFileValues(priceDecimals);
+    t.ToFileTexts();
     return t;
 }
 
@@ -160,21 +160,13 @@ void CInventory::AppendXml(std::string& out, int priceDecimals) const {
     out.append("\r\n\t\t\t</Inventory>\r\n\t\t</Transaction>");
 }
 
-void CInventory::ToFileValues(int priceDecimals) {
+void CInventory::ToFileTexts() {
     for (std::string* text : {&ReasonCode, &Ref, &Rem, &WID, &FName, &FirstName, &EmblemName,
                               &Admin, &Bank, &Lock, &WearerRem}) {
         toFileText(*text);
     }
     LastName.clear();
-    for (double* number : {&Nr, &Dpt, &Fun, &LockID}) {
-        *number = fileNumber(*number, 0);
-    }
     for (CInventoryLine& l : Lines) {
-        for (double* number :
-             {&l.PID, &l.SID, &l.Qty, &l.Chg, &l.TID, &l.FID, &l.OrgPID, &l.OrgSID}) {
-            *number = fileNumber(*number, 0);
-        }
-        l.Price = fileNumber(l.Price, priceDecimals);
         l.ProductKey.clear();
         l.SizeKey.clear();
     }

@@ -67,16 +67,16 @@ struct CInventory {
     // False while a make-a-like line has its product key but no size chosen yet.
     bool LinesComplete() const;
 
-    // Reads one transaction element of the transaction file; the values are those the file
-    // would carry (see ToFileValues).
-    static CInventory Read(const XmlElement& e, int priceDecimals);
+    // Reads one transaction element of the transaction file: numbers with the values the file
+    // gives, texts as the file would carry them (see ToFileTexts).
+    static CInventory Read(const XmlElement& e);
     // Appends the transaction as the transaction file holds it ("\r\n\t\t<Transaction>" ...).
     void AppendXml(std::string& out, int priceDecimals) const;
-    // Brings every value to what the transaction file carries, so that writing and reading
-    // the transaction gives it back unchanged: numbers as written (whole numbers, prices
-    // with priceDecimals decimals), texts of at most 255 characters with "\r\n" line breaks
-    // and no control characters, and the texts that are never written emptied.
-    void ToFileValues(int priceDecimals);
+    // Brings the texts to what the transaction file carries, so that writing and reading the
+    // transaction gives them back unchanged: at most 255 characters with "\r\n" line breaks
+    // and no control characters; the texts that are never written are emptied. Numbers keep
+    // their values: the file rounds them as it writes them.
+    void ToFileTexts();
 
     bool operator==(const CInventory&) const = default;
 };

@@ -52,7 +52,7 @@ LoadResult CInventoryTransactions::Load(const DeviceFs& fs, double custId, int p
     }
     m_priceDecimals = priceDecimals;
     doc.root().forEachChild([this](const XmlElement& e) {
-        m_list.push_back(std::make_unique<CInventory>(CInventory::Read(e, m_priceDecimals)));
+        m_list.push_back(std::make_unique<CInventory>(CInventory::Read(e)));
     });
     Reindex();
     return result;
@@ -69,7 +69,7 @@ ChangeResult CInventoryTransactions::Commit(const DeviceFs& fs, CPendingTransact
         return ChangeResult::OtherCustomer;
     }
     auto committed = std::make_unique<CInventory>(*pending.Get());
-    committed->ToFileValues(m_priceDecimals);
+    committed->ToFileTexts();
     if (!Write(fs, Compose(committed.get()))) {
         return ChangeResult::WriteFailed;
     }
@@ -335,6 +335,28 @@ std::vector<CShownProduct> CInventoryTransactions::ShownProducts(const CInventor
         shown.push_back({{l.PID, l.SID, l.Qty, l.Chg, l.TID, l.FID, l.Price}, RowMark::Added});
     }
     return shown;
+}
+
+std::vector<CWearerProduct> CInventoryTransactions::ModelProducts(const CWearer& wearer) const {
+    std::vector<CWearerProduct> model;
+    model.reserve(wearer.Inventory.size());
+    for (const CWearerProduct& p : wearer.Inventory) {
+        if (const CInventoryLine* ex = FindExchangeLine(wearer.ID, p.PID, p.SID)) {
+            model.push_back({ex->PID, ex->SID, p.Qty, p.Chg, ex->TID, ex->FID, ex->Price});
+        } else {
+            model.push_back(p);
+        }
+    }
+    return model;
+}
+
+std::vector<CWearerProduct> CInventoryTransactions::ModelProducts(const CInventory& addWearer) {
+    std::vector<CWearerProduct> model;
+    model.reserve(addWearer.Lines.size());
+    for (const CInventoryLine& l : addWearer.Lines) {
+        model.push_back({l.PID, l.SID, l.Qty, l.Chg, l.TID, l.FID, l.Price});
+    }
+    return model;
 }
 
 void CInventoryTransactions::Clear() {

@@ -36,8 +36,9 @@ public:
     std::string FilePath(double custId) const;
 
     // Reads the customer's transaction file unless the list holds that customer already
-    // (Unchanged). Prices are held with priceDecimals decimals (the configuration's
-    // PriceDecimals), as the file is written. Read: the list holds the file's transactions;
+    // (Unchanged). Numbers keep the values the file gives; prices are written with
+    // priceDecimals decimals (the configuration's PriceDecimals). Read: the list holds the
+    // file's transactions;
     // Missing: the list is empty and the first commit creates the file. Damaged, Refused:
     // the list is empty, every change is refused (the file is never overwritten) and the
     // next load tries again.
@@ -50,7 +51,7 @@ public:
     // Appends the pending transaction, rewrites the file and closes the pending slot. Only
     // when the file was written: otherwise (result other than Saved) the list and file are
     // unchanged and the transaction stays pending. The committed transaction (the list's
-    // last) holds its values as the file carries them (see CInventory::ToFileValues).
+    // last) holds its texts as the file carries them (see CInventory::ToFileTexts).
     [[nodiscard]] ChangeResult Commit(const DeviceFs& fs, CPendingTransaction& pending);
     // Removes the first transaction whose WID is WID and whose Nr is written as Nr is
     // ("%.0f"), and rewrites the file. NotFound when there is none.
@@ -115,6 +116,14 @@ public:
     std::vector<CShownProduct> ShownProducts(const CWearer& wearer) const;
     // The products of a wearer added here: the lines of its add wearer transaction, Added.
     static std::vector<CShownProduct> ShownProducts(const CInventory& addWearer);
+
+    // What a wearer made like a wearer of the wearer file receives: the wearer file's product
+    // lines with their quantities and changes, a line exchanged today as its new product (with
+    // the exchange's template, finishing method and price). Today's other changes (added
+    // products, quantities, quits) are the model's own and are not copied.
+    std::vector<CWearerProduct> ModelProducts(const CWearer& wearer) const;
+    // What a wearer made like a wearer added here receives: its add wearer transaction's lines.
+    static std::vector<CWearerProduct> ModelProducts(const CInventory& addWearer);
 
 private:
     void Clear();

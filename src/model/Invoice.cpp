@@ -97,14 +97,14 @@ void CInvoice::ReadFrom(const XmlElement& e) {
     m_ID = e.text("ID");
     m_InvoiceDate = e.text("InvoiceDate");
     m_COD = e.flag("CODInvoice", 'N');
-    m_PrebilledAmount = e.number("PrebilledAmount", 2);
-    m_TotalPlusAdjustments = e.number("TotalPlusAdjustments", 2);
-    m_TotalMinusAdjustments = e.number("TotalMinusAdjustments", 2);
-    m_PayThisAmount = e.number("PayThisAmount", 2);
-    m_CashCollected = e.number("CashCollected", 2);
+    m_PrebilledAmount = e.number("PrebilledAmount");
+    m_TotalPlusAdjustments = e.number("TotalPlusAdjustments");
+    m_TotalMinusAdjustments = e.number("TotalMinusAdjustments");
+    m_PayThisAmount = e.number("PayThisAmount");
+    m_CashCollected = e.number("CashCollected");
     m_UndeliverReasonCode = e.text("UndeliverReasonCode");
     m_PersonIdentification = e.text("PersonIdentification");
-    m_MinimumInvoiceAmount = e.number("MinimumInvoiceAmount", 2);
+    m_MinimumInvoiceAmount = e.number("MinimumInvoiceAmount");
     m_Status = e.text("Status");
     m_CheckNumber = e.text("CheckNumber");
 

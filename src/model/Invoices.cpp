@@ -18,7 +18,7 @@ CInvoiceHeader readHeader(const XmlElement& e, double invoiceNumber) {
     h.InvoiceNumber = invoiceNumber;
     h.InvoiceDate = e.text("InvoiceDate");
     h.COD = e.flag("CODInvoice", 'N');
-    h.PayThisAmount = e.number("PayThisAmount", 2);
+    h.PayThisAmount = e.number("PayThisAmount");
     h.Status = e.text("Status");
     h.UndeliverReasonCode = e.text("UndeliverReasonCode");
     h.CheckNumber = e.text("CheckNumber");

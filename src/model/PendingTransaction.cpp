@@ -20,19 +20,13 @@ void CPendingTransaction::Abandon() {
     m_CustID = kNoCustomer;
 }
 
-std::size_t CPendingTransaction::AddModelProducts(const std::vector<CShownProduct>& model,
+std::size_t CPendingTransaction::AddModelProducts(const std::vector<CWearerProduct>& model,
                                                   const CProducts& products) {
     if (!m_transaction) {
         return 0;
     }
     std::size_t added = 0;
-    for (const CShownProduct& shown : model) {
-        // A product the model no longer has (quit, or replaced by an exchange) is not copied:
-        // the new wearer gets what the model wears today.
-        if (shown.Mark == RowMark::Quit) {
-            continue;
-        }
-        const CWearerProduct& p = shown.Product;
+    for (const CWearerProduct& p : model) {
         const CProduct* product = products.FindBy(&CProduct::ProductID, p.PID);
         if (product == nullptr) {
             continue;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/Inventory.h"
-#include "model/ShownProduct.h"
+#include "model/WearerProduct.h"
 
 namespace kelvo {
 
@@ -31,12 +31,12 @@ public:
     // Drops the transaction being built.
     void Abandon();
 
-    // Make-a-like: appends a line for every product of the model wearer's products (as the
-    // wearer screen shows them) that the wearer still has (not marked Quit) and that the
-    // Products list knows, with the model's quantity, changes, template, finishing method and
-    // price, the product's code as ProductKey and no size yet (SID 0). Returns the number of
-    // lines added; 0 when no transaction is open.
-    std::size_t AddModelProducts(const std::vector<CShownProduct>& model,
+    // Make-a-like: appends a line for every product of the model (see
+    // CInventoryTransactions::ModelProducts) that the Products list knows, with the model's
+    // quantity, changes, template, finishing method and price, the product's code as
+    // ProductKey and no size yet (SID 0). Returns the number of lines added; 0 when no
+    // transaction is open.
+    std::size_t AddModelProducts(const std::vector<CWearerProduct>& model,
                                  const CProducts& products);
     // Make-a-like: the size chosen for line `line` (the screen lists the lines in order): its
     // SizeKey becomes the size's code and its SID the size's id. The line is named by its

@@ -74,7 +74,9 @@ CStop CStop::Read(const XmlElement& e, std::string_view routeDate, std::int32_t 
     CStop s;
     s.StopID = e.text("StopID");
     s.StopNumber = static_cast<std::uint32_t>(e.whole("StopNumber"));
-    s.CustID = e.number("CustID", 0);
+    // The customer's numbers name the customer's files and calls: they are taken as the whole
+    // numbers the route file writes, so that a save never renames what they name.
+    s.CustID = fileNumber(e.number("CustID"), 0);
     const XmlElement customerNumber = e.child("CustomerNumber");
     s.CustomerNumber = fileNumber(customerNumber.ownNumber(), 0);
     s.CustomerName = e.text("CustomerName");
@@ -93,20 +95,20 @@ CStop CStop::Read(const XmlElement& e, std::string_view routeDate, std::int32_t 
     s.DepartureTime = e.child("DepartureTime").ownFullText();
     s.TravelMinutes = e.whole("TravelMinutes");
     s.VisitMinutes = e.whole("VisitMinutes");
-    s.PayTotal = e.number("PayTotal", 2);
-    s.TotalCashCollected = e.number("TotalCashCollected", 2);
+    s.PayTotal = e.number("PayTotal");
+    s.TotalCashCollected = e.number("TotalCashCollected");
     // A missing flag reads as 'N', the value it is written back with (see appendFlag), so that
     // the stop behaves the same before and after the route file is saved.
     s.SatisfactionSurvey = e.flag("SatisfactionSurvey", 'N');
     s.SignatureRequired = e.flag("SignatureRequired", 'N');
-    s.AgingCurrent = e.number("AgingCurrent", 2);
-    s.Aging30 = e.number("Aging30", 2);
-    s.Aging60 = e.number("Aging60", 2);
-    s.Aging90 = e.number("Aging90", 2);
-    s.OpenCredit = e.number("OpenCredit", 2);
+    s.AgingCurrent = e.number("AgingCurrent");
+    s.Aging30 = e.number("Aging30");
+    s.Aging60 = e.number("Aging60");
+    s.Aging90 = e.number("Aging90");
+    s.OpenCredit = e.number("OpenCredit");
     s.LastPaymentDate = e.text("LastPaymentDate");
     s.LastPaymentNumber = e.text("LastPaymentNumber");
-    s.LastPaymentAmount = e.number("LastPaymentAmount", 2);
+    s.LastPaymentAmount = e.number("LastPaymentAmount");
     s.LockerManagement = e.flag("LockerManagement", 'N');
 
     // The lists are sized once: hundreds of stops are read without regrowing them. Each is

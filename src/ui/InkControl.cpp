@@ -58,10 +58,14 @@ QImage CInkControl::picture() const {
 }
 
 bool CInkControl::savePicture(const DeviceFs& fs, std::string_view devicePath) const {
+    return kelvo::savePicture(fs, picture(), devicePath);
+}
+
+bool savePicture(const DeviceFs& fs, const QImage& picture, std::string_view devicePath) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture().save(&buffer, "BMP")) {
+    if (!picture.save(&buffer, "BMP")) {
         return false;
     }
     return writeFileAtomic(fs, devicePath, std::string_view(bytes.constData(), bytes.size()));

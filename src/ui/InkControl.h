@@ -26,8 +26,7 @@ public:
     void clear();
     // The drawing as the picture saves it: black ink on white, the control's size, 24 bits.
     QImage picture() const;
-    // Saves the picture as a BMP file at the device path (atomically). False when it could not
-    // be written.
+    // Saves the picture as a BMP file at the device path (see savePicture below).
     bool savePicture(const DeviceFs& fs, std::string_view devicePath) const;
 
     QSize sizeHint() const override { return {200, 80}; }
@@ -52,5 +51,9 @@ private:
     QList<QPolygonF> m_strokes;
     bool m_drawing = false;
 };
+
+// Saves a signature picture as a BMP file at the device path (atomically). False when it could
+// not be written.
+bool savePicture(const DeviceFs& fs, const QImage& picture, std::string_view devicePath);
 
 }  // namespace kelvo

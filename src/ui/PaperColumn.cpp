@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <algorithm>
 
 #include "common/DeviceFs.h"
@@ -38,11 +39,46 @@ QFont PaperColumn::font(qreal points, bool bold) {
     return f;
 }
 
+void PaperColumn::setPages(qreal pageHeight, std::function<void(int page)> footer,
+                           std::function<void()> newPage) {
+    m_pageHeight = pageHeight;
+    m_footer = std::move(footer);
+    m_newPage = std::move(newPage);
+}
+
+void PaperColumn::fit(qreal points) {
+    // Something taller than a whole page starts on a new page only once.
+    if (m_pageHeight <= 0 || m_y + points <= m_pageHeight - m_margin || m_y <= m_margin) {
+        return;
+    }
+    if (m_painter) {
+        if (m_footer) {
+            m_footer(m_page);
+        }
+        if (m_newPage) {
+            m_newPage();
+        }
+    }
+    ++m_page;
+    m_y = m_margin;
+}
+
+void PaperColumn::keep(qreal points) {
+    fit(points);
+}
+
+void PaperColumn::finish() {
+    if (m_painter && m_footer) {
+        m_footer(m_page);
+    }
+}
+
 void PaperColumn::text(const QString& s, const QFont& font, Qt::Alignment align) {
     const QFontMetricsF fm(font);
     const int flags = static_cast<int>(align) | Qt::TextWordWrap;
     const QRectF box(m_margin, m_y, inner(), kUnbounded);
     const qreal h = std::max(fm.height(), fm.boundingRect(box, flags, s).height());
+    fit(h);
     if (m_painter) {
         m_painter->setFont(font);
         m_painter->drawText(QRectF(m_margin, m_y, inner(), h), flags, s);
@@ -57,6 +93,7 @@ void PaperColumn::pair(const QString& label, const QString& value, const QFont& 
     const int flags = Qt::AlignLeft | Qt::TextWordWrap;
     const qreal h = std::max(
         fm.height(), fm.boundingRect(QRectF(0, 0, labelWidth, kUnbounded), flags, label).height());
+    fit(h);
     if (m_painter) {
         m_painter->setFont(font);
         m_painter->drawText(QRectF(m_margin, m_y, labelWidth, h), flags, label);
@@ -69,6 +106,7 @@ void PaperColumn::pair(const QString& label, const QString& value, const QFont& 
 void PaperColumn::cells(const std::vector<QString>& texts, const std::vector<qreal>& shares,
                         const std::vector<Qt::Alignment>& aligns, const QFont& font) {
     const QFontMetricsF fm(font);
+    fit(fm.height());
     if (m_painter) {
         m_painter->setFont(font);
         qreal x = m_margin;
@@ -83,7 +121,47 @@ void PaperColumn::cells(const std::vector<QString>& texts, const std::vector<qre
     m_y += fm.height();
 }
 
+void PaperColumn::wrappedCells(const std::vector<QString>& texts, const std::vector<qreal>& shares,
+                               const std::vector<Qt::Alignment>& aligns, const QFont& font) {
+    constexpr qreal kGap = 3;  // on each side of a cell, so that neighbours never touch
+    const QFontMetricsF fm(font);
+    qreal h = fm.height();
+    for (std::size_t i = 0; i < texts.size() && i < shares.size(); ++i) {
+        const QRectF box(0, 0, inner() * shares[i] - 2 * kGap, kUnbounded);
+        h = std::max(h, fm.boundingRect(box, Qt::TextWordWrap, texts[i]).height());
+    }
+    fit(h);
+    if (m_painter) {
+        m_painter->setFont(font);
+        qreal x = m_margin;
+        for (std::size_t i = 0; i < texts.size() && i < shares.size(); ++i) {
+            const qreal w = inner() * shares[i];
+            const Qt::Alignment a = i < aligns.size() ? aligns[i] : Qt::AlignLeft;
+            m_painter->drawText(QRectF(x + kGap, m_y, w - 2 * kGap, h),
+                                static_cast<int>(a | Qt::AlignTop) | Qt::TextWordWrap, texts[i]);
+            x += w;
+        }
+    }
+    m_y += h;
+}
+
+void PaperColumn::signatureLine(const QString& caption, const QFont& font) {
+    const QFontMetricsF fm(font);
+    fit(fm.height());
+    if (m_painter) {
+        m_painter->setFont(font);
+        m_painter->drawText(QRectF(m_margin, m_y, inner(), fm.height()),
+                            Qt::AlignLeft | Qt::AlignTop, caption);
+        const qreal x = m_margin + fm.horizontalAdvance(caption) + 6;
+        const qreal y = m_y + fm.ascent() + 1;
+        m_painter->setPen(QPen(Qt::black, 0.5));
+        m_painter->drawLine(QPointF(x, y), QPointF(m_width - m_margin, y));
+    }
+    m_y += fm.height();
+}
+
 void PaperColumn::rule() {
+    fit(6);
     m_y += 3;
     if (m_painter) {
         m_painter->setPen(QPen(Qt::black, 0.5));
@@ -97,6 +175,7 @@ void PaperColumn::space(qreal points) {
 }
 
 void PaperColumn::picture(const QImage& image, qreal maxHeight) {
+    fit(maxHeight);
     if (m_painter) {
         const QRectF frame(m_margin, m_y, inner(), maxHeight);
         m_painter->setPen(QPen(Qt::gray, 0.5));
@@ -114,9 +193,53 @@ void PaperColumn::picture(const QImage& image, qreal maxHeight) {
     m_y += maxHeight;
 }
 
+bool writeA4Pdf(const QString& file, qreal margin, const std::function<void(PaperColumn&)>& content,
+                const std::function<QString(int page, int pages)>& footer) {
+    // A first pass counts the pages, so that each footer can say "of n".
+    PaperColumn measure(nullptr, kA4Width, margin);
+    measure.setPages(kA4Height, nullptr, nullptr);
+    content(measure);
+    const int pages = measure.pages();
+
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    {
+        QPdfWriter pdf(&out);
+        pdf.setResolution(72);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setCreator(QStringLiteral("Kelvo"));
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            out.cancelWriting();
+            return false;
+        }
+        painter.setRenderHint(QPainter::Antialiasing);
+        PaperColumn page(&painter, kA4Width, margin);
+        page.setPages(
+            kA4Height,
+            [&](int number) {
+                painter.setFont(PaperColumn::font(7));
+                painter.setPen(QPen(Qt::black));
+                painter.drawText(
+                    QRectF(margin, kA4Height - margin * 0.75, kA4Width - 2 * margin, margin * 0.5),
+                    Qt::AlignHCenter | Qt::AlignTop, footer(number, pages));
+            },
+            [&pdf] { pdf.newPage(); });
+        content(page);
+        page.finish();
+        painter.end();
+    }
+    return out.commit();
+}
+
 bool writePaperPdf(const DeviceFs& fs, const std::string& devicePath,
                    const std::function<void(PaperColumn&)>& content) {
-    constexpr qreal kMargin = 10;
+    // A belt printer prints the middle 72 mm of the 80 mm paper (576 dots at 203 dpi, 204.3
+    // points): margins of 12 points keep every line of the page on what it prints.
+    constexpr qreal kMargin = 12;
     PaperColumn measure(nullptr, kPaperWidth, kMargin);
     content(measure);
     // A PDF page is at most 200 inches long; a longer printout is cut there.

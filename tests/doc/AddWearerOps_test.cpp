@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/Text.h"
 #include "doc/WearerFixture.h"
 #include "model/Products.h"
 
@@ -159,6 +160,34 @@ TEST_F(AddWearerTest, MakeALikeCopiesTheModelAndWaitsForEverySize) {
     // Coming back to the sizes keeps the sizes chosen.
     EXPECT_EQ(startMakeALike(doc).size(), 3u);
     EXPECT_EQ(t.Lines.size(), 3u);
+}
+
+// A new wearer made like another gets the model's wearer file: neither the products added nor
+// the quantities changed today (the model's own changes), and a model who quit today still
+// lends his products.
+TEST_F(AddWearerTest, MakeALikeCopiesTheModelsWearerFileNotTodaysChanges) {
+    enter(
+        "<Transactions>"
+        "<T><Code>3</Code><WID>W20117-00021</WID><Inventory><P><PID>104</PID><SID>2</SID>"
+        "<Qty>5</Qty><Chg>5</Chg><Price>1.10</Price></P></Inventory></T>"
+        "<T><Code>7</Code><WID>W20117-00021</WID><Inventory><P><PID>101</PID><SID>3</SID>"
+        "<Qty>13</Qty><Chg>12</Chg><Price>0.5</Price></P></Inventory></T>"
+        "<T><Code>2</Code><WID>W20117-00030</WID></T></Transactions>");
+    const auto madeLike = [this](double model) {
+        data.Pending.Abandon();
+        select(model);
+        storePage1(doc, {"8", "Stone", "Ann", "Ann", "Workshop", "", ""});
+        startMakeALike(doc);
+        std::string lines;
+        for (const CInventoryLine& l : data.Pending.Get()->Lines) {
+            lines += l.ProductKey + format(" %.0f %.0f %.2f; ", l.Qty, l.Chg, l.Price);
+        }
+        return lines;
+    };
+    // Sam Keller: his shirt (11 of them, not today's 13) and his pants.
+    EXPECT_EQ(madeLike(21), "SH100 11 11 0.45; PA200 11 11 0.55; ");
+    // Tom Becker, who quit today: shirt, pants and coverall.
+    EXPECT_EQ(madeLike(30), "SH100 11 11 0.45; PA200 11 11 0.55; CO300 5 5 1.10; ");
 }
 
 }  // namespace

@@ -52,6 +52,22 @@ TEST(AdjustAmount, PriceTimesQuantityCutToTheCent) {
     EXPECT_DOUBLE_EQ(adjustmentAmount(12.5, 0), 0.0);
 }
 
+// A price of five decimals from the file is the price the page bills with: 100 more at 0.12345
+// come to 12.34 (the four decimals the file is written with would give 12.35).
+TEST(LineAdjuster, BillsWithThePriceAsTheFileGivesIt) {
+    test::TempDevice dev;
+    dev.put("\\VexXml\\Inv_5.xml",
+            "<Invoice><Invoice-Items><Invoice-Item><LineType>1</LineType><Price>0.12345</Price>"
+            "<DeliveredQuantity>10</DeliveredQuantity><PreBilledQuantity>10</PreBilledQuantity>"
+            "</Invoice-Item></Invoice-Items></Invoice>");
+    ScriptedPrompter prompter;
+    CInvoice invoice;
+    ASSERT_TRUE(invoice.Load(dev.fs(), prompter, 5));
+    LineAdjuster page(invoice.Line(0), configAllowingDelivered(false));
+    page.BilledChanged(100, prompter);
+    EXPECT_DOUBLE_EQ(page.Amount(), 12.34);
+}
+
 // The Adjust page as the driver types: delivered, then billed, on the lines of each kind.
 TEST(LineAdjuster, DeliveredAndBilledFollowEachOther) {
     struct Case {
@@ -258,8 +274,9 @@ TEST(InvoiceTexts, RowsOfTheInvoiceScreens) {
     l.MinQty = 4;
     l.MinPerc = 80;
     CAdjReasons reasons;
+    // A product-level line (no SizeCode) shows its code and the blank, as a sized one does.
     EXPECT_EQ(detailRow(l, reasons),
-              (std::array<std::string, 7>{"MT35", "Mat", "2", "6", "27.00", "9.00", ""}));
+              (std::array<std::string, 7>{"MT35 ", "Mat", "2", "6", "27.00", "9.00", ""}));
     EXPECT_EQ(billingText(l), "Minimum Based/(Delivery)");
     EXPECT_EQ(minimumText(l), "4 (80%)");
     l.SizeCode = "XL";
@@ -271,6 +288,8 @@ TEST(InvoiceTexts, RowsOfTheInvoiceScreens) {
     EXPECT_EQ(detailRow(l, reasons)[5], "");
     EXPECT_EQ(minimumText(l), "");
     l.SizeCode = "*";
+    EXPECT_EQ(productText(l), "MT35");
+    l.SizeCode = "-";
     EXPECT_EQ(productText(l), "MT35");
 
     CInvoiceHeader h;

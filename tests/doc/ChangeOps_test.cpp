@@ -50,6 +50,19 @@ TEST_F(ChangeOpsTest, AnExchangeNeedsAnotherProductOrSize) {
     EXPECT_EQ(file(), added);
 }
 
+// Where the driver is shown no prices, the exchanged garment keeps the price of the one it
+// replaces (the shirt's 0.45), whatever the screen's hidden price field holds.
+TEST_F(ChangeOpsTest, WithoutShownPricesAnExchangeKeepsTheReplacedPrice) {
+    std::string config = s.dev.read("\\VexXml\\Config.xml");
+    setElement(config, "WearerInventoryPrice", "N");
+    s.dev.put("\\VexXml\\Config.xml", config);
+    ASSERT_TRUE(doc.Config().Load(s.dev.fs()));
+    enter();
+    select(5, " SH100 M");
+    ASSERT_TRUE(storeExchange(doc, {.PID = 101, .SID = 3}));
+    EXPECT_EQ(data.Pending.Get()->Lines.at(0).Price, 0.45);
+}
+
 TEST_F(ChangeOpsTest, ARiseGoesToTheWorkOrderAndADropIsSavedAtOnce) {
     enter();
     select(5, " CO300 XL");  // 5 coveralls at 1.10

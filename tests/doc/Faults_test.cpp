@@ -16,7 +16,12 @@
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
 #include "doc/SafetyOps.h"
+#include "doc/SettleOps.h"
+#include "doc/StartCheck.h"
+#include "doc/VisitOps.h"
 #include "support/DeviceFolders.h"
+#include "support/SampleStop.h"
+#include "support/SettlementFiles.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;
@@ -146,5 +151,141 @@ TEST(Faults, EveryWriteSurvivesAFullDiskAndAReadOnlyFolder) {
             // The fault gone, the same operation completes.
             EXPECT_TRUE(op.run(doc, prompter));
         }
+    }
+}
+
+namespace {
+
+struct Killed {};
+
+constexpr const char* kInvoice = "\\VexXml\\Inv_100104.xml";
+constexpr const char* kReceipt = "\\My Documents\\Receipts\\Inv_100104.pdf";
+constexpr const char* kJournal = "\\VexXml\\.Settlement.xml";
+
+// What a restarted program shows of the COD invoice of the sample day's third stop after its
+// start and after the stop opened again.
+struct SettledState {
+    bool invoiceSettled = false;
+    std::int32_t signedInvoices = 0;
+    double stopCash = 0;
+    double routeCollectionsCOD = 0;
+    double entryCollectionsCOD = 0;
+    std::int32_t settledStops = 0;
+};
+
+SettledState restartAndOpenTheStop(const TempDevice& dev, ReceiptWriter& receipts) {
+    ScriptedPrompter prompter;
+    FixedClock clock{LocalTime{2006, 12, 5, 15, 0, 0}};
+    CKelvoDoc doc{dev.fs(), prompter, clock};
+    doc.SetReceiptWriter(&receipts);
+    openStorage(doc);
+    EXPECT_TRUE(startDataCheck(doc));
+    test::reopenAtStop(dev, doc, 2);
+    loadStopInvoices(doc);
+    const CStop& stop = *selectedStop(doc);
+    SettledState s;
+    s.invoiceSettled = test::elementText(dev.read(kInvoice), "Status") == "Settled";
+    s.signedInvoices = stop.SignedInvoices;
+    s.stopCash = stop.TotalCashCollected;
+    s.routeCollectionsCOD = doc.Route().TotalCollectionsCOD();
+    s.entryCollectionsCOD = doc.Routes().At(0).TotalCollectionsCOD();
+    s.settledStops = static_cast<std::int32_t>(doc.Route().SettledStops());
+    return s;
+}
+
+}  // namespace
+
+// The program killed at every change a settlement makes to the files (journal, signature,
+// invoice, route, receipt, journal removed), then started again and the stop opened: a
+// settlement that recorded itself and had its signature saved ends counted once, with its
+// receipt; one killed before that changed no data file. Starting once more changes nothing.
+TEST(Faults, ASettlementKilledAtAnyOfItsChangesIsCompletedOnce) {
+    test::TextReceipts receipts;
+    int completed = 0;
+    for (int killAt = 1;; ++killAt) {
+        SCOPED_TRACE(killAt);
+        test::StopDocument s;
+        const TempDevice& dev = s.dev;
+        s.clock.set(LocalTime{2006, 12, 5, 9, 30, 0});
+        s.doc.SetReceiptWriter(&receipts);
+        ASSERT_TRUE(s.openInvoice(2, 100104));  // COD, 52.62; the stop signs for its invoices
+        const std::string invoice = dev.read(kInvoice);
+        const std::string route = dev.read(test::kSampleRoute);
+
+        int changes = 0;
+        int signatureSaved = 0;  // the change after which the signature picture is there
+        dev.fs().setFaultHook([&](FsChange, const fs::path&, std::size_t) {
+            if (++changes == killAt) {
+                throw Killed{};
+            }
+            return true;
+        });
+        const SignatureWriter signature = [&](const std::string& path) {
+            const bool written = test::signatureBytes(dev.fs())(path);
+            signatureSaved = changes;
+            return written;
+        };
+        bool killed = false;
+        try {
+            settleInvoice(s.doc, {50.0, "", "RD"}, signature);
+        } catch (const Killed&) {
+            killed = true;
+        }
+        dev.fs().setFaultHook({});
+
+        const SettledState after = restartAndOpenTheStop(dev, receipts);
+        EXPECT_FALSE(dev.exists(kJournal));
+        EXPECT_FALSE(holdsTemporaries(dev.root()));
+        const bool recorded = signatureSaved > 0;
+        EXPECT_EQ(after.invoiceSettled, recorded);
+        if (recorded) {
+            ++completed;
+            EXPECT_EQ(after.signedInvoices, 1);
+            EXPECT_DOUBLE_EQ(after.stopCash, 50.0);
+            EXPECT_DOUBLE_EQ(after.routeCollectionsCOD, 50.0);
+            EXPECT_DOUBLE_EQ(after.entryCollectionsCOD, 50.0);
+            EXPECT_EQ(after.settledStops, 1);  // the stop's charge invoice is still open
+            EXPECT_EQ(dev.read(kReceipt),
+                      "Invoice# 100104\nPaid in cash\nSigned by: RD\nSettled Dec 5, 2006 09:30\n");
+            const std::string settledRoute = dev.read(test::kSampleRoute);
+            const SettledState again = restartAndOpenTheStop(dev, receipts);
+            EXPECT_EQ(again.signedInvoices, 1);
+            EXPECT_EQ(dev.read(test::kSampleRoute), settledRoute);
+        } else {
+            EXPECT_EQ(dev.read(kInvoice), invoice);
+            EXPECT_EQ(dev.read(test::kSampleRoute), route);
+            EXPECT_FALSE(dev.exists(kReceipt));
+        }
+        if (!killed) {
+            EXPECT_GT(killAt, 10);
+            EXPECT_GT(completed, 5);
+            std::printf("a settlement killed at each of its %d changes, %d of them completed\n",
+                        killAt - 1, completed);
+            break;
+        }
+    }
+}
+
+// A full disk or a read-only data folder during a settlement: the driver is told, nothing is
+// settled and no record is left; once the fault is gone the same settlement completes.
+TEST(Faults, ASettlementOnAFullDiskOrReadOnlyFolderSettlesNothingUntilItCan) {
+    for (const bool full : {true, false}) {
+        SCOPED_TRACE(full ? "full disk" : "read-only folder");
+        test::StopDocument s;
+        const TempDevice& dev = s.dev;
+        ASSERT_TRUE(s.openInvoice(2, 100104));
+        const std::string invoice = dev.read(kInvoice);
+        const std::string route = dev.read(test::kSampleRoute);
+        dev.fs().setFaultHook(full ? fullDisk() : readOnly(*dev.fs().hostPath("\\VexXml")));
+        EXPECT_EQ(settleInvoice(s.doc, {52.62, "", "RD"}, test::signatureBytes(dev.fs())), -1);
+        dev.fs().setFaultHook({});
+        ASSERT_FALSE(s.prompter.shown().empty());
+        EXPECT_EQ(dev.read(kInvoice), invoice);
+        EXPECT_EQ(dev.read(test::kSampleRoute), route);
+        EXPECT_FALSE(dev.exists(kJournal));
+        EXPECT_FALSE(holdsTemporaries(dev.root()));
+        EXPECT_EQ(settleInvoice(s.doc, {52.62, "", "RD"}, test::signatureBytes(dev.fs())), 2);
+        EXPECT_EQ(test::elementText(dev.read(kInvoice), "Status"), "Settled");
+        EXPECT_FALSE(dev.exists(kJournal));
     }
 }

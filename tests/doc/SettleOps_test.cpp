@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "common/Clock.h"
 #include "doc/InvoiceOps.h"
 #include "doc/VisitOps.h"
+#include "model/SettlementJournal.h"
 #include "support/SampleStop.h"
+#include "support/SettlementFiles.h"
 
 using namespace kelvo;
 using kelvo::test::elementText;
@@ -60,44 +64,118 @@ TEST_F(SettleOps, ChequeThenCodShortSettleTheStop) {
     EXPECT_TRUE(prompter.shown().empty());
 }
 
-// The program ends between the two saves of a settlement: the COD invoice's file says
-// "Settled", the route file knows nothing of it. Started again, the stop counts it as soon as
-// its invoices load, and only once: signed invoices and cash, settled stops, the COD column.
-TEST_F(SettleOps, SettlementCutShortIsCountedWhenTheStopOpensAgain) {
-    ASSERT_TRUE(openInvoice(2, 100103));
-    ASSERT_EQ(settleInvoice(doc, {118.22, "CHK-0042", "RD"}), 2);
-    doc.SetCurrentInvoiceNumber(100104);
+// A settlement writes its files in order, the journal that records it first and gone last:
+// journal, signature, invoice, route, receipt, journal removed. The journal is the program's
+// own: no listing of the data folder shows it.
+TEST_F(SettleOps, ASettlementRecordsItselfBeforeItsFilesAndLeavesNoRecord) {
+    test::TextReceipts receipts;
+    doc.SetReceiptWriter(&receipts);
+    ASSERT_TRUE(openInvoice(2, 100104));
+    std::vector<std::string> changes;
+    dev.fs().setFaultHook([&](FsChange change, const std::filesystem::path& p, std::size_t) {
+        if (change == FsChange::Rename || change == FsChange::Remove) {
+            changes.push_back(p.filename().string());
+        }
+        return true;
+    });
+    clock.set(LocalTime{2006, 12, 5, 14, 5, 30});
+    EXPECT_EQ(settleInvoice(doc, {50.0, "", "RD"}, test::signatureBytes(dev.fs())), 2);
+    dev.fs().setFaultHook({});
+    EXPECT_EQ(changes, (std::vector<std::string>{".Settlement.xml", "Inv_100104.bmp",
+                                                 "Inv_100104.xml", "Route_101_20061205.xml",
+                                                 "Inv_100104.pdf", ".Settlement.xml"}));
+    EXPECT_FALSE(dev.exists("\\VexXml\\.Settlement.xml"));
+    EXPECT_EQ(dev.read("\\VexXml\\Inv_100104.bmp"), "BM signature");
+    EXPECT_EQ(dev.read("\\My Documents\\Receipts\\Inv_100104.pdf"),
+              "Invoice# 100104\nPaid in cash\nSigned by: RD\nSettled Dec 5, 2006 14:05\n");
+
+    // Kept while the route file cannot be written; the data folder's listing never shows it.
+    doc.SetCurrentInvoiceNumber(100103);
     ASSERT_TRUE(openSelectedInvoice(doc));
-    CInvoice cut = doc.Invoice();
-    cut.SetCashCollected(50.0);
-    cut.SetPersonIdentification("RD");
-    cut.SetStatus("Settled");
-    ASSERT_TRUE(cut.Save(dev.fs()));
-    const std::uint32_t settledStops = doc.Route().SettledStops();
+    dev.fs().setFaultHook([](FsChange change, const std::filesystem::path& p, std::size_t) {
+        return !(change == FsChange::Rename && p.filename() == "Route_101_20061205.xml");
+    });
+    EXPECT_EQ(settleInvoice(doc, {118.22, "CHK-0042", "RD"}, test::signatureBytes(dev.fs())), 1);
+    dev.fs().setFaultHook({});
+    ASSERT_FALSE(prompter.shown().empty());
+    EXPECT_EQ(prompter.shown().back().caption, "Error data files");
+    EXPECT_TRUE(dev.exists("\\VexXml\\.Settlement.xml"));
+    for (const std::string& name : dev.fs().listFiles("\\VexXml\\", "*.*")) {
+        EXPECT_NE(name.front(), '.') << name;
+    }
+    // The next stop that opens saves the route the screens hold and lets the record go.
+    EXPECT_EQ(elementText(dev.read(kSampleRoute), "TotalCollectionsCharge"), "0.00");
+    loadStopInvoices(doc);
+    EXPECT_FALSE(dev.exists("\\VexXml\\.Settlement.xml"));
+    EXPECT_EQ(elementText(dev.read(kSampleRoute), "TotalCollectionsCharge"), "118.22");
+    EXPECT_EQ(elementText(dev.read(kSampleRoute), "TotalCollectionsCOD"), "50.00");
+    EXPECT_TRUE(dev.exists("\\My Documents\\Receipts\\Inv_100103.pdf"));
+}
+
+// The office sends an invoice "Settled" with cash on it while the stop counts no signed
+// invoice: only the driver's settlements count, so neither the start nor opening the stop
+// changes a total or a file.
+TEST_F(SettleOps, AnInvoiceTheOfficeSentSettledIsNeverCounted) {
+    test::workAtStop(dev, doc, 2, false);
+    std::string inv = invoiceFile(100104);
+    inv = replaceAll(inv, "<Status></Status>", "<Status>Settled</Status>");
+    inv = replaceAll(inv, "<CashCollected>0.00</CashCollected>",
+                     "<CashCollected>10.00</CashCollected>");
+    dev.put("\\VexXml\\Inv_100104.xml", inv);
+    const std::string route = dev.read(kSampleRoute);
 
     CKelvoDoc again{dev.fs(), prompter, clock};
+    ASSERT_TRUE(startDataCheck(again));
     test::reopenAtStop(dev, again, 2);
-    ASSERT_EQ(again.Route().Stop(2).SignedInvoices, 1);
     EXPECT_EQ(loadStopInvoices(again), 2u);
-    const CStop& s = *selectedStop(again);
-    EXPECT_EQ(s.SignedInvoices, 2);
-    EXPECT_DOUBLE_EQ(s.TotalCashCollected, 168.22);
-    EXPECT_EQ(again.Route().SettledStops(), settledStops + 1);
-    EXPECT_EQ(again.Routes().At(0).SettledStops(), settledStops + 1);
-    EXPECT_DOUBLE_EQ(again.Routes().At(0).TotalCollectionsCOD(), 50.0);
-    EXPECT_DOUBLE_EQ(again.Routes().At(0).TotalCollectionsCharge(), 118.22);
-    EXPECT_TRUE(mayDepart(again));
-    const std::string route = dev.read(kSampleRoute);
-    EXPECT_EQ(elementText(route, "SettledStops"), format("%u", settledStops + 1));
-    EXPECT_EQ(elementText(route, "TotalCollectionsCOD"), "50.00");
-    EXPECT_NE(route.find("<TotalCashCollected>168.22</TotalCashCollected>"), std::string::npos);
-
-    EXPECT_FALSE(countInterruptedSettlement(again));
-    CKelvoDoc third{dev.fs(), prompter, clock};
-    test::reopenAtStop(dev, third, 2);
-    loadStopInvoices(third);
+    EXPECT_EQ(selectedStop(again)->SignedInvoices, 0);
+    EXPECT_DOUBLE_EQ(selectedStop(again)->TotalCashCollected, 0.0);
+    EXPECT_DOUBLE_EQ(again.Routes().At(0).TotalCollectionsCOD(), 0.0);
     EXPECT_EQ(dev.read(kSampleRoute), route);
+    EXPECT_EQ(invoiceFile(100104), inv);
     EXPECT_TRUE(prompter.shown().empty());
+}
+
+// A record that cannot be completed is given up, telling the driver: a settlement cut short
+// before the customer's signature was saved changed no data file, and one whose route is
+// gone has nothing left to count on. A record that cannot be read at all goes as well.
+TEST_F(SettleOps, ARecordThatCannotBeCompletedIsGivenUpWithAMessage) {
+    test::workAtStop(dev, doc, 2, false);
+    const std::string invoice = invoiceFile(100104);
+    const std::string route = dev.read(kSampleRoute);
+    const char* const journal = "\\VexXml\\.Settlement.xml";
+    CSettlementJournal j;
+    j.RouteNumber = 101;
+    j.Date = "20061205";
+    j.StopIndex = 2;
+    j.InvoiceNumber = 100104;
+    j.CashCollected = 52.62;
+    j.PersonIdentification = "RD";
+    j.Signature = 'Y';
+    ASSERT_TRUE(j.Save(dev.fs(), journal));
+    EXPECT_TRUE(completeRecordedSettlement(doc));
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].text,
+              "The settlement of invoice 100104 was cut short and cannot be completed: the "
+              "signature was not saved. Please settle the invoice again.");
+    EXPECT_FALSE(dev.exists(journal));
+    EXPECT_EQ(invoiceFile(100104), invoice);
+    EXPECT_EQ(dev.read(kSampleRoute), route);
+
+    j.Date = "20061206";
+    ASSERT_TRUE(j.Save(dev.fs(), journal));
+    EXPECT_TRUE(completeRecordedSettlement(doc));
+    EXPECT_EQ(prompter.shown().back().text,
+              "The settlement of invoice 100104 was cut short and cannot be completed: its "
+              "route file cannot be read.");
+    EXPECT_FALSE(dev.exists(journal));
+
+    dev.put(journal, "<Settlement><RouteNumber>101");
+    EXPECT_TRUE(completeRecordedSettlement(doc));
+    EXPECT_EQ(prompter.shown().back().caption, "Error data");
+    EXPECT_FALSE(dev.exists(journal));
+    EXPECT_EQ(invoiceFile(100104), invoice);
+    EXPECT_EQ(dev.read(kSampleRoute), route);
 }
 
 // A charge invoice settles with nothing collected: the collections keep their value, the

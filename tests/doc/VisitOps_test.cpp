@@ -141,13 +141,15 @@ TEST_F(VisitOps, WhatAStopOffersFollowsItsTimesInvoicesAndTheRoute) {
     EXPECT_FALSE(routeOpen(doc));
 }
 
-TEST_F(VisitOps, TheStopListMovesOnOnlyAfterLeavingTheSelectedStop) {
+// Once a stop has been left the list offers the stop after the selected one, whichever stop
+// was left; before that, and after a cancelled undeliverable marking, the selected one.
+TEST_F(VisitOps, TheStopListMovesOnOnceAStopHasBeenLeft) {
     openRoute(std::vector<StopSpec>(5));
     struct Case {
         int selected, lastDeparted, row;
     };
-    for (const Case c : {Case{-1, -1, 0}, Case{2, -1, 2}, Case{2, 2, 3}, Case{2, 1, 2},
-                         Case{4, 4, 4}, Case{7, -1, 4}, Case{-1, 3, 0}}) {
+    for (const Case c : {Case{-1, -1, 0}, Case{2, -1, 2}, Case{2, 2, 3}, Case{2, 1, 3},
+                         Case{2, 4, 3}, Case{4, 4, 4}, Case{7, -1, 4}, Case{-1, 3, 0}}) {
         doc.SetCurrentStopIndex(c.selected);
         doc.SetLastDepartedStopIndex(c.lastDeparted);
         EXPECT_EQ(stopRowToSelect(doc), c.row) << c.selected << " " << c.lastDeparted;
@@ -270,16 +272,39 @@ TEST_F(VisitOps, TheFirstUndeliverableMarkingMovesTheInvoicesToTheUndeliveredTot
     }
     EXPECT_EQ(doc.LastDepartedStopIndex(), 1);
 
-    // Another reason later: the invoices carry it, the totals do not move again.
+    // Another reason later reaches the stop only: the invoice files and the totals stay.
+    const auto invoiceFiles = [this] {
+        return dev.read("\\VexXml\\Inv_11.xml") + dev.read("\\VexXml\\Inv_12.xml") +
+               dev.read("\\VexXml\\Inv_13.xml");
+    };
+    const std::string invoicesBefore = invoiceFiles();
     at(10, 0);
     ASSERT_TRUE(markUndeliverable(doc, "RF"));
     EXPECT_EQ(saved().Stop(1).UndeliverReasonCode, "RF");
     EXPECT_DOUBLE_EQ(saved().TotalUndeliveredCharge(), 40.00);
     EXPECT_DOUBLE_EQ(saved().PayThisAmountCOD(), 47.50);
-    EXPECT_EQ(reasonInFile(12), "RF");
+    EXPECT_EQ(invoiceFiles(), invoicesBefore);
     EXPECT_EQ(saved().Stop(1).ArrivalTime, "10:00");
     EXPECT_EQ(saved().Stop(1).TravelMinutes, 5);  // the travel to the stop stays
     EXPECT_TRUE(prompter.shown().empty());
+}
+
+// Cancelled, the undeliverable dialog changes no file; the stop last left is forgotten, so the
+// next arrival's travel counts from the start of the route.
+TEST_F(VisitOps, ACancelledUndeliverableMarkingCountsTheNextTravelFromTheStart) {
+    dev.put("\\VexXml\\Inv_2.xml", invoiceXml('N', "20.00"));
+    openRoute({{"<Invoice>1</Invoice>", "08:50", "09:00"}, {"<Invoice>2</Invoice>"}});
+    doc.SetLastDepartedStopIndex(0);
+    doc.SetCurrentStopIndex(1);
+    const std::string route = dev.read(kRoutePath);
+    cancelUndeliverable(doc);
+    EXPECT_EQ(doc.LastDepartedStopIndex(), -1);
+    EXPECT_EQ(dev.read(kRoutePath), route);
+    EXPECT_EQ(stopRowToSelect(doc), 1);
+    at(9, 30);
+    openStop(1);
+    ASSERT_EQ(recordArrival(doc).size(), 1u);
+    EXPECT_EQ(saved().Stop(1).TravelMinutes, 50);  // from 08:40, not from 09:00
 }
 
 TEST_F(VisitOps, UndeliverableIsRefusedAtTheStopOnASettledStopAndWithoutAReason) {
@@ -298,6 +323,8 @@ TEST_F(VisitOps, UndeliverableIsRefusedAtTheStopOnASettledStopAndWithoutAReason)
     EXPECT_EQ(reasonInFile(1), "");
 }
 
+// Every invoice of the stop goes back to the amounts to pay, also one the office sent without
+// the stop's reason.
 TEST_F(VisitOps, ArrivingAtAnUndeliverableStopTakesTheMarkingBack) {
     // As the office sends a stop marked on the previous day: reason set, not yet reached.
     dev.put("\\VexXml\\Inv_21.xml", invoiceXml('Y', "12.50", "NA"));
@@ -306,10 +333,9 @@ TEST_F(VisitOps, ArrivingAtAnUndeliverableStopTakesTheMarkingBack) {
     openRoute({{"<Invoice>21</Invoice><Invoice>22</Invoice><Invoice>23</Invoice>", "00:00", "00:00",
                 "NA"}});
     doc.Route().SetTotalUndeliveredCOD(12.50);
-    doc.Route().SetTotalUndeliveredCharge(40.00);
+    doc.Route().SetTotalUndeliveredCharge(43.00);
     doc.Route().SetPayThisAmountCOD(47.50);
-    doc.Route().SetPayThisAmountCharge(60.00);
-    const std::string untouched = dev.read("\\VexXml\\Inv_23.xml");
+    doc.Route().SetPayThisAmountCharge(57.00);
     openStop(0);
     ASSERT_EQ(recordArrival(doc).size(), 1u);
 
@@ -323,7 +349,7 @@ TEST_F(VisitOps, ArrivingAtAnUndeliverableStopTakesTheMarkingBack) {
     EXPECT_DOUBLE_EQ(entry().PayThisAmountCharge(), 100.00);
     EXPECT_EQ(reasonInFile(21), "");
     EXPECT_EQ(reasonInFile(22), "");
-    EXPECT_EQ(dev.read("\\VexXml\\Inv_23.xml"), untouched);
+    EXPECT_EQ(reasonInFile(23), "");
     // The stop's invoice headers follow without reading the files again.
     EXPECT_EQ(doc.Invoices().At(0).UndeliverReasonCode, "");
 }

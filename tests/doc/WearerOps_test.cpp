@@ -123,7 +123,8 @@ TEST_F(WearerOpsTest, QuitAProductAndCancelTheProductsOfAnAddedWearer) {
     select(12, " PA200 36x32");
     yes();
     ASSERT_TRUE(quitProduct(doc));
-    EXPECT_EQ(messages(), "Question: Are you sure you want to quit PA200 36x32 for 12" +
+    // The question names the product row as the list shows it, its leading blank included.
+    EXPECT_EQ(messages(), "Question: Are you sure you want to quit  PA200 36x32 for 12" +
                               std::string(12, ' ') + "Nina Park ?; ");
     EXPECT_NE(file().find("<WID>W20117-00012</WID>"), std::string::npos);
     EXPECT_NE(file().find("<PID>103</PID>\r\n\t\t\t\t\t<SID>3632</SID>\r\n\t\t\t\t\t<FID>0</FID>"

@@ -166,4 +166,38 @@ TEST_F(MainFrameTest, EveryScreenWithAViewHasHelpAndIsReachable) {
     }
 }
 
+// Kiosk mode: the window covers the screen without decorations and stays whatever asks it
+// to close, until App > Exit is answered Yes. Outside kiosk mode Exit closes without a
+// question, as it always did.
+TEST_F(MainFrameTest, KioskModeLeavesOnlyThroughExit) {
+    auto frame = makeFrame();
+    frame->setKiosk(true);
+    frame->show();
+    ASSERT_TRUE(frame->showScreen(screen::Start));
+    EXPECT_TRUE(frame->isFullScreen());
+    EXPECT_TRUE(frame->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_GT(frame->maximumWidth(), CMainFrame::kWidth);
+
+    EXPECT_FALSE(frame->close());  // a window manager's close, Alt+F4
+    EXPECT_TRUE(frame->isVisible());
+    QAction* exit = menuEntry(*frame, QStringLiteral("E&xit"));
+    ASSERT_NE(exit, nullptr);
+    exit->trigger();  // answered No
+    EXPECT_TRUE(frame->isVisible());
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].text, "Do you want to exit Kelvo?");
+    EXPECT_EQ(prompter.shown()[0].buttons, MessageButtons::YesNo);
+    prompter.queue(Answer::Yes);
+    exit->trigger();
+    EXPECT_FALSE(frame->isVisible());
+
+    auto desk = makeFrame();
+    desk->show();
+    EXPECT_FALSE(desk->isFullScreen());
+    EXPECT_EQ(desk->size(), QSize(CMainFrame::kWidth, CMainFrame::kHeight));
+    menuEntry(*desk, QStringLiteral("E&xit"))->trigger();
+    EXPECT_FALSE(desk->isVisible());
+    EXPECT_EQ(prompter.shown().size(), 2u);
+}
+
 }  // namespace

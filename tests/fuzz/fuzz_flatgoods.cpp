@@ -1,5 +1,6 @@
 // The flat-good catalogue (read only) and a customer's flat-good transactions: the catalogue
-// loads without harm; the transactions loaded, saved and loaded again are unchanged.
+// loads without harm; what a save of the transactions writes, loaded and saved again, is the
+// same bytes.
 #include "FuzzSupport.h"
 #include "model/FlatGoodProducts.h"
 #include "model/FlatGoodTransactions.h"
@@ -20,15 +21,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::put(path, content);
     fuzz::SilentPrompter prompter;
     CFlatGoodTransactions first, second;
-    if (!first.Load(fs, 5, decimals, prompter)) {
+    if (!first.Load(fs, 5, prompter)) {
         return 0;
     }
     KELVO_FUZZ_CHECK(first.Save(fs, decimals));
-    KELVO_FUZZ_CHECK(fuzz::wellWritten(fuzz::device().read(path)));
-    KELVO_FUZZ_CHECK(second.Load(fs, 5, decimals, prompter));
+    const std::string saved = fuzz::device().read(path);
+    KELVO_FUZZ_CHECK(fuzz::wellWritten(saved));
+    KELVO_FUZZ_CHECK(second.Load(fs, 5, prompter));
     KELVO_FUZZ_CHECK(first.Count() == second.Count());
-    for (std::size_t i = 0; i < first.Count(); ++i) {
-        KELVO_FUZZ_CHECK(first.At(i) == second.At(i));
-    }
+    KELVO_FUZZ_CHECK(second.Save(fs, decimals));
+    KELVO_FUZZ_CHECK(fuzz::device().read(path) == saved);
     return 0;
 }

@@ -1,5 +1,5 @@
-// The route file and the route list: a route loaded, saved and loaded again is unchanged, and
-// the route list reads the saved file as it read the first.
+// The route file and the route list: what a save writes, loaded and saved again, is the same
+// bytes, and the route list reads the saved file's totals as the route reads them.
 #include "FuzzSupport.h"
 #include "model/Route.h"
 #include "model/RouteList.h"
@@ -10,19 +10,22 @@ namespace {
 
 constexpr const char* kPath = "\\VexXml\\Route_7_20061204.xml";
 
-bool sameRoute(const CRoute& a, const CRoute& b) {
-    if (!(static_cast<const CRouteSummary&>(a) == static_cast<const CRouteSummary&>(b)) ||
-        a.ID() != b.ID() || a.RouteDescription() != b.RouteDescription() ||
-        a.StartTime() != b.StartTime() || a.EndTime() != b.EndTime() ||
-        a.StopCount() != b.StopCount()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.StopCount(); ++i) {
-        if (!(a.Stop(i) == b.Stop(i))) {
-            return false;
-        }
-    }
-    return true;
+bool sameTotals(const CRouteSummary& a, const CRouteSummary& b) {
+    return a.PrebilledAmountCharge() == b.PrebilledAmountCharge() &&
+           a.PrebilledAmountCOD() == b.PrebilledAmountCOD() &&
+           a.PlusAdjustmentsCharge() == b.PlusAdjustmentsCharge() &&
+           a.PlusAdjustmentsCOD() == b.PlusAdjustmentsCOD() &&
+           a.MinusAdjustmentsCharge() == b.MinusAdjustmentsCharge() &&
+           a.MinusAdjustmentsCOD() == b.MinusAdjustmentsCOD() &&
+           a.TotalUndeliveredCharge() == b.TotalUndeliveredCharge() &&
+           a.TotalUndeliveredCOD() == b.TotalUndeliveredCOD() &&
+           a.PayThisAmountCharge() == b.PayThisAmountCharge() &&
+           a.PayThisAmountCOD() == b.PayThisAmountCOD() &&
+           a.TotalCollectionsCharge() == b.TotalCollectionsCharge() &&
+           a.TotalCollectionsCOD() == b.TotalCollectionsCOD() &&
+           a.VoucherAmount() == b.VoucherAmount() && a.TotalStops() == b.TotalStops() &&
+           a.SettledStops() == b.SettledStops() && a.StartMileage() == b.StartMileage() &&
+           a.EndMileage() == b.EndMileage() && a.Date() == b.Date();
 }
 
 }  // namespace
@@ -43,19 +46,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     KELVO_FUZZ_CHECK(fuzz::wellWritten(saved));
     CRoute second;
     KELVO_FUZZ_CHECK(second.Load(fs, 7, "20061204"));
-    KELVO_FUZZ_CHECK(sameRoute(first, second));
-    KELVO_FUZZ_CHECK(second.ToXml() == saved);
+    KELVO_FUZZ_CHECK(second.Save(fs));
+    KELVO_FUZZ_CHECK(fuzz::device().read(kPath) == saved);
 
-    // The list takes the saved file's totals as it took those of the file read. The saved
-    // file holds the number and date of its name, which the file read may not have held.
+    // The saved file holds the number and date of its name, which the file read may not have
+    // held: the list takes it.
     CRouteList again;
     again.Load(fs, prompter);
     KELVO_FUZZ_CHECK(again.Count() == 1);
-    if (list.Count() == 1) {
-        CRouteSummary entry = list.At(0);
-        entry.SetDate(again.At(0).Date());
-        entry.SetRouteNumber(again.At(0).RouteNumber());
-        KELVO_FUZZ_CHECK(entry == again.At(0));
-    }
+    KELVO_FUZZ_CHECK(again.At(0).RouteNumber() == 7);
+    KELVO_FUZZ_CHECK(sameTotals(again.At(0), second));
     return 0;
 }

@@ -1,4 +1,5 @@
-// A customer's inventory transaction file: loaded, saved and loaded again, unchanged.
+// A customer's inventory transaction file: what a save writes, loaded and saved again, is the
+// same bytes.
 #include "FuzzSupport.h"
 #include "model/InventoryTransactions.h"
 
@@ -6,24 +7,21 @@ using namespace kelvo;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const DeviceFs& fs = fuzz::device().fs();
-    const std::string_view content = fuzz::input(data, size);
+    const char* path = "\\VexXml\\InventoryTransaction_5.xml";
     // The price decimals come from the configuration: the first byte picks them.
     const int decimals = size > 0 ? data[0] % 5 : 2;
-    fuzz::put("\\VexXml\\InventoryTransaction_5.xml", content);
+    fuzz::put(path, fuzz::input(data, size));
     CInventoryTransactions first;
-    const LoadResult result = first.Load(fs, 5, decimals);
-    if (result != LoadResult::Read) {
+    if (first.Load(fs, 5, decimals) != LoadResult::Read) {
         return 0;
     }
     KELVO_FUZZ_CHECK(first.Save(fs) == ChangeResult::Saved);
-    const std::string saved = fuzz::device().read("\\VexXml\\InventoryTransaction_5.xml");
+    const std::string saved = fuzz::device().read(path);
     KELVO_FUZZ_CHECK(fuzz::wellWritten(saved));
     CInventoryTransactions second;
     KELVO_FUZZ_CHECK(second.Load(fs, 5, decimals) == LoadResult::Read);
     KELVO_FUZZ_CHECK(first.Count() == second.Count());
-    for (std::size_t i = 0; i < first.Count(); ++i) {
-        KELVO_FUZZ_CHECK(first.At(i) == second.At(i));
-    }
-    KELVO_FUZZ_CHECK(second.ToXml() == saved);
+    KELVO_FUZZ_CHECK(second.Save(fs) == ChangeResult::Saved);
+    KELVO_FUZZ_CHECK(fuzz::device().read(path) == saved);
     return 0;
 }

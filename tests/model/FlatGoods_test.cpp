@@ -22,11 +22,11 @@ namespace {
 
 constexpr const char* kFile = "\\VexXml\\FlatGoodTransactions_20117.xml";
 
-CFlatGoodTransactions loaded(const TempDevice& dev, int decimals) {
+CFlatGoodTransactions loaded(const TempDevice& dev) {
     dev.fs().createFolder("\\VexXml");
     CFlatGoodTransactions list;
     ScriptedPrompter prompter;
-    EXPECT_TRUE(list.Load(dev.fs(), 20117, decimals, prompter));
+    EXPECT_TRUE(list.Load(dev.fs(), 20117, prompter));
     EXPECT_TRUE(prompter.shown().empty());
     return list;
 }
@@ -62,7 +62,7 @@ TEST(FlatGoodProducts, SampleCatalogueGroupsProductsAndPrices) {
 
 TEST(FlatGoodTransactions, WrittenWithThePriceDecimals) {
     TempDevice dev;
-    auto list = loaded(dev, 4);
+    auto list = loaded(dev);
     const CFlatProduct mat{"MT35", "Entrance mat 3x5", {}};
     const CFlatProduct towel{"T&<1>", "Towel", {}};
     EXPECT_EQ(textOr(addService(dev.fs(), list, mat, "1W", "2", "4.5", 4)), "done");
@@ -71,17 +71,17 @@ TEST(FlatGoodTransactions, WrittenWithThePriceDecimals) {
               "This product and frequency were already added!");
     EXPECT_EQ(textOr(addService(dev.fs(), list, towel, "4W", "1", "1234.5678", 4)), "done");
     EXPECT_EQ(dev.read(kFile), readHostFile(fixture("flatgoods/FlatGoodTransactions_4.xml")));
-    EXPECT_EQ(dump(loaded(dev, 4)), dump(list));
+    EXPECT_EQ(dump(loaded(dev)), dump(list));
 
     ASSERT_TRUE(list.Save(dev.fs(), 2));
     EXPECT_EQ(dev.read(kFile), readHostFile(fixture("flatgoods/FlatGoodTransactions_2.xml")));
     const std::string saved = dev.read(kFile);
-    auto reread = loaded(dev, 2);
+    auto reread = loaded(dev);
     ASSERT_TRUE(reread.Save(dev.fs(), 2));
     EXPECT_EQ(dev.read(kFile), saved);
 
     EXPECT_EQ(textOr(removeService(dev.fs(), reread, 0, 2)), "done");
-    EXPECT_EQ(dump(loaded(dev, 2)), "MT35|2W|10|3.5\nT&<1>|4W|1|1234.5699999999999\n");
+    EXPECT_EQ(dump(loaded(dev)), "MT35|2W|10|3.5\nT&<1>|4W|1|1234.5699999999999\n");
 }
 
 TEST(FlatGoodTransactions, UnreadableFileIsNeverReplaced) {
@@ -91,7 +91,7 @@ TEST(FlatGoodTransactions, UnreadableFileIsNeverReplaced) {
     dev.put(kFile, damaged);
     CFlatGoodTransactions list;
     ScriptedPrompter prompter;
-    EXPECT_FALSE(list.Load(dev.fs(), 20117, 2, prompter));
+    EXPECT_FALSE(list.Load(dev.fs(), 20117, prompter));
     const CFlatProduct mat{"MT35", "Entrance mat 3x5", {}};
     const auto refusal = addService(dev.fs(), list, mat, "1W", "2", "4.5", 2);
     ASSERT_TRUE(refusal);

@@ -15,6 +15,9 @@
 
 #include "common/FileWriter.h"
 #include "common/Prompter.h"
+#include "doc/SettleOps.h"
+#include "doc/StartCheck.h"
+#include "doc/VisitOps.h"
 #include "model/Call.h"
 #include "model/FlatGoodTransactions.h"
 #include "model/GarmentFlags.h"
@@ -22,6 +25,8 @@
 #include "model/Invoice.h"
 #include "model/PendingTransaction.h"
 #include "model/Route.h"
+#include "support/SampleStop.h"
+#include "support/SettlementFiles.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;
@@ -165,7 +170,7 @@ TEST(KillDuringSave, FlatGoodFileIsAlwaysTheOldOrTheNew) {
     dev.putFixture(path, fixture("flatgoods/FlatGoodTransactions_2.xml"));
     ScriptedPrompter prompter;
     CFlatGoodTransactions list;
-    ASSERT_TRUE(list.Load(dev.fs(), 20117, 2, prompter));
+    ASSERT_TRUE(list.Load(dev.fs(), 20117, prompter));
     SaveLoop loop{path, {list.Content(2)}, {}};
     // Version 1: a service added at the end; version 0: that service deleted again.
     const std::size_t count = list.Count();
@@ -197,4 +202,80 @@ TEST(KillDuringSave, CallFileIsAlwaysTheOldOrTheNew) {
     killRepeatedly(dev, {path,
                          {calls[0].Content(), calls[1].Content()},
                          [&](int i) { return calls[i].Save(dev.fs(), ""); }});
+}
+
+namespace {
+
+// The sample day's third stop with its COD invoice (52.62; the stop signs for its invoices)
+// open for settlement; receipts go through `receipts`.
+struct CodInvoiceOpen : kelvo::test::StopDocument {
+    explicit CodInvoiceOpen(ReceiptWriter& receipts) {
+        doc.SetReceiptWriter(&receipts);
+        opened = openInvoice(2, 100104);
+    }
+    bool opened = false;
+};
+
+}  // namespace
+
+// The program killed at a random moment while it settles an invoice (its journal, signature,
+// invoice, route file, receipt and the journal's removal), hundreds of times, then started
+// again and the stop opened: the invoice is settled and counted exactly once with its
+// receipt, or nothing of the settlement reached a data file. No record is left behind.
+TEST(KillDuringSave, ASettlementIsCompletedOnceOrNotAtAll) {
+    kelvo::test::TextReceipts receipts;
+    const Payment payment{50.0, "", "RD"};
+    // The kills are spread over the time one settlement takes here.
+    std::chrono::microseconds takes{};
+    {
+        CodInvoiceOpen s(receipts);
+        ASSERT_TRUE(s.opened);
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_EQ(settleInvoice(s.doc, payment, kelvo::test::signatureBytes(s.dev.fs())), 2);
+        takes = std::chrono::duration_cast<std::chrono::microseconds>(
+            std::chrono::steady_clock::now() - start);
+    }
+    std::mt19937 random(11);
+    const int rounds = std::max(20, kills() / 5);
+    int completed = 0;
+    for (int kill = 0; kill < rounds; ++kill) {
+        CodInvoiceOpen s(receipts);
+        ASSERT_TRUE(s.opened);
+        const TempDevice& dev = s.dev;
+        const std::string invoice = dev.read("\\VexXml\\Inv_100104.xml");
+        const std::string route = dev.read(kelvo::test::kSampleRoute);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            settleInvoice(s.doc, payment, kelvo::test::signatureBytes(dev.fs()));
+            ::_exit(0);  // the parent's device stays
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(
+            random() % static_cast<unsigned>(std::max<long long>(1, takes.count() * 6 / 5))));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+
+        CKelvoDoc again{dev.fs(), s.prompter, s.clock};
+        again.SetReceiptWriter(&receipts);
+        ASSERT_TRUE(startDataCheck(again));
+        kelvo::test::reopenAtStop(dev, again, 2);
+        loadStopInvoices(again);
+        const CStop& stop = *selectedStop(again);
+        EXPECT_FALSE(dev.exists("\\VexXml\\.Settlement.xml")) << kill;
+        if (kelvo::test::elementText(dev.read("\\VexXml\\Inv_100104.xml"), "Status") == "Settled") {
+            ++completed;
+            EXPECT_EQ(stop.SignedInvoices, 1) << kill;
+            EXPECT_DOUBLE_EQ(again.Route().TotalCollectionsCOD(), 50.0) << kill;
+            EXPECT_TRUE(dev.exists("\\My Documents\\Receipts\\Inv_100104.pdf")) << kill;
+        } else {
+            EXPECT_EQ(dev.read("\\VexXml\\Inv_100104.xml"), invoice) << kill;
+            EXPECT_EQ(dev.read(kelvo::test::kSampleRoute), route) << kill;
+            EXPECT_EQ(stop.SignedInvoices, 0) << kill;
+        }
+    }
+    ::testing::Test::RecordProperty("settlementKills", rounds);
+    ::testing::Test::RecordProperty("settlementsCompleted", completed);
+    std::printf("%d settlements killed, %d of them completed at the next start\n", rounds,
+                completed);
 }

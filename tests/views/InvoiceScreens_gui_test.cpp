@@ -180,6 +180,20 @@ TEST_F(InvoiceScreens, SettleBothInvoicesOfAStop) {
     EXPECT_TRUE(prompter.shown().size() == 2u);  // the two "Are you sure" questions
 }
 
+// The invoice list's columns take their shares of the width (0.24, 0.21, 0.25, 0.22, 0.20);
+// together wider than the list, it scrolls sideways to the date.
+TEST_F(InvoiceScreens, InvoiceListColumnsTakeTheirShares) {
+    open(2, screen::InvSelect);
+    auto* list = find<QTreeWidget>("1113");
+    const int width = list->viewport()->width();
+    const double shares[] = {0.24, 0.21, 0.25, 0.22, 0.20};
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_GE(list->columnWidth(c), static_cast<int>(width * shares[c])) << c;
+    }
+    // "Terms" holds three letters: its share sets its width.
+    EXPECT_EQ(list->columnWidth(1), static_cast<int>(width * 0.21));
+}
+
 TEST_F(InvoiceScreens, PaymentDialogEntries) {
     open(9, screen::InvDetails);  // COD, no signature
     onDialog([this](QDialog& d) {
@@ -282,11 +296,12 @@ TEST_F(InvoiceScreens, AdjustALine) {
     EXPECT_EQ(text("pickUpQuantity"), QStringLiteral("4"));
     click("ok");
     ASSERT_EQ(frame->currentScreen(), screen::InvDetails);
-    EXPECT_EQ(row("invoiceLines", 13), cells("MT35|Entrance mat 3x5|5|5|22.50|4.50|Damaged goods"));
+    EXPECT_EQ(row("invoiceLines", 13),
+              cells("MT35 |Entrance mat 3x5|5|5|22.50|4.50|Damaged goods"));
     const std::string inv = invoiceFile(100101);
     EXPECT_NE(inv.find("<AdjustmentReasonCode>DM</AdjustmentReasonCode>"), std::string::npos);
     EXPECT_NE(inv.find("<PickUpQty>4</PickUpQty>"), std::string::npos);
-    EXPECT_EQ(find<QTreeWidget>("invoiceLines")->currentItem()->text(0), QStringLiteral("MT35"));
+    EXPECT_EQ(find<QTreeWidget>("invoiceLines")->currentItem()->text(0), QStringLiteral("MT35 "));
 }
 
 // Where the configuration keeps invoices from adjustment, a line still opens for its pick-up
@@ -310,12 +325,27 @@ TEST_F(InvoiceScreens, ReadOnlyLineTakesItsPickUp) {
     EXPECT_NE(invoiceFile(100101).find("<PickUpQty>2</PickUpQty>"), std::string::npos);
 }
 
+// OK stores the reason chosen, also none, with the quantity; a settled invoice takes an order
+// for the next delivery as well.
 TEST_F(InvoiceScreens, OrderExtraForTheNextDelivery) {
+    atStop(0);
+    std::string settled = invoiceFile(100101);
+    settled.replace(settled.find("<Status></Status>"), 17, "<Status>Settled</Status>");
+    dev.put("\\VexXml\\Inv_100101.xml", settled);
     open(0, screen::InvDetails);
+    ASSERT_TRUE(find<QAbstractButton>("order")->isEnabled());
     onDialog([this](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Order Enter"));
-        auto* ok = d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-        EXPECT_FALSE(ok->isEnabled());                       // no reason yet
+        EXPECT_EQ(find<QComboBox>("orderReason")->currentIndex(), -1);
+        type("orderQuantity", QStringLiteral("3"));
+        pressOk(d);  // without a reason
+    });
+    click("order");
+    std::string inv = invoiceFile(100101);
+    EXPECT_NE(inv.find("<OrderingReasonCode></OrderingReasonCode>\r\n\t\t\t<OrderQty>3</OrderQty>"),
+              std::string::npos);
+
+    onDialog([this](QDialog& d) {
         find<QComboBox>("orderReason")->setCurrentIndex(1);  // Extra demand
         type("orderQuantity", QStringLiteral("12345"));
         EXPECT_EQ(text("orderQuantity"), QStringLiteral("1234"));
@@ -323,7 +353,7 @@ TEST_F(InvoiceScreens, OrderExtraForTheNextDelivery) {
     });
     click("order");
     EXPECT_EQ(frame->currentScreen(), screen::InvDetails);
-    const std::string inv = invoiceFile(100101);
+    inv = invoiceFile(100101);
     EXPECT_NE(inv.find("<OrderingReasonCode>XD</OrderingReasonCode>"), std::string::npos);
     EXPECT_NE(inv.find("<OrderQty>1234</OrderQty>"), std::string::npos);
 }
@@ -335,7 +365,7 @@ TEST_F(InvoiceScreens, DudOrderDetailChangesTheFutureInventory) {
     click("order");
     ASSERT_EQ(frame->currentScreen(), screen::InvDudDetail);
     ASSERT_EQ(find<QTreeWidget>("productLines")->topLevelItemCount(), 2);
-    EXPECT_EQ(row("productLines", 0), cells("MT35|4|4"));
+    EXPECT_EQ(row("productLines", 0), cells("MT35 |4|4"));
     click("changeInventory");
     ASSERT_EQ(frame->currentScreen(), screen::InventoryChange);
     EXPECT_EQ(text("currentInventory"), QStringLiteral("4"));
@@ -343,11 +373,11 @@ TEST_F(InvoiceScreens, DudOrderDetailChangesTheFutureInventory) {
     EXPECT_EQ(text("futureInventory"), QStringLiteral("3"));
     click("ok");
     ASSERT_EQ(frame->currentScreen(), screen::InvDudDetail);
-    EXPECT_EQ(row("productLines", 0), cells("MT35|4|3"));
+    EXPECT_EQ(row("productLines", 0), cells("MT35 |4|3"));
     EXPECT_NE(invoiceFile(100101).find("<FutureInv>3</FutureInv>"), std::string::npos);
     prompter.queue(Answer::Yes);
     click("cancelChange");
-    EXPECT_EQ(row("productLines", 0), cells("MT35|4|4"));
+    EXPECT_EQ(row("productLines", 0), cells("MT35 |4|4"));
     frame->dispatch(cmd::Back);
     EXPECT_EQ(frame->currentScreen(), screen::InvDetails);
 }

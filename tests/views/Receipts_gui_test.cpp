@@ -17,7 +17,9 @@
 #include "common/DataPaths.h"
 #include "frame/MainFrame.h"
 #include "frame/ViewFactory.h"
+#include "support/EscPosReader.h"
 #include "support/FindWidget.h"
+#include "support/PrinterListener.h"
 #include "support/SampleStop.h"
 #include "ui/FormView.h"
 #include "ui/InkControl.h"
@@ -225,6 +227,50 @@ TEST_F(Receipts, TheInvoiceListShowsTheReceiptAgain) {
     actionsEntry(QStringLiteral("Receipt"))->trigger();
     ASSERT_EQ(prompter.shown().size(), 1u);
     EXPECT_EQ(prompter.shown()[0].caption, "Receipt");
+}
+
+// Belt Printer on the receipt sends the receipt to the printer the properties file names;
+// without one it is off. A printer that refuses is said, the receipt stays open, and once
+// the printer is back the same button prints it.
+TEST_F(Receipts, TheReceiptGoesToTheBeltPrinter) {
+    ASSERT_TRUE(frame->showScreen(screen::InvSelect));
+    settle(0, "118.22", "");
+    auto* list = find<QTreeWidget>("1113");
+    list->setCurrentItem(list->topLevelItem(0));
+    bool shown = false;
+    onDialog([&](QDialog& d) {
+        EXPECT_FALSE(d.findChild<QPushButton*>(QStringLiteral("beltPrint"))->isEnabled());
+        shown = true;
+        d.reject();
+    });
+    actionsEntry(QStringLiteral("Receipt"))->trigger();
+    ASSERT_TRUE(shown);
+
+    const std::string properties = "\\Program Files\\Kelvo\\Kelvo.properties";
+    dev.put(properties,
+            "Storagelocation=\\\nBeltPrinter=127.0.0.1:" + std::to_string(test::closedPort()));
+    test::PrinterListener printer;
+    prompter.clearShown();
+    std::string job;
+    onDialog([&](QDialog& d) {
+        auto* belt = d.findChild<QPushButton*>(QStringLiteral("beltPrint"));
+        ASSERT_TRUE(belt->isEnabled());
+        belt->click();
+        ASSERT_EQ(prompter.shown().size(), 1u);
+        EXPECT_EQ(prompter.shown()[0].caption, "Belt Printer");
+        EXPECT_TRUE(d.isVisible());
+        dev.put(properties,
+                "Storagelocation=\\\nBeltPrinter=127.0.0.1:" + std::to_string(printer.port()));
+        belt->click();
+        job = printer.job();
+        d.reject();
+    });
+    actionsEntry(QStringLiteral("Receipt"))->trigger();
+    const test::PrintedJob printed = test::readEscPos(job);
+    EXPECT_EQ(printed.Error, "");
+    EXPECT_EQ(printed.Picture.Width, 576);
+    EXPECT_GT(printed.Picture.Height, 1000);  // a receipt of some 15 cm
+    EXPECT_EQ(prompter.shown().size(), 1u);
 }
 
 // The recap screen lists the day after a settlement, and PDF writes the same recap.

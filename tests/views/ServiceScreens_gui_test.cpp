@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QAudioDevice>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMediaDevices>
 #include <QPlainTextEdit>
@@ -96,6 +97,26 @@ TEST_F(ServiceScreens, CallIsSavedWhenNoMicrophoneCanRecordIt) {
     const std::string call = dev.read("\\VexXml\\Call_200612050101000100000000471102.xml");
     EXPECT_EQ(elementText(call, "Notes"), "Call back on Friday");
     EXPECT_FALSE(dev.exists("\\VexXml\\Call_200612050101000100000000471102.wav"));
+}
+
+// A catalogue price is checked as a typed one: beyond 9999.99 it gets the message and is cut
+// back, instead of being offered for saving.
+TEST_F(ServiceScreens, ACataloguePriceIsCheckedAsATypedOne) {
+    open(screen::Start);
+    const std::string catalogue = dev.read("\\VexXml\\Flatgoodproducts.xml");
+    dev.put("\\VexXml\\Flatgoodproducts.xml",
+            replaceAll(catalogue, "<price>4.50</price>", "<price>12345.678</price>"));
+    ASSERT_TRUE(frame->showScreen(screen::AddNewService));
+    auto* group = find<QComboBox>("serviceGroup");
+    group->setCurrentIndex(0);
+    emit group->activated(0);
+    auto* product = find<QComboBox>("serviceProduct");
+    product->setCurrentIndex(0);  // the entrance mat 3x5, weekly
+    emit product->activated(0);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].text, "Price is too big, maximal price is 9999.99!");
+    EXPECT_EQ(prompter.shown()[0].caption, "Invalid data");
+    EXPECT_EQ(find<QLineEdit>("servicePrice")->text(), QStringLiteral("1234.68"));
 }
 
 }  // namespace

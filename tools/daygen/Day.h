@@ -29,6 +29,10 @@ struct InvoiceLine {
     std::string SpecialChargeCode1;
     int MinQty = 0, MinPerc = 0, MinFreq = 0;
     int SER = 0, QtyToPick = 0;
+    // What the driver entered (a returned day): nothing in a delivery.
+    long AdjustmentQuantity = 0, AdjustmentDeliveredQuantity = 0;
+    Cents AdjustmentAmount = 0;
+    std::string AdjustmentReasonCode, PickUpQty;
 };
 
 struct Invoice {
@@ -37,6 +41,9 @@ struct Invoice {
     char COD = 'N';
     Cents MinimumInvoiceAmount = 0;
     std::vector<InvoiceLine> Items;
+    // Its settlement and adjustments (a returned day): nothing in a delivery.
+    Cents TotalPlusAdjustments = 0, TotalMinusAdjustments = 0, CashCollected = 0;
+    std::string UndeliverReasonCode, PersonIdentification, Status, CheckNumber;
 
     // The prebilled amount of the invoice: the lines that count in its totals.
     Cents prebilled() const {
@@ -46,6 +53,11 @@ struct Invoice {
                 sum += l.PrebilledAmount;
         return sum;
     }
+    // The amount due after the adjustments.
+    Cents payThisAmount() const {
+        return prebilled() + TotalPlusAdjustments - TotalMinusAdjustments;
+    }
+    bool settled() const { return Status == "Settled"; }
 };
 
 struct ContactPerson {
@@ -81,6 +93,9 @@ struct Stop {
     std::vector<ContactPerson> ContactPersons;
     std::vector<Call> Calls;
     std::vector<std::string> Invoices;  // invoice numbers as texts
+    // The visit (a returned day): not made in a delivery.
+    std::string UndeliverReasonCode, ArrivalTime = "00:00", DepartureTime = "00:00";
+    int TravelMinutes = 0, VisitMinutes = 0;
 };
 
 struct Route {
@@ -88,6 +103,10 @@ struct Route {
     int RouteNumber = 0;
     std::string Description;
     std::vector<Stop> Stops;
+    // Started and ended (a returned day); mileage in tenths.
+    std::string StartTime, EndTime, SafetyRemarks;
+    long StartMileage = 0, EndMileage = 0;
+    Cents VoucherAmount = 0;
 };
 
 struct WearerProduct {

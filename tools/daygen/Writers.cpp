@@ -7,28 +7,42 @@ namespace daygen {
 
 namespace {
 
+// The route's totals as its stops and invoices give them, per column.
 struct Totals {
     Cents Charge = 0, COD = 0;
+    Cents Plus[2] = {}, Minus[2] = {}, Undelivered[2] = {}, Pay[2] = {}, Collections[2] = {};
     unsigned Settled = 0;
 };
 
 Totals routeTotals(const Route& r, const std::map<long long, Invoice>& invoices) {
     Totals t;
     for (const auto& s : r.Stops) {
-        if (s.Invoices.empty())
-            ++t.Settled;
+        unsigned settled = 0;
         for (const auto& n : s.Invoices) {
             const Invoice& inv = invoices.at(std::stoll(n));
-            (inv.COD == 'Y' ? t.COD : t.Charge) += inv.prebilled();
+            const int column = inv.COD == 'Y' ? 1 : 0;
+            (column ? t.COD : t.Charge) += inv.prebilled();
+            t.Plus[column] += inv.TotalPlusAdjustments;
+            t.Minus[column] += inv.TotalMinusAdjustments;
+            (s.UndeliverReasonCode.empty() ? t.Pay : t.Undelivered)[column] += inv.payThisAmount();
+            t.Collections[column] += inv.CashCollected;
+            settled += inv.settled() ? 1 : 0;
         }
+        if (settled == s.Invoices.size())
+            ++t.Settled;
     }
     return t;
 }
 
 std::string stopXml(const Stop& s, const std::map<long long, Invoice>& invoices) {
-    Cents payTotal = 0;
-    for (const auto& n : s.Invoices)
-        payTotal += invoices.at(std::stoll(n)).prebilled();
+    Cents payTotal = 0, cash = 0;
+    int signedInvoices = 0;
+    for (const auto& n : s.Invoices) {
+        const Invoice& inv = invoices.at(std::stoll(n));
+        payTotal += inv.payThisAmount();
+        cash += inv.CashCollected;
+        signedInvoices += inv.settled() ? 1 : 0;
+    }
     auto line = [](const char* tag, const std::string& value) {
         return format("\r\n\t\t\t<%s>%s</%s>", tag, value.c_str(), tag);
     };
@@ -48,13 +62,13 @@ std::string stopXml(const Stop& s, const std::map<long long, Invoice>& invoices)
     x += line("ContactPersonMobile", esc(s.Cust.Mobile));
     x += line("DeliveryInstructions", esc(s.DeliveryInstructions));
     x += line("DrivingInstructions", esc(s.DrivingInstructions));
-    x += line("UndeliverReasonCode", "");
-    x += line("ArrivalTime", "00:00");
-    x += line("DepartureTime", "00:00");
-    x += line("TravelMinutes", "0");
-    x += line("VisitMinutes", "0");
+    x += line("UndeliverReasonCode", esc(s.UndeliverReasonCode));
+    x += line("ArrivalTime", esc(s.ArrivalTime));
+    x += line("DepartureTime", esc(s.DepartureTime));
+    x += line("TravelMinutes", format("%d", s.TravelMinutes));
+    x += line("VisitMinutes", format("%d", s.VisitMinutes));
     x += line("PayTotal", format("%.2f", dollars(payTotal)));
-    x += line("TotalCashCollected", format("%.2f", 0.0));
+    x += line("TotalCashCollected", format("%.2f", dollars(cash)));
     x += line("SatisfactionSurvey", format("%c", s.SatisfactionSurvey));
     x += line("SignatureRequired", format("%c", s.SignatureRequired));
     x += line("AgingCurrent", format("%.2f", dollars(s.AgingCurrent)));
@@ -79,7 +93,7 @@ std::string stopXml(const Stop& s, const std::map<long long, Invoice>& invoices)
     for (const auto& c : s.Calls)
         x += "\r\n\t\t\t\t<Call>" + c.CallID + "</Call>";
     x += "\r\n\t\t\t</Calls>";
-    x += "\r\n\t\t\t<SignedInvoices>0</SignedInvoices>";
+    x += format("\r\n\t\t\t<SignedInvoices>%d</SignedInvoices>", signedInvoices);
     x += "\r\n\t\t\t<Invoices>";
     for (const auto& n : s.Invoices)
         x += "\r\n\t\t\t\t<Invoice>" + esc(n) + "</Invoice>";
@@ -87,10 +101,12 @@ std::string stopXml(const Stop& s, const std::map<long long, Invoice>& invoices)
     return x;
 }
 
-// A route as delivered: not started, nothing collected; the pay-this amounts equal the prebilled
-// amounts; a stop without invoices counts as settled.
+// A route as delivered (not started, nothing collected; the pay-this amounts equal the prebilled
+// amounts; a stop without invoices counts as settled), or as it comes back worked.
 std::string routeXml(const Route& r, const std::map<long long, Invoice>& invoices) {
     const Totals t = routeTotals(r, invoices);
+    const Cents pay[2] = {t.Charge + t.Plus[0] - t.Minus[0] - t.Undelivered[0],
+                          t.COD + t.Plus[1] - t.Minus[1] - t.Undelivered[1]};
     std::string x = "<Route>";
     x += "\r\n\t<ID>" + esc(r.ID) + "</ID>";
     x += "\r\n\t<Date>" + esc(r.Date) + "</Date>";
@@ -98,24 +114,26 @@ std::string routeXml(const Route& r, const std::map<long long, Invoice>& invoice
     x += "\r\n\t<RouteDescription>" + esc(r.Description) + "</RouteDescription>";
     x += format("\r\n\t<PrebilledAmountCharge>%.2f</PrebilledAmountCharge>", dollars(t.Charge));
     x += format("\r\n\t<PrebilledAmountCOD>%.2f</PrebilledAmountCOD>", dollars(t.COD));
-    x += format("\r\n\t<PlusAdjustmentsCharge>%.2f</PlusAdjustmentsCharge>", 0.0);
-    x += format("\r\n\t<PlusAdjustmentsCOD>%.2f</PlusAdjustmentsCOD>", 0.0);
-    x += format("\r\n\t<MinusAdjustmentsCharge>%.2f</MinusAdjustmentsCharge>", 0.0);
-    x += format("\r\n\t<MinusAdjustmentsCOD>%.2f</MinusAdjustmentsCOD>", 0.0);
-    x += format("\r\n\t<TotalUndeliveredCharge>%.2f</TotalUndeliveredCharge>", 0.0);
-    x += format("\r\n\t<TotalUndeliveredCOD>%.2f</TotalUndeliveredCOD>", 0.0);
-    x += format("\r\n\t<PayThisAmountCharge>%.2f</PayThisAmountCharge>", dollars(t.Charge));
-    x += format("\r\n\t<PayThisAmountCOD>%.2f</PayThisAmountCOD>", dollars(t.COD));
-    x += format("\r\n\t<TotalCollectionsCharge>%.2f</TotalCollectionsCharge>", 0.0);
-    x += format("\r\n\t<TotalCollectionsCOD>%.2f</TotalCollectionsCOD>", 0.0);
-    x += format("\r\n\t<VoucherAmount>%.2f</VoucherAmount>", 0.0);
-    x += "\r\n\t<StartTime></StartTime>";
-    x += "\r\n\t<EndTime></EndTime>";
-    x += format("\r\n\t<StartMileage>%.1f</StartMileage>", 0.0);
-    x += format("\r\n\t<EndMileage>%.1f</EndMileage>", 0.0);
+    x += format("\r\n\t<PlusAdjustmentsCharge>%.2f</PlusAdjustmentsCharge>", dollars(t.Plus[0]));
+    x += format("\r\n\t<PlusAdjustmentsCOD>%.2f</PlusAdjustmentsCOD>", dollars(t.Plus[1]));
+    x += format("\r\n\t<MinusAdjustmentsCharge>%.2f</MinusAdjustmentsCharge>", dollars(t.Minus[0]));
+    x += format("\r\n\t<MinusAdjustmentsCOD>%.2f</MinusAdjustmentsCOD>", dollars(t.Minus[1]));
+    x += format("\r\n\t<TotalUndeliveredCharge>%.2f</TotalUndeliveredCharge>",
+                dollars(t.Undelivered[0]));
+    x += format("\r\n\t<TotalUndeliveredCOD>%.2f</TotalUndeliveredCOD>", dollars(t.Undelivered[1]));
+    x += format("\r\n\t<PayThisAmountCharge>%.2f</PayThisAmountCharge>", dollars(pay[0]));
+    x += format("\r\n\t<PayThisAmountCOD>%.2f</PayThisAmountCOD>", dollars(pay[1]));
+    x += format("\r\n\t<TotalCollectionsCharge>%.2f</TotalCollectionsCharge>",
+                dollars(t.Collections[0]));
+    x += format("\r\n\t<TotalCollectionsCOD>%.2f</TotalCollectionsCOD>", dollars(t.Collections[1]));
+    x += format("\r\n\t<VoucherAmount>%.2f</VoucherAmount>", dollars(r.VoucherAmount));
+    x += "\r\n\t<StartTime>" + esc(r.StartTime) + "</StartTime>";
+    x += "\r\n\t<EndTime>" + esc(r.EndTime) + "</EndTime>";
+    x += format("\r\n\t<StartMileage>%.1f</StartMileage>", r.StartMileage / 10.0);
+    x += format("\r\n\t<EndMileage>%.1f</EndMileage>", r.EndMileage / 10.0);
     x += format("\r\n\t<TotalStops>%d</TotalStops>", static_cast<int>(r.Stops.size()));
     x += format("\r\n\t<SettledStops>%d</SettledStops>", static_cast<int>(t.Settled));
-    x += "\r\n\t<SafetyRemarks></SafetyRemarks>";
+    x += "\r\n\t<SafetyRemarks>" + esc(r.SafetyRemarks) + "</SafetyRemarks>";
     x += "\r\n\t<Stops>";
     for (const auto& s : r.Stops)
         x += stopXml(s, invoices);
@@ -145,13 +163,16 @@ std::string itemXml(const InvoiceLine& l) {
     x += format("\r\n\t\t\t<PreBilledQuantity>%.0f</PreBilledQuantity>",
                 static_cast<double>(l.PreBilledQuantity));
     x += format("\r\n\t\t\t<PrebilledAmount>%.2f</PrebilledAmount>", dollars(l.PrebilledAmount));
-    x += format("\r\n\t\t\t<AdjustmentQuantity>%.0f</AdjustmentQuantity>", 0.0);
-    x += format("\r\n\t\t\t<AdjustmentDeliveredQuantity>%.0f</AdjustmentDeliveredQuantity>", 0.0);
-    x += format("\r\n\t\t\t<AdjustmentAmount>%.2f</AdjustmentAmount>", 0.0);
+    x += format("\r\n\t\t\t<AdjustmentQuantity>%.0f</AdjustmentQuantity>",
+                static_cast<double>(l.AdjustmentQuantity));
+    x += format("\r\n\t\t\t<AdjustmentDeliveredQuantity>%.0f</AdjustmentDeliveredQuantity>",
+                static_cast<double>(l.AdjustmentDeliveredQuantity));
+    x += format("\r\n\t\t\t<AdjustmentAmount>%.2f</AdjustmentAmount>", dollars(l.AdjustmentAmount));
     x += format("\r\n\t\t\t<Price>%.4f</Price>", unitPrice(l.Price));
     x += format("\r\n\t\t\t<Percentage>%.2f</Percentage>", l.Percentage / 100.0);
     x += format("\r\n\t\t\t<OverAmount>%.2f</OverAmount>", dollars(l.OverAmount));
-    x += "\r\n\t\t\t<AdjustmentReasonCode></AdjustmentReasonCode>";
+    x += "\r\n\t\t\t<AdjustmentReasonCode>" + esc(l.AdjustmentReasonCode) +
+         "</AdjustmentReasonCode>";
     x += format("\r\n\t\t\t<Extend>%c</Extend>", l.Extend);
     x += format("\r\n\t\t\t<SubjectToMinimum>%c</SubjectToMinimum>", l.SubjectToMinimum);
     x += format("\r\n\t\t\t<MinimumAmount>%.2f</MinimumAmount>", 0.0);
@@ -168,30 +189,31 @@ std::string itemXml(const InvoiceLine& l) {
     x += format("\r\n\t\t\t<MinPerc>%.2f</MinPerc>", static_cast<double>(l.MinPerc));
     x += format("\r\n\t\t\t<SER>%d</SER>", l.SER);
     x += format("\r\n\t\t\t<QtyToPick>%d</QtyToPick>", l.QtyToPick);
-    x += "\r\n\t\t\t<PickUpQty></PickUpQty>";
+    x += "\r\n\t\t\t<PickUpQty>" + esc(l.PickUpQty) + "</PickUpQty>";
     x += format("\r\n\t\t\t<FutureInv>%.0f</FutureInv>", static_cast<double>(l.FutureInv));
     x += "\r\n\t\t</Invoice-Item>";
     return x;
 }
 
-// An invoice as delivered: no adjustments, nothing collected, not settled.
+// An invoice as delivered (no adjustments, nothing collected, not settled), or as it comes back.
 std::string invoiceXml(const Invoice& inv) {
-    const Cents prebilled = inv.prebilled();
     std::string x = "<Invoice>";
     x += "\r\n\t<ID>" + esc(inv.ID) + "</ID>";
     x += "\r\n\t<InvoiceDate>" + esc(inv.InvoiceDate) + "</InvoiceDate>";
     x += format("\r\n\t<CODInvoice>%c</CODInvoice>", inv.COD);
-    x += format("\r\n\t<PrebilledAmount>%.2f</PrebilledAmount>", dollars(prebilled));
-    x += format("\r\n\t<TotalPlusAdjustments>%.2f</TotalPlusAdjustments>", 0.0);
-    x += format("\r\n\t<TotalMinusAdjustments>%.2f</TotalMinusAdjustments>", 0.0);
-    x += format("\r\n\t<PayThisAmount>%.2f</PayThisAmount>", dollars(prebilled));
-    x += format("\r\n\t<CashCollected>%.2f</CashCollected>", 0.0);
-    x += "\r\n\t<UndeliverReasonCode></UndeliverReasonCode>";
-    x += "\r\n\t<PersonIdentification></PersonIdentification>";
+    x += format("\r\n\t<PrebilledAmount>%.2f</PrebilledAmount>", dollars(inv.prebilled()));
+    x += format("\r\n\t<TotalPlusAdjustments>%.2f</TotalPlusAdjustments>",
+                dollars(inv.TotalPlusAdjustments));
+    x += format("\r\n\t<TotalMinusAdjustments>%.2f</TotalMinusAdjustments>",
+                dollars(inv.TotalMinusAdjustments));
+    x += format("\r\n\t<PayThisAmount>%.2f</PayThisAmount>", dollars(inv.payThisAmount()));
+    x += format("\r\n\t<CashCollected>%.2f</CashCollected>", dollars(inv.CashCollected));
+    x += "\r\n\t<UndeliverReasonCode>" + esc(inv.UndeliverReasonCode) + "</UndeliverReasonCode>";
+    x += "\r\n\t<PersonIdentification>" + esc(inv.PersonIdentification) + "</PersonIdentification>";
     x += format("\r\n\t<MinimumInvoiceAmount>%.2f</MinimumInvoiceAmount>",
                 dollars(inv.MinimumInvoiceAmount));
-    x += "\r\n\t<Status></Status>";
-    x += "\r\n\t<CheckNumber></CheckNumber>";
+    x += "\r\n\t<Status>" + esc(inv.Status) + "</Status>";
+    x += "\r\n\t<CheckNumber>" + esc(inv.CheckNumber) + "</CheckNumber>";
     x += "\r\n\t<Invoice-Items>";
     for (const auto& l : inv.Items)
         x += itemXml(l);
@@ -209,21 +231,26 @@ std::string callXml(const Call& c) {
            "\r\n</Call>";
 }
 
-// The truck's checklist, every item still unanswered.
-std::string safetyXml(const Config& conf) {
+}  // namespace
+
+std::string safetyFile(const Config& conf, std::string_view answers) {
     std::string x = "<SafetyChecks>";
     x += "\r\n\t<TruckID>" + esc(conf.TruckCode) + "</TruckID>";
-    for (const auto& item : kSafetyItems)
+    for (std::size_t i = 0; i < kSafetyItems.size(); ++i) {
+        const auto& item = kSafetyItems[i];
+        const char answer = i < answers.size() ? answers[i] : ' ';
         x += format(
             "\r\n\t<SafetyCheck>\r\n\t\t<Code>%s</Code>\r\n\t\t<Description>%s</"
             "Description>\r\n\t\t<Ok>%c</Ok>\r\n\t\t<NeedMaintenance>%c</NeedMaintenance>\r\n\t</"
             "SafetyCheck>",
-            esc(item.Code).c_str(), esc(item.Text).c_str(), 'N', 'N');
+            esc(item.Code).c_str(), esc(item.Text).c_str(), answer == 'O' ? 'Y' : 'N',
+            answer == 'M' ? 'Y' : 'N');
+    }
     x += "\r\n</SafetyChecks>";
     return x;
 }
 
-std::string configXml(const Config& conf) {
+std::string configFile(const Config& conf) {
     XmlText x("Config");
     x.leaf("FileVersion", "10.00");
     x.leaf("PlantName", kPlantName);
@@ -252,11 +279,9 @@ std::string configXml(const Config& conf) {
     return x.finish();
 }
 
-}  // namespace
-
 FileSet render(const Day& day) {
     FileSet files;
-    files["Config.xml"] = configXml(day.Conf);
+    files["Config.xml"] = configFile(day.Conf);
     for (const auto& r : day.Routes) {
         files[format("Route_%d_%s.xml", r.RouteNumber, r.Date.c_str())] = routeXml(r, day.Invoices);
         for (const auto& s : r.Stops)
@@ -268,7 +293,7 @@ FileSet render(const Day& day) {
     addReferenceLists(files);
     for (const auto& c : day.WearerCustomers)
         addCustomerLists(files, c);
-    files["Safety.xml"] = safetyXml(day.Conf);
+    files["Safety.xml"] = safetyFile(day.Conf);
     files["ZZDepartureCheck.xml"] = "<DepartureCheck>\r\n</DepartureCheck>";
     return files;
 }

@@ -6,12 +6,14 @@
 //   kelvo-daygen OUTDIR [--routes N] [--stops N] [--invoices N] [--lines N] [--wearers N]
 //                       [--wearer-customers N] [--products N] [--transactions N] [--seed N]
 //                       [--calls N] [--flags N] [--flat-goods N]
+//                       [--returned DIR [--handhelds N]]
 //   kelvo-daygen OUTDIR --sample [--compare]
 //
 // Files the handheld writes itself (inventory transactions, garment flags and replacements,
 // flat-good transactions, signatures, voice messages, the arrival marker) are never delivered,
 // except for load tests: --transactions, --flags and --flat-goods write them as the handheld
-// leaves them after changes earlier in the day.
+// leaves them after changes earlier in the day. --returned writes, besides the delivery, the day
+// worked to its end as the handhelds export it (the back office's check-in reads it).
 //
 // The route, stop, invoice, invoice line, call and safety files are written byte for byte in the
 // handheld's own layout ("\r\n" line breaks, tab indentation, no XML declaration, no final line
@@ -33,6 +35,7 @@
 #include <string>
 
 #include "daygen/Days.h"
+#include "daygen/ReturnedDay.h"
 #include "daygen/ServiceLoad.h"
 #include "daygen/Writers.h"
 
@@ -97,6 +100,7 @@ void usage() {
            "                           [--wearers N] [--wearer-customers N] [--products N]\n"
            "                           [--transactions N] [--seed N]\n"
            "                           [--calls N] [--flags N] [--flat-goods N]\n"
+           "                           [--returned DIR [--handhelds N]]\n"
            "       kelvo-daygen OUTDIR --sample [--compare]\n"
            "\n"
            "Writes a whole day of back-office data into OUTDIR.\n"
@@ -116,6 +120,10 @@ void usage() {
            "  --calls N             N more calls at the first stop (load tests)\n"
            "  --flags N             N garment flags of the first stop's customer (load tests)\n"
            "  --flat-goods N        N flat-good services of that customer (load tests)\n"
+           "  --returned DIR        also write the day worked to its end, as it comes back:\n"
+           "                        the After Arrival folder of each handheld\n"
+           "  --handhelds N         handhelds that work the routes in turn (default 1: DIR\n"
+           "                        is its folder; more: DIR/handheld-01 ...)\n"
            "  --sample              the hand-made sample day instead of a generated one\n"
            "  --compare             compare OUTDIR with what would be written, write nothing\n";
 }
@@ -165,6 +173,21 @@ int compare(const std::filesystem::path& dir, const FileSet& files) {
     return differences == 0 ? 0 : 1;
 }
 
+bool writeFiles(const std::filesystem::path& dir, const FileSet& files) {
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    for (const auto& [name, content] : files) {
+        std::ofstream out(dir / name, std::ios::binary | std::ios::trunc);
+        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+        if (!out) {
+            std::cerr << "kelvo-daygen: cannot write " << (dir / name).string() << "\n";
+            return false;
+        }
+    }
+    std::cout << files.size() << " files written to " << dir.string() << "\n";
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -177,6 +200,8 @@ int main(int argc, char** argv) {
     ServiceLoad load;
     bool sample = false;
     bool compareOnly = false;
+    std::filesystem::path returnedDir;
+    int handhelds = 1;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--sample") {
@@ -185,6 +210,10 @@ int main(int argc, char** argv) {
         }
         if (arg == "--compare") {
             compareOnly = true;
+            continue;
+        }
+        if (arg == "--returned" && i + 1 < argc) {
+            returnedDir = argv[++i];
             continue;
         }
         long long value = 0;
@@ -219,6 +248,8 @@ int main(int argc, char** argv) {
             load.Flags = static_cast<int>(number(0, 999999));
         else if (arg == "--flat-goods")
             load.FlatGoods = static_cast<int>(number(0, 999999));
+        else if (arg == "--handhelds")
+            handhelds = static_cast<int>(number(1, 999));
         else if (arg == "--seed")
             o.Seed = static_cast<std::uint64_t>(number(0, 0x7fffffffffffffffLL));
         else {
@@ -243,16 +274,16 @@ int main(int argc, char** argv) {
     if (compareOnly)
         return compare(outDir, files);
 
-    std::error_code ec;
-    std::filesystem::create_directories(outDir, ec);
-    for (const auto& [name, content] : files) {
-        std::ofstream out(outDir / name, std::ios::binary | std::ios::trunc);
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        if (!out) {
-            std::cerr << "kelvo-daygen: cannot write " << (outDir / name).string() << "\n";
+    if (!writeFiles(outDir, files))
+        return 1;
+    if (returnedDir.empty())
+        return 0;
+    const std::vector<FileSet> returned = returnedDay(day, files, handhelds);
+    for (std::size_t h = 0; h < returned.size(); ++h) {
+        const std::filesystem::path dir =
+            handhelds == 1 ? returnedDir : returnedDir / format("handheld-%02zu", h + 1);
+        if (!writeFiles(dir, returned[h]))
             return 1;
-        }
     }
-    std::cout << files.size() << " files written to " << outDir.string() << "\n";
     return 0;
 }

@@ -5,17 +5,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/Clock.h"
 #include "common/Text.h"
 #include "doc/AdjustOps.h"
 #include "doc/InvoiceOps.h"
 #include "doc/InvoiceTexts.h"
 #include "doc/KelvoDoc.h"
-#include "doc/Receipt.h"
 #include "doc/SettleOps.h"
 #include "doc/VisitOps.h"
 #include "ui/ColumnList.h"
-#include "ui/ReceiptPdf.h"
+#include "ui/InkControl.h"
 #include "views/invoice/OrderDialog.h"
 #include "views/invoice/PaymentDialog.h"
 #include "views/invoice/ReceiptDialog.h"
@@ -121,8 +119,8 @@ void CInvDetailsView::updateCommands() {
     // settled opens even then, so that its pick-up quantities can be entered (the Adjust page
     // stays read-only): otherwise an invoice waiting for them could never be settled.
     const bool adjust = line && (!d.InvoiceReadOnly() || d.SettleAllowed());
-    // An extra order belongs to an invoice still open; a settled one is signed as it is.
-    const bool order = line && !settled;
+    // An extra order is for the next delivery: a settled invoice takes one as well.
+    const bool order = line;
     const bool settle = m_open && d.SettleAllowed();
     m_adjust->setEnabled(adjust);
     m_order->setEnabled(order);
@@ -164,14 +162,12 @@ CommandOutcome CInvDetailsView::settle() {
     if (payment.exec() != QDialog::Accepted) {
         return CommandOutcome::stay();
     }
-    const int settled = settleInvoice(d, payment.payment());
+    const QImage& signature = payment.signature();
+    const int settled = settleInvoice(d, payment.payment(), [&](const std::string& path) {
+        return savePicture(d.Fs(), signature, path);
+    });
     if (settled < 0) {
         return CommandOutcome::stay();
-    }
-    // The invoice and route files are saved: a receipt that cannot be written is only said.
-    const std::string path = receiptPath(d.Invoice().InvoiceNumber());
-    if (!writeReceiptPdf(d.Fs(), receiptFor(d, *stop, d.Invoice(), d.Time().now()), path)) {
-        reportReceiptNotWritten(d.Prompt(), path);
     }
     return CommandOutcome::to(settled == 1 ? screen::StopAction : screen::InvSelect);
 }

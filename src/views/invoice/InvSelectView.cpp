@@ -19,8 +19,8 @@ CInvSelectView::CInvSelectView(CKelvoDoc& doc, QWidget* parent)
     : FormView(doc, screen::InvSelect, parent) {
     m_list = new ColumnList(QStringLiteral("1113"),
                             {tr("Inv#"), tr("Terms"), tr("PayAmt"), tr("Status"), tr("Date")},
-                            // Five columns fit the screen without scrolling sideways.
-                            {0.22, 0.18, 0.22, 0.20, 0.18}, this);
+                            // Wider than the list together: it scrolls sideways to the date.
+                            {0.24, 0.21, 0.25, 0.22, 0.20}, this);
     body()->addWidget(m_list, 1);
 
     auto* totals = new QGridLayout;

@@ -5,7 +5,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "common/Text.h"
@@ -61,12 +60,8 @@ OrderDialog::OrderDialog(const CAdjReasons& reasons, const CInvoiceItem& line, Q
     note->setWordWrap(true);
     layout->addWidget(note);
     layout->addStretch(1);
-    QDialogButtonBox* buttons = okCancelButtons(this);
-    m_ok = buttons->button(QDialogButtonBox::Ok);
-    layout->addWidget(buttons);
+    layout->addWidget(okCancelButtons(this));
 
-    connect(m_reason, &QComboBox::currentIndexChanged, this, &OrderDialog::updateOk);
-    updateOk();
     m_quantity->selectAll();
     m_quantity->setFocus();
 }
@@ -79,11 +74,6 @@ std::string OrderDialog::reasonCode() const {
 
 int OrderDialog::quantity() const {
     return toWhole(toData(m_quantity->text()));
-}
-
-void OrderDialog::updateOk() {
-    // An order without its reason would leave the office guessing why it was made.
-    m_ok->setEnabled(!reasonCode().empty());
 }
 
 }  // namespace kelvo

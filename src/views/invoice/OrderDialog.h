@@ -6,7 +6,6 @@
 
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 
 namespace kelvo {
 
@@ -14,7 +13,8 @@ class CAdjReasons;
 struct CInvoiceItem;
 
 // "Order Enter": an extra quantity of a line's product for the next delivery, with its
-// ordering reason. OK is offered once a reason is chosen; the caller stores the order.
+// ordering reason. OK hands the chosen reason (none when the driver chose none) and the
+// quantity to the caller, which stores the order.
 class OrderDialog : public QDialog {
     Q_OBJECT
 public:
@@ -26,12 +26,9 @@ public:
     int quantity() const;
 
 private:
-    void updateOk();
-
     std::vector<std::string> m_codes;
     QComboBox* m_reason = nullptr;
     QLineEdit* m_quantity = nullptr;
-    QPushButton* m_ok = nullptr;
 };
 
 }  // namespace kelvo

@@ -104,10 +104,12 @@ void PaymentDialog::accept() {
     m_payment.amountCollected = toDouble(amount);
     m_payment.checkNumber = checkNumber;
     m_payment.signedBy.clear();
+    m_signature = QImage();
     if (signatureRequired(m_stop)) {
         SignatureDialog signature(m_doc, m_stop, m_payment.amountCollected, this);
         if (signature.exec() == QDialog::Accepted) {
             m_payment.signedBy = signature.initials();
+            m_signature = signature.picture();
         }
     }
     QDialog::accept();

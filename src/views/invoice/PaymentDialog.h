@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 
 #include "doc/SettleOps.h"
 
@@ -14,8 +15,8 @@ struct CStop;
 
 // "Enter Collected Cash": the money collected for the open invoice, in cash or by cheque
 // with its number. OK checks the entries and, where the stop signs for its invoices, opens
-// the signature dialog; the payment then carries the initials, or none when the driver
-// cancelled the signature.
+// the signature dialog; the payment then carries the initials and the signature's picture,
+// or neither when the driver cancelled the signature.
 class PaymentDialog : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +25,8 @@ public:
 
     // What was entered, once the dialog closed with OK.
     const Payment& payment() const { return m_payment; }
+    // The customer's signature, once the dialog closed with OK; null without one.
+    const QImage& signature() const { return m_signature; }
 
     void accept() override;
 
@@ -42,6 +45,7 @@ private:
     QLineEdit* m_checkNumber = nullptr;
     QString m_savedCheckNumber;
     Payment m_payment;
+    QImage m_signature;
 };
 
 }  // namespace kelvo

@@ -14,8 +14,10 @@
 #include <algorithm>
 
 #include "common/DeviceFs.h"
+#include "doc/BeltPrinter.h"
 #include "doc/KelvoDoc.h"
 #include "doc/Receipt.h"
+#include "ui/BeltPrinterPage.h"
 #include "ui/FormView.h"
 
 namespace kelvo {
@@ -42,8 +44,8 @@ QImage renderPage(QPdfDocument& pdf, int width) {
 
 }  // namespace
 
-ReceiptDialog::ReceiptDialog(const QString& pdfPath, QWidget* parent)
-    : QDialog(parent), m_pdf(new QPdfDocument(this)) {
+ReceiptDialog::ReceiptDialog(CKelvoDoc& doc, const QString& pdfPath, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_pdf(new QPdfDocument(this)) {
     setObjectName(QStringLiteral("receiptDialog"));
     setWindowTitle(tr("Receipt"));
     setMaximumWidth(240);
@@ -56,19 +58,23 @@ ReceiptDialog::ReceiptDialog(const QString& pdfPath, QWidget* parent)
     layout->addWidget(m_scroll, 1);
 
     auto* buttons = new QDialogButtonBox(this);
+    m_belt = buttons->addButton(tr("&Belt Printer"), QDialogButtonBox::ActionRole);
+    m_belt->setObjectName(QStringLiteral("beltPrint"));
     m_print = buttons->addButton(tr("&Print"), QDialogButtonBox::ActionRole);
     m_print->setObjectName(QStringLiteral("print"));
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setObjectName(QStringLiteral("close"));
-    for (QPushButton* b : {m_print, close}) {
+    for (QPushButton* b : {m_belt, m_print, close}) {
         b->setMinimumHeight(FormView::kButtonHeight);
         b->setAutoDefault(false);
     }
+    connect(m_belt, &QPushButton::clicked, this, &ReceiptDialog::printOnBelt);
     connect(m_print, &QPushButton::clicked, this, &ReceiptDialog::print);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
     if (m_pdf->load(pdfPath) != QPdfDocument::Error::None || m_pdf->pageCount() < 1) {
+        m_belt->setEnabled(false);
         m_print->setEnabled(false);
         return;
     }
@@ -84,6 +90,7 @@ ReceiptDialog::ReceiptDialog(const QString& pdfPath, QWidget* parent)
     label->resize(pixmap.deviceIndependentSize().toSize());
     m_scroll->setWidget(label);
     // Printing needs a printer that is set up.
+    m_belt->setEnabled(beltPrinterSet(doc.Fs()));
     m_print->setEnabled(!QPrinterInfo::availablePrinterNames().isEmpty());
     resize(240, 320);
 }
@@ -97,12 +104,17 @@ void showReceipt(CKelvoDoc& doc, double invoiceNumber, QWidget* parent) {
         reportReceiptUnreadable(doc.Prompt(), path);
         return;
     }
-    ReceiptDialog dialog(QString::fromStdString(host->string()), parent);
+    ReceiptDialog dialog(doc, QString::fromStdString(host->string()), parent);
     if (!dialog.isOpen()) {
         reportReceiptUnreadable(doc.Prompt(), path);
         return;
     }
     dialog.exec();
+}
+
+void ReceiptDialog::printOnBelt() {
+    // The receipt stays open whatever the printer does, so that it can be printed again.
+    printPictureOnBeltPrinter(m_doc.Fs(), m_doc.Prompt(), beltPrinterPicture(*m_pdf));
 }
 
 void ReceiptDialog::print() {

@@ -18,12 +18,14 @@ class CKelvoDoc;
 void showReceipt(CKelvoDoc& doc, double invoiceNumber, QWidget* parent);
 
 // "Receipt": the page of a settled invoice's receipt PDF as the customer got it, to scroll
-// through and, where a printer is set up, to print through the print dialog.
+// through and to print: on the belt printer the properties file names, or through the print
+// dialog where a desktop printer is set up.
 class ReceiptDialog : public QDialog {
     Q_OBJECT
 public:
-    // The PDF at this host path; isOpen() tells whether it could be read.
-    explicit ReceiptDialog(const QString& pdfPath, QWidget* parent = nullptr);
+    // The PDF at this host path; isOpen() tells whether it could be read. The document gives
+    // the belt printer's setting and shows what keeps the printer from printing.
+    ReceiptDialog(CKelvoDoc& doc, const QString& pdfPath, QWidget* parent = nullptr);
     ~ReceiptDialog() override;
 
     // True when the PDF was read and its page is shown.
@@ -33,11 +35,14 @@ public:
 
 private:
     void print();
+    void printOnBelt();
 
+    CKelvoDoc& m_doc;
     QPdfDocument* m_pdf = nullptr;
     QImage m_page;
     QScrollArea* m_scroll = nullptr;
     QPushButton* m_print = nullptr;
+    QPushButton* m_belt = nullptr;
 };
 
 }  // namespace kelvo

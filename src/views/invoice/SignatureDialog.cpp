@@ -89,6 +89,10 @@ SignatureDialog::SignatureDialog(CKelvoDoc& doc, const CStop& stop, double colle
     m_ink->setFocus();
 }
 
+QImage SignatureDialog::picture() const {
+    return m_ink->picture();
+}
+
 std::string SignatureDialog::initials() const {
     return toData(m_initials->text());
 }
@@ -129,13 +133,6 @@ void SignatureDialog::accept() {
     if (!m_doc.Prompt().ask(toData(tr("Are you sure you want to settle this invoice?")),
                             toData(tr("Confirm Ok")))) {
         QDialog::reject();
-        return;
-    }
-    const std::string path = signaturePath(m_doc, m_doc.Invoice().InvoiceNumber());
-    if (!m_ink->savePicture(m_doc.Fs(), path)) {
-        // Without its signature picture the invoice is not settled; the driver may try again.
-        m_doc.Prompt().inform(toData(tr("The signature could not be saved: ")) + path,
-                              toData(tr("Error data")), MessageIcon::Error);
         return;
     }
     QDialog::accept();

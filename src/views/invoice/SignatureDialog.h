@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 #include <string>
 
 class QLineEdit;
@@ -13,8 +14,8 @@ class CKelvoDoc;
 struct CStop;
 
 // "Sign Invoice": the customer signs for the open invoice and writes the initials. OK asks
-// once more and saves the signature as a picture beside the invoice file; cancelling what was
-// already written is asked too.
+// once more; the settlement saves the signature's picture. Cancelling what was already
+// written is asked too.
 class SignatureDialog : public QDialog {
     Q_OBJECT
 public:
@@ -23,6 +24,8 @@ public:
 
     // The initials as typed.
     std::string initials() const;
+    // The signature as its picture is saved.
+    QImage picture() const;
 
     void accept() override;
     void reject() override;

@@ -163,8 +163,11 @@ CommandOutcome CStopSelectView::undeliverable() {
         return CommandOutcome::stay();
     }
     UndeliverableDialog dialog(d, s->UndeliverReasonCode, this);
-    // Cancel changes nothing, the stop last left included: the next travel time stays right.
-    if (dialog.exec() != QDialog::Accepted || !markUndeliverable(d, dialog.reasonCode())) {
+    if (dialog.exec() != QDialog::Accepted) {
+        cancelUndeliverable(d);
+        return CommandOutcome::stay();
+    }
+    if (!markUndeliverable(d, dialog.reasonCode())) {
         return CommandOutcome::stay();
     }
     return CommandOutcome::proceed();  // the list again, with the stop's new status

@@ -75,7 +75,8 @@ CAddNewServiceView::CAddNewServiceView(CKelvoDoc& doc, QWidget* parent)
     connect(m_frequency, &QComboBox::activated, this,
             &CAddNewServiceView::productOrFrequencyChosen);
     connect(m_quantity, &QLineEdit::textEdited, this, &CAddNewServiceView::quantityEdited);
-    connect(m_price, &QLineEdit::textEdited, this, &CAddNewServiceView::priceEdited);
+    // The price is checked whenever its text changes: typed, or filled from the catalogue.
+    connect(m_price, &QLineEdit::textChanged, this, &CAddNewServiceView::priceEdited);
 }
 
 void CAddNewServiceView::initialUpdate() {

@@ -1,0 +1,67 @@
+#include "model/SettlementJournal.h"
+
+#include "common/DeviceFs.h"
+#include "common/FileValues.h"
+#include "common/FileWriter.h"
+#include "common/XmlReader.h"
+#include "common/XmlWriter.h"
+
+namespace kelvo {
+
+namespace {
+
+constexpr std::string_view kField = "\r\n\t";
+
+}  // namespace
+
+std::string CSettlementJournal::Path(std::string_view dataRoot) {
+    return std::string(dataRoot) + "\\VexXml\\.Settlement.xml";
+}
+
+std::string CSettlementJournal::ToXml() const {
+    std::string out = "<Settlement>";
+    appendWholeElement(out, kField, "RouteNumber", RouteNumber);
+    appendTextElement(out, kField, "Date", Date);
+    appendWholeElement(out, kField, "StopIndex", StopIndex);
+    appendFixedElement(out, kField, "InvoiceNumber", InvoiceNumber, 0);
+    appendWholeElement(out, kField, "SignedInvoices", SignedInvoices);
+    appendFixedElement(out, kField, "CashCollected", CashCollected, 2);
+    appendTextElement(out, kField, "CheckNumber", CheckNumber);
+    appendTextElement(out, kField, "PersonIdentification", PersonIdentification);
+    appendFlagElement(out, kField, "Signature", Signature);
+    appendTextElement(out, kField, "SettledDate", SettledDate);
+    appendTextElement(out, kField, "SettledTime", SettledTime);
+    out.append("\r\n</Settlement>");
+    return out;
+}
+
+bool CSettlementJournal::Save(const DeviceFs& fs, const std::string& path) const {
+    return writeFileAtomic(fs, path, ToXml());
+}
+
+CSettlementJournal::Found CSettlementJournal::Load(const DeviceFs& fs, const std::string& path,
+                                                   CSettlementJournal& journal) {
+    XmlDocument doc;
+    if (!doc.load(fs, path)) {
+        return fs.isFile(path) ? Found::Damaged : Found::None;
+    }
+    const XmlElement e = doc.root();
+    if (!e) {
+        return Found::Damaged;
+    }
+    journal = {};
+    journal.RouteNumber = e.whole("RouteNumber");
+    journal.Date = e.text("Date");
+    journal.StopIndex = e.whole("StopIndex");
+    journal.InvoiceNumber = e.number("InvoiceNumber");
+    journal.SignedInvoices = e.whole("SignedInvoices");
+    journal.CashCollected = e.number("CashCollected");
+    journal.CheckNumber = e.text("CheckNumber");
+    journal.PersonIdentification = e.text("PersonIdentification");
+    journal.Signature = e.flag("Signature", 'N');
+    journal.SettledDate = e.text("SettledDate");
+    journal.SettledTime = e.text("SettledTime");
+    return journal.Date.empty() || journal.StopIndex < 0 ? Found::Damaged : Found::Read;
+}
+
+}  // namespace kelvo
