@@ -985,6 +985,510 @@ PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
         <source>Kelvo is already running on this device.</source>
         <translation>Kelvo ya se está ejecutando en este dispositivo.</translation>
     </message>
+    <message>
+        <source>Add another product ?</source>
+        <translation>¿Añadir otro producto?</translation>
+    </message>
+    <message>
+        <source>Belt Printer</source>
+        <translation>Impresora portátil</translation>
+    </message>
+    <message>
+        <source>No belt printer is set up. Name it in %s on a line such as BeltPrinter=192.168.1.40:9100 or BeltPrinter=/dev/rfcomm0.</source>
+        <translation>No hay ninguna impresora portátil configurada. Indíquela en %s con una línea como BeltPrinter=192.168.1.40:9100 o BeltPrinter=/dev/rfcomm0.</translation>
+    </message>
+    <message>
+        <source>The belt printer setting &quot;%s&quot; in %s names no printer: it takes a network address with its port, such as 192.168.1.40:9100, or a device file, such as /dev/rfcomm0.</source>
+        <translation>La configuración de impresora portátil &quot;%s&quot; en %s no indica ninguna impresora: admite una dirección de red con su puerto, como 192.168.1.40:9100, o un archivo de dispositivo, como /dev/rfcomm0.</translation>
+    </message>
+    <message>
+        <source>Money to receive</source>
+        <translation>Dinero a recibir</translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Driver</source>
+        <translation>Repartidor</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Efectivo</translation>
+    </message>
+    <message>
+        <source>Voucher</source>
+        <translation>Vale</translation>
+    </message>
+    <message>
+        <source>Hand over</source>
+        <translation>A entregar</translation>
+    </message>
+    <message>
+        <source>Depot</source>
+        <translation>Depósito</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation>Factura</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Cheque#</source>
+        <translation>Cheque n.º</translation>
+    </message>
+    <message>
+        <source>COD: asked %s, collected %s, delayed %s</source>
+        <translation>Contado: pedido %s, cobrado %s, aplazado %s</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Pedido</translation>
+    </message>
+    <message>
+        <source>Collected</source>
+        <translation>Cobrado</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>overpaid</source>
+        <translation>pagado de más</translation>
+    </message>
+    <message>
+        <source>Charge invoices settled: %d, collected %s</source>
+        <translation>Facturas a crédito cobradas: %d, cobrado %s</translation>
+    </message>
+    <message>
+        <source>Handed over by </source>
+        <translation>Entregado por </translation>
+    </message>
+    <message>
+        <source>Received by the cashier (date and signature)</source>
+        <translation>Recibido por el cajero (fecha y firma)</translation>
+    </message>
+    <message>
+        <source>Invoices and stops</source>
+        <translation>Facturas y paradas</translation>
+    </message>
+    <message>
+        <source>Stops: %zu served, %zu undeliverable, %zu open, of %zu</source>
+        <translation>Paradas: %zu servidas, %zu no entregables, %zu pendientes, de %zu</translation>
+    </message>
+    <message>
+        <source>Invoices: %zu settled, %zu undeliverable, %zu open, %zu did not come back, of %zu</source>
+        <translation>Facturas: %zu cobradas, %zu no entregables, %zu pendientes, %zu no volvieron, de %zu</translation>
+    </message>
+    <message>
+        <source>Mileage: %.1f at the start (%s), %.1f at the end (%s): %.1f driven</source>
+        <translation>Kilometraje: %.1f al inicio (%s), %.1f al final (%s): %.1f recorridos</translation>
+    </message>
+    <message>
+        <source>Safety remarks: </source>
+        <translation>Observaciones de seguridad: </translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parada</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>pendiente</translation>
+    </message>
+    <message>
+        <source>undeliverable</source>
+        <translation>no entregable</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation>Pago</translation>
+    </message>
+    <message>
+        <source>What became of it</source>
+        <translation>Qué fue de ella</translation>
+    </message>
+    <message>
+        <source>Truck </source>
+        <translation>Camión </translation>
+    </message>
+    <message>
+        <source>Safety check: did not come back</source>
+        <translation>Revisión de seguridad: no volvió</translation>
+    </message>
+    <message>
+        <source>Safety check: no item needs maintenance</source>
+        <translation>Revisión de seguridad: ningún elemento necesita mantenimiento</translation>
+    </message>
+    <message>
+        <source>Safety check, items that need maintenance: %zu</source>
+        <translation>Revisión de seguridad, elementos que necesitan mantenimiento: %zu</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Elemento</translation>
+    </message>
+    <message>
+        <source>Needs maintenance</source>
+        <translation>Necesita mantenimiento</translation>
+    </message>
+    <message>
+        <source>Adjustments to approve</source>
+        <translation>Ajustes a aprobar</translation>
+    </message>
+    <message>
+        <source>computed</source>
+        <translation>calculado</translation>
+    </message>
+    <message>
+        <source>Adjustments: plus %s, minus %s</source>
+        <translation>Ajustes: más %s, menos %s</translation>
+    </message>
+    <message>
+        <source>Work to hand on</source>
+        <translation>Trabajo a transmitir</translation>
+    </message>
+    <message>
+        <source>Wearer change</source>
+        <translation>Cambio de usuario</translation>
+    </message>
+    <message>
+        <source>Wearer</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Productos</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referencia</translation>
+    </message>
+    <message>
+        <source>Garment</source>
+        <translation>Prenda</translation>
+    </message>
+    <message>
+        <source>To do</source>
+        <translation>Por hacer</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Remark or reference</source>
+        <translation>Observación o referencia</translation>
+    </message>
+    <message>
+        <source>replace</source>
+        <translation>sustituir</translation>
+    </message>
+    <message>
+        <source>flag</source>
+        <translation>marcar</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Llamada</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nueva</translation>
+    </message>
+    <message>
+        <source>follow-up</source>
+        <translation>seguimiento</translation>
+    </message>
+    <message>
+        <source>New service</source>
+        <translation>Servicio nuevo</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Cant.</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
+    <message>
+        <source>Nothing to hand on.</source>
+        <translation>Nada que transmitir.</translation>
+    </message>
+    <message>
+        <source>Consistency</source>
+        <translation>Coherencia</translation>
+    </message>
+    <message>
+        <source>%s: %zu folders, %zu routes, %zu stops, %zu invoices checked in; %zu errors, %zu warnings.</source>
+        <translation>%s: %zu carpetas, %zu rutas, %zu paradas y %zu facturas recibidas; %zu errores, %zu avisos.</translation>
+    </message>
+    <message>
+        <source>The day checks in clean.</source>
+        <translation>El día se recibe sin errores.</translation>
+    </message>
+    <message>
+        <source>The day does not check in clean.</source>
+        <translation>El día no se recibe sin errores.</translation>
+    </message>
+    <message>
+        <source>Check-in of </source>
+        <translation>Recepción de </translation>
+    </message>
+    <message>
+        <source>Returned: </source>
+        <translation>Devuelto: </translation>
+    </message>
+    <message>
+        <source> (truck %s, Route Man %s)</source>
+        <translation> (camión %s, repartidor %s)</translation>
+    </message>
+    <message>
+        <source>the name gives no route number and date (Route_&lt;number&gt;_&lt;yyyyMMdd&gt;.xml): its money is not counted</source>
+        <translation>el nombre no da número de ruta ni fecha (Route_&lt;número&gt;_&lt;aaaaMMdd&gt;.xml): su dinero no se cuenta</translation>
+    </message>
+    <message>
+        <source>cannot be read: its money is not counted</source>
+        <translation>no se puede leer: su dinero no se cuenta</translation>
+    </message>
+    <message>
+        <source>the file holds a route of &quot;%s&quot;, its name one of %s</source>
+        <translation>el archivo contiene una ruta del &quot;%s&quot;, su nombre una del %s</translation>
+    </message>
+    <message>
+        <source>the route came back without its end mileage: it was not ended, and its day may not be over</source>
+        <translation>la ruta volvió sin el kilometraje final: no se terminó, y puede que su día no haya acabado</translation>
+    </message>
+    <message>
+        <source>cannot be read: the truck&apos;s safety check is missing</source>
+        <translation>no se puede leer: falta la revisión de seguridad del camión</translation>
+    </message>
+    <message>
+        <source>%zu of the %zu items of the safety check were left unanswered</source>
+        <translation>%zu de los %zu elementos de la revisión de seguridad quedaron sin respuesta</translation>
+    </message>
+    <message>
+        <source>The customer&apos;s wearers; today&apos;s changes in colour: green added, red quit or replaced, grey inactive. Tap a wearer to show or hide his products.
+
+View  Show the wearers whose name holds the filter.
+A  Add a wearer.  M  A new wearer like the selected one.
+AP  Add products to the selected wearer.
+Quit  The selected wearer leaves.
+Cancel  Undo the change of the selected row.
+&lt;-  Back to the stop.</source>
+        <translation>Los usuarios del cliente; los cambios de hoy en color: verde añadido, rojo dado de baja o sustituido, gris inactivo. Toque un usuario para mostrar u ocultar sus productos.
+
+View  Muestra los usuarios cuyo nombre contiene el filtro.
+A  Añade un usuario.  M  Un usuario nuevo como el elegido.
+AP  Añade productos al usuario elegido.
+Quit  Da de baja al usuario elegido.
+Cancel  Deshace el cambio de la fila elegida.
+&lt;-  Vuelve a la parada.</translation>
+    </message>
+    <message>
+        <source>The selected product of a wearer.
+
+Ex  Exchange it for another product or size.
+M  Change its quantity, changes or price.
+QP  The wearer gives it back.
+Cancel  Undo the change of the selected row.
+&lt;-  Back to the stop.</source>
+        <translation>El producto elegido de un usuario.
+
+Ex  Lo cambia por otro producto o talla.
+M  Cambia su cantidad, sus cambios o su precio.
+QP  El usuario lo devuelve.
+Cancel  Deshace el cambio de la fila elegida.
+&lt;-  Vuelve a la parada.</translation>
+    </message>
+    <message>
+        <source>A new wearer, page 1: number, names, department, bank and locker.
+
+&lt;-  Back to the wearers; nothing is saved.
+-&gt;  Page 2 (the products, for the laundries without page 2).</source>
+        <translation>Un usuario nuevo, página 1: número, nombres, departamento, banco y taquilla.
+
+&lt;-  Vuelve a los usuarios; no se guarda nada.
+-&gt;  Página 2 (los productos, en las lavanderías sin página 2).</translation>
+    </message>
+    <message>
+        <source>A new wearer, page 2: administrative number, function and a remark.
+
+&lt;-  Back to page 1.
+-&gt;  The wearer&apos;s products (their sizes for a make-a-like).</source>
+        <translation>Un usuario nuevo, página 2: número administrativo, cargo y una observación.
+
+&lt;-  Vuelve a la página 1.
+-&gt;  Los productos del usuario (sus tallas si copia otro usuario).</translation>
+    </message>
+    <message>
+        <source>A product for the wearer: product, size, quantity, changes, emblem template, finishing method and price.
+
+&lt;-  Back.
+-&gt;  Add it; then another one, or the work order.</source>
+        <translation>Un producto para el usuario: producto, talla, cantidad, cambios, plantilla de emblema, método de acabado y precio.
+
+&lt;-  Vuelve.
+-&gt;  Lo añade; después otro, o la orden de trabajo.</translation>
+    </message>
+    <message>
+        <source>Why the garments are ordered: choose the reason, give a reference and a remark.
+
+&lt;-  Back to the change.
+-&gt;  Save the change (once a reason is chosen).</source>
+        <translation>Por qué se piden las prendas: elija el motivo, dé una referencia y una observación.
+
+&lt;-  Vuelve al cambio.
+-&gt;  Guarda el cambio (una vez elegido un motivo).</translation>
+    </message>
+    <message>
+        <source>The products of the model wearer: choose a size for each.
+
+&lt;-  Back to page 2.
+-&gt;  Once every product has a size: another product, or the work order.</source>
+        <translation>Los productos del usuario modelo: elija una talla para cada uno.
+
+&lt;-  Vuelve a la página 2.
+-&gt;  Cuando cada producto tiene talla: otro producto, o la orden de trabajo.</translation>
+    </message>
+    <message>
+        <source>The product or size that replaces the selected one, with its emblem template, finishing method and price.
+
+&lt;-  Back to the wearers; nothing is saved.
+-&gt;  The work order.</source>
+        <translation>El producto o la talla que sustituye al elegido, con su plantilla de emblema, método de acabado y precio.
+
+&lt;-  Vuelve a los usuarios; no se guarda nada.
+-&gt;  La orden de trabajo.</translation>
+    </message>
+    <message>
+        <source>The future quantity, changes and price of the selected product.
+
+&lt;-  Back to the wearers; nothing is saved.
+-&gt;  A higher quantity goes on to the work order; a lower one is saved at once.</source>
+        <translation>La cantidad, los cambios y el precio futuros del producto elegido.
+
+&lt;-  Vuelve a los usuarios; no se guarda nada.
+-&gt;  Una cantidad mayor pasa a la orden de trabajo; una menor se guarda enseguida.</translation>
+    </message>
+    <message>
+        <source>The settlement of invoice %.0f was cut short and cannot be completed: %s</source>
+        <translation>El cobro de la factura %.0f quedó interrumpido y no se puede completar: %s</translation>
+    </message>
+    <message>
+        <source>its route file cannot be read.</source>
+        <translation>no se puede leer el archivo de su ruta.</translation>
+    </message>
+    <message>
+        <source>its stop is not on the route.</source>
+        <translation>su parada no está en la ruta.</translation>
+    </message>
+    <message>
+        <source>its invoice file cannot be read.</source>
+        <translation>no se puede leer el archivo de la factura.</translation>
+    </message>
+    <message>
+        <source>the signature was not saved. Please settle the invoice again.</source>
+        <translation>la firma no se guardó. Cobre la factura de nuevo.</translation>
+    </message>
+    <message>
+        <source>The settlement could not be recorded, so nothing was settled: </source>
+        <translation>No se pudo registrar el cobro, así que no se cobró nada: </translation>
+    </message>
+    <message>
+        <source>The signature could not be saved: </source>
+        <translation>No se pudo guardar la firma: </translation>
+    </message>
+    <message>
+        <source>The record of a settlement that was cut short cannot be read and is removed: </source>
+        <translation>El registro de un cobro interrumpido no se puede leer y se elimina: </translation>
+    </message>
+    <message>
+        <source>Cannot read %s.</source>
+        <translation>No se puede leer %s.</translation>
+    </message>
+    <message>
+        <source>The customer number %.0f cannot name a file.</source>
+        <translation>El número de cliente %.0f no puede nombrar un archivo.</translation>
+    </message>
+    <message>
+        <source>%s could not be read, so nothing is saved to it.</source>
+        <translation>No se pudo leer %s, así que no se guarda nada en él.</translation>
+    </message>
+    <message>
+        <source>%s could not be written.</source>
+        <translation>No se pudo escribir %s.</translation>
+    </message>
+    <message>
+        <source>The change was made for another customer and is not saved.</source>
+        <translation>El cambio se hizo para otro cliente y no se guarda.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit </source>
+        <translation>¿Seguro que quiere dar de baja </translation>
+    </message>
+    <message>
+        <source> ?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source> for </source>
+        <translation> de </translation>
+    </message>
+    <message>
+        <source>product from </source>
+        <translation>producto de </translation>
+    </message>
+    <message>
+        <source>Are you sure you want to cancel this </source>
+        <translation>¿Seguro que quiere anular esta transacción de </translation>
+    </message>
+    <message>
+        <source> transaction?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>page %d of %d</source>
+        <translation>página %d de %d</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::AboutDialog</name>
@@ -1030,6 +1534,99 @@ PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::CAddNextWearerView</name>
+    <message>
+        <source>Admin #</source>
+        <translation>N.º admin.</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Cargo</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Observación</translation>
+    </message>
+    <message>
+        <source>Make A-Like                      Page 2</source>
+        <translation>Copiar usuario                   Página 2</translation>
+    </message>
+    <message>
+        <source>Add Wearer                       Page 2</source>
+        <translation>Añadir usuario                   Página 2</translation>
+    </message>
+    <message>
+        <source>Invalid function entered!</source>
+        <translation>¡El cargo no es válido!</translation>
+    </message>
+    <message>
+        <source>Invalid data</source>
+        <translation>Datos no válidos</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::CAddProductView</name>
+    <message>
+        <source>Quantity</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Cambios</translation>
+    </message>
+    <message>
+        <source>Add Product</source>
+        <translation>Añadir producto</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::CAddWearerView</name>
+    <message>
+        <source>Wearer #</source>
+        <translation>Usuario n.º</translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation>Apellidos</translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Emblem Name</source>
+        <translation>Nombre del emblema</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Departamento</translation>
+    </message>
+    <message>
+        <source>Bank/Locker</source>
+        <translation>Banco/Taquilla</translation>
+    </message>
+    <message>
+        <source>Make A-Like                      Page 1</source>
+        <translation>Copiar usuario                   Página 1</translation>
+    </message>
+    <message>
+        <source>Add Wearer                       Page 1</source>
+        <translation>Añadir usuario                   Página 1</translation>
+    </message>
+    <message>
+        <source>Invalid bank entered!</source>
+        <translation>¡El banco no es válido!</translation>
+    </message>
+    <message>
+        <source>Invalid locker entered!</source>
+        <translation>¡La taquilla no es válida!</translation>
+    </message>
+    <message>
+        <source>Invalid data</source>
+        <translation>Datos no válidos</translation>
     </message>
 </context>
 <context>
@@ -1088,6 +1685,49 @@ PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
     <message>
         <source>Invalid data</source>
         <translation>Datos no válidos</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::CChangeQtyView</name>
+    <message>
+        <source>Current</source>
+        <translation>Actual</translation>
+    </message>
+    <message>
+        <source>Future</source>
+        <translation>Futuro</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Cambios</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
+    <message>
+        <source>Change Quantity</source>
+        <translation>Cambiar cantidad</translation>
+    </message>
+    <message>
+        <source>Please enter a different quantity!</source>
+        <translation>¡Introduzca una cantidad distinta!</translation>
+    </message>
+    <message>
+        <source>Invalid data</source>
+        <translation>Datos no válidos</translation>
+    </message>
+    <message>
+        <source>Work Order</source>
+        <translation>Orden de trabajo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1813,13 @@ PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
     <message>
         <source>Write the recap as a PDF</source>
         <translation>Escribir el resumen como PDF</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::CExchangeProdView</name>
+    <message>
+        <source>Exchange Product</source>
+        <translation>Cambiar producto</translation>
     </message>
 </context>
 <context>
@@ -1403,6 +2050,14 @@ PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
         <source>&amp;About Kelvo...</source>
         <translation>A&amp;cerca de Kelvo...</translation>
     </message>
+    <message>
+        <source>Do you want to exit Kelvo?</source>
+        <translation>¿Quiere salir de Kelvo?</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::CNewServicesView</name>
@@ -1610,6 +2265,17 @@ PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
     </message>
 </context>
 <context>
+    <name>kelvo::CSelectSizeView</name>
+    <message>
+        <source>Product             Size                    Qty</source>
+        <translation>Producto            Talla                   Cant.</translation>
+    </message>
+    <message>
+        <source>Make-A-Like</source>
+        <translation>Copiar usuario</translation>
+    </message>
+</context>
+<context>
     <name>kelvo::CSettingView</name>
     <message>
         <source>Memory Location</source>
@@ -1761,6 +2427,40 @@ PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
     </message>
 </context>
 <context>
+    <name>kelvo::CWearerView</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::CWorkOrderView</name>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Reference #</source>
+        <translation>Referencia n.º</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Observación</translation>
+    </message>
+    <message>
+        <source>Create Work Order</source>
+        <translation>Crear orden de trabajo</translation>
+    </message>
+</context>
+<context>
     <name>kelvo::CallEditor</name>
     <message>
         <source>Do you want to save changes ?</source>
@@ -1792,97 +2492,140 @@ PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
     </message>
 </context>
 <context>
+    <name>kelvo::CheckIn</name>
+    <message>
+        <source>not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>the arrival marker is missing: the export did not finish, and files may be missing or incomplete</source>
+        <translation>falta la marca de llegada: la exportación no terminó, y puede haber archivos que falten o estén incompletos</translation>
+    </message>
+    <message>
+        <source>the route did not come back: its money and its stops are missing</source>
+        <translation>la ruta no volvió: faltan su dinero y sus paradas</translation>
+    </message>
+    <message>
+        <source>the truck&apos;s safety check did not come back</source>
+        <translation>la revisión de seguridad del camión no volvió</translation>
+    </message>
+    <message>
+        <source>sent, but did not come back</source>
+        <translation>enviado, pero no volvió</translation>
+    </message>
+    <message>
+        <source>a route the office did not send: its money is counted, but it belongs to no day that was sent</source>
+        <translation>una ruta que la oficina no envió: su dinero se cuenta, pero no pertenece a ningún día enviado</translation>
+    </message>
+    <message>
+        <source>the route came back in %s too: its money is counted once, from there</source>
+        <translation>la ruta volvió también en %s: su dinero se cuenta una vez, desde allí</translation>
+    </message>
+    <message>
+        <source>neither sent by the office nor written by the handheld for a route that came back: the folder may hold files of another day</source>
+        <translation>ni enviado por la oficina ni escrito por el terminal para una ruta que volvió: la carpeta puede contener archivos de otro día</translation>
+    </message>
+    <message>
+        <source>the customer&apos;s changes made earlier did not come back</source>
+        <translation>los cambios anteriores del cliente no volvieron</translation>
+    </message>
+</context>
+<context>
     <name>kelvo::Checker</name>
     <message>
         <source>a text of %zu characters: Kelvo keeps only the first 255</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto de %zu caracteres: Kelvo guarda solo los 255 primeros</translation>
     </message>
     <message>
         <source>&quot;%s&quot; is not a number: Kelvo reads %s</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%s&quot; no es un número: Kelvo lee %s</translation>
     </message>
     <message>
         <source>not well-formed XML: Kelvo cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>XML mal formado: Kelvo no puede leerlo</translation>
     </message>
     <message>
         <source>the departure marker is missing: Kelvo takes the folder for a transfer still in progress and imports nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la marca de salida: Kelvo toma la carpeta por una transferencia en curso y no importa nada</translation>
     </message>
     <message>
         <source>the configuration is missing: Kelvo reports no data</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la configuración: Kelvo informa de que no hay datos</translation>
     </message>
     <message>
         <source>version &quot;%s&quot; is refused: Kelvo reads data of version %s</source>
-        <translation type="unfinished"></translation>
+        <translation>la versión &quot;%s&quot; se rechaza: Kelvo lee datos de la versión %s</translation>
     </message>
     <message>
         <source>no route file: Kelvo has no route to offer</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún archivo de ruta: Kelvo no tiene ruta que ofrecer</translation>
     </message>
     <message>
         <source>the date &quot;%s&quot; is not yyyyMMdd: Kelvo leaves the route out</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha &quot;%s&quot; no es aaaaMMdd: Kelvo deja fuera la ruta</translation>
     </message>
     <message>
         <source>the date &quot;%s&quot; cannot be part of a file name: Kelvo leaves the route out</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha &quot;%s&quot; no puede formar parte de un nombre de archivo: Kelvo deja fuera la ruta</translation>
     </message>
     <message>
         <source>the file holds route %d of %s, which Kelvo opens as %s: the route is listed but cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo contiene la ruta %d del %s, que Kelvo abre como %s: la ruta aparece en la lista pero no se puede abrir</translation>
     </message>
     <message>
         <source>%zu stops carry stop number %u (accounts %s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%zu paradas llevan el número de parada %u (cuentas %s)</translation>
     </message>
     <message>
         <source>%u in the route, but it has %zu stops</source>
-        <translation type="unfinished"></translation>
+        <translation>%u en la ruta, pero tiene %zu paradas</translation>
     </message>
     <message>
         <source>the invoice number &quot;%s&quot; cannot be part of a file name: Kelvo refuses it</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de factura &quot;%s&quot; no puede formar parte de un nombre de archivo: Kelvo lo rechaza</translation>
     </message>
     <message>
         <source>invoice %s of stop %u has no file</source>
-        <translation type="unfinished"></translation>
+        <translation>la factura %s de la parada %u no tiene archivo</translation>
     </message>
     <message>
         <source>the stop&apos;s invoices</source>
-        <translation type="unfinished"></translation>
+        <translation>las facturas de la parada</translation>
     </message>
     <message>
         <source>the customer id %.0f cannot be part of a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>el identificador de cliente %.0f no puede formar parte de un nombre de archivo</translation>
     </message>
     <message>
         <source>the invoices of stop %u bill garments of wearers, but the customer has no wearer file: the wearer screen shows none</source>
-        <translation type="unfinished"></translation>
+        <translation>las facturas de la parada %u cobran prendas de usuarios, pero el cliente no tiene archivo de usuarios: la pantalla de usuarios no muestra ninguno</translation>
     </message>
     <message>
         <source>the call id &quot;%s&quot; cannot be part of a file name: Kelvo refuses it</source>
-        <translation type="unfinished"></translation>
+        <translation>el identificador de llamada &quot;%s&quot; no puede formar parte de un nombre de archivo: Kelvo lo rechaza</translation>
     </message>
     <message>
         <source>call %s of stop %u has no file</source>
-        <translation type="unfinished"></translation>
+        <translation>la llamada %s de la parada %u no tiene archivo</translation>
     </message>
     <message>
         <source>its invoices</source>
-        <translation type="unfinished"></translation>
+        <translation>sus facturas</translation>
     </message>
     <message>
         <source>%s in the file, but %s in %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s en el archivo, pero %s en %s</translation>
+    </message>
+    <message>
+        <source>no file but a link, a device or a folder: Kelvo leaves it in the import folder and shows the driver its name</source>
+        <translation>no es un archivo sino un enlace, un dispositivo o una carpeta: Kelvo lo deja en la carpeta de importación y muestra su nombre al repartidor</translation>
     </message>
 </context>
 <context>
     <name>kelvo::Checker::List</name>
     <message>
         <source>missing: the %s offers no choice</source>
-        <translation type="unfinished"></translation>
+        <translation>falta: la lista de %s no ofrece ninguna opción</translation>
     </message>
 </context>
 <context>
@@ -2065,6 +2808,33 @@ PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
     </message>
 </context>
 <context>
+    <name>kelvo::ProductFields</name>
+    <message>
+        <source>Product</source>
+        <translation>Producto</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Talla</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>Fin.Method</source>
+        <translation>Acabado</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+</context>
+<context>
     <name>kelvo::ReceiptDialog</name>
     <message>
         <source>Receipt</source>
@@ -2073,6 +2843,69 @@ PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
     <message>
         <source>&amp;Print</source>
         <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Belt Printer</source>
+        <translation>Impresora &amp;portátil</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::RouteCheck</name>
+    <message>
+        <source>%u in the route, but it has %zu stops</source>
+        <translation>%u en la ruta, pero tiene %zu paradas</translation>
+    </message>
+    <message>
+        <source>%u in the route, but %zu of its stops are settled</source>
+        <translation>%u en la ruta, pero %zu de sus paradas están cobradas</translation>
+    </message>
+    <message>
+        <source>the route&apos;s collections (charge and COD) are %s, but its stops collected %s</source>
+        <translation>los cobros de la ruta (crédito y contado) son %s, pero sus paradas cobraron %s</translation>
+    </message>
+    <message>
+        <source>%s in the file, but %s in %s</source>
+        <translation>%s en el archivo, pero %s en %s</translation>
+    </message>
+    <message>
+        <source>its invoices</source>
+        <translation>sus facturas</translation>
+    </message>
+    <message>
+        <source>%s in the route, but %s in its settled invoices</source>
+        <translation>%s en la ruta, pero %s en sus facturas cobradas</translation>
+    </message>
+    <message>
+        <source>%d in the route, but %zu of its invoices are settled</source>
+        <translation>%d en la ruta, pero %zu de sus facturas están cobradas</translation>
+    </message>
+    <message>
+        <source>%s in the route, but %s in its invoices</source>
+        <translation>%s en la ruta, pero %s en sus facturas</translation>
+    </message>
+    <message>
+        <source>the invoice number &quot;%s&quot; cannot be part of a file name</source>
+        <translation>el número de factura &quot;%s&quot; no puede formar parte de un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>invoice %s of stop %u did not come back</source>
+        <translation>la factura %s de la parada %u no volvió</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>invoice %.0f of stop %u came back neither settled nor undeliverable on an ended route: it was not served</source>
+        <translation>la factura %.0f de la parada %u volvió sin cobrar ni marcar como no entregable en una ruta terminada: no se sirvió</translation>
+    </message>
+    <message>
+        <source>invoice %.0f of stop %u is settled and signed for, but its signature did not come back</source>
+        <translation>la factura %.0f de la parada %u está cobrada y firmada, pero su firma no volvió</translation>
+    </message>
+    <message>
+        <source>the signature of invoice %.0f is not a picture</source>
+        <translation>la firma de la factura %.0f no es una imagen</translation>
     </message>
 </context>
 <context>
@@ -2164,14 +2997,6 @@ PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
         <translation>Confirmar</translation>
     </message>
     <message>
-        <source>The signature could not be saved: </source>
-        <translation>No se pudo guardar la firma: </translation>
-    </message>
-    <message>
-        <source>Error data</source>
-        <translation>Error de datos</translation>
-    </message>
-    <message>
         <source>Are you sure you want to cancel the initials/signature?</source>
         <translation>¿Seguro que desea cancelar las iniciales y la firma?</translation>
     </message>
@@ -2200,6 +3025,40 @@ PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
     <message>
         <source>The voice message cannot be written on the device.</source>
         <translation>El mensaje de voz no se puede escribir en el dispositivo.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::WorkCollector</name>
+    <message>
+        <source>the call id &quot;%s&quot; cannot be part of a file name</source>
+        <translation>el identificador de llamada &quot;%s&quot; no puede formar parte de un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>a voice recording of call %s that was never saved with its call</source>
+        <translation>una grabación de voz de la llamada %s que nunca se guardó con su llamada</translation>
+    </message>
+    <message>
+        <source>call %s of stop %u did not come back</source>
+        <translation>la llamada %s de la parada %u no volvió</translation>
+    </message>
+    <message>
+        <source>the voice message of call %s does not play</source>
+        <translation>el mensaje de voz de la llamada %s no se reproduce</translation>
+    </message>
+    <message>
+        <source>cannot be read: the customer&apos;s wearer changes are missing</source>
+        <translation>no se puede leer: faltan los cambios de usuarios del cliente</translation>
+    </message>
+    <message>
+        <source>cannot be read: the customer&apos;s new services are missing</source>
+        <translation>no se puede leer: faltan los servicios nuevos del cliente</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo::WorkCollector::List</name>
+    <message>
+        <source>cannot be read: the customer&apos;s garments are missing</source>
+        <translation>no se puede leer: faltan las prendas del cliente</translation>
     </message>
 </context>
 <context>
@@ -2315,6 +3174,138 @@ PDF  Escribe el resumen en \My Documents\Receipts\.</translation>
     <message>
         <source>Saturday</source>
         <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>Invalid data</source>
+        <translation>Datos no válidos</translation>
+    </message>
+    <message>
+        <source>The belt printer %s is not known on the network (%s). Check the printer&apos;s name in the settings, then print again.</source>
+        <translation>La impresora portátil %s no se conoce en la red (%s). Compruebe el nombre de la impresora en la configuración y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>The belt printer %s cannot be reached (%s). Check the network connection, then print again.</source>
+        <translation>No se puede llegar a la impresora portátil %s (%s). Compruebe la conexión de red y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>The belt printer %s refuses the connection. Check that it is switched on and ready, then print again.</source>
+        <translation>La impresora portátil %s rechaza la conexión. Compruebe que está encendida y lista y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>The belt printer %s does not answer. Check that it is switched on and within reach, then print again.</source>
+        <translation>La impresora portátil %s no responde. Compruebe que está encendida y al alcance y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>The belt printer %s stopped taking the printout. Check its paper and its cover, then print again.</source>
+        <translation>La impresora portátil %s dejó de aceptar la impresión. Compruebe el papel y la tapa y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>The belt printer %s went away in the middle of the printout (%s). Print again once it is back.</source>
+        <translation>La impresora portátil %s se desconectó en mitad de la impresión (%s). Vuelva a imprimir cuando esté de nuevo disponible.</translation>
+    </message>
+    <message>
+        <source>The belt printer %s is not there. Pair it with the handheld again, then print again.</source>
+        <translation>La impresora portátil %s no está. Vuelva a emparejarla con el terminal y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>The belt printer %s cannot be used (%s). Check the setting and the device&apos;s permissions.</source>
+        <translation>La impresora portátil %s no se puede usar (%s). Compruebe la configuración y los permisos del dispositivo.</translation>
+    </message>
+    <message>
+        <source>Route %d</source>
+        <translation>Ruta %d</translation>
+    </message>
+    <message>
+        <source>settled</source>
+        <translation>cobrada</translation>
+    </message>
+    <message>
+        <source>settled when it was sent: not the day&apos;s money</source>
+        <translation>cobrada al enviarse: no es dinero del día</translation>
+    </message>
+    <message>
+        <source>undeliverable</source>
+        <translation>no entregable</translation>
+    </message>
+    <message>
+        <source>open: not served</source>
+        <translation>pendiente: no servida</translation>
+    </message>
+    <message>
+        <source>did not come back</source>
+        <translation>no volvió</translation>
+    </message>
+    <message>
+        <source>new wearer</source>
+        <translation>usuario nuevo</translation>
+    </message>
+    <message>
+        <source>added products</source>
+        <translation>productos añadidos</translation>
+    </message>
+    <message>
+        <source>exchange</source>
+        <translation>cambio</translation>
+    </message>
+    <message>
+        <source>quantity change</source>
+        <translation>cambio de cantidad</translation>
+    </message>
+    <message>
+        <source>quit wearer</source>
+        <translation>baja de usuario</translation>
+    </message>
+    <message>
+        <source>quit product</source>
+        <translation>baja de producto</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>anulada</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>plays</source>
+        <translation>se reproduce</translation>
+    </message>
+    <message>
+        <source>does not play</source>
+        <translation>no se reproduce</translation>
+    </message>
+    <message>
+        <source>product %.0f size %.0f</source>
+        <translation>producto %.0f talla %.0f</translation>
+    </message>
+    <message>
+        <source>: quantity %.0f</source>
+        <translation>: cantidad %.0f</translation>
+    </message>
+    <message>
+        <source>Wearer#</source>
+        <translation>Usuario n.º</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>add wearer</source>
+        <translation>añadir usuario</translation>
+    </message>
+    <message>
+        <source>add product</source>
+        <translation>añadir producto</translation>
+    </message>
+    <message>
+        <source>exchange product</source>
+        <translation>cambiar producto</translation>
+    </message>
+    <message>
+        <source>adjust quantity</source>
+        <translation>ajustar cantidad</translation>
     </message>
 </context>
 </TS>
