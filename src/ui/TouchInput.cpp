@@ -12,7 +12,9 @@
 #include <QScreen>
 #include <QScroller>
 #include <QStyledItemDelegate>
+#include <QSet>
 #include <QTextEdit>
+#include <QWindow>
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -125,6 +127,20 @@ bool takesText(const QWidget* w) {
 
 bool multiLine(const QWidget* w) {
     return qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w);
+}
+
+// Puts the keyboard's window (Kelvo's only window that belongs to no widget) above the dialogs:
+// an X server without a window manager keeps no window on top by itself.
+void raiseKeyboard() {
+    QSet<QWindow*> ofWidgets;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        ofWidgets.insert(w->windowHandle());
+    }
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (window->isVisible() && !ofWidgets.contains(window)) {
+            window->raise();
+        }
+    }
 }
 
 }  // namespace
@@ -271,6 +287,7 @@ bool TouchInput::eventFilter(QObject* watched, QEvent* event) {
         auto* w = qobject_cast<QWidget*>(watched);
         if (takesText(w) && w->hasFocus()) {
             QGuiApplication::inputMethod()->show();
+            raiseKeyboard();
         }
     } else if (event->type() == QEvent::KeyPress) {
         // Enter (the keyboard's own or a scanner's) ends the entry in a one-line field: the
@@ -290,12 +307,19 @@ bool TouchInput::eventFilter(QObject* watched, QEvent* event) {
 void TouchInput::focusChanged(QWidget* now) {
     // Qt opens its keyboard on a tap into a field; a field that gets the focus otherwise (a
     // dialog that opens on it, Tab, the scanner's field) opens it as well.
-    QInputMethod* im = QGuiApplication::inputMethod();
-    if (takesText(now)) {
-        im->show();
-    } else if (im->isVisible()) {
-        im->hide();
-    }
+    // Once the focus has settled: the keyboard serves the focus object Qt has told it of.
+    QMetaObject::invokeMethod(
+        this,
+        [now = QPointer<QWidget>(now)] {
+            QInputMethod* im = QGuiApplication::inputMethod();
+            if (now && now == QApplication::focusWidget() && takesText(now)) {
+                im->show();
+                raiseKeyboard();
+            } else if (!takesText(QApplication::focusWidget()) && im->isVisible()) {
+                im->hide();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void TouchInput::followKeyboard() {
@@ -307,6 +331,7 @@ void TouchInput::followKeyboard() {
     if (!im->isVisible() || keyboard.isEmpty() || !takesText(field)) {
         return;
     }
+    raiseKeyboard();
     const QRect rect(field->mapToGlobal(QPoint(0, 0)), field->size());
     const int overlap = rect.bottom() + kKeyboardGap - keyboard.top();
     if (overlap <= 0) {
