@@ -86,18 +86,27 @@ protected:
         const QEvent::Type mouse = type == QEvent::TouchBegin ? QEvent::MouseButtonPress
                                    : end                      ? QEvent::MouseButtonRelease
                                                               : QEvent::MouseMove;
-        send(watched, mouse, point, end ? Qt::NoButton : Qt::LeftButton);
         if (type == QEvent::TouchBegin) {
+            // The row, or the field or button of a form, under the finger (the scroller's
+            // gesture watches its children too).
+            auto* viewport = static_cast<QWidget*>(watched);
+            QWidget* child = viewport->childAt(point.position().toPoint());
+            m_target = child ? child : viewport;
             m_pressedAt = point.globalPosition().toPoint();
-        } else if (type == QEvent::TouchEnd) {
+        }
+        if (!m_target) {
+            return true;
+        }
+        send(m_target, mouse, point, end ? Qt::NoButton : Qt::LeftButton);
+        if (type == QEvent::TouchEnd) {
             const QPoint at = point.globalPosition().toPoint();
             const int near = QGuiApplication::styleHints()->startDragDistance();
             const bool tap = (at - m_pressedAt).manhattanLength() <= near;
             if (tap && m_lastTap.isValid() &&
                 m_lastTap.elapsed() <= QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
                 (at - m_lastTapAt).manhattanLength() <= near) {
-                send(watched, QEvent::MouseButtonDblClick, point, Qt::LeftButton);
-                send(watched, QEvent::MouseButtonRelease, point, Qt::NoButton);
+                send(m_target, QEvent::MouseButtonDblClick, point, Qt::LeftButton);
+                send(m_target, QEvent::MouseButtonRelease, point, Qt::NoButton);
                 m_lastTap.invalidate();
             } else if (tap) {
                 m_lastTap.start();
@@ -108,13 +117,15 @@ protected:
     }
 
 private:
-    static void send(QObject* target, QEvent::Type type, const QEventPoint& point,
+    static void send(QWidget* target, QEvent::Type type, const QEventPoint& point,
                      Qt::MouseButtons buttons) {
-        QMouseEvent mouse(type, point.position(), point.scenePosition(), point.globalPosition(),
+        const QPointF global = point.globalPosition();
+        QMouseEvent mouse(type, target->mapFromGlobal(global), point.scenePosition(), global,
                           Qt::LeftButton, buttons, Qt::NoModifier);
         QApplication::sendEvent(target, &mouse);
     }
 
+    QPointer<QWidget> m_target;  // what the finger pressed
     QPoint m_pressedAt;
     QPoint m_lastTapAt;
     QElapsedTimer m_lastTap;
@@ -273,6 +284,11 @@ TouchInput::TouchInput(QObject* parent) : QObject(parent) {
     QInputMethod* im = QGuiApplication::inputMethod();
     connect(im, &QInputMethod::keyboardRectangleChanged, this, &TouchInput::followKeyboard);
     connect(im, &QInputMethod::visibleChanged, this, &TouchInput::followKeyboard);
+}
+
+TouchInput::~TouchInput() {
+    // Qt's keyboard, left open, outlives the windows badly when the program ends.
+    QGuiApplication::inputMethod()->hide();
 }
 
 bool TouchInput::eventFilter(QObject* watched, QEvent* event) {

@@ -52,6 +52,7 @@ class TouchInput : public QObject {
     Q_OBJECT
 public:
     explicit TouchInput(QObject* parent);
+    ~TouchInput() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
