@@ -432,6 +432,11 @@ bool parseExpect(const std::vector<Token>& tokens, ScenarioStep& step, std::stri
         step.kind = what == "hints" ? StepKind::ExpectHints : StepKind::ExpectScrolled;
         ok = a.widget(step.widget) && (what != "hints" || a.word(step.text)) && a.end();
         error = a.error();
+        if (ok && what == "hints" && step.text != "digits" && step.text != "number" &&
+            step.text != "hex" && step.text != "text") {
+            error = "expected digits, number, hex or text, found \"" + step.text + "\"";
+            return false;
+        }
     } else {
         error = "unknown check \"expect " + what + "\"";
         return false;
