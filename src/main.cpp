@@ -17,8 +17,8 @@
 #include "common/Clock.h"
 #include "common/DeviceFs.h"
 #include "common/DeviceLock.h"
-#include "common/Properties.h"
 #include "common/Prompter.h"
+#include "common/Properties.h"
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "doc/DayCheck.h"
@@ -38,7 +38,7 @@ struct Options {
     std::string scale = "2";  // the 240 x 320 window is tiny on a desktop screen
     std::string play;
     std::string out;
-    std::string lang;  // "": the system's locale
+    std::string lang;      // "": the system's locale
     std::string keyboard;  // "": the device's property "Keyboard", else auto
     bool strict = false;
     bool timings = false;

@@ -420,8 +420,8 @@ bool parseExpect(const std::vector<Token>& tokens, ScenarioStep& step, std::stri
         std::string state;
         ok = a.word(state) && a.end();
         error = a.error();
-        step.kind = state == "hidden" ? StepKind::ExpectKeyboardHidden
-                                      : StepKind::ExpectKeyboardShown;
+        step.kind =
+            state == "hidden" ? StepKind::ExpectKeyboardHidden : StepKind::ExpectKeyboardShown;
         if (ok && state != "shown" && state != "hidden") {
             error = "expected shown or hidden, found \"" + state + "\"";
             return false;

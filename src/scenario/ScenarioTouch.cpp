@@ -77,8 +77,8 @@ StepOutcome tap(const ScenarioStep& step, ScenarioStage& stage) {
 
 // The height of one row of a list, else of a line of the form's font.
 int rowHeight(QAbstractScrollArea* area) {
-    if (auto* view = qobject_cast<QAbstractItemView*>(area); view && view->model() &&
-                                                             view->model()->rowCount() > 0) {
+    if (auto* view = qobject_cast<QAbstractItemView*>(area);
+        view && view->model() && view->model()->rowCount() > 0) {
         return std::max(1, view->sizeHintForRow(0));
     }
     return area->fontMetrics().height() * 2;

@@ -3,17 +3,17 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QStyleHints>
-#include <QTouchEvent>
 #include <QInputMethod>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScroller>
-#include <QStyledItemDelegate>
 #include <QSet>
+#include <QStyleHints>
+#include <QStyledItemDelegate>
 #include <QTextEdit>
+#include <QTouchEvent>
 #include <QWindow>
 #include <algorithm>
 #include <cctype>
@@ -72,8 +72,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
-        if (type != QEvent::TouchBegin && type != QEvent::TouchUpdate &&
-            type != QEvent::TouchEnd && type != QEvent::TouchCancel) {
+        if (type != QEvent::TouchBegin && type != QEvent::TouchUpdate && type != QEvent::TouchEnd &&
+            type != QEvent::TouchCancel) {
             return false;
         }
         auto* touch = static_cast<QTouchEvent*>(event);
@@ -251,7 +251,7 @@ void enableTouchScrolling(QAbstractScrollArea* area) {
     // events, and it holds a press back until it knows whether the finger drags: a tap selects
     // a row, a drag never does.
     QScroller::grabGesture(area->viewport(), multiLine(area) ? QScroller::TouchGesture
-                                                              : QScroller::LeftMouseButtonGesture);
+                                                             : QScroller::LeftMouseButtonGesture);
     if (!multiLine(area)) {
         area->viewport()->setAttribute(Qt::WA_AcceptTouchEvents);
         area->viewport()->installEventFilter(new FingerAsMouse(area->viewport()));
