@@ -140,15 +140,26 @@ bool multiLine(const QWidget* w) {
     return qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w);
 }
 
-// Puts the keyboard's window (Kelvo's only window that belongs to no widget) above the dialogs:
-// an X server without a window manager keeps no window on top by itself.
-void raiseKeyboard() {
+// The windows of Qt's keyboard: Kelvo's only windows that belong to no widget.
+QList<QWindow*> keyboardWindows() {
     QSet<QWindow*> ofWidgets;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         ofWidgets.insert(w->windowHandle());
     }
+    QList<QWindow*> found;
     for (QWindow* window : QGuiApplication::topLevelWindows()) {
-        if (window->isVisible() && !ofWidgets.contains(window)) {
+        if (!ofWidgets.contains(window)) {
+            found.append(window);
+        }
+    }
+    return found;
+}
+
+// Puts the keyboard above the dialogs: an X server without a window manager keeps no window
+// on top by itself.
+void raiseKeyboard() {
+    for (QWindow* window : keyboardWindows()) {
+        if (window->isVisible()) {
             window->raise();
         }
     }
@@ -287,8 +298,13 @@ TouchInput::TouchInput(QObject* parent) : QObject(parent) {
 }
 
 TouchInput::~TouchInput() {
-    // Qt's keyboard, left open, outlives the windows badly when the program ends.
+    // Qt 6.4 on X tears its connection to the X server down before the keyboard, whose windows
+    // then close through the freed connection (a crash at exit, seen under valgrind): they
+    // close here, while the connection stands.
     QGuiApplication::inputMethod()->hide();
+    for (QWindow* window : keyboardWindows()) {
+        window->destroy();
+    }
 }
 
 bool TouchInput::eventFilter(QObject* watched, QEvent* event) {
