@@ -19,6 +19,12 @@ packages=(
     clang libclang-rt-14-dev   # libFuzzer for the fuzz targets (scripts/fuzz.sh)
     fonts-liberation   # metric-compatible stand-in for the handheld's Arial
     locales            # de_DE.UTF-8 below
+    # Qt's on-screen keyboard (--keyboard) and the QML modules it loads; the keyboard's
+    # scenario shows it
+    qt6-virtualkeyboard-plugin qml6-module-qtqml-workerscript qml6-module-qt-labs-folderlistmodel
+    qml6-module-qtquick-window qml6-module-qtquick-layouts qml6-module-qtquick-controls
+    qml6-module-qtquick-templates
+    xvfb xauth         # the keyboard's scenario runs on an X server (xvfb-run)
 )
 if [ "${1:-}" = "--vnc" ]; then
     packages+=(xvfb x11vnc)

@@ -1,7 +1,7 @@
 // Kelvo: the route driver's handheld program.
 //
-//   kelvo [--root DIR] [--scale N] [--kiosk] [--play FILE.scn [--out DIR] [--strict] [--timings]]
-//         [Qt options]
+//   kelvo [--root DIR] [--scale N] [--kiosk] [--keyboard on|off|auto]
+//         [--play FILE.scn [--out DIR] [--strict] [--timings]] [Qt options]
 //   kelvo check-day DIR [--json]
 //   kelvo check-in SENT RETURNED... [--json] [--pdf FILE]
 #include <QApplication>
@@ -9,13 +9,16 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "common/Clock.h"
+#include "common/DeviceFs.h"
 #include "common/DeviceLock.h"
 #include "common/Prompter.h"
+#include "common/Properties.h"
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "doc/DayCheck.h"
@@ -26,6 +29,7 @@
 #include "ui/CheckInCommand.h"
 #include "ui/Language.h"
 #include "ui/QtPrompter.h"
+#include "ui/TouchInput.h"
 
 namespace {
 
@@ -34,7 +38,8 @@ struct Options {
     std::string scale = "2";  // the 240 x 320 window is tiny on a desktop screen
     std::string play;
     std::string out;
-    std::string lang;  // "": the system's locale
+    std::string lang;      // "": the system's locale
+    std::string keyboard;  // "": the device's property "Keyboard", else auto
     bool strict = false;
     bool timings = false;
     bool kiosk = false;
@@ -42,14 +47,16 @@ struct Options {
 
 void usage() {
     std::fputs(
-        "usage: kelvo [--root DIR] [--scale N] [--kiosk] [--play FILE.scn [--out DIR] [--strict]\n"
-        "             [--timings]]\n"
+        "usage: kelvo [--root DIR] [--scale N] [--kiosk] [--keyboard on|off|auto]\n"
+        "             [--play FILE.scn [--out DIR] [--strict] [--timings]]\n"
         "  --root DIR   the folder that plays the handheld's file system\n"
         "               (default $KELVO_ROOT, else ~/.local/share/kelvo/device)\n"
         "  --scale N    enlarge the 240 x 320 window N times (default 2)\n"
         "  --lang L     the language of the screens: es (Spanish) or en (English);\n"
         "               default the system's locale\n"
         "  --kiosk      full screen without window decorations; only App > Exit ends Kelvo\n"
+        "  --keyboard M the on-screen keyboard: on, off, or auto (on with a touch screen and\n"
+        "               no keyboard); default the property Keyboard, else auto; scenarios off\n"
         "  --version    print the version and exit\n"
         "  --play FILE  run a scenario and exit with 0 (passed), 1 (failed) or 2 (not runnable)\n"
         "  --out DIR    where the scenario's screenshots go (default: beside the scenario)\n"
@@ -129,12 +136,13 @@ bool parseOptions(int& argc, char** argv, Options& o) {
             return true;
         };
         if (arg == "--root" || arg == "--scale" || arg == "--play" || arg == "--out" ||
-            arg == "--lang") {
-            std::string& target = arg == "--root"    ? o.root
-                                  : arg == "--scale" ? o.scale
-                                  : arg == "--play"  ? o.play
-                                  : arg == "--lang"  ? o.lang
-                                                     : o.out;
+            arg == "--lang" || arg == "--keyboard") {
+            std::string& target = arg == "--root"       ? o.root
+                                  : arg == "--scale"    ? o.scale
+                                  : arg == "--play"     ? o.play
+                                  : arg == "--lang"     ? o.lang
+                                  : arg == "--keyboard" ? o.keyboard
+                                                        : o.out;
             if (!value(target)) {
                 return false;
             }
@@ -162,6 +170,33 @@ bool parseOptions(int& argc, char** argv, Options& o) {
     return true;
 }
 
+// Decides before Qt starts whether the on-screen keyboard is loaded: the option wins over the
+// device's property "Keyboard", else auto. A scenario plays as on a desktop unless it asks for
+// the keyboard, so that no scenario depends on the input devices of the machine running it.
+// False on an option that names no mode; a property that names none is said and taken as auto,
+// so that a typing error in the device's file never keeps Kelvo from starting.
+bool prepareKeyboard(const Options& o, const std::filesystem::path& root) {
+    std::optional<kelvo::KeyboardMode> mode = kelvo::KeyboardMode::Off;
+    if (!o.keyboard.empty()) {
+        mode = kelvo::keyboardModeNamed(o.keyboard);
+        if (!mode) {
+            std::fprintf(stderr, "kelvo: --keyboard %s: use on, off or auto\n", o.keyboard.c_str());
+            return false;
+        }
+    } else if (o.play.empty()) {
+        const std::string word =
+            kelvo::readProperty(kelvo::DeviceFs(root), "Keyboard").value_or("auto");
+        mode = kelvo::keyboardModeNamed(word);
+        if (!mode) {
+            std::fprintf(stderr, "kelvo: Keyboard=%s in Kelvo.properties: taken as auto\n",
+                         word.c_str());
+            mode = kelvo::KeyboardMode::Auto;
+        }
+    }
+    kelvo::prepareKeyboard(kelvo::keyboardWanted(*mode));
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -176,6 +211,12 @@ int main(int argc, char** argv) {
         usage();
         return 2;
     }
+    const std::filesystem::path root =
+        options.root.empty() ? kelvo::defaultDeviceRoot() : std::filesystem::path(options.root);
+    if (!prepareKeyboard(options, root)) {
+        usage();
+        return 2;
+    }
     if (!options.scale.empty() && options.scale != "1" &&
         qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
         qputenv("QT_SCALE_FACTOR", QByteArray::fromStdString(options.scale));
@@ -187,8 +228,6 @@ int main(int argc, char** argv) {
     kelvo::installQtPlatformHooks();
     kelvo::installLanguage(QString::fromStdString(options.lang));
 
-    const std::filesystem::path root =
-        options.root.empty() ? kelvo::defaultDeviceRoot() : std::filesystem::path(options.root);
     if (!options.play.empty()) {
         return kelvo::runScenario(root, options.play, options.out, options.strict, options.timings);
     }

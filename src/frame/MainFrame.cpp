@@ -14,6 +14,7 @@
 #include "doc/KelvoDoc.h"
 #include "ui/AboutDialog.h"
 #include "ui/FormView.h"
+#include "ui/TouchInput.h"
 
 namespace kelvo {
 
@@ -66,6 +67,7 @@ CMainFrame::CMainFrame(CKelvoDoc& doc, ViewFactory factory)
     about->setData(kAboutMenuId);
 
     qApp->installEventFilter(this);
+    new TouchInput(this);  // lists scroll by touch; the on-screen keyboard follows the fields
 }
 
 CMainFrame::~CMainFrame() {

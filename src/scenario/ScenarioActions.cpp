@@ -17,6 +17,7 @@
 #include "scenario/ScenarioFiles.h"
 #include "scenario/ScenarioScript.h"
 #include "scenario/ScenarioStage.h"
+#include "scenario/ScenarioTouch.h"
 #include "scenario/ScenarioWidgets.h"
 
 namespace kelvo {
@@ -216,7 +217,13 @@ StepOutcome screenshot(const ScenarioStep& step, ScenarioStage& stage) {
     fs::create_directories(target.parent_path(), ec);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     CMainFrame* frame = stage.frame();
-    QPixmap picture = frame->grab();
+    QPixmap picture;
+    if (scenario::grabWithKeyboard(frame, picture)) {
+        return picture.save(QString::fromStdString(target.string()))
+                   ? StepOutcome::pass()
+                   : StepOutcome::broken("cannot write the screenshot " + target.string());
+    }
+    picture = frame->grab();
     // Open dialogs are part of what the driver sees: they are drawn where they stand over the
     // main window, with a frame line.
     QPainter painter(&picture);

@@ -19,6 +19,7 @@
 #include "scenario/ScenarioFiles.h"
 #include "scenario/ScenarioScript.h"
 #include "scenario/ScenarioStage.h"
+#include "scenario/ScenarioTouch.h"
 
 namespace kelvo {
 
@@ -99,6 +100,9 @@ void closeDialogs() {
 }
 
 StepOutcome runStep(const ScenarioStep& step, ScenarioStage& stage) {
+    if (isTouchStep(step.kind)) {
+        return runTouchStep(step, stage);
+    }
     return isCheck(step.kind) ? runCheck(step, stage) : runAction(step, stage);
 }
 
@@ -194,7 +198,8 @@ void ScenarioPlayer::runNext() {
     m_timed = &step;
     m_clock.start();
     // Scheduled before acting: see the class comment.
-    const int delay = step.kind == StepKind::Wait ? static_cast<int>(step.number) : 0;
+    const int delay =
+        step.kind == StepKind::Wait ? static_cast<int>(step.number) : touchDelay(step.kind);
     QTimer::singleShot(delay, &m_context, [this] { runNext(); });
     const StepOutcome o = runStep(step, m_stage);
     if (o.status != StepOutcome::kPassed) {

@@ -311,8 +311,8 @@ bool parseExpect(const std::vector<Token>& tokens, ScenarioStep& step, std::stri
     if (tokens.size() < 2 || tokens[1].kind != Token::Kind::Word) {
         error =
             "expect needs a check: message, no-message, screen, text, enabled, disabled, "
-            "visible, hidden, rows, row, selected, checked, unchecked, notice, menu, file or "
-            "folder";
+            "visible, hidden, rows, row, selected, checked, unchecked, notice, menu, file, "
+            "folder, keyboard, hints or scrolled";
         return false;
     }
     const std::string& what = tokens[1].value;
@@ -415,6 +415,28 @@ bool parseExpect(const std::vector<Token>& tokens, ScenarioStep& step, std::stri
         step.kind = StepKind::ExpectFolderCount;
         ok = a.text(step.text) && a.keyword("count") && a.number(step.number) && a.end();
         error = a.error();
+    } else if (what == "keyboard") {
+        Args a = args("expect keyboard shown|hidden");
+        std::string state;
+        ok = a.word(state) && a.end();
+        error = a.error();
+        step.kind =
+            state == "hidden" ? StepKind::ExpectKeyboardHidden : StepKind::ExpectKeyboardShown;
+        if (ok && state != "shown" && state != "hidden") {
+            error = "expected shown or hidden, found \"" + state + "\"";
+            return false;
+        }
+    } else if (what == "hints" || what == "scrolled") {
+        Args a = args(what == "hints" ? "expect hints WIDGET digits|number|hex|text"
+                                      : "expect scrolled WIDGET");
+        step.kind = what == "hints" ? StepKind::ExpectHints : StepKind::ExpectScrolled;
+        ok = a.widget(step.widget) && (what != "hints" || a.word(step.text)) && a.end();
+        error = a.error();
+        if (ok && what == "hints" && step.text != "digits" && step.text != "number" &&
+            step.text != "hex" && step.text != "text") {
+            error = "expected digits, number, hex or text, found \"" + step.text + "\"";
+            return false;
+        }
     } else {
         error = "unknown check \"expect " + what + "\"";
         return false;
@@ -516,6 +538,31 @@ bool parseStep(const std::vector<Token>& tokens, ScenarioStep& step, std::string
             return false;
         }
         return finish(a.end(), a);
+    }
+    if (name == "tap") {
+        Args a(tokens, 1, "tap WIDGET [ROW]");
+        step.kind = StepKind::Tap;
+        step.number = -1;
+        return finish(a.widget(step.widget) && (!a.more() || a.number(step.number)) && a.end(), a);
+    }
+    if (name == "drag") {
+        Args a(tokens, 1, "drag WIDGET up|down ROWS");
+        step.kind = StepKind::Drag;
+        if (!finish(a.widget(step.widget) && a.word(step.text) && a.number(step.number, 1000) &&
+                        a.end(),
+                    a)) {
+            return false;
+        }
+        if (step.text != "up" && step.text != "down") {
+            error = "expected up or down, found \"" + step.text + "\"";
+            return false;
+        }
+        return true;
+    }
+    if (name == "scan") {
+        Args a(tokens, 1, "scan \"code\"");
+        step.kind = StepKind::Scan;
+        return finish(a.text(step.text) && a.end(), a);
     }
     if (name == "sign") {
         Args a(tokens, 1, "sign");

@@ -35,6 +35,9 @@ enum class StepKind {
     Wait,
     Screenshot,
     DurableWrites,
+    Tap,   // touch steps: ScenarioTouch.h
+    Drag,
+    Scan,
     // checking (the checks come last: isCheck() relies on it)
     ExpectMessage,
     ExpectNoMessage,
@@ -57,6 +60,10 @@ enum class StepKind {
     ExpectFileMissing,
     ExpectFileSignature,
     ExpectFolderCount,
+    ExpectKeyboardShown,
+    ExpectKeyboardHidden,
+    ExpectHints,
+    ExpectScrolled,
 };
 
 // One line of a scenario, parsed. Which fields a step uses:
@@ -67,7 +74,9 @@ enum class StepKind {
 //   type: widget, text select: widget, number = row or (byText) text; key: text = key name, widget
 //   optional expect message: text, caption (hasCaption); expect screen / rows / selected / folder:
 //   number expect text / row: widget, text (row: number too); expect menu, notice: text expect
-//   checked / unchecked: widget expect file: text = device path, source = expected file (equals) or
+//   checked / unchecked: widget; tap: widget, number = row or -1; drag: widget, text = up or
+//   down, number = rows; scan: text; expect hints: widget, text = kind; expect scrolled:
+//   widget expect file: text = device path, source = expected file (equals) or
 //   text2 (contains); signature: nothing more
 struct ScenarioStep {
     int line = 0;

@@ -8,6 +8,7 @@
 
 #include "common/Prompter.h"
 #include "model/FieldCheck.h"
+#include "ui/FieldKind.h"
 #include "ui/FormView.h"
 
 namespace kelvo {
@@ -24,17 +25,18 @@ void acceptWholeNumbers(QLineEdit* edit, int digits, bool negative) {
     accept(
         edit,
         QStringLiteral("%1\\d{0,%2}").arg(negative ? QStringLiteral("-?") : QString()).arg(digits));
-    edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    setFieldKind(edit, negative ? FieldKind::Number : FieldKind::Digits);
 }
 
 void acceptAmount(QLineEdit* edit) {
     accept(edit, QStringLiteral("\\d{0,9}(\\.\\d{0,2})?"));
-    edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    setFieldKind(edit, FieldKind::Number);
 }
 
 void acceptFileText(QLineEdit* edit, int maxLength) {
     accept(edit, QStringLiteral("[\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]*"));
     edit->setMaxLength(maxLength);
+    setFieldKind(edit, FieldKind::Text);
 }
 
 void applyFieldCheck(QLineEdit* edit, const QString& typed, const FieldCheck& check,
@@ -50,6 +52,7 @@ void applyFieldCheck(QLineEdit* edit, const QString& typed, const FieldCheck& ch
 
 void acceptFileText(QPlainTextEdit* edit) {
     // Line breaks separate the document's blocks and are never matched.
+    setFieldKind(edit, FieldKind::Text);
     const QRegularExpression unstorable(QStringLiteral("[^\\t\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]"));
     QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, unstorable] {
         QTextDocument* document = edit->document();

@@ -109,6 +109,34 @@ TEST(ScenarioScriptTest, ReadsCheckMarksAndNotices) {
     EXPECT_FALSE(st[2].preparesStart());
 }
 
+TEST(ScenarioScriptTest, ReadsTouchSteps) {
+    const ScenarioScript s = ScenarioScript::parse(
+        "tap #1057\ntap #1057 6\ndrag #1057 up 4\nscan \"00c3d4e5\"\n"
+        "expect keyboard shown\nexpect keyboard hidden\nexpect hints @\"ID-Code\" hex\n"
+        "expect scrolled #1057\n");
+    ASSERT_TRUE(s.ok()) << s.errorLine() << ": " << s.error();
+    const auto& st = s.steps();
+    ASSERT_EQ(st.size(), 8u);
+    EXPECT_EQ(st[0].kind, StepKind::Tap);
+    EXPECT_EQ(st[0].number, -1);  // the widget itself, no row
+    EXPECT_EQ(st[1].number, 6);
+    EXPECT_EQ(st[2].kind, StepKind::Drag);
+    EXPECT_EQ(st[2].text, "up");
+    EXPECT_EQ(st[2].number, 4);
+    EXPECT_EQ(st[3].text, "00c3d4e5");
+    EXPECT_EQ(st[4].kind, StepKind::ExpectKeyboardShown);
+    EXPECT_EQ(st[5].kind, StepKind::ExpectKeyboardHidden);
+    EXPECT_EQ(st[6].widget.by, WidgetRef::By::Label);
+    EXPECT_EQ(st[6].text, "hex");
+    EXPECT_EQ(st[7].kind, StepKind::ExpectScrolled);
+    const char* const wrong[] = {"drag #1 sideways 2", "drag #1 up", "drag #1 up 1001",
+                                 "tap #1 row", "expect keyboard open",
+                                 "expect hints #1 decimal", "expect scrolled", "scan 123"};
+    for (const char* line : wrong) {
+        EXPECT_FALSE(ScenarioScript::parse(line).ok()) << line;
+    }
+}
+
 TEST(ScenarioScriptTest, ReportsTheFirstLineItCannotRead) {
     struct Case {
         const char* content;

@@ -5,7 +5,9 @@
 # A scenario on a generated day adds -DDAYGEN=<kelvo-daygen> -DDAY="--routes 3 ...": the day is
 # written into the device's import folder first, and the device folder (large) is removed
 # afterwards. -DTIMINGS=ON prints how long each step took. -DLANG=es runs the program in that
-# language; every other scenario runs in English, whatever the machine's locale.
+# language; every other scenario runs in English, whatever the machine's locale. -DPLATFORM=xcb
+# runs it on the X server of $DISPLAY instead of offscreen; -DKEYBOARD=on with the on-screen
+# keyboard.
 foreach(var KELVO ROOT SCENARIO OUT)
     if(NOT DEFINED ${var} OR "${${var}}" STREQUAL "")
         message(FATAL_ERROR "run_scenario.cmake needs -D${var}=...")
@@ -32,10 +34,17 @@ if(NOT DEFINED LANG OR LANG STREQUAL "")
     set(LANG en)
 endif()
 
-set(ENV{QT_QPA_PLATFORM} offscreen)
+if(NOT DEFINED PLATFORM OR PLATFORM STREQUAL "")
+    set(PLATFORM offscreen)
+endif()
+if(NOT DEFINED KEYBOARD OR KEYBOARD STREQUAL "")
+    set(KEYBOARD off)
+endif()
+
+set(ENV{QT_QPA_PLATFORM} ${PLATFORM})
 execute_process(
     COMMAND "${KELVO}" --root "${ROOT}" --lang ${LANG} --play "${SCENARIO}" --out "${OUT}"
-            --strict ${timings} -platform offscreen
+            --strict ${timings} --keyboard ${KEYBOARD} -platform ${PLATFORM}
     RESULT_VARIABLE status
     OUTPUT_VARIABLE output
     ERROR_VARIABLE errors)

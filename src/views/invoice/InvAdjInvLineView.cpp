@@ -16,6 +16,7 @@
 #include "doc/KelvoDoc.h"
 #include "doc/LineAdjuster.h"
 #include "ui/EntryRules.h"
+#include "ui/FieldKind.h"
 
 namespace kelvo {
 
@@ -125,7 +126,7 @@ QWidget* CInvAdjInvLineView::pickUpPage() {
     m_pickUp = quantityEdit(QStringLiteral("pickUpQuantity"), page);
     // Any character gets in, so that the driver is told why only the digits stay.
     m_pickUp->setMaxLength(4);
-    m_pickUp->setInputMethodHints(Qt::ImhDigitsOnly);
+    setFieldKind(m_pickUp, FieldKind::Digits);
     form->addRow(tr("To Pick Up"), m_toPickUp);
     form->addRow(tr("&Picked Up"), m_pickUp);
     layout->addLayout(form);

@@ -13,6 +13,7 @@
 #include "common/Text.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
+#include "ui/FieldKind.h"
 #include "ui/FormView.h"
 
 namespace kelvo {
@@ -40,7 +41,7 @@ MileageDialog::MileageDialog(CKelvoDoc& doc, Kind kind, double startMileage, QWi
     auto* prompt = new QLabel(start ? tr("&Start Mileage:") : tr("&End Mileage:"), this);
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("1007"));
-    m_edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    setFieldKind(m_edit, FieldKind::Number);
     // Digits and one decimal point, no more digits than the largest mileage has; the second
     // decimal is let through so that the driver is told why it does not stay.
     m_edit->setValidator(new QRegularExpressionValidator(

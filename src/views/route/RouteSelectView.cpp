@@ -13,6 +13,7 @@
 #include "common/Text.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
+#include "ui/FieldKind.h"
 #include "views/route/MileageDialog.h"
 #include "views/safety/SelectTruckDialog.h"
 
@@ -81,7 +82,7 @@ CRouteSelectView::CRouteSelectView(CKelvoDoc& doc, QWidget* parent)
     m_voucher->setObjectName(QStringLiteral("1027"));
     m_voucher->setFont(summaryFont());
     m_voucher->setAlignment(Qt::AlignRight);
-    m_voucher->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    setFieldKind(m_voucher, FieldKind::Number);
     // An amount of money: digits with at most two decimals, nothing a file could not hold.
     m_voucher->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("\\d{0,9}(\\.\\d{0,2})?")), m_voucher));

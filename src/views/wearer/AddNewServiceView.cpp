@@ -11,6 +11,7 @@
 #include "doc/ServiceOps.h"
 #include "doc/VisitOps.h"
 #include "ui/EntryRules.h"
+#include "ui/FieldKind.h"
 
 namespace kelvo {
 
@@ -59,9 +60,9 @@ CAddNewServiceView::CAddNewServiceView(CKelvoDoc& doc, QWidget* parent)
     add(tr("Price"), m_price, "servicePrice");
     m_quantity->setMaxLength(kQuantityDigits);
     m_quantity->setAlignment(Qt::AlignRight);
-    m_quantity->setInputMethodHints(Qt::ImhDigitsOnly);
+    setFieldKind(m_quantity, FieldKind::Digits);
     m_price->setAlignment(Qt::AlignRight);
-    m_price->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    setFieldKind(m_price, FieldKind::Number);
     grid->setColumnStretch(1, 1);
     body()->addLayout(grid);
     body()->addStretch(1);

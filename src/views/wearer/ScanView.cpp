@@ -12,6 +12,7 @@
 #include "doc/KelvoDoc.h"
 #include "doc/VisitOps.h"
 #include "ui/EntryRules.h"
+#include "ui/FieldKind.h"
 
 namespace kelvo {
 
@@ -62,7 +63,7 @@ CScanView::CScanView(CKelvoDoc& doc, QWidget* parent) : FormView(doc, screen::Sc
     m_code->setObjectName(QStringLiteral("idCode"));
     m_code->setMinimumHeight(kEntryHeight);
     m_code->setFont(labelFont(16, true));
-    m_code->setInputMethodHints(Qt::ImhPreferUppercase | Qt::ImhNoPredictiveText);
+    setFieldKind(m_code, FieldKind::Hex);
     codeLabel->setBuddy(m_code);
     grid->addWidget(m_choiceLabel, 0, 0);
     grid->addWidget(m_choice, 0, 1);

@@ -11,6 +11,7 @@
 #include "doc/KelvoDoc.h"
 #include "model/NewService.h"
 #include "ui/EntryRules.h"
+#include "ui/FieldKind.h"
 #include "ui/FormView.h"
 
 namespace kelvo {
@@ -60,7 +61,7 @@ QLineEdit* numberEdit(int digits, QWidget* parent) {
 QLineEdit* priceEdit(CKelvoDoc& doc, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setMinimumHeight(kFieldHeight);
-    edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    setFieldKind(edit, FieldKind::Number);
     // Digits and a point only; how many of them the field takes is told, not silently kept.
     edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*\\.?\\d*")), edit));
