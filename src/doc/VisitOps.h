@@ -34,12 +34,6 @@ bool mayBeUndeliverable(const CKelvoDoc& doc, const CStop& stop);
 // driver has left a stop; within the list (0 for an empty one).
 int stopRowToSelect(const CKelvoDoc& doc);
 
-// Loads the selected stop's invoice headers into the document's CInvoices (nothing is read
-// when it holds them already) and completes a settlement that was cut short (see
-// completeRecordedSettlement in SettleOps.h). A file that cannot be read is reported by the
-// loader. Returns the number of headers held; 0 without a selected stop.
-std::size_t loadStopInvoices(CKelvoDoc& doc);
-
 // What the stop action screen tells about the stop's invoices.
 struct InvoiceSummary {
     int count = 0;          // invoices listed
