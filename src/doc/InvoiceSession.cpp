@@ -15,6 +15,10 @@ void selectInvoice(CKelvoDoc& doc, double invoiceNumber) {
     doc.SetCurrentInvoiceNumber(invoiceNumber);
 }
 
+void selectLine(CKelvoDoc& doc, int line) {
+    doc.SetCurrentLineIndex(line);
+}
+
 bool invoiceOpen(const CKelvoDoc& doc) {
     const CInvoice& invoice = doc.Invoice();
     return invoice.HoldsInvoice() && invoice.InvoiceNumber() == doc.CurrentInvoiceNumber();

@@ -18,6 +18,10 @@ bool showsInvoiceList(const CKelvoDoc& doc);
 // Makes the invoice with this number the selected one (it is opened by openSelectedInvoice).
 void selectInvoice(CKelvoDoc& doc, double invoiceNumber);
 
+// The driver selected line `line` of the open invoice (its position in the line list; -1:
+// none).
+void selectLine(CKelvoDoc& doc, int line);
+
 // True when the open invoice is the selected one and its file was read.
 bool invoiceOpen(const CKelvoDoc& doc);
 

@@ -44,6 +44,14 @@ bool loadSelectedRoute(CKelvoDoc& doc) {
     return true;
 }
 
+bool selectRoute(CKelvoDoc& doc, int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= doc.Routes().Count()) {
+        return false;
+    }
+    doc.SetCurrentRouteIndex(row);
+    return loadSelectedRoute(doc);
+}
+
 int openRouteSelection(CKelvoDoc& doc, int previousScreen) {
     // A complete checklist counts as done; a saved checklist was counted already.
     doc.SetSafetyDone(doc.SafetyDone() || doc.SafetyChecks().IsComplete());

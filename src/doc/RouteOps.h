@@ -21,6 +21,11 @@ const CRouteSummary* selectedRouteEntry(const CKelvoDoc& doc);
 // selected or the route file cannot be read.
 bool loadSelectedRoute(CKelvoDoc& doc);
 
+// The driver selected route-list row `row`: it becomes the selected route and its route the
+// current one (see loadSelectedRoute). False, selecting nothing new, for a row outside the
+// list; false as well when the route file cannot be read (the row stays selected).
+bool selectRoute(CKelvoDoc& doc, int row);
+
 // When the route selection opens: a complete safety checklist counts as done, and the route
 // to select is chosen. Coming back from the stops or the safety check (previousScreen) it is
 // the route being worked on, found by number and date (two days may each hold a route of the

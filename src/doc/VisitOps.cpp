@@ -116,6 +116,10 @@ const CStop* selectedStop(const CKelvoDoc& doc) {
     return &route.Stop(static_cast<std::size_t>(i));
 }
 
+void selectStop(CKelvoDoc& doc, int row) {
+    doc.SetCurrentStopIndex(row);
+}
+
 bool routeOpen(const CKelvoDoc& doc) {
     const int i = doc.CurrentRouteIndex();
     if (i < 0 || static_cast<std::size_t>(i) >= doc.Routes().Count()) {

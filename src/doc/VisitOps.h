@@ -20,6 +20,9 @@ struct CStop;
 CStop* selectedStop(CKelvoDoc& doc);
 const CStop* selectedStop(const CKelvoDoc& doc);
 
+// The driver selected row `row` of the stop list (-1: none): it becomes the selected stop.
+void selectStop(CKelvoDoc& doc, int row);
+
 // True while the selected route has started and not ended: stops may be opened and marked.
 bool routeOpen(const CKelvoDoc& doc);
 // True when the stop has no invoice or an arrival time.

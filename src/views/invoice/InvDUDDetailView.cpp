@@ -68,7 +68,7 @@ void CInvDUDDetailView::showRow(int row) {
 
 void CInvDUDDetailView::rowChosen(int row) {
     const bool chosen = row >= 0 && static_cast<std::size_t>(row) < m_lines.size();
-    doc().SetCurrentLineIndex(chosen ? static_cast<int>(m_lines[std::size_t(row)]) : -1);
+    selectLine(doc(), chosen ? static_cast<int>(m_lines[std::size_t(row)]) : -1);
     m_change->setEnabled(commandEnabled(cmd::OrderDetailSave));
     m_cancel->setEnabled(commandEnabled(cmd::OrderDetailCancel));
     documentChanged();

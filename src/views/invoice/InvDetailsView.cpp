@@ -84,7 +84,7 @@ void CInvDetailsView::initialUpdate() {
         format("Inv# %.0f %s", d.CurrentInvoiceNumber(), stop ? stop->CustomerName.c_str() : "")));
     if (!m_open) {
         // What memory still holds belongs to another invoice: show nothing of it.
-        d.SetCurrentLineIndex(-1);
+        selectLine(d, -1);
         updateCommands();
         return;
     }
@@ -107,7 +107,7 @@ void CInvDetailsView::initialUpdate() {
 }
 
 void CInvDetailsView::lineChosen(int row) {
-    doc().SetCurrentLineIndex(row);
+    selectLine(doc(), row);
     updateCommands();
     documentChanged();
 }

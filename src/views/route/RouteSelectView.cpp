@@ -143,7 +143,7 @@ void CRouteSelectView::selectRoute(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= d.Routes().Count()) {
         return;
     }
-    d.SetCurrentRouteIndex(row);
+    kelvo::selectRoute(d, row);
     const CRouteSummary& e = d.Routes().At(static_cast<std::size_t>(row));
     const double subtotal = e.TotalCollectionsCOD() + e.TotalCollectionsCharge();
     const double values[] = {e.PrebilledAmountCharge(),
@@ -161,7 +161,6 @@ void CRouteSelectView::selectRoute(int row) {
     for (std::size_t i = 0; i < m_values.size(); ++i) {
         m_values[i]->setText(amount(values[i]));
     }
-    loadSelectedRoute(d);
 
     m_start->setEnabled(commandEnabled(cmd::StartRoute));
     m_back->setEnabled(!routeInProgress(d));

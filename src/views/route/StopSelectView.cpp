@@ -117,7 +117,7 @@ void CStopSelectView::initialUpdate() {
 
 void CStopSelectView::showStop(int row) {
     CKelvoDoc& d = doc();
-    d.SetCurrentStopIndex(row);
+    selectStop(d, row);
     const CStop* s = selectedStop(d);
     if (!s) {
         return;
