@@ -7,7 +7,7 @@
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
-#include "doc/InvoiceOps.h"
+#include "doc/InvoiceSession.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
 #include "doc/VisitOps.h"
@@ -40,16 +40,6 @@ void recomputePayThisAmounts(CRouteSummary& r) {
                                 r.MinusAdjustmentsCOD() - r.TotalUndeliveredCOD()));
 }
 
-// What an adjustment changes on the route, copied into its entry.
-void copyAdjustmentTotals(const CRouteSummary& route, CRouteSummary& entry) {
-    entry.SetPlusAdjustmentsCharge(route.PlusAdjustmentsCharge());
-    entry.SetPlusAdjustmentsCOD(route.PlusAdjustmentsCOD());
-    entry.SetMinusAdjustmentsCharge(route.MinusAdjustmentsCharge());
-    entry.SetMinusAdjustmentsCOD(route.MinusAdjustmentsCOD());
-    entry.SetPayThisAmountCharge(route.PayThisAmountCharge());
-    entry.SetPayThisAmountCOD(route.PayThisAmountCOD());
-}
-
 // The totals of an invoice that the stop and the route carry.
 struct InvoiceTotals {
     explicit InvoiceTotals(const CInvoice& invoice)
@@ -69,9 +59,6 @@ void moveTotals(CKelvoDoc& doc, CStop& stop, const InvoiceTotals& before, const 
     addAdjustments(route, cod, after.TotalPlusAdjustments(), after.TotalMinusAdjustments());
     stop.PayTotal = cents(stop.PayTotal - before.pay + after.PayThisAmount());
     recomputePayThisAmounts(route);
-    if (CRouteSummary* entry = currentRouteEntry(doc)) {
-        copyAdjustmentTotals(route, *entry);
-    }
 }
 
 // The open invoice's line `index`, when there is an open invoice with such a line.
@@ -102,7 +89,7 @@ int wholeQuantity(double value) {
 }
 
 bool pickUpMissing(Prompter& prompter, const CInvoiceItem& line, const std::string& pickUpQty) {
-    if (line.SER == 0 || !pickUpQty.empty()) {
+    if (line.PickUpMode() == PickUp::None || !pickUpQty.empty()) {
         return false;
     }
     prompter.inform(tr("Fill a picked up quantity!"), tr("Invalid data"));

@@ -14,6 +14,7 @@
 #include "common/Translate.h"
 #include "common/XmlReader.h"
 #include "doc/CheckInParts.h"
+#include "model/InvoiceHeader.h"
 #include "model/Route.h"
 
 // Which findings are errors. The exit code tells the cashier whether the day can be closed as
@@ -257,12 +258,12 @@ bool SentDay::SettledWhenSent(std::string_view invoiceFile) const {
     const auto found = m_files.find(foldedName(invoiceFile));
     std::string bytes;
     if (found == m_files.end() || !m_fs.readFile("\\VexXml\\" + found->second, bytes) ||
-        bytes.find("Settled") == std::string::npos) {
+        bytes.find(kSettledStatus) == std::string::npos) {
         return false;  // the office seldom sends a settled invoice: most files are not parsed
     }
     XmlDocument doc;
     doc.parse(bytes);
-    return doc.wellFormed() && doc.root().text("Status") == "Settled";
+    return doc.wellFormed() && doc.root().text("Status") == kSettledStatus;
 }
 
 ReturnedFolder::ReturnedFolder(const std::filesystem::path& folder, std::string name,

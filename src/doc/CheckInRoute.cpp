@@ -166,7 +166,7 @@ private:
 
     void Read(const CStop& stop, const std::string& element, const std::string& name,
               const CInvoice& invoice, CheckInInvoice& out, StopSums& sums) {
-        const bool settled = invoice.Status() == "Settled";
+        const bool settled = invoice.IsSettled();
         out.COD = invoice.COD() == 'Y';
         out.PayThisAmount = invoice.PayThisAmount();
         out.CashCollected = invoice.CashCollected();

@@ -53,7 +53,7 @@ void countStop(DayRecap::Figures& f, const CStop& stop) {
 void recapInvoice(DayRecap::Figures& f, const CStop& stop, const CInvoice& invoice) {
     add(f.PlusAdjustments, invoice.TotalPlusAdjustments());
     add(f.MinusAdjustments, invoice.TotalMinusAdjustments());
-    if (invoice.Status() != "Settled") {
+    if (!invoice.IsSettled()) {
         ++f.InvoicesOpen;
         return;
     }

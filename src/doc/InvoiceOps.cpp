@@ -1,29 +1,41 @@
 #include "doc/InvoiceOps.h"
 
-#include "common/Prompter.h"
-#include "common/Translate.h"
-#include "doc/Commands.h"
 #include "doc/KelvoDoc.h"
+#include "doc/SettleOps.h"
 #include "doc/VisitOps.h"
 
 namespace kelvo {
 
-namespace {
-
-void selectNone(CKelvoDoc& doc) {
-    doc.SetCurrentInvoiceNumber(-1.0);
-    doc.SetSettleAllowed(false);
-    doc.SetInvoiceReadOnly(true);
+std::size_t loadStopInvoices(CKelvoDoc& doc) {
+    const CStop* stop = selectedStop(doc);
+    CInvoices& invoices = doc.Invoices();
+    invoices.SetPath(doc.StorageLocation());
+    if (!stop) {
+        return invoices.Load(doc.Fs(), doc.Prompt(), {});
+    }
+    const std::size_t count =
+        invoices.Load(doc.Fs(), doc.Prompt(), stop->Invoices(), doc.Route().FilePath());
+    // A settlement cut short that the start could not complete is tried again here.
+    completeRecordedSettlement(doc);
+    return count;
 }
 
-}  // namespace
+CommandId openStopInvoices(CKelvoDoc& doc) {
+    if (showsInvoiceList(doc)) {
+        return cmd::InvoiceSelect;
+    }
+    if (doc.Invoices().Count() == 1) {
+        selectInvoice(doc, doc.Invoices().At(0).InvoiceNumber);
+    }
+    return cmd::Settlement;
+}
 
 int openInvoiceList(CKelvoDoc& doc, int previousScreen) {
     const double shown = previousScreen == screen::InvDetails ? doc.CurrentInvoiceNumber() : -1.0;
     loadStopInvoices(doc);
     const CInvoices& invoices = doc.Invoices();
     if (invoices.Count() == 0) {
-        selectNone(doc);
+        selectInvoice(doc, -1.0);
         return -1;
     }
     std::size_t row = 0;
@@ -37,47 +49,18 @@ int openInvoiceList(CKelvoDoc& doc, int previousScreen) {
     return static_cast<int>(row);
 }
 
-void selectInvoice(CKelvoDoc& doc, double invoiceNumber) {
-    doc.SetCurrentInvoiceNumber(invoiceNumber);
-    const CStop* stop = selectedStop(doc);
-    const CInvoiceHeader* header = doc.Invoices().Find(invoiceNumber);
-    const bool settle = header && stop && stopArrived(*stop) && header->Status != "Settled";
-    doc.SetSettleAllowed(settle);
-    doc.SetInvoiceReadOnly(!settle || doc.Config().AllowInvoiceAdjust() != 'Y');
-}
-
 bool openSelectedInvoice(CKelvoDoc& doc) {
     loadStopInvoices(doc);
     const CInvoices& invoices = doc.Invoices();
-    double number = doc.CurrentInvoiceNumber();
-    if (number < 0.0) {
+    if (doc.CurrentInvoiceNumber() < 0.0) {
         if (invoices.Count() == 0) {
-            selectNone(doc);
             return false;
         }
-        number = invoices.At(0).InvoiceNumber;
+        selectInvoice(doc, invoices.At(0).InvoiceNumber);
     }
-    selectInvoice(doc, number);
     CInvoice& invoice = doc.Invoice();
     invoice.SetPath(doc.StorageLocation());
-    if (!invoice.Load(doc.Fs(), doc.Prompt(), number)) {
-        doc.SetSettleAllowed(false);
-        doc.SetInvoiceReadOnly(true);
-        return false;
-    }
-    return true;
-}
-
-bool commitInvoice(CKelvoDoc& doc, CInvoice& changed) {
-    if (!changed.Save(doc.Fs())) {
-        doc.Prompt().inform(tr("The invoice file could not be written, so nothing was changed: ") +
-                                changed.FilePath(),
-                            tr("Error data"), MessageIcon::Error);
-        return false;
-    }
-    doc.Invoice() = std::move(changed);
-    doc.Invoices().Update(doc.Invoice());
-    return true;
+    return invoice.Load(doc.Fs(), doc.Prompt(), doc.CurrentInvoiceNumber());
 }
 
 }  // namespace kelvo

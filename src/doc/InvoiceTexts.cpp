@@ -65,7 +65,7 @@ std::array<std::string, 5> invoiceRow(const CInvoiceHeader& header) {
     // The file's Status "Settled" is shown in the driver's language; the file keeps its word.
     return {format("%.0f", header.InvoiceNumber), header.COD == 'Y' ? tr("COD") : tr("CHG"),
             formatPrice(header.PayThisAmount, 2),
-            header.Status == "Settled" ? tr("Settled") : header.Status,
+            header.IsSettled() ? tr("Settled") : header.Status,
             dayMonthDate(header.InvoiceDate)};
 }
 

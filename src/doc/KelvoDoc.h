@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "doc/CommandStates.h"
+#include "doc/FormEntry.h"
 #include "doc/WearerData.h"
 #include "model/AdjReasons.h"
 #include "model/CallList.h"
@@ -32,7 +32,7 @@ class ReceiptWriter;
 enum class StopInfoPage { Instructions, Aging };
 
 // The one document of the program: it owns the whole in-memory model (configuration,
-// routes, reference lists, ...), the current selections and the state of the screens' commands,
+// routes, reference lists, ...), the current selections and what the current form holds back,
 // and knows the services every operation needs (device files, message boxes, clock).
 // Screens keep no data of their own; they read and change the document.
 class CKelvoDoc {
@@ -103,9 +103,9 @@ public:
     // adjustment reasons, flags, the safety checklist and, for the "DUD" laundry, the trucks.
     void LoadDayLists();
 
-    // Which entries of the screens' command tables are switched off.
-    CommandStates& Commands() { return m_commands; }
-    const CommandStates& Commands() const { return m_commands; }
+    // What the form on the current screen holds back while the driver fills it in.
+    FormEntry& Entry() { return m_entry; }
+    const FormEntry& Entry() const { return m_entry; }
 
     // Selection state (-1 / -1.0: nothing selected).
     int CurrentRouteIndex() const { return m_currentRouteIndex; }
@@ -121,12 +121,6 @@ public:
     void SetLastDepartedStopIndex(int i) { m_lastDepartedStopIndex = i; }
     // Forgets every selection.
     void ResetSelection();
-
-    // Set for the selected invoice: it may be settled now / its lines may not be adjusted.
-    bool SettleAllowed() const { return m_settleAllowed; }
-    void SetSettleAllowed(bool allowed) { m_settleAllowed = allowed; }
-    bool InvoiceReadOnly() const { return m_invoiceReadOnly; }
-    void SetInvoiceReadOnly(bool readOnly) { m_invoiceReadOnly = readOnly; }
 
     // The page the stop information screen shows next.
     StopInfoPage StopInfo() const { return m_stopInfo; }
@@ -159,7 +153,7 @@ private:
     CFlatGoodProducts m_flatGoodProducts;
     CFrequencies m_frequencies;
     CFlatGoodTransactions m_flatGoodTransactions;
-    CommandStates m_commands;
+    FormEntry m_entry;
     CWearerData m_wearerData;
 
     int m_currentRouteIndex = -1;
@@ -167,8 +161,6 @@ private:
     double m_currentInvoiceNumber = -1.0;
     int m_currentLineIndex = -1;
     int m_lastDepartedStopIndex = -1;
-    bool m_settleAllowed = false;
-    bool m_invoiceReadOnly = true;
     bool m_safetyDone = false;
     StopInfoPage m_stopInfo = StopInfoPage::Instructions;
 };

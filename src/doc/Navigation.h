@@ -16,14 +16,16 @@ struct FrameFlags {
     bool wearerFlowResumed = false;
 };
 
-// What Back and Next need to know about the current screen and its data.
+// What Back and Next need to know of the document: worked out from it by the navigator each
+// time, never reported by a screen.
 struct NavFacts {
-    bool dud = false;                // the laundry variant with trucks
-    int stopInvoiceCount = 0;        // invoices of the current stop
-    bool mayLeave = true;            // the current screen lets the driver leave
-    bool handlesNextItself = false;  // the stop-action screen takes Next for its arrival step
-    bool invoiceSettled = false;     // the current invoice is "Settled"
-    bool firstEntryEnabled = true;   // the first entry of the screen's command table is enabled
+    bool dud = false;              // the laundry variant with trucks
+    bool invoiceList = false;      // the stop's invoices show in a list (one goes straight to it)
+    bool routeInProgress = false;  // the selected route has started and not ended
+    bool atStop = false;           // the driver has arrived at the selected stop and not left it
+    bool beforeArrival = false;    // a stop is selected and not arrived at: Next is the arrival
+    bool invoiceSettled = false;   // the open invoice is settled, or none is open
+    bool firstEntryEnabled = true;  // the first entry of the screen's command table is enabled
 };
 
 // Where Back or Next leads: a command to carry out, or a screen to show directly, or nothing.
@@ -48,5 +50,21 @@ struct CommandOutcome {
     static CommandOutcome stay() { return {Stay}; }
     static CommandOutcome to(int s, CommandId recordAs = 0) { return {Target, s, recordAs}; }
 };
+
+class CKelvoDoc;
+
+// What a command's rule sees: the document, the frame's flags, and whether the driver chose
+// the command on the screen that offers it (its button or Actions entry) rather than reaching
+// it by Back or Next or from another screen.
+struct CommandContext {
+    CKelvoDoc& doc;
+    FrameFlags& flags;
+    bool chosen;
+};
+
+// A rule of the core that runs whenever the command is carried out, before the screen's own
+// step: it may change the frame's flags, refuse (stay, after telling the driver why) or lead
+// to another screen.
+using CommandRule = CommandOutcome (*)(CommandContext& context);
 
 }  // namespace kelvo

@@ -1,9 +1,12 @@
 #include "doc/Navigator.h"
 
 #include "common/Translate.h"
+#include "doc/InvoiceOps.h"
 #include "doc/KelvoDoc.h"
+#include "doc/RouteOps.h"
 #include "doc/ScreenHost.h"
 #include "doc/ScreenTable.h"
+#include "doc/VisitOps.h"
 
 namespace kelvo {
 
@@ -52,8 +55,8 @@ void Navigator::carryOut(CommandId id, bool chosen) {
         return;
     }
     const ScreenCommand* offered = here ? findCommand(*here, id) : nullptr;
-    if (offered && !m_doc.Commands().IsEnabled(m_screen, id)) {
-        return;  // switched off on this screen, however it arrives
+    if (offered && !offered->enabled(m_doc)) {
+        return;  // not possible on this screen now, however it arrives
     }
     CommandContext context{m_doc, m_flags, chosen && offered};
     CommandOutcome outcome = command->rule ? command->rule(context) : CommandOutcome::proceed();
@@ -82,8 +85,15 @@ bool Navigator::show(int screenIndex) {
 }
 
 bool Navigator::change(int target) {
-    if (!findScreen(target) || !m_host.openView(target)) {
-        return false;  // the old view stays active
+    if (!findScreen(target)) {
+        return false;
+    }
+    // What the old screen's form held back goes with it; the new view's form sets its own.
+    FormEntry held = m_doc.Entry();
+    m_doc.Entry().Clear();
+    if (!m_host.openView(target)) {
+        m_doc.Entry() = held;  // the old view stays active
+        return false;
     }
     setCommandTable(target);
     return true;
@@ -97,10 +107,16 @@ void Navigator::setCommandTable(int screenIndex) {
 NavFacts Navigator::navFacts() {
     NavFacts facts;
     facts.dud = m_doc.Config().IsDud();
+    facts.invoiceList = showsInvoiceList(m_doc);
+    facts.routeInProgress = routeInProgress(m_doc);
+    if (const CStop* stop = selectedStop(m_doc)) {
+        facts.atStop = stopArrived(*stop) && !stopDeparted(*stop);
+        facts.beforeArrival = !stopArrived(*stop);
+    }
+    facts.invoiceSettled = !invoiceOpen(m_doc) || m_doc.Invoice().IsSettled();
     const ScreenEntry* here = findScreen(m_screen);
-    facts.firstEntryEnabled = here && !here->commands.empty() &&
-                              m_doc.Commands().IsEnabled(m_screen, here->commands.front().id);
-    m_host.fillNavFacts(facts);
+    facts.firstEntryEnabled =
+        here && !here->commands.empty() && here->commands.front().enabled(m_doc);
     return facts;
 }
 
@@ -111,12 +127,11 @@ std::vector<MenuItem> Navigator::menu() const {
         return items;
     }
     for (const ScreenCommand& c : here->commands) {
-        if (c.caption) {
-            const char* caption =
-                m_flags.makeALike && c.makeALikeCaption ? c.makeALikeCaption : c.caption;
-            const std::string* named = m_doc.Commands().Caption(m_screen, c.id);
-            items.push_back(
-                {c.id, named ? *named : tr(caption), m_doc.Commands().IsEnabled(m_screen, c.id)});
+        if (c.menuCaption) {
+            const std::string caption = m_flags.makeALike && c.makeALikeCaption
+                                            ? tr(c.makeALikeCaption)
+                                            : c.caption(m_doc);
+            items.push_back({c.id, caption, c.enabled(m_doc)});
         }
     }
     return items;
@@ -124,7 +139,8 @@ std::vector<MenuItem> Navigator::menu() const {
 
 bool Navigator::isEnabled(CommandId id) const {
     const ScreenEntry* here = findScreen(m_screen);
-    return here && findCommand(*here, id) && m_doc.Commands().IsEnabled(m_screen, id);
+    const ScreenCommand* command = here ? findCommand(*here, id) : nullptr;
+    return command && command->enabled(m_doc);
 }
 
 bool Navigator::backEnabled() const {

@@ -20,9 +20,10 @@ struct MenuItem {
 
 // The frame's dispatcher, driven by the screen table: every command of a button, the Actions
 // menu, the arrow keys or a screen ends here. It translates Back and Next by the current
-// screen, ignores a repeat of the command that led to the screen, refuses a command the
-// screen has switched off, runs the command's rule and the screen's step, and then has the
-// host show the screen the command leads to.
+// screen by what the document holds, ignores a repeat of the command that led to the screen,
+// refuses a command the screen offers but the document does not allow now, runs the
+// command's rule and the screen's step, and then has the host show the screen the command
+// leads to.
 class Navigator {
 public:
     // Both must outlive the navigator. No screen is current until show().
@@ -45,7 +46,7 @@ public:
 
     // The current Actions menu in table order.
     std::vector<MenuItem> menu() const;
-    // True when the current screen offers the command and has not switched it off.
+    // True when the current screen offers the command and it is enabled now.
     bool isEnabled(CommandId id) const;
     // True when App > Back is offered on the current screen.
     bool backEnabled() const;

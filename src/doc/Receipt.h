@@ -37,15 +37,21 @@ struct Receipt {
     std::string SettledAt;  // "Settled Dec 6, 2026 14:05"
 };
 
-// Writes receipts as files. The screens' layer draws them (the core holds no painting) and
-// gives the document its writer; the settlement and its completion after a crash write
-// through it.
+// What becomes of the receipts of settlements. The screens' layer draws them (the core holds
+// no painting) and gives the document its writer; the settlement and its completion after a
+// crash write through it, and a settlement hands its fresh receipt on to settled().
 class ReceiptWriter {
 public:
     virtual ~ReceiptWriter() = default;
     // Writes the receipt to a device path (atomically); false when it could not be written.
     virtual bool write(const DeviceFs& fs, const Receipt& receipt,
                        const std::string& devicePath) = 0;
+    // A settlement's receipt was written at `devicePath`, with the customer still there: the
+    // place to print it for him at once (on the belt printer). Nothing more by default.
+    virtual void settled(const DeviceFs& fs, const Receipt& receipt,
+                         const std::string& devicePath) {
+        (void)fs, (void)receipt, (void)devicePath;
+    }
 };
 
 // The receipt of `invoice`, settled at `stop` at the time `settledAt`: the plant from the

@@ -1,5 +1,7 @@
 #include "doc/RouteOps.h"
 
+#include <utility>
+
 #include "common/FileValues.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
@@ -10,20 +12,15 @@
 namespace kelvo {
 
 CRouteSummary* selectedRouteEntry(CKelvoDoc& doc) {
+    return const_cast<CRouteSummary*>(selectedRouteEntry(std::as_const(doc)));
+}
+
+const CRouteSummary* selectedRouteEntry(const CKelvoDoc& doc) {
     const int i = doc.CurrentRouteIndex();
     if (i < 0 || static_cast<std::size_t>(i) >= doc.Routes().Count()) {
         return nullptr;
     }
     return &doc.Routes().At(static_cast<std::size_t>(i));
-}
-
-CRouteSummary* currentRouteEntry(CKelvoDoc& doc) {
-    CRouteSummary* entry = selectedRouteEntry(doc);
-    const CRoute& route = doc.Route();
-    if (!entry || entry->RouteNumber() != route.RouteNumber() || entry->Date() != route.Date()) {
-        return nullptr;
-    }
-    return entry;
 }
 
 bool loadSelectedRoute(CKelvoDoc& doc) {
@@ -45,6 +42,14 @@ bool loadSelectedRoute(CKelvoDoc& doc) {
     }
     reportClampedNumbers(doc.Prompt(), route.FilePath(), route.ClampedNumbers());
     return true;
+}
+
+bool selectRoute(CKelvoDoc& doc, int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= doc.Routes().Count()) {
+        return false;
+    }
+    doc.SetCurrentRouteIndex(row);
+    return loadSelectedRoute(doc);
 }
 
 int openRouteSelection(CKelvoDoc& doc, int previousScreen) {
@@ -71,12 +76,16 @@ int openRouteSelection(CKelvoDoc& doc, int previousScreen) {
     return row;
 }
 
-bool routeStarted(CKelvoDoc& doc) {
+bool routeStarted(const CKelvoDoc& doc) {
     const CRouteSummary* entry = selectedRouteEntry(doc);
     return entry && entry->StartMileage() > 0.0;
 }
 
-bool endRefused(CKelvoDoc& doc) {
+bool routeInProgress(const CKelvoDoc& doc) {
+    return routeStarted(doc) && !(selectedRouteEntry(doc)->EndMileage() > 0.0);
+}
+
+bool endRefused(const CKelvoDoc& doc) {
     const CRouteSummary* entry = selectedRouteEntry(doc);
     if (!entry || entry->EndMileage() > 0.0) {
         return true;
@@ -122,11 +131,10 @@ namespace {
 // the route being worked on), in its file, and in its route-list entry.
 template <class Change>
 void changeSelectedRoute(CKelvoDoc& doc, Change change) {
-    CRouteSummary* entry = selectedRouteEntry(doc);
-    if (!entry || !loadSelectedRoute(doc)) {
+    if (!loadSelectedRoute(doc)) {
         return;
     }
-    change(doc.Route(), *entry);
+    change(doc.Route());
     saveRoute(doc);
 }
 
@@ -137,6 +145,8 @@ bool saveRoute(CKelvoDoc& doc) {
 }
 
 bool saveRoute(CKelvoDoc& doc, const CRoute& route) {
+    // The entry shows what memory holds, saved or not: a failed save keeps it for the next.
+    doc.Routes().Refresh(route);
     if (route.Save(doc.Fs())) {
         return true;
     }
@@ -148,26 +158,21 @@ bool saveRoute(CKelvoDoc& doc, const CRoute& route) {
 }
 
 void recordRouteStart(CKelvoDoc& doc, double mileage, const std::string& time) {
-    changeSelectedRoute(doc, [&](CRoute& route, CRouteSummary& entry) {
+    changeSelectedRoute(doc, [&](CRoute& route) {
         route.SetStartMileage(mileage);
         route.SetStartTime(time);
-        entry.SetStartMileage(mileage);
     });
 }
 
 void recordRouteEnd(CKelvoDoc& doc, double mileage, const std::string& time) {
-    changeSelectedRoute(doc, [&](CRoute& route, CRouteSummary& entry) {
+    changeSelectedRoute(doc, [&](CRoute& route) {
         route.SetEndMileage(mileage);
         route.SetEndTime(time);
-        entry.SetEndMileage(mileage);
     });
 }
 
 void recordVoucherAmount(CKelvoDoc& doc, double amount) {
-    changeSelectedRoute(doc, [&](CRoute& route, CRouteSummary& entry) {
-        route.SetVoucherAmount(amount);
-        entry.SetVoucherAmount(amount);
-    });
+    changeSelectedRoute(doc, [&](CRoute& route) { route.SetVoucherAmount(amount); });
 }
 
 int loadSafetyRemarksRoute(CKelvoDoc& doc) {
@@ -198,14 +203,13 @@ bool recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& r
     if (index >= doc.Routes().Count()) {
         return false;
     }
-    CRouteSummary& entry = doc.Routes().At(index);
+    const CRouteSummary& entry = doc.Routes().At(index);
     CRoute& route = doc.Route();
     route.SetStoragePath(doc.StorageLocation());
     if (!route.Load(doc.Fs(), entry.RouteNumber(), entry.Date())) {
         return false;
     }
     route.SetSafetyRemarks(remarks);
-    entry.SetSafetyRemarks(remarks);
     saveRoute(doc);
     return true;
 }

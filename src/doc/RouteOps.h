@@ -14,15 +14,17 @@ class CRouteSummary;
 
 // The route-list entry the driver selected, or nullptr when none is.
 CRouteSummary* selectedRouteEntry(CKelvoDoc& doc);
-
-// The selected route-list entry when it is the current route's, else nullptr: totals changed
-// on the current route are copied into it, never into another route's entry.
-CRouteSummary* currentRouteEntry(CKelvoDoc& doc);
+const CRouteSummary* selectedRouteEntry(const CKelvoDoc& doc);
 
 // Makes the selected entry's route the current route (read unless it is already held); another
 // route than the one held opens with no stop selected or last left. False when nothing is
 // selected or the route file cannot be read.
 bool loadSelectedRoute(CKelvoDoc& doc);
+
+// The driver selected route-list row `row`: it becomes the selected route and its route the
+// current one (see loadSelectedRoute). False, selecting nothing new, for a row outside the
+// list; false as well when the route file cannot be read (the row stays selected).
+bool selectRoute(CKelvoDoc& doc, int row);
 
 // When the route selection opens: a complete safety checklist counts as done, and the route
 // to select is chosen. Coming back from the stops or the safety check (previousScreen) it is
@@ -31,11 +33,13 @@ bool loadSelectedRoute(CKelvoDoc& doc);
 int openRouteSelection(CKelvoDoc& doc, int previousScreen);
 
 // True once the selected route has a start mileage.
-bool routeStarted(CKelvoDoc& doc);
+bool routeStarted(const CKelvoDoc& doc);
+// True while the selected route has started and not ended: the driver stays on the routes.
+bool routeInProgress(const CKelvoDoc& doc);
 
 // True when the selected route may not be ended: it has ended already, or it is not settled
 // and some stop of the current route is neither settled nor undelivered.
-bool endRefused(CKelvoDoc& doc);
+bool endRefused(const CKelvoDoc& doc);
 
 // Largest mileage an odometer can show.
 inline constexpr double kMaxMileage = 999999999.9;
@@ -62,8 +66,9 @@ int loadSafetyRemarksRoute(CKelvoDoc& doc);
 // False when that route file cannot be read (the remarks of another route are never touched).
 bool recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& remarks);
 
-// Saves the current route file; when it cannot be written, tells the driver (the old file
-// stays whole, the changes stay in memory for the next save) and returns false.
+// Saves the current route: its route-list entry takes the route's totals (the one place they
+// are copied), then the route file is written; when it cannot be written, tells the driver
+// (the old file stays whole, the changes stay in memory for the next save) and returns false.
 bool saveRoute(CKelvoDoc& doc);
 // The same for another route read from its file.
 bool saveRoute(CKelvoDoc& doc, const CRoute& route);

@@ -21,6 +21,10 @@ bool wantsSafetyCheck(CKelvoDoc& doc, FrameFlags& flags) {
     return doc.Prompt().ask(tr("Perform safety checks ?"), tr("Confirm check"));
 }
 
+void chooseSafetyTruck(CKelvoDoc& doc, const std::string& truckCode) {
+    doc.SafetyChecks().SetTruckID(truckCode);
+}
+
 bool saveSafetyChecks(CKelvoDoc& doc) {
     if (!doc.SafetyChecks().Save(doc.Fs())) {
         doc.Prompt().inform(tr("The safety checks could not be saved (the device may be full). "

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace kelvo {
 
 class CKelvoDoc;
@@ -10,6 +12,10 @@ struct FrameFlags;
 // asks "Perform safety checks ?". True when the driver wants to do the check now. Without the
 // flag (Next, Back from the routes) nothing is asked or recorded.
 bool wantsSafetyCheck(CKelvoDoc& doc, FrameFlags& flags);
+
+// The "DUD" laundry's driver chose the truck the safety checklist is for (a code of the day's
+// trucks); the checklist takes it, to be saved with its answers.
+void chooseSafetyTruck(CKelvoDoc& doc, const std::string& truckCode);
 
 // Saves the safety checklist and counts today's check as done. When Safety.xml cannot be
 // written the driver is told: the old file stays whole, the marks stay in memory for the next

@@ -14,11 +14,9 @@ public:
     virtual bool openView(int screenIndex) = 0;
     // The current screen's own step for one of its commands (Check::ByScreen).
     virtual CommandOutcome runCheck(CommandId id) = 0;
-    // Fills in what Back and Next need to know about the current screen.
-    virtual void fillNavFacts(NavFacts& facts) = 0;
     // Back is about to leave a screen that may hold unsaved changes.
     virtual void confirmLeave() = 0;
-    // The current command table changed: another table, or an entry switched on or off.
+    // The current command table changed: another table, or what the document allows.
     virtual void commandsChanged() = 0;
 };
 

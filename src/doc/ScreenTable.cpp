@@ -4,8 +4,13 @@
 
 #include "common/Prompter.h"
 #include "common/Translate.h"
+#include "doc/DataTransfer.h"
+#include "doc/InvoiceOps.h"
 #include "doc/KelvoDoc.h"
+#include "doc/RouteOps.h"
 #include "doc/ServiceOps.h"
+#include "doc/VisitOps.h"
+#include "doc/WearerOps.h"
 #include "doc/WearerRules.h"
 
 namespace kelvo {
@@ -72,11 +77,92 @@ CommandOutcome confirmServiceDelete(CommandContext& c) {
                : CommandOutcome::stay();
 }
 
+// --- When commands are enabled -------------------------------------------------------
+
+bool checklistGiven(const CKelvoDoc& d) {
+    return d.SafetyChecks().Count() > 0;
+}
+
+// A route that has not ended may be started (again, to correct its start mileage).
+bool routeStartable(const CKelvoDoc& d) {
+    const CRouteSummary* e = selectedRouteEntry(d);
+    return e && !(routeStarted(d) && e->EndMileage() > 0.0);
+}
+
+bool routeEndable(const CKelvoDoc& d) {
+    return routeStarted(d) && !endRefused(d);
+}
+
+bool stopsOpen(const CKelvoDoc& d) {
+    return d.Route().HoldsRoute() && d.Route().StopCount() > 0 && routeOpen(d);
+}
+
+bool stopUndeliverable(const CKelvoDoc& d) {
+    const CStop* s = selectedStop(d);
+    return s && mayBeUndeliverable(d, *s);
+}
+
+bool stopHasDirections(const CKelvoDoc& d) {
+    const CStop* s = selectedStop(d);
+    return s && !s->DrivingInstructions.empty();
+}
+
+bool stopToArriveAt(const CKelvoDoc& d) {
+    const CStop* s = selectedStop(d);
+    return s && !stopArrived(*s);
+}
+
+bool departable(const CKelvoDoc& d) {
+    return mayDepart(d);
+}
+
+bool invoiceLineSelected(const CKelvoDoc& d) {
+    const int line = d.CurrentLineIndex();
+    return invoiceOpen(d) && line >= 0 && static_cast<std::size_t>(line) < d.Invoice().LineCount();
+}
+
+// A line opens for adjustment while its invoice may be settled: read-only for want of the
+// configuration's consent it still opens, so that its pick-up quantities can be entered
+// (otherwise an invoice waiting for them could never be settled).
+bool lineAdjustable(const CKelvoDoc& d) {
+    return invoiceLineSelected(d) && maySettle(d);
+}
+
+// The inventory of a settled invoice is signed as it is.
+bool inventoryChangeable(const CKelvoDoc& d) {
+    return invoiceLineSelected(d) && !d.Invoice().IsSettled();
+}
+
+bool invoiceListed(const CKelvoDoc& d) {
+    return d.Invoices().Find(d.CurrentInvoiceNumber()) != nullptr;
+}
+
+bool stopSelected(const CKelvoDoc& d) {
+    return selectedStop(d) != nullptr;
+}
+
+bool servicesListed(const CKelvoDoc& d) {
+    return d.FlatGoodTransactions().Count() > 0;
+}
+
+bool wearerChangeCancellable(const CKelvoDoc& d) {
+    return mayCancelSelected(d.WearerData());
+}
+
+bool sizesChosen(const CKelvoDoc& d) {
+    const CInventory* pending = d.WearerData().Pending.Get();
+    return pending && pending->LinesComplete();
+}
+
+bool functionsListed(const CKelvoDoc& d) {
+    return !d.WearerData().Functions.IsEmpty();
+}
+
 // --- Rules of Back and Next --------------------------------------------------------------
 
 // Settlement leads to the invoice list only when the stop has more than one invoice.
 CommandId stopOrInvoices(const NavFacts& f) {
-    return f.stopInvoiceCount <= 1 ? cmd::SelectStop : cmd::InvoiceSelect;
+    return f.invoiceList ? cmd::InvoiceSelect : cmd::SelectStop;
 }
 
 Translation toStopActions(FrameFlags&, const NavFacts&) {
@@ -135,7 +221,8 @@ const std::vector<ScreenEntry> kScreens = {
      .name = "Route Man & Truck Info",
      .commands = {{cmd::RouteManStart, "&Start", screen::RouteSelect, kScreen,
                    &startOffersSafetyCheck},
-                  {cmd::ExportFiles, "&Export Files", screen::Start, kScreen},
+                  {cmd::ExportFiles, "&Export Files", screen::Start, kScreen, nullptr, false,
+                   nullptr, &exportAvailable},
                   {cmd::DayRecap, KELVO_TR_NOOP("Day Recap"), screen::DayRecap}},
      .back = [](FrameFlags&, const NavFacts&) { return T::toScreen(screen::Start); },
      .next = &command<cmd::RouteManStart>,
@@ -147,12 +234,17 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::RouteSelect,
      .name = KELVO_TR_NOOP("Route Selection"),
-     .commands = {{cmd::StartRoute, KELVO_TR_NOOP("&Start Route"), screen::StopSelect, kScreen},
-                  {cmd::Preparation, KELVO_TR_NOOP("&Preparation"), screen::Safety, kScreen},
+     .commands = {{cmd::StartRoute, KELVO_TR_NOOP("&Start Route"), screen::StopSelect, kScreen,
+                   nullptr, false, nullptr, &routeStartable},
+                  {cmd::Preparation, KELVO_TR_NOOP("&Preparation"), screen::Safety, kScreen,
+                   nullptr, false, nullptr, &checklistGiven},
                   {cmd::EndRoute, KELVO_TR_NOOP("&End Route"), screen::RouteSelect, kScreen,
-                   &safetyCheckFirst}},
-     .back = [](FrameFlags&,
-                const NavFacts& f) { return f.mayLeave ? T::toScreen(screen::RouteMan) : T{}; },
+                   &safetyCheckFirst, false, nullptr, &routeEndable}},
+     // A route under way keeps the driver on the routes until it has ended.
+     .back =
+         [](FrameFlags&, const NavFacts& f) {
+             return f.routeInProgress ? T{} : T::toScreen(screen::RouteMan);
+         },
      .next = &command<cmd::StartRoute>,
      .help = KELVO_TR_NOOP("The day's routes, and what the selected one has to collect and has "
                            "collected.\n\n"
@@ -164,10 +256,12 @@ const std::vector<ScreenEntry> kScreens = {
     {.index = screen::StopSelect,
      .name = KELVO_TR_NOOP("Stop Selection"),
      // Undeliverable may follow itself: a reason chosen by mistake is corrected at once.
-     .commands = {{cmd::SelectStop, KELVO_TR_NOOP("Select &Stop"), screen::StopAction},
+     .commands = {{cmd::SelectStop, KELVO_TR_NOOP("Select &Stop"), screen::StopAction,
+                   Check::None, nullptr, false, nullptr, &stopsOpen},
                   {cmd::Undeliverable, KELVO_TR_NOOP("&Undeliverable"), screen::StopSelect, kScreen,
-                   nullptr, true},
-                  {cmd::Instructions, KELVO_TR_NOOP("&Instructions"), screen::None, kScreen}},
+                   nullptr, true, nullptr, &stopUndeliverable},
+                  {cmd::Instructions, KELVO_TR_NOOP("&Instructions"), screen::None, kScreen,
+                   nullptr, false, nullptr, &stopHasDirections}},
      .back = &toRouteSelection,
      .next = &command<cmd::SelectStop>,
      .help = KELVO_TR_NOOP("The stops of the route, the selected one's address and contact.\n\n"
@@ -178,8 +272,10 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::StopAction,
      .name = KELVO_TR_NOOP("Stop Actions"),
-     .commands = {{cmd::Arrived, KELVO_TR_NOOP("&Arrived"), screen::None, kScreen},
-                  {cmd::Departed, KELVO_TR_NOOP("&Departed"), screen::StopSelect, kScreen},
+     .commands = {{cmd::Arrived, KELVO_TR_NOOP("&Arrived"), screen::None, kScreen, nullptr, false,
+                   nullptr, &stopToArriveAt},
+                  {cmd::Departed, KELVO_TR_NOOP("&Departed"), screen::StopSelect, kScreen, nullptr,
+                   false, nullptr, &departable},
                   {cmd::ContactScreen, nullptr, screen::Contact},
                   {cmd::ContactPerson, nullptr, screen::ContactPerson},
                   {cmd::AgingInfo, nullptr, screen::StopInfo, Check::None,
@@ -190,15 +286,16 @@ const std::vector<ScreenEntry> kScreens = {
                   {cmd::ScanScreen, nullptr, screen::Scan},
                   {cmd::WearerScreen, nullptr, screen::Wearer, Check::None,
                    &wearer_rules::openWearers}},
+     // Between arrival and departure the driver stays at the stop.
      .back = [](FrameFlags&,
-                const NavFacts& f) { return f.mayLeave ? T::toCommand(cmd::StartRoute) : T{}; },
-     // Before the arrival Next is the screen's own arrival step.
+                const NavFacts& f) { return f.atStop ? T{} : T::toCommand(cmd::StartRoute); },
+     // Before the arrival Next is the arrival.
      .next =
          [](FrameFlags&, const NavFacts& f) {
-             if (f.handlesNextItself) {
+             if (f.beforeArrival) {
                  return T::toCommand(cmd::Arrived);
              }
-             return f.mayLeave ? T::toCommand(stopOrInvoices(f)) : T{};
+             return f.atStop ? T{} : T::toCommand(stopOrInvoices(f));
          },
      .help = KELVO_TR_NOOP("One stop: its contacts, invoices, account and garments.\n\n"
                            "<-  Back to the stops (not between arrival and departure).\n"
@@ -210,12 +307,17 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::InvDetails,
      .name = KELVO_TR_NOOP("Invoice Details"),
-     .commands = {{cmd::InvoiceOk, KELVO_TR_NOOP("&Ok"), screen::StopAction, kScreen},
-                  {cmd::AdjustLine, KELVO_TR_NOOP("Adjust Line"), screen::InvAdjLine},
+     .commands = {{cmd::InvoiceOk, KELVO_TR_NOOP("&Ok"), screen::StopAction, kScreen, nullptr,
+                   false, nullptr, &maySettle},
+                  {cmd::AdjustLine, KELVO_TR_NOOP("Adjust Line"), screen::InvAdjLine, Check::None,
+                   nullptr, false, nullptr, &lineAdjustable},
+                  // An extra order is for the next delivery: a settled invoice takes one too.
                   {cmd::Order, KELVO_TR_NOOP("&Order(#)"), screen::InvDudDetail, kScreen,
-                   &orderDetailForDud},
+                   &orderDetailForDud, false, nullptr, &invoiceLineSelected},
                   {cmd::NewService, KELVO_TR_NOOP("New Service"), screen::NewServices},
-                  {cmd::Receipt, KELVO_TR_NOOP("Receipt"), screen::None, kScreen}},
+                  // A stop with one invoice never shows its list: its receipt is offered here.
+                  {cmd::Receipt, KELVO_TR_NOOP("Receipt"), screen::None, kScreen, nullptr, false,
+                   nullptr, &selectedInvoiceSettled}},
      .back = [](FrameFlags&, const NavFacts& f) { return T::toCommand(stopOrInvoices(f)); },
      .next =
          [](FrameFlags&, const NavFacts& f) {
@@ -229,7 +331,8 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::InvAdjLine,
      .name = KELVO_TR_NOOP("Line Adjustment"),
-     .commands = {{cmd::LineOk, KELVO_TR_NOOP("&Ok"), screen::InvDetails, kScreen},
+     .commands = {{cmd::LineOk, KELVO_TR_NOOP("&Ok"), screen::InvDetails, kScreen, nullptr, false,
+                   nullptr, &invoiceLineSelected},
                   {cmd::LineCancel, KELVO_TR_NOOP("&Cancel"), screen::InvDetails}},
      .back = &toInvoiceDetails,
      .help =
@@ -293,8 +396,11 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::InvSelect,
      .name = KELVO_TR_NOOP("Invoice Selection"),
-     .commands = {{cmd::Settlement, KELVO_TR_NOOP("&Settlement"), screen::InvDetails},
-                  {cmd::Receipt, KELVO_TR_NOOP("Receipt"), screen::None, kScreen}},
+     .commands = {{cmd::Settlement, KELVO_TR_NOOP("&Settlement"), screen::InvDetails,
+                   Check::None, nullptr, false, nullptr, &invoiceListed},
+                  // Only a settled invoice has a receipt.
+                  {cmd::Receipt, KELVO_TR_NOOP("Receipt"), screen::None, kScreen, nullptr, false,
+                   nullptr, &selectedInvoiceSettled}},
      .back = &toStopActions,
      // Right opens the selected invoice, as 'S' does.
      .next = &command<cmd::Settlement>,
@@ -329,7 +435,8 @@ const std::vector<ScreenEntry> kScreens = {
                   {cmd::QuitWearer, KELVO_TR_NOOP("Quit Wearer"), screen::None, kScreen,
                    &wearer_rules::quitWearer},
                   {cmd::CancelTransaction, KELVO_TR_NOOP("Cancel Transaction"), screen::None,
-                   kScreen, &wearer_rules::cancelTransaction}},
+                   kScreen, &wearer_rules::cancelTransaction, false, nullptr,
+                   &wearerChangeCancellable}},
      .back = &leaveWearers,
      .help = KELVO_TR_NOOP(
          "The customer's wearers; today's changes in colour: green added, red quit or "
@@ -351,7 +458,8 @@ const std::vector<ScreenEntry> kScreens = {
                   {cmd::QuitProduct, KELVO_TR_NOOP("Quit Product"), screen::None, kScreen,
                    &wearer_rules::quitProduct},
                   {cmd::CancelTransaction, KELVO_TR_NOOP("Cancel Transaction"), screen::None,
-                   kScreen, &wearer_rules::cancelTransaction}},
+                   kScreen, &wearer_rules::cancelTransaction, false, nullptr,
+                   &wearerChangeCancellable}},
      .back = &leaveWearers,
      .help = KELVO_TR_NOOP("The selected product of a wearer.\n\n"
                            "Ex  Exchange it for another product or size.\n"
@@ -375,7 +483,7 @@ const std::vector<ScreenEntry> kScreens = {
     {.index = screen::AddNextWearer,
      .name = KELVO_TR_NOOP("Add Wearer"),
      .commands = {{cmd::AddProductPage2, KELVO_TR_NOOP("Add Product"), screen::AddProduct, kScreen,
-                   nullptr, false, KELVO_TR_NOOP("Select Size")},
+                   nullptr, false, KELVO_TR_NOOP("Select Size"), &functionsListed},
                   {cmd::SelectSizes, nullptr, screen::SelectSize, kScreen}},
      .back =
          [](FrameFlags& fl, const NavFacts&) {
@@ -436,7 +544,8 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::SelectSize,
      .name = KELVO_TR_NOOP("Select Size"),
-     .commands = {{cmd::AddSizedProduct, KELVO_TR_NOOP("Add Product"), screen::WorkOrder, kScreen}},
+     .commands = {{cmd::AddSizedProduct, KELVO_TR_NOOP("Add Product"), screen::WorkOrder, kScreen,
+                   nullptr, false, nullptr, &sizesChosen}},
      .back = &resumeNewWearer,
      .next = &whileEnabled<&command<cmd::AddSizedProduct>>,
      .help =
@@ -468,9 +577,10 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::NewServices,
      .name = KELVO_TR_NOOP("New Services"),
-     .commands = {{cmd::ServiceAdd, KELVO_TR_NOOP("Add"), screen::AddNewService},
+     .commands = {{cmd::ServiceAdd, KELVO_TR_NOOP("Add"), screen::AddNewService, Check::None,
+                   nullptr, false, nullptr, &stopSelected},
                   {cmd::ServiceDelete, KELVO_TR_NOOP("Delete"), screen::None, kScreen,
-                   &confirmServiceDelete}},
+                   &confirmServiceDelete, false, nullptr, &servicesListed}},
      .back = &toInvoiceDetails,
      .help = KELVO_TR_NOOP(
          "The flat-good services added for the customer: product, frequency, quantity "
@@ -491,8 +601,10 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::InvDudDetail,
      .name = KELVO_TR_NOOP("Order Detail"),
-     .commands = {{cmd::OrderDetailSave, KELVO_TR_NOOP("Save"), screen::InventoryChange},
-                  {cmd::OrderDetailCancel, KELVO_TR_NOOP("Cancel"), screen::None, kScreen}},
+     .commands = {{cmd::OrderDetailSave, KELVO_TR_NOOP("Save"), screen::InventoryChange,
+                   Check::None, nullptr, false, nullptr, &inventoryChangeable},
+                  {cmd::OrderDetailCancel, KELVO_TR_NOOP("Cancel"), screen::None, kScreen, nullptr,
+                   false, nullptr, &inventoryChangeable}},
      .back = &toInvoiceDetails,
      .help =
          KELVO_TR_NOOP("The invoice's products with their inventory now and after the change.\n\n"
@@ -505,7 +617,8 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::InventoryChange,
      .name = KELVO_TR_NOOP("Inventory Change"),
-     .commands = {{cmd::InventoryChangeSave, KELVO_TR_NOOP("Save"), screen::InvDudDetail, kScreen},
+     .commands = {{cmd::InventoryChangeSave, KELVO_TR_NOOP("Save"), screen::InvDudDetail, kScreen,
+                   nullptr, false, nullptr, &invoiceLineSelected},
                   {cmd::InventoryChangeCancel, KELVO_TR_NOOP("Cancel"), screen::InvDudDetail}},
      .back = &command<cmd::Order>,
      .help = KELVO_TR_NOOP("The inventory of one product: type the change, see the future "
@@ -526,6 +639,21 @@ const std::vector<ScreenEntry> kScreens = {
 };
 
 }  // namespace
+
+bool ScreenCommand::enabled(const CKelvoDoc& doc) const {
+    return (!enabledRule || enabledRule(doc)) && !doc.Entry().Holds(id);
+}
+
+std::string ScreenCommand::caption(const CKelvoDoc& doc) const {
+    const char* named = doc.Entry().Caption(id);
+    if (!named && captionRule) {
+        named = captionRule(doc);
+    }
+    if (!named) {
+        named = menuCaption;
+    }
+    return named ? tr(named) : std::string();
+}
 
 const std::vector<ScreenEntry>& screenTable() {
     return kScreens;

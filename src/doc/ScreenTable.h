@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "doc/Commands.h"
@@ -13,34 +14,34 @@ class CKelvoDoc;
 // (a check, a dialog, a save): the view's handleCommand(id), which may stay or lead elsewhere.
 enum class Check { None, ByScreen };
 
-// What a command's rule sees: the document, the frame's flags, and whether the driver chose
-// the command on the screen that offers it (its button or Actions entry) rather than reaching
-// it by Back or Next or from another screen.
-struct CommandContext {
-    CKelvoDoc& doc;
-    FrameFlags& flags;
-    bool chosen;
-};
-
-// A rule of the core that runs whenever the command is carried out, before the screen's own
-// step: it may change the frame's flags, refuse (stay, after telling the driver why) or lead
-// to another screen.
-using CommandRule = CommandOutcome (*)(CommandContext& context);
-
 // Where Back or Next leads from a screen; it may change the frame's flags.
 using StepRule = Translation (*)(FrameFlags& flags, const NavFacts& facts);
+
+// Whether a command can be carried out now, worked out from the document.
+using EnabledRule = bool (*)(const CKelvoDoc& doc);
+// The caption a command has now (untranslated, "&" before the mnemonic), worked out from the
+// document.
+using CaptionRule = const char* (*)(const CKelvoDoc& doc);
 
 // One command a screen offers.
 struct ScreenCommand {
     CommandId id = 0;
     // Actions-menu caption, "&" before the mnemonic; nullptr: no menu entry (a button, a
     // list's tap or a step of Back and Next sends it).
-    const char* caption = nullptr;
+    const char* menuCaption = nullptr;
     int target = screen::None;  // the screen it leads to; screen::None: it stays
     Check check = Check::None;
     CommandRule rule = nullptr;
     bool repeats = false;  // carried out again even right after it changed the screen
     const char* makeALikeCaption = nullptr;  // the caption while a make-a-like is under way
+    EnabledRule enabledRule = nullptr;  // nullptr: enabled whenever the entry allows it
+    CaptionRule captionRule = nullptr;  // nullptr: always menuCaption
+
+    // True when the command can be carried out now: its rule allows it and the form the
+    // driver fills in on the current screen does not hold it back (CKelvoDoc::Entry).
+    bool enabled(const CKelvoDoc& doc) const;
+    // The Actions-menu caption as it stands now, translated; "" for a command without entry.
+    std::string caption(const CKelvoDoc& doc) const;
 };
 
 // One screen: its commands in Actions-menu order, where Back and Next lead, and what Help

@@ -10,7 +10,7 @@
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
-#include "doc/InvoiceOps.h"
+#include "doc/InvoiceSession.h"
 #include "doc/KelvoDoc.h"
 #include "doc/Receipt.h"
 #include "doc/RouteOps.h"
@@ -26,70 +26,37 @@ long long cents(double amount) {
     return std::llround(amount * 100.0);
 }
 
-// Adds the collected amount to the route's collections of the invoice's column and copies
-// the new total into the route's entry. Totals are kept in whole cents, as the file has them.
-void addCollection(CRouteSummary& route, CRouteSummary* entry, bool cod, double amount) {
+// Adds the collected amount to the route's collections of the invoice's column. Totals are
+// kept in whole cents, as the file has them.
+void addCollection(CRouteSummary& route, bool cod, double amount) {
     if (cod) {
         route.SetTotalCollectionsCOD(fileNumber(route.TotalCollectionsCOD() + amount, 2));
-        if (entry) {
-            entry->SetTotalCollectionsCOD(route.TotalCollectionsCOD());
-        }
     } else {
         route.SetTotalCollectionsCharge(fileNumber(route.TotalCollectionsCharge() + amount, 2));
-        if (entry) {
-            entry->SetTotalCollectionsCharge(route.TotalCollectionsCharge());
-        }
     }
-}
-
-// One more settled stop on the route and its entry; the route list counts the route as
-// settled once its last stop is.
-void countSettledStop(CKelvoDoc& doc, CRoute& route, CRouteSummary* entry) {
-    route.SetSettledStops(route.SettledStops() + 1);
-    if (!entry) {
-        return;
-    }
-    const bool wasSettled = entry->IsSettled();
-    entry->SetSettledStops(route.SettledStops());
-    if (!wasSettled && entry->IsSettled()) {
-        doc.Routes().SetSettledRoutes(doc.Routes().SettledRoutes() + 1);
-    }
-}
-
-// The route list's entry of a route (found by number and date); nullptr when it has none.
-CRouteSummary* routeEntryOf(CKelvoDoc& doc, const CRoute& route) {
-    CRouteList& routes = doc.Routes();
-    for (std::size_t i = 0; i < routes.Count(); ++i) {
-        CRouteSummary& entry = routes.At(i);
-        if (entry.RouteNumber() == route.RouteNumber() && entry.Date() == route.Date()) {
-            return &entry;
-        }
-    }
-    return nullptr;
 }
 
 // Counts a settled invoice on its stop and route: the stop's cash and signed invoices (its
-// reason gone), the route's settled stops when the stop is settled now (and the route list's
-// settled routes), the collections of the invoice's column; the route's entry follows.
-void countSettlement(CKelvoDoc& doc, CRoute& route, CStop& stop, bool cod, double amount) {
+// reason gone), the route's settled stops when the stop is settled now, the collections of
+// the invoice's column. Saving the route brings its route-list entry up to date.
+void countSettlement(CRoute& route, CStop& stop, bool cod, double amount) {
     const bool stopWasSettled = stop.IsSettled();
     stop.TotalCashCollected = fileNumber(stop.TotalCashCollected + amount, 2);
     stop.SignedInvoices += 1;
     stop.UndeliverReasonCode.clear();
-    CRouteSummary* entry = routeEntryOf(doc, route);
     // The stop counts once, when its last invoice is signed (compared with the stop's own
     // invoice list, as its status is).
     if (!stopWasSettled && stop.IsSettled()) {
-        countSettledStop(doc, route, entry);
+        route.SetSettledStops(route.SettledStops() + 1);
     }
-    addCollection(route, entry, cod, amount);
+    addCollection(route, cod, amount);
 }
 
 // The invoice as its settlement leaves it.
 void markSettled(CInvoice& invoice, const CSettlementJournal& j) {
     invoice.SetCashCollected(j.CashCollected);
     invoice.SetPersonIdentification(j.PersonIdentification);
-    invoice.SetStatus("Settled");
+    invoice.SetSettled();
     invoice.SetUndeliverReasonCode("");
     invoice.SetCheckNumber(j.CheckNumber);
 }
@@ -108,13 +75,25 @@ LocalTime settledAt(const CSettlementJournal& j) {
 }
 
 // Writes the receipt of a settled invoice (nothing without a receipt writer); one that cannot
-// be written is said, and the settlement stands.
-void writeReceipt(CKelvoDoc& doc, const CStop& stop, const CInvoice& invoice, const LocalTime& at) {
+// be written is said, and the settlement stands. True when it was written.
+// A fresh settlement's receipt is then handed on (ReceiptWriter::settled); one completed after
+// a crash is not: the driver has left the customer.
+bool writeReceipt(CKelvoDoc& doc, const CStop& stop, const CInvoice& invoice,
+                  const LocalTime& at, bool fresh) {
     ReceiptWriter* writer = doc.Receipts();
-    const std::string path = receiptPath(invoice.InvoiceNumber());
-    if (writer && !writer->write(doc.Fs(), receiptFor(doc, stop, invoice, at), path)) {
-        reportReceiptNotWritten(doc.Prompt(), path);
+    if (!writer) {
+        return false;
     }
+    const std::string path = receiptPath(invoice.InvoiceNumber());
+    const Receipt receipt = receiptFor(doc, stop, invoice, at);
+    if (!writer->write(doc.Fs(), receipt, path)) {
+        reportReceiptNotWritten(doc.Prompt(), path);
+        return false;
+    }
+    if (fresh) {
+        writer->settled(doc.Fs(), receipt, path);
+    }
+    return true;
 }
 
 // Gives up a recorded settlement that cannot be completed, telling the driver why.
@@ -163,7 +142,7 @@ bool complete(CKelvoDoc& doc, const CSettlementJournal& j) {
         abandon(doc, j, tr("its invoice file cannot be read."));
         return true;
     }
-    if (invoice.Status() != "Settled") {
+    if (!invoice.IsSettled()) {
         // Cut short before the customer's signature was saved, it never reached a data file.
         if (j.Signature == 'Y' && !doc.Fs().isFile(signaturePath(doc, j.InvoiceNumber))) {
             abandon(doc, j, tr("the signature was not saved. Please settle the invoice again."));
@@ -184,14 +163,14 @@ bool complete(CKelvoDoc& doc, const CSettlementJournal& j) {
     }
     const bool counted = stop.SignedInvoices > j.SignedInvoices;
     if (!counted) {
-        countSettlement(doc, route, stop, invoice.COD() == 'Y', j.CashCollected);
+        countSettlement(route, stop, invoice.COD() == 'Y', j.CashCollected);
     }
     // The route is written when it changed here, and always when the screens hold it.
     if ((held || !counted) && !saveRoute(doc, route)) {
         return false;
     }
     if (!doc.Fs().isFile(receiptPath(j.InvoiceNumber))) {
-        writeReceipt(doc, stop, invoice, settledAt(j));
+        writeReceipt(doc, stop, invoice, settledAt(j), false);
     }
     doc.Fs().removeFile(journalPath(doc));
     return true;
@@ -268,21 +247,22 @@ std::string signaturePath(const CKelvoDoc& doc, double invoiceNumber) {
     return doc.DataFolder() + format("Inv_%.0f.bmp", invoiceNumber);
 }
 
-int settleInvoice(CKelvoDoc& doc, const Payment& payment, const SignatureWriter& writeSignature) {
+SettleResult settle(CKelvoDoc& doc, const Payment& payment, const SignatureWriter& signature) {
+    SettleResult result;
     CStop* stop = selectedStop(doc);
     if (!stop || !doc.Invoice().HoldsInvoice()) {
-        return -1;
+        return result;
     }
     if (signatureRequired(*stop) && payment.signedBy.empty()) {
-        return -1;
+        return result;
     }
     // One settlement at a time: one cut short is completed before the next one starts.
     if (!completeRecordedSettlement(doc)) {
-        return -1;
+        return result;
     }
     const CInvoice& open = doc.Invoice();
-    if (open.Status() == "Settled") {
-        return -1;  // also when the settlement just completed was this invoice's
+    if (open.IsSettled()) {
+        return result;  // also when the settlement just completed was this invoice's
     }
     const LocalTime now = doc.Time().now();
     CSettlementJournal j;
@@ -294,7 +274,7 @@ int settleInvoice(CKelvoDoc& doc, const Payment& payment, const SignatureWriter&
     j.CashCollected = payment.amountCollected;
     j.CheckNumber = payment.checkNumber;
     j.PersonIdentification = payment.signedBy;
-    j.Signature = signatureRequired(*stop) && writeSignature ? 'Y' : 'N';
+    j.Signature = signatureRequired(*stop) && signature ? 'Y' : 'N';
     j.SettledDate = dateText(now);
     j.SettledTime = format("%02d:%02d:%02d", now.hour, now.minute, now.second);
     // Recorded before its first file, the settlement is completed exactly once if the program
@@ -304,32 +284,40 @@ int settleInvoice(CKelvoDoc& doc, const Payment& payment, const SignatureWriter&
         doc.Prompt().inform(
             tr("The settlement could not be recorded, so nothing was settled: ") + journal,
             tr("Error data"), MessageIcon::Error);
-        return -1;
+        return result;
     }
     if (j.Signature == 'Y') {
         const std::string picture = signaturePath(doc, j.InvoiceNumber);
-        if (!writeSignature(picture)) {
+        if (!signature(picture)) {
             doc.Fs().removeFile(journal);
             doc.Prompt().inform(tr("The signature could not be saved: ") + picture,
                                 tr("Error data"), MessageIcon::Error);
-            return -1;
+            return result;
         }
+        result.written.push_back(picture);
     }
     CInvoice settled = open;
     markSettled(settled, j);
     if (!commitInvoice(doc, settled)) {
         doc.Fs().removeFile(journal);
-        return -1;
+        return result;
     }
-    countSettlement(doc, doc.Route(), *stop, doc.Invoice().COD() == 'Y', j.CashCollected);
+    result.settled = true;
+    result.written.push_back(doc.Invoice().FilePath());
+    countSettlement(doc.Route(), *stop, doc.Invoice().COD() == 'Y', j.CashCollected);
     // A route file that cannot be written is said; the journal then stays, and the settlement
     // is completed with the next start or the next stop that opens.
     if (saveRoute(doc)) {
-        writeReceipt(doc, *stop, doc.Invoice(), now);
+        result.written.push_back(doc.Route().FilePath());
+        if (writeReceipt(doc, *stop, doc.Invoice(), now, true)) {
+            result.written.push_back(receiptPath(j.InvoiceNumber));
+        }
         doc.Fs().removeFile(journal);
     }
     const CInvoices& invoices = doc.Invoices();
-    return static_cast<std::size_t>(invoices.SettledCount()) >= invoices.Count() ? 1 : 2;
+    const bool stopDone = static_cast<std::size_t>(invoices.SettledCount()) >= invoices.Count();
+    result.next = stopDone || !showsInvoiceList(doc) ? screen::StopAction : screen::InvSelect;
+    return result;
 }
 
 bool completeRecordedSettlement(CKelvoDoc& doc) {

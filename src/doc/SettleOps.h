@@ -3,6 +3,9 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "doc/Commands.h"
 
 namespace kelvo {
 
@@ -56,21 +59,34 @@ struct Payment {
 // Writes the customer's signature picture to a device path; false when it could not be written.
 using SignatureWriter = std::function<bool(const std::string& devicePath)>;
 
-// Settles the open invoice of the current stop. The settlement first records itself in the
-// settlement journal (SettlementJournal.h), then writes its files in order: the signature
-// picture beside the invoice file (when the stop signs for its invoices and writeSignature is
-// given), the invoice "Settled" with the amount, cheque number and initials; the stop's
-// collected cash and signed invoices grow, the route's settled stops (and the route list's
-// settled routes) when the stop is settled now, and the route's collections of the invoice's
-// column, and the route file is saved; the receipt (through the document's receipt writer,
-// when it has one); last the journal is removed. A settlement recorded from before is
-// completed first. Returns 1 when no invoice of the stop is left to settle, 2 when some are,
-// and -1 when nothing was settled: no stop or invoice open, a required signature missing
-// (silently), a settlement from before that cannot be completed yet, or the journal, the
-// signature or the invoice file could not be written (said). A route file that cannot be
-// written is said; the settlement stands, and its journal stays until the route is saved.
-int settleInvoice(CKelvoDoc& doc, const Payment& payment,
-                  const SignatureWriter& writeSignature = {});
+// What a settlement did.
+struct SettleResult {
+    // False when nothing was settled: no stop or invoice open, a required signature missing
+    // (silently), a settlement from before that cannot be completed yet, or the journal, the
+    // signature or the invoice file could not be written (said to the driver).
+    bool settled = false;
+    // Where the driver goes next: the stop actions once no invoice of the stop is left to
+    // settle (always for a stop with one invoice), else the invoice list; screen::None when
+    // nothing was settled (the invoice stays on the screen).
+    int next = screen::None;
+    // The device paths written, in the order written: the signature picture, the invoice, the
+    // route, the receipt (a file that could not be written is not listed).
+    std::vector<std::string> written;
+};
+
+// Settles the open invoice of the current stop with the payment taken and, where the stop
+// signs for its invoices, the customer's signature (written by `signature`). The settlement
+// first records itself in the settlement journal (SettlementJournal.h), then writes its files
+// in order: the signature picture beside the invoice file, the invoice "Settled" with the
+// amount, cheque number and initials; the stop's collected cash and signed invoices grow, the
+// route's settled stops when the stop is settled now and the route's collections of the
+// invoice's column, and the route is saved with its route-list entry (saveRoute); the receipt
+// through the document's receipt writer, when it has one, which then may print it
+// (ReceiptWriter::settled); last the journal is removed. A settlement recorded from before is
+// completed first. A route file that cannot be written is said; the settlement stands, and its
+// journal stays until the route is saved.
+SettleResult settle(CKelvoDoc& doc, const Payment& payment,
+                    const SignatureWriter& signature = {});
 
 // Completes the settlement the journal records, if one was cut short (at start and whenever a
 // stop's invoices load): each of its files is written once, those it wrote already are not

@@ -7,7 +7,6 @@
 #include "common/Translate.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
-#include "doc/SettleOps.h"
 #include "model/GarmentFlags.h"
 #include "model/InventoryTransactions.h"
 #include "model/InvoiceFile.h"
@@ -38,19 +37,6 @@ void moveToUndelivered(CRouteSummary& route, bool cod, double amount) {
         route.SetTotalUndeliveredCharge(cents(route.TotalUndeliveredCharge() + amount));
         route.SetPayThisAmountCharge(cents(route.PayThisAmountCharge() - amount));
     }
-}
-
-// The route-list entry gets the undelivered totals and amounts to pay of the current route.
-void copyUndeliveredToEntry(CKelvoDoc& doc) {
-    CRouteSummary* entry = currentRouteEntry(doc);
-    if (!entry) {
-        return;
-    }
-    const CRoute& route = doc.Route();
-    entry->SetTotalUndeliveredCharge(route.TotalUndeliveredCharge());
-    entry->SetTotalUndeliveredCOD(route.TotalUndeliveredCOD());
-    entry->SetPayThisAmountCharge(route.PayThisAmountCharge());
-    entry->SetPayThisAmountCOD(route.PayThisAmountCOD());
 }
 
 // Opens one invoice of a stop into `invoice` (a temporary, so that the invoice open on the
@@ -130,6 +116,10 @@ const CStop* selectedStop(const CKelvoDoc& doc) {
     return &route.Stop(static_cast<std::size_t>(i));
 }
 
+void selectStop(CKelvoDoc& doc, int row) {
+    doc.SetCurrentStopIndex(row);
+}
+
 bool routeOpen(const CKelvoDoc& doc) {
     const int i = doc.CurrentRouteIndex();
     if (i < 0 || static_cast<std::size_t>(i) >= doc.Routes().Count()) {
@@ -163,20 +153,6 @@ int stopRowToSelect(const CKelvoDoc& doc) {
         row = count - 1;
     }
     return row < 1 ? 0 : row;
-}
-
-std::size_t loadStopInvoices(CKelvoDoc& doc) {
-    const CStop* stop = selectedStop(doc);
-    CInvoices& invoices = doc.Invoices();
-    invoices.SetPath(doc.StorageLocation());
-    if (!stop) {
-        return invoices.Load(doc.Fs(), doc.Prompt(), {});
-    }
-    const std::size_t count =
-        invoices.Load(doc.Fs(), doc.Prompt(), stop->Invoices(), doc.Route().FilePath());
-    // A settlement cut short that the start could not complete is tried again here.
-    completeRecordedSettlement(doc);
-    return count;
 }
 
 std::string InvoiceSummary::invoiceLine() const {
@@ -285,7 +261,6 @@ bool markUndeliverable(CKelvoDoc& doc, const std::string& reasonCode) {
                 moveToUndelivered(doc.Route(), invoice.COD() == 'Y', invoice.PayThisAmount());
             }
         }
-        copyUndeliveredToEntry(doc);
     }
     saveRoute(doc);
     // The travel to the next stop counts from here: the driver has dealt with this stop now.
@@ -311,7 +286,6 @@ void reverseUndeliverable(CKelvoDoc& doc, std::size_t stopIndex) {
             moveToUndelivered(route, invoice.COD() == 'Y', -invoice.PayThisAmount());
         }
     }
-    copyUndeliveredToEntry(doc);
 }
 
 void cancelUndeliverable(CKelvoDoc& doc) {

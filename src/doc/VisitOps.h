@@ -20,6 +20,9 @@ struct CStop;
 CStop* selectedStop(CKelvoDoc& doc);
 const CStop* selectedStop(const CKelvoDoc& doc);
 
+// The driver selected row `row` of the stop list (-1: none): it becomes the selected stop.
+void selectStop(CKelvoDoc& doc, int row);
+
 // True while the selected route has started and not ended: stops may be opened and marked.
 bool routeOpen(const CKelvoDoc& doc);
 // True when the stop has no invoice or an arrival time.
@@ -33,12 +36,6 @@ bool mayBeUndeliverable(const CKelvoDoc& doc, const CStop& stop);
 // The row the stop list selects when it opens: the selected stop, or the next one once the
 // driver has left a stop; within the list (0 for an empty one).
 int stopRowToSelect(const CKelvoDoc& doc);
-
-// Loads the selected stop's invoice headers into the document's CInvoices (nothing is read
-// when it holds them already) and completes a settlement that was cut short (see
-// completeRecordedSettlement in SettleOps.h). A file that cannot be read is reported by the
-// loader. Returns the number of headers held; 0 without a selected stop.
-std::size_t loadStopInvoices(CKelvoDoc& doc);
 
 // What the stop action screen tells about the stop's invoices.
 struct InvoiceSummary {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "doc/ScreenTable.h"
+#include "doc/Navigation.h"
 
 // The rules of the wearer screen's commands in the screen table: chosen on the wearer screen,
 // each checks the selection and the transactions before the frame moves on and tells the

@@ -115,12 +115,6 @@ CommandOutcome CMainFrame::runCheck(CommandId id) {
     return m_view ? m_view->handleCommand(id) : CommandOutcome::proceed();
 }
 
-void CMainFrame::fillNavFacts(NavFacts& facts) {
-    if (m_view) {
-        m_view->fillNavFacts(facts);
-    }
-}
-
 void CMainFrame::confirmLeave() {
     if (m_view) {
         m_view->confirmLeave();

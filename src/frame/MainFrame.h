@@ -30,9 +30,15 @@ public:
     ~CMainFrame() override;
 
     // The driver chose a command on the current screen (a button, an Actions entry).
-    void choose(CommandId id) { m_nav.choose(id); }
+    void choose(CommandId id) {
+        m_nav.choose(id);
+        updateCommandStates();  // the command may have changed what the document allows
+    }
     // Carries out a command that comes from elsewhere (Back and Next of the arrow keys).
-    void dispatch(CommandId id) { m_nav.dispatch(id); }
+    void dispatch(CommandId id) {
+        m_nav.dispatch(id);
+        updateCommandStates();
+    }
     // Shows a screen directly (start-up). False when its view cannot be created; the current
     // view then stays.
     bool showScreen(int screenIndex) { return m_nav.show(screenIndex); }
@@ -67,7 +73,6 @@ protected:
 private:
     bool openView(int screenIndex) override;
     CommandOutcome runCheck(CommandId id) override;
-    void fillNavFacts(NavFacts& facts) override;
     void confirmLeave() override;
     void commandsChanged() override { updateCommandStates(); }
     void showAbout();

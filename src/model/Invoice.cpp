@@ -296,15 +296,15 @@ void CInvoice::RecalcTaxLines() {
 
 bool CInvoice::PickUpsEntered() const {
     return std::none_of(m_Items.begin(), m_Items.end(), [](const CInvoiceItem& l) {
-        return l.PickUpQty.empty() && l.SER != 0 && l.SER != 2;
+        return l.PickUpQty.empty() && l.PickUpMode() == PickUp::Entered;
     });
 }
 
 bool CInvoice::FillPickUps() {
     bool filled = false;
     for (CInvoiceItem& l : m_Items) {
-        if (l.PickUpQty.empty() && l.SER == 2) {
-            l.PickUpQty = format("%d", l.QtyToPick);
+        if (l.PickUpQty.empty() && l.PickUpMode() == PickUp::ToPick) {
+            l.PickUpQty = l.PickUpShown();
             filled = true;
         }
     }

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/InvoiceHeader.h"
 #include "model/InvoiceItem.h"
 
 namespace kelvo {
@@ -122,9 +123,13 @@ public:
     void SetUndeliverReasonCode(std::string v) { m_UndeliverReasonCode = std::move(v); }
     const std::string& PersonIdentification() const { return m_PersonIdentification; }
     void SetPersonIdentification(std::string v) { m_PersonIdentification = std::move(v); }
-    // "Settled" once settled.
+    // kSettledStatus once settled.
     const std::string& Status() const { return m_Status; }
     void SetStatus(std::string v) { m_Status = std::move(v); }
+    // True once the invoice is settled.
+    bool IsSettled() const { return m_Status == kSettledStatus; }
+    // Marks the invoice settled.
+    void SetSettled() { m_Status = kSettledStatus; }
     const std::string& CheckNumber() const { return m_CheckNumber; }
     void SetCheckNumber(std::string v) { m_CheckNumber = std::move(v); }
 

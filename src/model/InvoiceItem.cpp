@@ -113,6 +113,13 @@ CInvoiceItem CInvoiceItem::Read(const XmlElement& e) {
     return l;
 }
 
+std::string CInvoiceItem::PickUpShown() const {
+    if (PickUpQty.empty() && PickUpMode() == PickUp::ToPick) {
+        return format("%d", QtyToPick);
+    }
+    return PickUpQty;
+}
+
 void CInvoiceItem::AppendXml(std::string& out) const {
     out.append("\r\n\t\t<Invoice-Item>");
     appendTextElement(out, kField, "LineID", LineID);

@@ -18,6 +18,10 @@ inline constexpr std::int16_t MinimumCharge = 17;
 inline constexpr std::int16_t Tax = 18;
 }  // namespace LineTypes
 
+// How a line's pick-up quantity comes about (its SER): nothing is picked up, the quantity
+// to pick is the default, or the driver enters it.
+enum class PickUp { None, ToPick, Entered };
+
 // One line of an invoice: a rented or sold product (optionally of one wearer), a service, or a
 // charge line (special charge, minimum charge, tax) that the invoice arithmetic recomputes.
 // Fields carry the names of the <Invoice-Item> elements. A new line has empty texts, zero
@@ -68,6 +72,14 @@ struct CInvoiceItem {
     static CInvoiceItem Read(const XmlElement& element);
     // Appends the <Invoice-Item> block of the invoice file (starts with "\r\n\t\t").
     void AppendXml(std::string& out) const;
+
+    // The pick-up mode SER stands for: 0 none, 2 the quantity to pick, any other entered.
+    PickUp PickUpMode() const {
+        return SER == 0 ? PickUp::None : SER == 2 ? PickUp::ToPick : PickUp::Entered;
+    }
+    // The pick-up quantity as it stands: the one entered, else QtyToPick where that is the
+    // default; "" while the driver has still to enter it (and for a line without pick-up).
+    std::string PickUpShown() const;
 
     // Field by field.
     bool operator==(const CInvoiceItem&) const = default;

@@ -25,10 +25,6 @@ CInvoiceHeader readHeader(const XmlElement& e, double invoiceNumber) {
     return h;
 }
 
-bool isSettled(const CInvoiceHeader& h) {
-    return h.Status == "Settled";
-}
-
 }  // namespace
 
 void CInvoices::SetPath(std::string_view storageLocation) {
@@ -91,7 +87,8 @@ void CInvoices::Update(const CInvoice& invoice) {
 
 void CInvoices::CountSettled() {
     m_SettledCount =
-        static_cast<std::int32_t>(std::count_if(m_Entries.begin(), m_Entries.end(), isSettled));
+        static_cast<std::int32_t>(std::count_if(m_Entries.begin(), m_Entries.end(),
+                                                     [](const CInvoiceHeader& h) { return h.IsSettled(); }));
 }
 
 }  // namespace kelvo

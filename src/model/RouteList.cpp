@@ -41,6 +41,19 @@ void CRouteList::SetStoragePath(std::string_view storageLocation) {
     m_StoragePath = dataRoot(storageLocation);
 }
 
+bool CRouteList::Refresh(const CRouteSummary& route) {
+    const auto it = std::find_if(m_Entries.begin(), m_Entries.end(), [&](const CRouteSummary& e) {
+        return e.RouteNumber() == route.RouteNumber() && e.Date() == route.Date();
+    });
+    if (it == m_Entries.end()) {
+        return false;
+    }
+    *it = route;
+    m_SettledRoutes = static_cast<std::int32_t>(std::count_if(
+        m_Entries.begin(), m_Entries.end(), [](const CRouteSummary& e) { return e.IsSettled(); }));
+    return true;
+}
+
 std::size_t CRouteList::Load(const DeviceFs& fs, Prompter& prompter) {
     std::optional<WaitCursor> wait(std::in_place);
     m_Entries.clear();

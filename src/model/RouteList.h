@@ -30,15 +30,16 @@ public:
 
     // Number of entries.
     std::size_t Count() const { return m_Entries.size(); }
-    // The entry at a list position (0 <= index < Count(), else std::out_of_range); totals
-    // changed on the current route are copied into it with its setters.
+    // The entry at a list position (0 <= index < Count(), else std::out_of_range).
     CRouteSummary& At(std::size_t index) { return m_Entries.at(index); }
     const CRouteSummary& At(std::size_t index) const { return m_Entries.at(index); }
 
-    // Number of settled routes, shown beside "Routes Settled."; counted by Load, raised by the
-    // settlement that settles a route.
+    // Makes the entry of this route (found by number and date) hold the route's totals as they
+    // are now, and counts the settled routes again. False when no entry is the route's.
+    bool Refresh(const CRouteSummary& route);
+
+    // Number of settled routes, shown beside "Routes Settled."; counted by Load and Refresh.
     std::int32_t SettledRoutes() const { return m_SettledRoutes; }
-    void SetSettledRoutes(std::int32_t v) { m_SettledRoutes = v; }
 
 private:
     std::vector<CRouteSummary> m_Entries;

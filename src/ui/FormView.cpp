@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "doc/KelvoDoc.h"
+#include "doc/ScreenTable.h"
 
 namespace kelvo {
 
@@ -97,16 +98,20 @@ QPushButton* FormView::addButton(const QString& caption, int id, CommandId comma
     return button;
 }
 
-void FormView::setCommandEnabled(CommandId id, bool enabled) {
-    m_doc.Commands().SetEnabled(m_screenIndex, id, enabled);
+bool FormView::commandEnabled(CommandId id) const {
+    const ScreenEntry* screen = findScreen(m_screenIndex);
+    const ScreenCommand* command = screen ? findCommand(*screen, id) : nullptr;
+    return command && command->enabled(m_doc);
+}
+
+void FormView::holdUntilComplete(CommandId id, bool complete) {
+    m_doc.Entry().Hold(id, !complete);
     emit commandStatesChanged();
 }
 
 CommandOutcome FormView::handleCommand(CommandId) {
     return CommandOutcome::proceed();
 }
-
-void FormView::fillNavFacts(NavFacts&) const {}
 
 void FormView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

@@ -37,8 +37,6 @@ public:
     // Check::ByScreen), switching on the command id: proceed to the command's screen, stay,
     // or go to another one.
     virtual CommandOutcome handleCommand(CommandId id);
-    // Tells Back and Next what they need to know about this screen.
-    virtual void fillNavFacts(NavFacts& facts) const;
     // Last chance before Back leaves the screen (unsaved changes are offered for saving).
     virtual void confirmLeave() {}
     // Enter was pressed on the screen. A screen that gives Enter a meaning of its own acts
@@ -53,7 +51,8 @@ signals:
     // The driver chose a command on this screen (a button, a list's double tap, ...); the
     // frame carries it out.
     void commandRequested(kelvo::CommandId id);
-    // The screen enabled or disabled entries of its command table.
+    // The screen changed what the document holds (a selection, what its form holds back):
+    // the frame shows the commands as the document now allows them.
     void commandStatesChanged();
     // The screen shows the commands of another screen index (the wearer screen with a product
     // row selected).
@@ -65,8 +64,15 @@ protected:
     FrameFlags& frameFlags() const { return *m_flags; }
     // The screen the frame showed before this one (screen::None at start-up).
     int previousScreen() const { return m_previousScreen; }
-    // Enables or disables a command of this screen's table and its menu entry.
-    void setCommandEnabled(CommandId id, bool enabled);
+    // True when this screen's command is enabled now, as the screen table decides it from the
+    // document (the screen's buttons follow the same decision as its Actions menu).
+    bool commandEnabled(CommandId id) const;
+    // Tells the frame that the screen changed what the document holds (a selection), so that
+    // the commands show what the document now allows.
+    void documentChanged() { emit commandStatesChanged(); }
+    // The screen's form holds a command back until the driver's entry is complete (see
+    // FormEntry); the commands show it at once.
+    void holdUntilComplete(CommandId id, bool complete);
     // Sends a command to the frame.
     void send(CommandId id) { emit commandRequested(id); }
 

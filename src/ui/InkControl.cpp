@@ -61,6 +61,12 @@ bool CInkControl::savePicture(const DeviceFs& fs, std::string_view devicePath) c
     return kelvo::savePicture(fs, picture(), devicePath);
 }
 
+SignatureWriter signatureWriter(const DeviceFs& fs, const QImage& picture) {
+    return [&fs, &picture](const std::string& devicePath) {
+        return savePicture(fs, picture, devicePath);
+    };
+}
+
 bool savePicture(const DeviceFs& fs, const QImage& picture, std::string_view devicePath) {
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <string_view>
 
+#include "doc/SettleOps.h"
+
 class QImage;
 
 namespace kelvo {
@@ -55,5 +57,9 @@ private:
 // Saves a signature picture as a BMP file at the device path (atomically). False when it could
 // not be written.
 bool savePicture(const DeviceFs& fs, const QImage& picture, std::string_view devicePath);
+
+// What writes a settlement's signature picture (see settle): a BMP of `picture` at the path
+// the settlement gives. Both must outlive the settlement.
+SignatureWriter signatureWriter(const DeviceFs& fs, const QImage& picture);
 
 }  // namespace kelvo

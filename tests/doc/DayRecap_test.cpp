@@ -22,7 +22,7 @@ struct DayRecapTest : ::testing::Test, test::StopDocument {
         doc.Route().Stop(static_cast<std::size_t>(stopIndex)).ArrivalTime = "09:05";
         doc.SetCurrentInvoiceNumber(number);
         ASSERT_TRUE(openSelectedInvoice(doc));
-        ASSERT_GT(settleInvoice(doc, payment), 0);
+        ASSERT_TRUE(kelvo::settle(doc, payment).settled);
     }
 
     // Gives line 0 of an invoice an adjustment and saves it.

@@ -39,7 +39,7 @@ TEST_F(FailedSaves, RouteSaveAfterASettlement) {
     ASSERT_TRUE(openInvoice(9, 100110));
     const std::string route = dev.read(kSampleRoute);
     refuseSavesOf(kSampleRoute);
-    EXPECT_EQ(settleInvoice(doc, {45.10, "", "RD"}), 1);
+    EXPECT_EQ(settle(doc, {45.10, "", "RD"}).next, screen::StopAction);
     expectToldOf(kSampleRoute, "Error data files");
     EXPECT_EQ(dev.read(kSampleRoute), route);
     EXPECT_NE(invoiceFile(100110).find("<Status>Settled</Status>"), std::string::npos);

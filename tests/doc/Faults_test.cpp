@@ -227,7 +227,7 @@ TEST(Faults, ASettlementKilledAtAnyOfItsChangesIsCompletedOnce) {
         };
         bool killed = false;
         try {
-            settleInvoice(s.doc, {50.0, "", "RD"}, signature);
+            settle(s.doc, {50.0, "", "RD"}, signature);
         } catch (const Killed&) {
             killed = true;
         }
@@ -277,14 +277,14 @@ TEST(Faults, ASettlementOnAFullDiskOrReadOnlyFolderSettlesNothingUntilItCan) {
         const std::string invoice = dev.read(kInvoice);
         const std::string route = dev.read(test::kSampleRoute);
         dev.fs().setFaultHook(full ? fullDisk() : readOnly(*dev.fs().hostPath("\\VexXml")));
-        EXPECT_EQ(settleInvoice(s.doc, {52.62, "", "RD"}, test::signatureBytes(dev.fs())), -1);
+        EXPECT_EQ(settle(s.doc, {52.62, "", "RD"}, test::signatureBytes(dev.fs())).next, screen::None);
         dev.fs().setFaultHook({});
         ASSERT_FALSE(s.prompter.shown().empty());
         EXPECT_EQ(dev.read(kInvoice), invoice);
         EXPECT_EQ(dev.read(test::kSampleRoute), route);
         EXPECT_FALSE(dev.exists(kJournal));
         EXPECT_FALSE(holdsTemporaries(dev.root()));
-        EXPECT_EQ(settleInvoice(s.doc, {52.62, "", "RD"}, test::signatureBytes(dev.fs())), 2);
+        EXPECT_EQ(settle(s.doc, {52.62, "", "RD"}, test::signatureBytes(dev.fs())).next, screen::InvSelect);
         EXPECT_EQ(test::elementText(dev.read(kInvoice), "Status"), "Settled");
         EXPECT_FALSE(dev.exists(kJournal));
     }

@@ -9,8 +9,12 @@
 
 #include "common/Clock.h"
 #include "common/Prompter.h"
+#include "doc/InvoiceOps.h"
 #include "doc/KelvoDoc.h"
 #include "doc/ScreenHost.h"
+#include "doc/ScreenTable.h"
+#include "doc/SettleOps.h"
+#include "support/SampleStop.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;
@@ -31,11 +35,6 @@ public:
         const auto it = answers.find(id);
         return it == answers.end() ? CommandOutcome::proceed() : it->second;
     }
-    void fillNavFacts(NavFacts& f) override {
-        const bool enabled = f.firstEntryEnabled;
-        f = facts;
-        f.firstEntryEnabled = enabled;
-    }
     void confirmLeave() override { ++leaves; }
     void commandsChanged() override { ++changes; }
 
@@ -43,7 +42,6 @@ public:
     std::set<int> missing;
     std::map<CommandId, int> checks;
     std::map<CommandId, CommandOutcome> answers;
-    NavFacts facts;
     bool pendingAtCheck = false;
     int opened = 0, leaves = 0, changes = 0;
 };
@@ -70,13 +68,15 @@ protected:
     Navigator nav;
 };
 
-// Where Back and Next lead from each screen, with plain screens that accept every command
-// (no invoices on the stop, nothing settled, no wearer flow under way, not the "DUD" laundry).
+// Where Back and Next lead from each screen on an empty document (no route, stop or invoice,
+// no wearer flow under way, not the "DUD" laundry): Next stays where the document does not
+// allow the command it leads to (Start Route, Select Stop, Ok, Settlement, the wearer's
+// products without functions, the sizes not chosen).
 TEST_F(NavigatorTest, BackAndNextOfEveryScreen) {
     const int back[screen::Count] = {0, 0,  1,  2,  3,  4,  5,  4,  2, 9,  4, 4,  4,  4, 4,
                                      4, 14, 16, 17, 18, 17, 14, 14, 5, 24, 5, 26, 25, 1};
-    const int next[screen::Count] = {1,  2,  3,  4,  4,  4,  6,  7,  8,  9,  10, 11, 5,  13, 14,
-                                     15, 17, 18, 19, 14, 19, 19, 19, 23, 24, 25, 26, 27, 28};
+    const int next[screen::Count] = {1,  2,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
+                                     15, 17, 17, 19, 14, 20, 19, 19, 23, 24, 25, 26, 27, 28};
     for (int n = 0; n < screen::Count; ++n) {
         for (CommandId step : {cmd::Back, cmd::Next}) {
             Navigator fresh(doc, host);
@@ -88,11 +88,10 @@ TEST_F(NavigatorTest, BackAndNextOfEveryScreen) {
     }
 }
 
-TEST_F(NavigatorTest, BackAndNextFollowTheScreensFactsAndTheWearerFlow) {
+TEST_F(NavigatorTest, BackAndNextFollowTheWearerFlow) {
     struct Case {
         int screen;
         FrameFlags flags;
-        NavFacts facts;
         CommandId step;
         int target;
         FrameFlags after;
@@ -102,35 +101,22 @@ TEST_F(NavigatorTest, BackAndNextFollowTheScreensFactsAndTheWearerFlow) {
     productOnly.productOnly = true;
     exchange.exchangeInProgress = true;
     resumed.wearerFlowResumed = makeALikeResumed.wearerFlowResumed = true;
-    NavFacts none, twoInvoices, staying, settled, dud, ownNext;
-    twoInvoices.stopInvoiceCount = 2;
-    staying.mayLeave = false;
-    settled.invoiceSettled = true;
-    dud.dud = true;
-    ownNext.handlesNextItself = true;
     const Case cases[] = {
-        {screen::RouteSelect, plain, staying, cmd::Back, screen::RouteSelect, plain},
-        {screen::StopAction, plain, staying, cmd::Back, screen::StopAction, plain},
-        {screen::StopAction, plain, twoInvoices, cmd::Next, screen::InvSelect, plain},
-        {screen::StopAction, plain, ownNext, cmd::Next, screen::StopAction, plain},
-        {screen::InvDetails, plain, twoInvoices, cmd::Back, screen::InvSelect, plain},
-        {screen::InvDetails, plain, settled, cmd::Next, screen::InvDetails, plain},
-        // Right is the page's "->" for every laundry; the "DUD" page leads on by its own step.
-        {screen::AddWearer, resumed, dud, cmd::Next, screen::AddNextWearer, resumed},
-        {screen::AddNextWearer, makeALike, none, cmd::Back, screen::AddWearer, makeALike},
-        {screen::AddNextWearer, makeALike, none, cmd::Next, screen::SelectSize, makeALike},
-        {screen::AddProduct, productOnly, none, cmd::Back, screen::Wearer, productOnly},
-        {screen::AddProduct, plain, dud, cmd::Back, screen::AddWearer, resumed},
-        {screen::AddProduct, makeALike, none, cmd::Back, screen::SelectSize, makeALikeResumed},
+        {screen::AddWearer, resumed, cmd::Next, screen::AddNextWearer, resumed},
+        {screen::AddNextWearer, makeALike, cmd::Back, screen::AddWearer, makeALike},
+        // Page 2 goes on only with a function to choose (the document holds none).
+        {screen::AddNextWearer, makeALike, cmd::Next, screen::AddNextWearer, makeALike},
+        {screen::AddProduct, productOnly, cmd::Back, screen::Wearer, productOnly},
+        {screen::AddProduct, plain, cmd::Back, screen::AddNextWearer, resumed},
+        {screen::AddProduct, makeALike, cmd::Back, screen::SelectSize, makeALikeResumed},
         // The exchange is under way again: its work order leads back to it once more.
-        {screen::WorkOrder, exchange, none, cmd::Back, screen::ExchangeProd, exchange},
-        {screen::WorkOrder, plain, none, cmd::Back, screen::AddProduct, resumed},
-        {screen::SelectSize, makeALike, dud, cmd::Back, screen::AddWearer, makeALikeResumed},
+        {screen::WorkOrder, exchange, cmd::Back, screen::ExchangeProd, exchange},
+        {screen::WorkOrder, plain, cmd::Back, screen::AddProduct, resumed},
+        {screen::SelectSize, makeALike, cmd::Back, screen::AddNextWearer, makeALikeResumed},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "screen " << c.screen << " step " << c.step);
         Navigator fresh(doc, host);
-        host.facts = c.facts;
         ASSERT_TRUE(fresh.show(c.screen));
         fresh.flags() = c.flags;
         fresh.dispatch(c.step);
@@ -140,9 +126,66 @@ TEST_F(NavigatorTest, BackAndNextFollowTheScreensFactsAndTheWearerFlow) {
         EXPECT_EQ(fresh.flags().exchangeInProgress, c.after.exchangeInProgress);
         EXPECT_EQ(fresh.flags().wearerFlowResumed, c.after.wearerFlowResumed);
     }
+    // The "DUD" laundry has no page 2: Back leads to page 1. Right is the page's "->" in
+    // every laundry; the "DUD" page leads on by its own step.
+    NavFacts dud;
+    dud.dud = true;
+    FrameFlags flags;
+    EXPECT_EQ(findScreen(screen::AddProduct)->back(flags, dud).command, cmd::AddWearer);
+    EXPECT_EQ(findScreen(screen::SelectSize)->back(flags, dud).command, cmd::AddWearer);
+    EXPECT_EQ(findScreen(screen::AddWearer)->next(flags, dud).command, cmd::WearerPage2);
+}
+
+// Back and Next learn where the driver stands from the document, never from a screen: a route
+// under way keeps him on the routes, a stop between arrival and departure keeps him there,
+// Next before the arrival is the arrival, a stop with one invoice goes straight to it and
+// back, a settled invoice has no Next.
+TEST_F(NavigatorTest, BackAndNextFollowTheDocument) {
+    test::workAtStop(device, doc, 2, false);  // two invoices
+    const auto step = [this](int from, CommandId command) {
+        Navigator fresh(doc, host);
+        EXPECT_TRUE(fresh.show(from));
+        fresh.dispatch(command);
+        return fresh.current();
+    };
+    EXPECT_EQ(step(screen::RouteSelect, cmd::Back), screen::RouteMan);
+    doc.Routes().At(0).SetStartMileage(1200.0);
+    EXPECT_EQ(step(screen::RouteSelect, cmd::Back), screen::RouteSelect);
+    doc.Routes().At(0).SetEndMileage(1290.0);
+    EXPECT_EQ(step(screen::RouteSelect, cmd::Back), screen::RouteMan);
+    doc.Routes().At(0).SetEndMileage(0.0);
+
+    EXPECT_EQ(step(screen::StopAction, cmd::Back), screen::StopSelect);
+    EXPECT_EQ(step(screen::StopAction, cmd::Next), screen::StopAction);
+    EXPECT_EQ(host.checks[cmd::Arrived], 1);
+    CStop& stop = doc.Route().Stop(2);
+    stop.ArrivalTime = "09:05";
+    EXPECT_EQ(step(screen::StopAction, cmd::Back), screen::StopAction);
+    EXPECT_EQ(step(screen::StopAction, cmd::Next), screen::StopAction);
+    EXPECT_EQ(host.checks[cmd::Arrived], 1);
+    ASSERT_EQ(loadStopInvoices(doc), 2u);
+    stop.DepartureTime = "09:30";
+    EXPECT_EQ(step(screen::StopAction, cmd::Next), screen::InvSelect);
+    stop.DepartureTime.clear();
+
+    doc.SetCurrentInvoiceNumber(100103);
+    ASSERT_TRUE(openSelectedInvoice(doc));
+    EXPECT_EQ(step(screen::InvDetails, cmd::Back), screen::InvSelect);
+    EXPECT_EQ(step(screen::InvDetails, cmd::Next), screen::StopAction);
+    EXPECT_EQ(host.checks[cmd::InvoiceOk], 1);
+    ASSERT_EQ(settle(doc, {118.22, "CHK-0042", "RD"}).next, screen::InvSelect);
+    EXPECT_EQ(step(screen::InvDetails, cmd::Next), screen::InvDetails);
+    EXPECT_EQ(host.checks[cmd::InvoiceOk], 1);
+
+    test::reopenAtStop(device, doc, 9);  // one invoice
+    ASSERT_EQ(loadStopInvoices(doc), 1u);
+    ASSERT_EQ(openStopInvoices(doc), cmd::Settlement);
+    EXPECT_DOUBLE_EQ(doc.CurrentInvoiceNumber(), 100110);
+    EXPECT_EQ(step(screen::InvDetails, cmd::Back), screen::StopAction);
 }
 
 TEST_F(NavigatorTest, RepeatGuardIgnoresOnlyTheCommandThatChangedTheScreen) {
+    test::workAtStop(device, doc, 0, false);
     ASSERT_TRUE(nav.show(screen::RouteSelect));
     nav.choose(cmd::StartRoute);
     EXPECT_EQ(nav.current(), screen::StopSelect);
@@ -205,23 +248,16 @@ TEST_F(NavigatorTest, AddWearerChosenStartsAFreshWearerFlow) {
     EXPECT_FALSE(nav.flags().wearerFlowResumed);
 }
 
-// A reason chosen by mistake is corrected at once; Next before the arrival is the arrival; the
-// stop information screen shows the page its button asked for.
+// A reason chosen by mistake is corrected at once; the stop information screen shows the page
+// its button asked for.
 TEST_F(NavigatorTest, TheStopScreensOwnSteps) {
+    test::workAtStop(device, doc, 2, false);
+    doc.Routes().At(0).SetStartMileage(1200.0);  // a stop is marked only on a started route
     ASSERT_TRUE(nav.show(screen::StopSelect));
     nav.choose(cmd::Undeliverable);
     nav.choose(cmd::Undeliverable);
     EXPECT_EQ(host.checks[cmd::Undeliverable], 2);
     EXPECT_EQ(nav.current(), screen::StopSelect);
-
-    ASSERT_TRUE(nav.show(screen::StopAction));
-    host.facts.handlesNextItself = true;
-    nav.dispatch(cmd::Next);
-    EXPECT_EQ(host.checks[cmd::Arrived], 1);
-    EXPECT_EQ(nav.current(), screen::StopAction);
-    host.facts.handlesNextItself = false;
-    nav.dispatch(cmd::Next);
-    EXPECT_EQ(host.checks[cmd::Arrived], 1);
 
     for (const auto& [command, page] :
          {std::pair{cmd::AgingInfo, StopInfoPage::Aging},
@@ -257,6 +293,7 @@ TEST_F(NavigatorTest, ARefusedStepStaysAndCanBeTriedAgainAndAStepCanLeadElsewher
 }
 
 TEST_F(NavigatorTest, AScreenThatCannotBeCreatedLeavesTheOldOne) {
+    test::workAtStop(device, doc, 0, false);
     host.missing = {screen::StopSelect};
     ASSERT_TRUE(nav.show(screen::RouteSelect));
     nav.choose(cmd::StartRoute);
@@ -268,22 +305,48 @@ TEST_F(NavigatorTest, AScreenThatCannotBeCreatedLeavesTheOldOne) {
     EXPECT_FALSE(nav.show(screen::Count));
 }
 
-TEST_F(NavigatorTest, ACommandTheScreenSwitchedOffIsRefusedAndGreyed) {
-    ASSERT_TRUE(nav.show(screen::RouteMan));
-    EXPECT_EQ(menuText(), "&Start|&Export Files|Day Recap");
-    doc.Commands().SetEnabled(screen::RouteMan, cmd::ExportFiles, false);
-    EXPECT_EQ(menuText(), "&Start|[&Export Files]|Day Recap");
-    EXPECT_FALSE(nav.isEnabled(cmd::ExportFiles));
-    nav.choose(cmd::ExportFiles);
-    EXPECT_EQ(host.checks[cmd::ExportFiles], 0);
-    EXPECT_EQ(nav.current(), screen::RouteMan);
-    doc.Commands().SetEnabled(screen::RouteMan, cmd::ExportFiles, true);
-    nav.choose(cmd::ExportFiles);
+// What the document does not allow is greyed and refused however it arrives; the menu
+// follows the document at once.
+TEST_F(NavigatorTest, ACommandTheDocumentDoesNotAllowIsRefusedAndGreyed) {
+    test::workAtStop(device, doc, 2, false);
+    ASSERT_EQ(loadStopInvoices(doc), 2u);
+    ASSERT_TRUE(nav.show(screen::StopAction));
+    EXPECT_EQ(menuText(), "&Arrived|[&Departed]");
+    EXPECT_FALSE(nav.isEnabled(cmd::Departed));
+    nav.choose(cmd::Departed);
+    EXPECT_EQ(host.checks[cmd::Departed], 0);
+    doc.Route().Stop(2).ArrivalTime = "09:05";
+    EXPECT_EQ(menuText(), "[&Arrived]|[&Departed]");  // the invoices are not settled
+    nav.choose(cmd::Arrived);
+    EXPECT_EQ(host.checks[cmd::Arrived], 0);
+    EXPECT_FALSE(nav.isEnabled(cmd::RouteManStart));  // not offered on the stop actions
+
+    ASSERT_TRUE(nav.show(screen::RouteSelect));
+    EXPECT_EQ(menuText(), "&Start Route|&Preparation|[&End Route]");
+    doc.Route().Stop(2).ArrivalTime.clear();
+}
+
+// A form holds its forward command back until the entry is complete; another screen forgets
+// it, and a screen that cannot be opened keeps what the old one held.
+TEST_F(NavigatorTest, WhatAFormHoldsBackGoesWithItsScreen) {
+    ASSERT_TRUE(nav.show(screen::Start));
+    doc.Entry().Hold(cmd::Start, true);
+    EXPECT_EQ(menuText(), "Se&ttings|[&Start]");
+    nav.choose(cmd::Start);
+    nav.dispatch(cmd::Next);
+    EXPECT_EQ(host.checks[cmd::Start], 0);
+    host.missing = {screen::Settings};
+    nav.choose(cmd::Settings);
     EXPECT_EQ(nav.current(), screen::Start);
-    // Each screen keeps its own switch for a command both offer.
-    doc.Commands().SetEnabled(screen::Wearer, cmd::CancelTransaction, false);
-    EXPECT_TRUE(doc.Commands().IsEnabled(screen::WearerProduct, cmd::CancelTransaction));
-    EXPECT_FALSE(nav.isEnabled(cmd::RouteManStart));  // not offered on the start screen
+    EXPECT_TRUE(doc.Entry().Holds(cmd::Start));
+    host.missing.clear();
+    doc.Entry().SetCaption(cmd::Settings, "Memory");
+    EXPECT_EQ(menuText(), "Memory|[&Start]");
+    nav.choose(cmd::Settings);
+    EXPECT_EQ(nav.current(), screen::Settings);
+    EXPECT_FALSE(doc.Entry().Holds(cmd::Start));
+    ASSERT_TRUE(nav.show(screen::Start));
+    EXPECT_EQ(menuText(), "Se&ttings|&Start");
 }
 
 TEST_F(NavigatorTest, MenusAndTheBackEntry) {
@@ -293,21 +356,22 @@ TEST_F(NavigatorTest, MenusAndTheBackEntry) {
     ASSERT_TRUE(nav.show(screen::RouteMan));
     EXPECT_FALSE(nav.backEnabled());
     ASSERT_TRUE(nav.show(screen::StopAction));
-    EXPECT_EQ(menuText(), "&Arrived|&Departed");  // its buttons' other commands have no entry
+    // Its buttons' other commands have no entry; without a stop nothing is to be recorded.
+    EXPECT_EQ(menuText(), "[&Arrived]|[&Departed]");
     EXPECT_TRUE(nav.backEnabled());
     for (int s : {screen::ContactPerson, screen::StopInfo}) {
         ASSERT_TRUE(nav.show(s));
         EXPECT_EQ(menuText(), "");
     }
     ASSERT_TRUE(nav.show(screen::AddNextWearer));
-    EXPECT_EQ(menuText(), "Add Product");
+    EXPECT_EQ(menuText(), "[Add Product]");  // no function to choose
     nav.flags().makeALike = true;
-    EXPECT_EQ(menuText(), "Select Size");
+    EXPECT_EQ(menuText(), "[Select Size]");
     // The wearer screen switches between its two tables itself.
     ASSERT_TRUE(nav.show(screen::Wearer));
     const int changes = host.changes;
     nav.setCommandTable(screen::WearerProduct);
-    EXPECT_EQ(menuText(), "Exchange|Change Quantity|Quit Product|Cancel Transaction");
+    EXPECT_EQ(menuText(), "Exchange|Change Quantity|Quit Product|[Cancel Transaction]");
     EXPECT_EQ(host.changes, changes + 1);
 }
 
@@ -330,6 +394,10 @@ TEST_F(NavigatorTest, StartChosenOnTheRouteDriverScreenOffersTheSafetyCheck) {
 }
 
 TEST_F(NavigatorTest, EndRouteWaitsForTheSafetyCheck) {
+    test::workAtStop(device, doc, 0, false);
+    CRouteSummary& route = doc.Routes().At(0);
+    route.SetStartMileage(1200.0);
+    route.SetSettledStops(route.TotalStops());
     ASSERT_TRUE(nav.show(screen::RouteSelect));
     host.answers[cmd::EndRoute] = CommandOutcome::stay();
     nav.choose(cmd::EndRoute);
@@ -354,6 +422,15 @@ TEST_F(NavigatorTest, BackFromTheContactScreenOffersToSaveFirst) {
 
 TEST_F(NavigatorTest, FlatGoodServiceIsDeletedOnlyAfterYes) {
     ASSERT_TRUE(nav.show(screen::NewServices));
+    EXPECT_EQ(menuText(), "[Add]|[Delete]");  // no stop, no service
+    device.put("\\VexXml\\FlatGoodTransactions_20117.xml",
+               "<FlatGoodTransactions><FlatGoodTransaction><Prodcode>MT35</Prodcode>"
+               "<Freqcode>1W</Freqcode><Qty>2</Qty><Price>4.50</Price></FlatGoodTransaction>"
+               "</FlatGoodTransactions>");
+    doc.FlatGoodTransactions().SetPath("");
+    ASSERT_TRUE(doc.FlatGoodTransactions().Load(device.fs(), 20117, prompter));
+    ASSERT_EQ(doc.FlatGoodTransactions().Count(), 1u);
+    EXPECT_EQ(menuText(), "[Add]|Delete");
     for (const Answer answer : {Answer::No, Answer::Yes}) {
         prompter.queue(answer);
         nav.choose(cmd::ServiceDelete);

@@ -15,7 +15,7 @@ namespace {
 // 6 December 2026.
 Receipt settled(test::StopDocument& d, int stopIndex, double number, const Payment& payment) {
     EXPECT_TRUE(d.openInvoice(stopIndex, number));
-    EXPECT_GT(settleInvoice(d.doc, payment), 0);
+    EXPECT_TRUE(settle(d.doc, payment).settled);
     return receiptFor(d.doc, *selectedStop(d.doc), d.doc.Invoice(), {2026, 12, 6, 14, 5, 0});
 }
 

@@ -52,6 +52,21 @@ TEST_F(RouteOps, RouteSelectionReturnsToTheRouteWorkedOn) {
     }
 }
 
+// Selecting a row makes its route the current one; a row outside the list selects nothing.
+TEST_F(RouteOps, ASelectedRowOpensItsRoute) {
+    dev.put("\\VexXml\\Route_101_20061205.xml", routeFile("101", "20061205"));
+    dev.put("\\VexXml\\Route_102_20061205.xml", routeFile("102", "20061205"));
+    loadRoutes();
+    ASSERT_TRUE(selectRoute(doc, 1));
+    EXPECT_EQ(doc.Route().RouteNumber(), 102);
+    EXPECT_FALSE(selectRoute(doc, 2));
+    EXPECT_FALSE(selectRoute(doc, -1));
+    EXPECT_EQ(doc.CurrentRouteIndex(), 1);
+    dev.fs().removeFile("\\VexXml\\Route_101_20061205.xml");
+    EXPECT_FALSE(selectRoute(doc, 0));  // its file is gone
+    EXPECT_EQ(doc.CurrentRouteIndex(), 0);
+}
+
 TEST_F(RouteOps, ACompleteChecklistCountsAsDoneWhenTheRoutesOpen) {
     dev.put("\\VexXml\\Safety.xml",
             "<SafetyChecks><SafetyCheck><Code>B</Code><Ok>N</Ok></SafetyCheck></SafetyChecks>");

@@ -14,14 +14,15 @@ namespace {
 // Back and Next are tried with every combination of these facts and flags.
 std::vector<NavFacts> allFacts() {
     std::vector<NavFacts> out;
-    for (int bits = 0; bits < 64; ++bits) {
+    for (int bits = 0; bits < 128; ++bits) {
         NavFacts f;
         f.dud = bits & 1;
-        f.stopInvoiceCount = bits & 2 ? 2 : 1;
-        f.mayLeave = bits & 4;
-        f.handlesNextItself = bits & 8;
-        f.invoiceSettled = bits & 16;
-        f.firstEntryEnabled = bits & 32;
+        f.invoiceList = bits & 2;
+        f.routeInProgress = bits & 4;
+        f.atStop = bits & 8;
+        f.beforeArrival = bits & 16;
+        f.invoiceSettled = bits & 32;
+        f.firstEntryEnabled = bits & 64;
         out.push_back(f);
     }
     return out;
@@ -64,7 +65,7 @@ TEST(ScreenTable, ACommandMeansTheSameOnEveryScreenThatOffersIt) {
             EXPECT_TRUE(ids.insert(c.id).second) << "offered twice";
             EXPECT_NE(c.id, cmd::Back);
             EXPECT_NE(c.id, cmd::Next);
-            EXPECT_TRUE(c.caption == nullptr || *c.caption != '\0');
+            EXPECT_TRUE(c.menuCaption == nullptr || *c.menuCaption != '\0');
             // A command leads to a screen, or stays and does something there.
             if (c.target == screen::None) {
                 EXPECT_TRUE(c.check == Check::ByScreen || c.rule != nullptr);
@@ -79,6 +80,7 @@ TEST(ScreenTable, ACommandMeansTheSameOnEveryScreenThatOffersIt) {
                 EXPECT_EQ(c.check, it->second->check);
                 EXPECT_EQ(c.rule, it->second->rule);
                 EXPECT_EQ(c.repeats, it->second->repeats);
+                EXPECT_EQ(c.enabledRule, it->second->enabledRule);
             }
         }
     }

@@ -32,7 +32,7 @@ TEST_F(SettleOps, ChequeThenCodShortSettleTheStop) {
     ASSERT_TRUE(openInvoice(2, 100103));  // charge, 118.22
     const std::uint32_t settledBefore = doc.Route().SettledStops();
     ASSERT_TRUE(readyForSettlement(doc));
-    EXPECT_EQ(settleInvoice(doc, {118.22, "CHK-0042", "RD"}), 2);
+    EXPECT_EQ(settle(doc, {118.22, "CHK-0042", "RD"}).next, screen::InvSelect);
     std::string inv = invoiceFile(100103);
     EXPECT_EQ(elementText(inv, "Status"), "Settled");
     EXPECT_EQ(elementText(inv, "CashCollected"), "118.22");
@@ -49,7 +49,7 @@ TEST_F(SettleOps, ChequeThenCodShortSettleTheStop) {
     ASSERT_TRUE(openSelectedInvoice(doc));
     EXPECT_TRUE(collectedShort(doc.Invoice(), 50.0));
     EXPECT_FALSE(collectedShort(doc.Invoice(), 52.62));
-    EXPECT_EQ(settleInvoice(doc, {50.0, "", "RD"}), 1);
+    EXPECT_EQ(settle(doc, {50.0, "", "RD"}).next, screen::StopAction);
     EXPECT_EQ(elementText(invoiceFile(100104), "CheckNumber"), "");
     EXPECT_EQ(stop().SignedInvoices, 2);
     EXPECT_DOUBLE_EQ(stop().TotalCashCollected, 168.22);
@@ -65,8 +65,9 @@ TEST_F(SettleOps, ChequeThenCodShortSettleTheStop) {
 }
 
 // A settlement writes its files in order, the journal that records it first and gone last:
-// journal, signature, invoice, route, receipt, journal removed. The journal is the program's
-// own: no listing of the data folder shows it.
+// journal, signature, invoice, route, receipt, journal removed; it says which it wrote and
+// hands the receipt on for printing. The journal is the program's own: no listing of the data
+// folder shows it.
 TEST_F(SettleOps, ASettlementRecordsItselfBeforeItsFilesAndLeavesNoRecord) {
     test::TextReceipts receipts;
     doc.SetReceiptWriter(&receipts);
@@ -79,8 +80,15 @@ TEST_F(SettleOps, ASettlementRecordsItselfBeforeItsFilesAndLeavesNoRecord) {
         return true;
     });
     clock.set(LocalTime{2006, 12, 5, 14, 5, 30});
-    EXPECT_EQ(settleInvoice(doc, {50.0, "", "RD"}, test::signatureBytes(dev.fs())), 2);
+    const SettleResult first = settle(doc, {50.0, "", "RD"}, test::signatureBytes(dev.fs()));
     dev.fs().setFaultHook({});
+    EXPECT_TRUE(first.settled);
+    EXPECT_EQ(first.next, screen::InvSelect);
+    const std::string receipt = "\\My Documents\\Receipts\\Inv_100104.pdf";
+    EXPECT_EQ(first.written, (std::vector<std::string>{"\\VexXml\\Inv_100104.bmp",
+                                                       "\\VexXml\\Inv_100104.xml", kSampleRoute,
+                                                       receipt}));
+    EXPECT_EQ(receipts.handedOn, std::vector<std::string>{receipt});
     EXPECT_EQ(changes, (std::vector<std::string>{".Settlement.xml", "Inv_100104.bmp",
                                                  "Inv_100104.xml", "Route_101_20061205.xml",
                                                  "Inv_100104.pdf", ".Settlement.xml"}));
@@ -95,8 +103,11 @@ TEST_F(SettleOps, ASettlementRecordsItselfBeforeItsFilesAndLeavesNoRecord) {
     dev.fs().setFaultHook([](FsChange change, const std::filesystem::path& p, std::size_t) {
         return !(change == FsChange::Rename && p.filename() == "Route_101_20061205.xml");
     });
-    EXPECT_EQ(settleInvoice(doc, {118.22, "CHK-0042", "RD"}, test::signatureBytes(dev.fs())), 1);
+    const SettleResult second =
+        settle(doc, {118.22, "CHK-0042", "RD"}, test::signatureBytes(dev.fs()));
     dev.fs().setFaultHook({});
+    EXPECT_EQ(second.next, screen::StopAction);
+    EXPECT_EQ(second.written.size(), 2u);  // the signature and the invoice
     ASSERT_FALSE(prompter.shown().empty());
     EXPECT_EQ(prompter.shown().back().caption, "Error data files");
     EXPECT_TRUE(dev.exists("\\VexXml\\.Settlement.xml"));
@@ -109,6 +120,8 @@ TEST_F(SettleOps, ASettlementRecordsItselfBeforeItsFilesAndLeavesNoRecord) {
     EXPECT_FALSE(dev.exists("\\VexXml\\.Settlement.xml"));
     EXPECT_EQ(elementText(dev.read(kSampleRoute), "TotalCollectionsCharge"), "118.22");
     EXPECT_EQ(elementText(dev.read(kSampleRoute), "TotalCollectionsCOD"), "50.00");
+    // The receipt written by the completion is not handed on: the customer is gone.
+    EXPECT_EQ(receipts.handedOn.size(), 1u);
     EXPECT_TRUE(dev.exists("\\My Documents\\Receipts\\Inv_100103.pdf"));
 }
 
@@ -183,12 +196,12 @@ TEST_F(SettleOps, ARecordThatCannotBeCompletedIsGivenUpWithAMessage) {
 TEST_F(SettleOps, ChargeWithNothingCollectedAndMissingSignature) {
     ASSERT_TRUE(openInvoice(0, 100101));
     const std::string before = invoiceFile(100101);
-    EXPECT_EQ(settleInvoice(doc, {0.0, "", ""}), -1);
+    EXPECT_EQ(settle(doc, {0.0, "", ""}).next, screen::None);
     EXPECT_EQ(invoiceFile(100101), before);
     EXPECT_EQ(doc.Invoice().Status(), "");
     EXPECT_EQ(stop().SignedInvoices, 0);
 
-    EXPECT_EQ(settleInvoice(doc, {0.0, "", "FM"}), 1);
+    EXPECT_EQ(settle(doc, {0.0, "", "FM"}).next, screen::StopAction);
     EXPECT_EQ(elementText(invoiceFile(100101), "CashCollected"), "0.00");
     EXPECT_DOUBLE_EQ(doc.Route().TotalCollectionsCharge(), 0.0);
     EXPECT_EQ(stop().SignedInvoices, 1);
@@ -202,7 +215,7 @@ TEST_F(SettleOps, LastStopSettlesTheRoute) {
     doc.Route().SetSettledStops(doc.Route().TotalStops() - 1);
     doc.Routes().At(0).SetSettledStops(doc.Route().TotalStops() - 1);
     const int settledRoutes = doc.Routes().SettledRoutes();
-    EXPECT_EQ(settleInvoice(doc, {45.10, "", ""}), 1);
+    EXPECT_EQ(settle(doc, {45.10, "", ""}).next, screen::StopAction);
     EXPECT_TRUE(doc.Routes().At(0).IsSettled());
     EXPECT_EQ(doc.Routes().SettledRoutes(), settledRoutes + 1);
     EXPECT_EQ(elementText(invoiceFile(100110), "PersonIdentification"), "");
@@ -210,24 +223,30 @@ TEST_F(SettleOps, LastStopSettlesTheRoute) {
 }
 
 // A settled invoice is not offered again; a stop not yet reached offers nothing to settle;
-// without the configuration's consent the lines stay read-only.
+// without the configuration's consent the lines stay read-only. What the invoice allows is
+// worked out from the document each time: it follows a settlement and another selection.
 TEST_F(SettleOps, WhatTheSelectedInvoiceAllows) {
     test::workAtStop(dev, doc, 2, false);
     ASSERT_EQ(openInvoiceList(doc, screen::StopAction), 0);
     EXPECT_DOUBLE_EQ(doc.CurrentInvoiceNumber(), 100103);
-    EXPECT_FALSE(doc.SettleAllowed());
-    EXPECT_TRUE(doc.InvoiceReadOnly());
+    ASSERT_TRUE(openSelectedInvoice(doc));
+    EXPECT_FALSE(maySettle(doc));
+    EXPECT_TRUE(invoiceReadOnly(doc));
 
     doc.Route().Stop(2).ArrivalTime = "09:05";
+    EXPECT_TRUE(maySettle(doc));
     selectInvoice(doc, 100104);
-    EXPECT_TRUE(doc.SettleAllowed());
-    EXPECT_FALSE(doc.InvoiceReadOnly());
+    EXPECT_FALSE(maySettle(doc));  // selected, but the open invoice is still 100103
     ASSERT_TRUE(openSelectedInvoice(doc));
-    ASSERT_EQ(settleInvoice(doc, {52.62, "", "RD"}), 2);
+    EXPECT_TRUE(maySettle(doc));
+    EXPECT_FALSE(invoiceReadOnly(doc));
+    ASSERT_EQ(settle(doc, {52.62, "", "RD"}).next, screen::InvSelect);
+    EXPECT_FALSE(maySettle(doc));
+    EXPECT_TRUE(selectedInvoiceSettled(doc));
     // Back from the details the list keeps the invoice shown there.
     EXPECT_EQ(openInvoiceList(doc, screen::InvDetails), 1);
-    EXPECT_FALSE(doc.SettleAllowed());
-    EXPECT_TRUE(doc.InvoiceReadOnly());
+    EXPECT_FALSE(maySettle(doc));
+    EXPECT_TRUE(invoiceReadOnly(doc));
 
     dev.put("\\VexXml\\Config.xml",
             test::readHostFile(std::filesystem::path(KELVO_SAMPLES_DIR) / "day" / "Config.xml")
@@ -235,8 +254,10 @@ TEST_F(SettleOps, WhatTheSelectedInvoiceAllows) {
                          "<AllowInvoiceAdjust>N"));
     loadConfiguration(doc);
     selectInvoice(doc, 100103);
-    EXPECT_TRUE(doc.SettleAllowed());
-    EXPECT_TRUE(doc.InvoiceReadOnly());
+    ASSERT_TRUE(openSelectedInvoice(doc));
+    EXPECT_TRUE(maySettle(doc));
+    EXPECT_TRUE(invoiceReadOnly(doc));
+    EXPECT_FALSE(selectedInvoiceSettled(doc));
 }
 
 // A line whose pick-up quantity the driver must enter holds the settlement back; quantities
@@ -296,7 +317,7 @@ TEST_F(SettleOps, UnwritableInvoiceSettlesNothing) {
     const std::string route = dev.read(kSampleRoute);
     std::filesystem::remove(dev.root() / "VexXml" / "Inv_100110.xml");
     std::filesystem::create_directory(dev.root() / "VexXml" / "Inv_100110.xml");
-    EXPECT_EQ(settleInvoice(doc, {45.10, "", ""}), -1);
+    EXPECT_EQ(settle(doc, {45.10, "", ""}).next, screen::None);
     ASSERT_EQ(prompter.shown().size(), 1u);
     EXPECT_EQ(prompter.shown()[0].caption, "Error data");
     EXPECT_EQ(doc.Invoice().Status(), "");
@@ -314,9 +335,9 @@ TEST_F(SettleOps, MissingOrDamagedInvoiceOpensNothing) {
     EXPECT_FALSE(openSelectedInvoice(doc));
     ASSERT_FALSE(prompter.shown().empty());
     EXPECT_EQ(prompter.shown().back().caption, "Load Error");
-    EXPECT_FALSE(doc.SettleAllowed());
+    EXPECT_FALSE(maySettle(doc));
     EXPECT_FALSE(readyForSettlement(doc));
-    EXPECT_EQ(settleInvoice(doc, {45.10, "", ""}), -1);
+    EXPECT_EQ(settle(doc, {45.10, "", ""}).next, screen::None);
     EXPECT_EQ(dev.read("\\VexXml\\Inv_100110.xml"), "<Invoice><ID>");
 
     std::filesystem::remove(dev.root() / "VexXml" / "Inv_100110.xml");

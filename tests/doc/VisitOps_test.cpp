@@ -8,6 +8,7 @@
 #include "common/Clock.h"
 #include "common/Prompter.h"
 #include "doc/KelvoDoc.h"
+#include "doc/InvoiceOps.h"
 #include "doc/RouteOps.h"
 #include "model/InventoryTransactions.h"
 #include "model/Invoice.h"

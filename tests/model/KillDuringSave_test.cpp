@@ -15,6 +15,7 @@
 
 #include "common/FileWriter.h"
 #include "common/Prompter.h"
+#include "doc/InvoiceOps.h"
 #include "doc/SettleOps.h"
 #include "doc/StartCheck.h"
 #include "doc/VisitOps.h"
@@ -231,7 +232,7 @@ TEST(KillDuringSave, ASettlementIsCompletedOnceOrNotAtAll) {
         CodInvoiceOpen s(receipts);
         ASSERT_TRUE(s.opened);
         const auto start = std::chrono::steady_clock::now();
-        ASSERT_EQ(settleInvoice(s.doc, payment, kelvo::test::signatureBytes(s.dev.fs())), 2);
+        ASSERT_EQ(settle(s.doc, payment, kelvo::test::signatureBytes(s.dev.fs())).next, screen::InvSelect);
         takes = std::chrono::duration_cast<std::chrono::microseconds>(
             std::chrono::steady_clock::now() - start);
     }
@@ -247,7 +248,7 @@ TEST(KillDuringSave, ASettlementIsCompletedOnceOrNotAtAll) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            settleInvoice(s.doc, payment, kelvo::test::signatureBytes(dev.fs()));
+            settle(s.doc, payment, kelvo::test::signatureBytes(dev.fs()));
             ::_exit(0);  // the parent's device stays
         }
         std::this_thread::sleep_for(std::chrono::microseconds(

@@ -71,8 +71,19 @@ TEST(RouteList, StatusTextsAndSettledRoutes) {
     dev.fs().removeFile("\\VexXml\\Route_1_20061204.xml");
     EXPECT_EQ(list.Load(dev.fs(), prompter), 3u);
     EXPECT_EQ(list.SettledRoutes(), 2);
-    list.At(0).SetSettledStops(12);  // totals are copied into the entry with its setters
+
+    // A route in memory refreshes its own entry (number and date) and the count follows; the
+    // entry of the same number on another day stays.
+    CRouteSummary route = list.At(0);
+    route.SetSettledStops(12);
+    route.SetVoucherAmount(12.5);
+    EXPECT_TRUE(list.Refresh(route));
     EXPECT_EQ(list.At(0).Status(), "Settled");
+    EXPECT_DOUBLE_EQ(list.At(0).VoucherAmount(), 12.5);
+    EXPECT_EQ(list.SettledRoutes(), 3);
+    route.SetDate("20061205");
+    EXPECT_FALSE(list.Refresh(route));
+    EXPECT_EQ(list.SettledRoutes(), 3);
 }
 
 TEST(RouteList, ReadsTheSummaryFields) {

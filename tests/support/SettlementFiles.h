@@ -5,6 +5,7 @@
 // and kills reach them.
 
 #include <string>
+#include <vector>
 
 #include "common/DeviceFs.h"
 #include "common/FileWriter.h"
@@ -13,7 +14,8 @@
 
 namespace kelvo::test {
 
-// The receipt as a few lines of text: invoice, payment, signature and time of settlement.
+// The receipt as a few lines of text: invoice, payment, signature and time of settlement. The
+// receipts handed on after their settlement are listed by path.
 class TextReceipts : public ReceiptWriter {
 public:
     bool write(const DeviceFs& fs, const Receipt& r, const std::string& devicePath) override {
@@ -22,6 +24,11 @@ public:
                    fs, devicePath,
                    r.Invoice + "\n" + r.PaidBy + "\n" + r.SignedBy + "\n" + r.SettledAt + "\n");
     }
+    void settled(const DeviceFs&, const Receipt&, const std::string& devicePath) override {
+        handedOn.push_back(devicePath);
+    }
+
+    std::vector<std::string> handedOn;
 };
 
 // The customer's signature picture: a few bytes stand for the bitmap.

@@ -78,7 +78,7 @@ class BeltReceipt : public ::testing::Test, protected test::StopDocument {
 protected:
     void SetUp() override {
         ASSERT_TRUE(openInvoice(2, 100104));
-        ASSERT_GT(settleInvoice(doc, {50.00, "", "RD"}), 0);
+        ASSERT_TRUE(settle(doc, {50.00, "", "RD"}).settled);
         const Receipt r =
             receiptFor(doc, *selectedStop(doc), doc.Invoice(), {2026, 12, 6, 14, 5, 0});
         ASSERT_FALSE(r.SignaturePicture.empty());

@@ -17,6 +17,7 @@
 
 #include "common/Clock.h"
 #include "doc/InvoiceOps.h"
+#include "doc/ScreenTable.h"
 #include "frame/MainFrame.h"
 #include "frame/ViewFactory.h"
 #include "support/FindWidget.h"
@@ -311,9 +312,14 @@ TEST_F(InvoiceScreens, ReadOnlyLineTakesItsPickUp) {
     // Without a line the adjustment offers no Ok; with one it does again.
     doc.SetCurrentLineIndex(-1);
     ASSERT_TRUE(frame->showScreen(screen::InvAdjLine));
-    EXPECT_FALSE(doc.Commands().IsEnabled(screen::InvAdjLine, cmd::LineOk));
+    EXPECT_FALSE(findCommand(*findScreen(screen::InvAdjLine), cmd::LineOk)->enabled(doc));
     ASSERT_TRUE(frame->showScreen(screen::InvDetails));
-    doc.SetInvoiceReadOnly(true);
+    const std::string config = dev.read("\\VexXml\\Config.xml");
+    const auto allow = config.find("<AllowInvoiceAdjust>Y");
+    ASSERT_NE(allow, std::string::npos);
+    dev.put("\\VexXml\\Config.xml", std::string(config).replace(allow, 21, "<AllowInvoiceAdjust>N"));
+    loadConfiguration(doc);
+    ASSERT_TRUE(invoiceReadOnly(doc));
     selectRow("invoiceLines", 13);
     click("adjustLine");
     ASSERT_EQ(frame->currentScreen(), screen::InvAdjLine);

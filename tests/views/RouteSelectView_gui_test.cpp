@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "common/Clock.h"
+#include "doc/ScreenTable.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "doc/KelvoDoc.h"
@@ -144,13 +145,13 @@ TEST_F(RouteSelectViewTest, ButtonsFollowTheRouteState) {
         withHeader(withHeader(route, "StartMileage", "1250.0"), "SettledStops", "10");
     open(settled);  // started and settled: may be ended
     EXPECT_TRUE(enabled("1048"));
-    EXPECT_TRUE(doc.Commands().IsEnabled(screen::RouteSelect, cmd::EndRoute));
+    EXPECT_TRUE(findCommand(*findScreen(screen::RouteSelect), cmd::EndRoute)->enabled(doc));
 
     open(withHeader(settled, "EndMileage", "1302.4"));  // ended
     EXPECT_FALSE(enabled("1026"));
     EXPECT_TRUE(enabled("1049"));
     EXPECT_FALSE(enabled("1048"));
-    EXPECT_FALSE(doc.Commands().IsEnabled(screen::RouteSelect, cmd::StartRoute));
+    EXPECT_FALSE(findCommand(*findScreen(screen::RouteSelect), cmd::StartRoute)->enabled(doc));
 }
 
 // (The mileage checks, the clock and the saved route file are played by the route_start_end

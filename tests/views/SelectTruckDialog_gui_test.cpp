@@ -39,7 +39,9 @@ protected:
     CKelvoDoc doc;
 };
 
-TEST_F(SelectTruckDialogTest, ChoosingAnotherTruckSetsTheChecklistsTruck) {
+// The dialog offers the day's trucks and returns the one chosen; the caller hands it to the
+// core, so the checklist keeps its truck until then.
+TEST_F(SelectTruckDialogTest, ChoosingAnotherTruckReturnsIt) {
     trucks("<Truck>T12</Truck><Truck>T14</Truck><Truck>T21</Truck>");
     SelectTruckDialog dialog(doc);
     auto* list = dialog.findChild<QComboBox*>(QStringLiteral("1216"));
@@ -48,7 +50,9 @@ TEST_F(SelectTruckDialogTest, ChoosingAnotherTruckSetsTheChecklistsTruck) {
     EXPECT_TRUE(ok(dialog)->isEnabled());
     list->setCurrentIndex(2);
     ok(dialog)->click();
-    EXPECT_EQ(doc.SafetyChecks().TruckID(), "T21");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.truckCode(), "T21");
+    EXPECT_EQ(doc.SafetyChecks().TruckID(), "T14");
 }
 
 TEST_F(SelectTruckDialogTest, OneTruckCannotBeConfirmedAndKeepsTheTruckOfTheFile) {

@@ -113,8 +113,8 @@ void CContactView::initialUpdate() {
     // The laundry's configuration decides whether voice messages are recorded at all.
     const bool voice = open && doc().Config().VoiceRecording() == 'Y';
     m_record->setVisible(voice);
-    setCommandEnabled(cmd::VoiceRecorder, voice);
-    setCommandEnabled(cmd::ContactAdd, open);
+    holdUntilComplete(cmd::VoiceRecorder, voice);
+    holdUntilComplete(cmd::ContactAdd, open);
     fillList();
     showCall();
 }
@@ -193,7 +193,7 @@ void CContactView::showCall() {
         w->setEnabled(shown);
     }
     for (CommandId id : {cmd::ContactSave, cmd::ContactCancel}) {
-        setCommandEnabled(id, shown);
+        holdUntilComplete(id, shown);
     }
     m_filling = false;
 }

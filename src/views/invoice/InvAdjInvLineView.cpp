@@ -12,6 +12,7 @@
 
 #include "common/Text.h"
 #include "doc/AdjustOps.h"
+#include "doc/InvoiceSession.h"
 #include "doc/InvoiceTexts.h"
 #include "doc/KelvoDoc.h"
 #include "doc/LineAdjuster.h"
@@ -24,10 +25,15 @@ namespace {
 
 constexpr int kEntryHeight = FormView::kButtonHeight - 8;
 
-// The captions of the Details page, in order.
-const char* const kDetailCaptions[] = {"Product",       "Description", "Wearer",    "Tax",
-                                       "Billing",       "Minimum",     "Frequency", "Inventory",
-                                       "Prebilled Qty", "Prebilled",   "Price"};
+// The captions of the Details page, in order; marked for translation in the screen's context,
+// where tr() looks them up.
+#define KELVO_DETAIL(text) QT_TRANSLATE_NOOP("kelvo::CInvAdjInvLineView", text)
+const char* const kDetailCaptions[] = {
+    KELVO_DETAIL("Product"),   KELVO_DETAIL("Description"),   KELVO_DETAIL("Wearer"),
+    KELVO_DETAIL("Tax"),       KELVO_DETAIL("Billing"),       KELVO_DETAIL("Minimum"),
+    KELVO_DETAIL("Frequency"), KELVO_DETAIL("Inventory"),     KELVO_DETAIL("Prebilled Qty"),
+    KELVO_DETAIL("Prebilled"), KELVO_DETAIL("Price")};
+#undef KELVO_DETAIL
 
 QLineEdit* quantityEdit(const QString& name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -157,50 +163,43 @@ void CInvAdjInvLineView::initialUpdate() {
         setTitle(QString());
         m_tabs->setEnabled(false);
         m_ok->setEnabled(false);
-        setCommandEnabled(cmd::LineOk, false);
         return;
     }
     const CInvoiceItem& line = invoice.Line(static_cast<std::size_t>(index));
     m_line = &line;
-    setCommandEnabled(cmd::LineOk, true);  // it may have been switched off for another line
     setTitle(fromData(format("Invoice# %.0f Line# %d %s", invoice.InvoiceNumber(), line.LineNumber,
                              LineTypeName(line.LineType).c_str())));
     m_adjuster = std::make_unique<LineAdjuster>(line, d.Config());
 
-    const bool readOnly = d.InvoiceReadOnly();
+    const bool readOnly = invoiceReadOnly(d);
     m_deliveredLabel->setVisible(m_adjuster->ShowsDelivered());
     m_delivered->setVisible(m_adjuster->ShowsDelivered());
     m_delivered->setEnabled(!readOnly && m_adjuster->DeliveredAdjustable());
     m_billed->setEnabled(!readOnly);
     m_reason->setEnabled(!readOnly);
     for (const CAdjReason* r : d.AdjReasons().InGroup(AdjReasonGroup::BillingAdj)) {
-        m_reason->addItem(fromData(r->ReasonDescription));
-        m_reasonCodes.push_back(r->ReasonCode);
+        m_reason->addItem(fromData(r->ReasonDescription), fromData(r->ReasonCode));
     }
     // The line's reason stays chosen for a second adjustment; read-only, none is chosen, so
     // that Ok keeps only the pick-up quantity.
-    m_reason->setCurrentIndex(-1);
-    for (std::size_t i = 0; i < m_reasonCodes.size() && !readOnly; ++i) {
-        if (!line.AdjustmentReasonCode.empty() && m_reasonCodes[i] == line.AdjustmentReasonCode) {
-            m_reason->setCurrentIndex(static_cast<int>(i));
-        }
-    }
+    m_reason->setCurrentIndex(readOnly || line.AdjustmentReasonCode.empty()
+                                  ? -1
+                                  : m_reason->findData(fromData(line.AdjustmentReasonCode)));
     m_delivered->setText(number(m_adjuster->Delivered()));
     m_billed->setText(number(m_adjuster->Billed()));
     showAdjustment();
     fillDetails(line);
 
-    if (line.SER != 0) {
+    const bool pickUp = line.PickUpMode() != PickUp::None;
+    if (pickUp) {
         m_tabs->addTab(m_pickUpPage, tr("Pick Up"));
         m_toPickUp->setText(QString::number(line.QtyToPick));
-        const std::string pickUp =
-            line.PickUpQty.empty() && line.SER == 2 ? format("%d", line.QtyToPick) : line.PickUpQty;
-        m_pickUp->setText(fromData(pickUp));
+        m_pickUp->setText(fromData(line.PickUpShown()));
         updatePickUpButtons();
     } else {
         m_pickUpPage->hide();
     }
-    (readOnly && line.SER != 0 ? m_pickUp : m_billed)->setFocus();
+    (readOnly && pickUp ? m_pickUp : m_billed)->setFocus();
 }
 
 void CInvAdjInvLineView::fillDetails(const CInvoiceItem& line) {
@@ -289,15 +288,12 @@ CommandOutcome CInvAdjInvLineView::save() {
         m_pickUp->setFocus();
         return CommandOutcome::stay();
     }
-    const int reason = m_reason->currentIndex();
     LineAdjustment a;
     a.amount = m_adjuster->Amount();
     a.billed = m_adjuster->Billed();
     a.delivered = m_adjuster->Delivered();
     a.pickUpQty = pickUp;
-    if (reason >= 0 && static_cast<std::size_t>(reason) < m_reasonCodes.size()) {
-        a.reasonCode = m_reasonCodes[static_cast<std::size_t>(reason)];
-    }
+    a.reasonCode = toData(m_reason->currentData().toString());  // "" while none is chosen
     m_line = nullptr;  // the save replaces the open invoice's lines
     if (!saveLineAdjustment(d, static_cast<std::size_t>(d.CurrentLineIndex()), a)) {
         m_line = &d.Invoice().Line(static_cast<std::size_t>(d.CurrentLineIndex()));

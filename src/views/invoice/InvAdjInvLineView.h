@@ -48,7 +48,6 @@ private:
     QLineEdit* m_billed = nullptr;
     QLabel* m_amount = nullptr;
     QComboBox* m_reason = nullptr;
-    std::vector<std::string> m_reasonCodes;
     QLabel* m_toPickUp = nullptr;
     QLineEdit* m_pickUp = nullptr;
     QPushButton* m_decrease = nullptr;

@@ -68,13 +68,10 @@ void CInvDUDDetailView::showRow(int row) {
 
 void CInvDUDDetailView::rowChosen(int row) {
     const bool chosen = row >= 0 && static_cast<std::size_t>(row) < m_lines.size();
-    // A settled invoice is signed as it is.
-    const bool open = chosen && doc().Invoice().Status() != "Settled";
-    doc().SetCurrentLineIndex(chosen ? static_cast<int>(m_lines[std::size_t(row)]) : -1);
-    m_change->setEnabled(open);
-    m_cancel->setEnabled(open);
-    setCommandEnabled(cmd::OrderDetailSave, open);
-    setCommandEnabled(cmd::OrderDetailCancel, open);
+    selectLine(doc(), chosen ? static_cast<int>(m_lines[std::size_t(row)]) : -1);
+    m_change->setEnabled(commandEnabled(cmd::OrderDetailSave));
+    m_cancel->setEnabled(commandEnabled(cmd::OrderDetailCancel));
+    documentChanged();
 }
 
 CommandOutcome CInvDUDDetailView::handleCommand(CommandId id) {

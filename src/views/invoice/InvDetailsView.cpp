@@ -84,7 +84,7 @@ void CInvDetailsView::initialUpdate() {
         format("Inv# %.0f %s", d.CurrentInvoiceNumber(), stop ? stop->CustomerName.c_str() : "")));
     if (!m_open) {
         // What memory still holds belongs to another invoice: show nothing of it.
-        d.SetCurrentLineIndex(-1);
+        selectLine(d, -1);
         updateCommands();
         return;
     }
@@ -107,35 +107,15 @@ void CInvDetailsView::initialUpdate() {
 }
 
 void CInvDetailsView::lineChosen(int row) {
-    doc().SetCurrentLineIndex(row);
+    selectLine(doc(), row);
     updateCommands();
+    documentChanged();
 }
 
 void CInvDetailsView::updateCommands() {
-    const CKelvoDoc& d = doc();
-    const bool line = m_open && d.CurrentLineIndex() >= 0;
-    const bool settled = d.Invoice().Status() == "Settled";
-    // A line opens for adjustment unless the invoice is read-only; one that may still be
-    // settled opens even then, so that its pick-up quantities can be entered (the Adjust page
-    // stays read-only): otherwise an invoice waiting for them could never be settled.
-    const bool adjust = line && (!d.InvoiceReadOnly() || d.SettleAllowed());
-    // An extra order is for the next delivery: a settled invoice takes one as well.
-    const bool order = line;
-    const bool settle = m_open && d.SettleAllowed();
-    m_adjust->setEnabled(adjust);
-    m_order->setEnabled(order);
-    m_settle->setEnabled(settle);
-    setCommandEnabled(cmd::AdjustLine, adjust);
-    setCommandEnabled(cmd::Order, order);
-    setCommandEnabled(cmd::InvoiceOk, settle);
-    // A stop with one invoice never shows its invoice list: its receipt is offered here too.
-    setCommandEnabled(cmd::Receipt, m_open && settled);
-}
-
-void CInvDetailsView::fillNavFacts(NavFacts& facts) const {
-    CStop* stop = selectedStop(doc());
-    facts.stopInvoiceCount = stop ? static_cast<int>(stop->Invoices().size()) : 0;
-    facts.invoiceSettled = !m_open || doc().Invoice().Status() == "Settled";
+    m_adjust->setEnabled(commandEnabled(cmd::AdjustLine));
+    m_order->setEnabled(commandEnabled(cmd::Order));
+    m_settle->setEnabled(commandEnabled(cmd::InvoiceOk));
 }
 
 CommandOutcome CInvDetailsView::handleCommand(CommandId id) {
@@ -162,14 +142,9 @@ CommandOutcome CInvDetailsView::settle() {
     if (payment.exec() != QDialog::Accepted) {
         return CommandOutcome::stay();
     }
-    const QImage& signature = payment.signature();
-    const int settled = settleInvoice(d, payment.payment(), [&](const std::string& path) {
-        return savePicture(d.Fs(), signature, path);
-    });
-    if (settled < 0) {
-        return CommandOutcome::stay();
-    }
-    return CommandOutcome::to(settled == 1 ? screen::StopAction : screen::InvSelect);
+    const SettleResult settled =
+        kelvo::settle(d, payment.payment(), signatureWriter(d.Fs(), payment.signature()));
+    return settled.settled ? CommandOutcome::to(settled.next) : CommandOutcome::stay();
 }
 
 CommandOutcome CInvDetailsView::order() {

@@ -64,8 +64,6 @@ void CInvSelectView::initialUpdate() {
     }
     m_list->fitColumns();
     m_open->setEnabled(row >= 0);
-    setCommandEnabled(cmd::Settlement, row >= 0);
-    setCommandEnabled(cmd::Receipt, false);
     if (row >= 0) {
         m_list->selectRow(row);
         m_list->setFocus();
@@ -97,8 +95,7 @@ void CInvSelectView::rowChosen(int row) {
     if (row >= 0 && static_cast<std::size_t>(row) < invoices.Count()) {
         const CInvoiceHeader& header = invoices.At(static_cast<std::size_t>(row));
         selectInvoice(doc(), header.InvoiceNumber);
-        // Only a settled invoice has a receipt.
-        setCommandEnabled(cmd::Receipt, header.Status == "Settled");
+        documentChanged();
     }
 }
 

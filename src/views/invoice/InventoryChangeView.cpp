@@ -79,8 +79,7 @@ CInventoryChangeView::CInventoryChangeView(CKelvoDoc& doc, QWidget* parent)
 void CInventoryChangeView::initialUpdate() {
     setTitle(tr("Change Inventory"));
     const CInvoiceItem* line = currentLine(doc());
-    m_ok->setEnabled(line != nullptr);
-    setCommandEnabled(cmd::InventoryChangeSave, line != nullptr);
+    m_ok->setEnabled(commandEnabled(cmd::InventoryChangeSave));
     if (!line) {
         m_change->setEnabled(false);
         return;

@@ -127,14 +127,10 @@ void CRouteSelectView::initialUpdate() {
                         QString::number(e.RouteNumber()), fromData(e.Status())}));
     }
     const int row = openRouteSelection(d, previousScreen());
-    const bool checklist = d.SafetyChecks().Count() > 0;
-    m_prepare->setEnabled(checklist);
-    setCommandEnabled(cmd::Preparation, checklist);
+    m_prepare->setEnabled(commandEnabled(cmd::Preparation));
     if (row < 0) {
         m_start->setEnabled(false);
         m_end->setEnabled(false);
-        setCommandEnabled(cmd::StartRoute, false);
-        setCommandEnabled(cmd::EndRoute, false);
         return;
     }
     m_list->setCurrentItem(m_list->topLevelItem(row));
@@ -148,7 +144,7 @@ void CRouteSelectView::selectRoute(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= d.Routes().Count()) {
         return;
     }
-    d.SetCurrentRouteIndex(row);
+    kelvo::selectRoute(d, row);
     const CRouteSummary& e = d.Routes().At(static_cast<std::size_t>(row));
     const double subtotal = e.TotalCollectionsCOD() + e.TotalCollectionsCharge();
     const double values[] = {e.PrebilledAmountCharge(),
@@ -166,17 +162,12 @@ void CRouteSelectView::selectRoute(int row) {
     for (std::size_t i = 0; i < m_values.size(); ++i) {
         m_values[i]->setText(amount(values[i]));
     }
-    loadSelectedRoute(d);
 
-    const bool started = routeStarted(d);
-    const bool startable = !started || !(e.EndMileage() > 0.0);
-    const bool endable = started && !endRefused(d);
-    m_start->setEnabled(startable);
-    m_back->setEnabled(!started || !startable);
-    m_end->setEnabled(endable);
-    setCommandEnabled(cmd::StartRoute, startable);
-    setCommandEnabled(cmd::EndRoute, endable);
+    m_start->setEnabled(commandEnabled(cmd::StartRoute));
+    m_back->setEnabled(!routeInProgress(d));
+    m_end->setEnabled(commandEnabled(cmd::EndRoute));
     showVoucher();
+    documentChanged();
 }
 
 void CRouteSelectView::showVoucher() {
@@ -197,11 +188,6 @@ void CRouteSelectView::voucherEdited() {
     showVoucher();
 }
 
-void CRouteSelectView::fillNavFacts(NavFacts& facts) const {
-    // Back leads to the route-driver screen only while the "<-" button is offered.
-    facts.mayLeave = m_back->isEnabled();
-}
-
 CommandOutcome CRouteSelectView::handleCommand(CommandId id) {
     switch (id) {
         case cmd::StartRoute:
@@ -210,9 +196,7 @@ CommandOutcome CRouteSelectView::handleCommand(CommandId id) {
             return endRoute();
         case cmd::Preparation:
             // The "DUD" laundry first picks the truck the checklist is for.
-            if (doc().Config().IsDud()) {
-                SelectTruckDialog(doc(), this).exec();
-            }
+            askSafetyTruck(doc(), this);
             return CommandOutcome::proceed();
         default:
             return CommandOutcome::proceed();

@@ -20,7 +20,6 @@ public:
 
     void initialUpdate() override;
     CommandOutcome handleCommand(CommandId id) override;
-    void fillNavFacts(NavFacts& facts) const override;
 
     // Shows the summary of route-list row `row` and makes its route the current route.
     void selectRoute(int row);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "doc/InvoiceOps.h"
 #include "doc/KelvoDoc.h"
 #include "doc/VisitOps.h"
 #include "ui/NoticePopup.h"
@@ -126,8 +127,6 @@ void CStopActionView::initialUpdate() {
         for (QPushButton* b : findChildren<QPushButton*>()) {
             b->setEnabled(b == m_back);
         }
-        setCommandEnabled(cmd::Arrived, false);
-        setCommandEnabled(cmd::Departed, false);
         return;
     }
     setTitle(fromData(stop->CustomerName));
@@ -154,29 +153,15 @@ void CStopActionView::refreshButtons() {
     if (!stop) {
         return;
     }
-    const bool arrived = stopArrived(*stop);
-    const bool departable = mayDepart(d);
-    m_arrive->setEnabled(!arrived);
-    m_depart->setEnabled(departable);
+    m_arrive->setEnabled(commandEnabled(cmd::Arrived));
+    m_depart->setEnabled(commandEnabled(cmd::Departed));
     // Between arrival and departure the driver stays at the stop.
-    m_back->setEnabled(!arrived || stopDeparted(*stop));
+    m_back->setEnabled(!stopArrived(*stop) || stopDeparted(*stop));
     m_settle->setEnabled(d.Invoices().Count() > 0);
-    setCommandEnabled(cmd::Arrived, !arrived);
-    setCommandEnabled(cmd::Departed, departable);
 }
 
 void CStopActionView::settle() {
-    CKelvoDoc& d = doc();
-    const CInvoices& invoices = d.Invoices();
-    if (invoices.Count() > 1) {
-        send(cmd::InvoiceSelect);
-        return;
-    }
-    // A single invoice opens at once.
-    if (invoices.Count() == 1) {
-        d.SetCurrentInvoiceNumber(invoices.At(0).InvoiceNumber);
-    }
-    send(cmd::Settlement);
+    send(openStopInvoices(doc()));
 }
 
 CommandOutcome CStopActionView::handleCommand(CommandId id) {
@@ -198,12 +183,6 @@ CommandOutcome CStopActionView::handleCommand(CommandId id) {
         default:
             return CommandOutcome::proceed();
     }
-}
-
-void CStopActionView::fillNavFacts(NavFacts& facts) const {
-    facts.stopInvoiceCount = static_cast<int>(doc().Invoices().Count());
-    facts.mayLeave = m_back->isEnabled();
-    facts.handlesNextItself = m_arrive->isEnabled();
 }
 
 }  // namespace kelvo

@@ -17,7 +17,6 @@ public:
 
     void initialUpdate() override;
     CommandOutcome handleCommand(CommandId id) override;
-    void fillNavFacts(NavFacts& facts) const override;
 
 private:
     void refreshButtons();

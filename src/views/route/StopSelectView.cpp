@@ -102,14 +102,10 @@ void CStopSelectView::initialUpdate() {
         m_list->addTopLevelItem(new QTreeWidgetItem(QStringList{
             QString::number(s.StopNumber), fromData(s.CustomerName), fromData(s.Status())}));
     }
-    const bool open = count > 0 && routeOpen(d);
-    m_open->setEnabled(open);
-    setCommandEnabled(cmd::SelectStop, open);
+    m_open->setEnabled(commandEnabled(cmd::SelectStop));
     if (count == 0) {
         m_undeliverable->setEnabled(false);
         m_directions->setEnabled(false);
-        setCommandEnabled(cmd::Undeliverable, false);
-        setCommandEnabled(cmd::Instructions, false);
         return;
     }
     const int row = stopRowToSelect(d);
@@ -121,7 +117,7 @@ void CStopSelectView::initialUpdate() {
 
 void CStopSelectView::showStop(int row) {
     CKelvoDoc& d = doc();
-    d.SetCurrentStopIndex(row);
+    selectStop(d, row);
     const CStop* s = selectedStop(d);
     if (!s) {
         return;
@@ -133,12 +129,9 @@ void CStopSelectView::showStop(int row) {
     for (std::size_t i = 0; i < m_details.size(); ++i) {
         m_details[i]->setText(fromData(*texts[i]));
     }
-    const bool undeliverable = mayBeUndeliverable(d, *s);
-    const bool directions = !s->DrivingInstructions.empty();
-    m_undeliverable->setEnabled(undeliverable);
-    m_directions->setEnabled(directions);
-    setCommandEnabled(cmd::Undeliverable, undeliverable);
-    setCommandEnabled(cmd::Instructions, directions);
+    m_undeliverable->setEnabled(commandEnabled(cmd::Undeliverable));
+    m_directions->setEnabled(commandEnabled(cmd::Instructions));
+    documentChanged();
 }
 
 CommandOutcome CStopSelectView::handleCommand(CommandId id) {

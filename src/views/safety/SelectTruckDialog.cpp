@@ -7,12 +7,13 @@
 #include <QVBoxLayout>
 
 #include "doc/KelvoDoc.h"
+#include "doc/SafetyOps.h"
 #include "ui/FormView.h"
 
 namespace kelvo {
 
 SelectTruckDialog::SelectTruckDialog(CKelvoDoc& doc, QWidget* parent)
-    : QDialog(parent), m_doc(doc) {
+    : QDialog(parent) {
     setObjectName(QStringLiteral("339"));
     setWindowTitle(tr("Select Truck"));
     // Placed over the lower half of the form, as on the handheld.
@@ -49,8 +50,21 @@ void SelectTruckDialog::accept() {
     if (!m_ok->isEnabled()) {
         return;
     }
-    m_doc.SafetyChecks().SetTruckID(toData(m_trucks->currentText()));
     QDialog::accept();
+}
+
+std::string SelectTruckDialog::truckCode() const {
+    return toData(m_trucks->currentText());
+}
+
+void askSafetyTruck(CKelvoDoc& doc, QWidget* parent) {
+    if (!doc.Config().IsDud()) {
+        return;
+    }
+    SelectTruckDialog dialog(doc, parent);
+    if (dialog.exec() == QDialog::Accepted) {
+        chooseSafetyTruck(doc, dialog.truckCode());
+    }
 }
 
 }  // namespace kelvo

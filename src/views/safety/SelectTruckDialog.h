@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 class QComboBox;
 class QPushButton;
@@ -11,20 +12,25 @@ class CKelvoDoc;
 
 // "Select Truck": the truck the safety checklist is for, chosen from the truck list.
 // OK is offered only while a truck is selected and there is more than one to choose from;
-// it makes the selected code the checklist's truck identifier.
+// the caller hands the chosen code to the core (chooseSafetyTruck).
 class SelectTruckDialog : public QDialog {
     Q_OBJECT
 public:
     SelectTruckDialog(CKelvoDoc& doc, QWidget* parent = nullptr);
 
     void accept() override;
+    // The code of the truck chosen.
+    std::string truckCode() const;
 
 private:
     void updateOk();
 
-    CKelvoDoc& m_doc;
     QComboBox* m_trucks = nullptr;
     QPushButton* m_ok = nullptr;
 };
+
+// For the "DUD" laundry: asks which truck the safety checklist is for and hands the choice to
+// the core; other laundries are asked nothing.
+void askSafetyTruck(CKelvoDoc& doc, QWidget* parent);
 
 }  // namespace kelvo

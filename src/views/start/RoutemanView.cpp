@@ -67,16 +67,12 @@ void CRoutemanView::initialUpdate() {
 }
 
 bool CRoutemanView::chooseTruck() {
-    if (doc().Config().IsDud()) {
-        SelectTruckDialog(doc(), this).exec();
-    }
+    askSafetyTruck(doc(), this);
     return true;  // the checklist is shown whether or not the driver changed the truck
 }
 
 void CRoutemanView::updateExportAvailability() {
-    const bool available = exportAvailable(doc());
-    m_export->setEnabled(available);
-    setCommandEnabled(cmd::ExportFiles, available);
+    m_export->setEnabled(commandEnabled(cmd::ExportFiles));
 }
 
 CommandOutcome CRoutemanView::handleCommand(CommandId id) {

@@ -136,7 +136,7 @@ void CAddNewServiceView::updateSave() {
                                         m_frequency->currentIndex(), toData(m_quantity->text()),
                                         toData(m_price->text()));
     m_save->setEnabled(savable);
-    setCommandEnabled(cmd::ServiceSave, savable);
+    holdUntilComplete(cmd::ServiceSave, savable);
 }
 
 }  // namespace kelvo

@@ -59,7 +59,6 @@ void CAddNextWearerView::initialUpdate() {
     m_filled = true;
     const bool functions = m_function->count() > 0;
     m_next->setEnabled(functions);
-    setCommandEnabled(cmd::AddProductPage2, functions);
     m_admin->setFocus();
 }
 

@@ -75,7 +75,7 @@ void CAddProductView::clearEntry() {
 void CAddProductView::refresh() {
     const bool complete = m_fields->complete() && !m_quantity->text().isEmpty();
     m_next->setEnabled(complete);
-    setCommandEnabled(cmd::StoreProduct, complete);
+    holdUntilComplete(cmd::StoreProduct, complete);
 }
 
 CommandOutcome CAddProductView::handleCommand(CommandId id) {

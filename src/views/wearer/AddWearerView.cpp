@@ -143,7 +143,7 @@ void CAddWearerView::fill(const WearerPage1& p) {
 void CAddWearerView::refresh() {
     const bool complete = page1Complete(doc(), page());
     m_next->setEnabled(complete);
-    setCommandEnabled(cmd::WearerPage2, complete);
+    holdUntilComplete(cmd::WearerPage2, complete);
 }
 
 void CAddWearerView::bankChosen() {

@@ -7,6 +7,7 @@
 
 #include "common/Prompter.h"
 #include "common/Text.h"
+#include "common/Translate.h"
 #include "doc/ChangeOps.h"
 #include "doc/KelvoDoc.h"
 #include "doc/WearerOps.h"
@@ -124,11 +125,10 @@ void CChangeQtyView::refresh() {
                               toData(m_price->text())};
     const bool complete = quantityComplete(doc(), entry);
     m_next->setEnabled(complete);
-    setCommandEnabled(cmd::QuantityNext, complete);
-    doc().Commands().SetCaption(
-        screen::ChangeQty, cmd::QuantityNext,
-        toData(quantityRises(doc(), entry.quantity) ? tr("Work Order") : tr("Save")));
-    emit commandStatesChanged();
+    doc().Entry().SetCaption(cmd::QuantityNext, quantityRises(doc(), entry.quantity)
+                                                    ? KELVO_TR_NOOP("Work Order")
+                                                    : KELVO_TR_NOOP("Save"));
+    holdUntilComplete(cmd::QuantityNext, complete);
 }
 
 CommandOutcome CChangeQtyView::handleCommand(CommandId id) {

@@ -50,7 +50,7 @@ void CExchangeProdView::initialUpdate() {
 void CExchangeProdView::refresh() {
     const bool complete = m_fields->complete();
     m_next->setEnabled(complete);
-    setCommandEnabled(cmd::WorkOrder, complete);
+    holdUntilComplete(cmd::WorkOrder, complete);
 }
 
 CommandOutcome CExchangeProdView::handleCommand(CommandId id) {

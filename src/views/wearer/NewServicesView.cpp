@@ -33,7 +33,6 @@ void CNewServicesView::initialUpdate() {
     setTitle(stop ? fromData(stop->CustomerName) : QString());
     const bool open = openNewServices(doc());
     m_add->setEnabled(open);
-    setCommandEnabled(cmd::ServiceAdd, open);
     fillList(0);
 }
 
@@ -60,7 +59,6 @@ void CNewServicesView::fillList(int select) {
     m_list->fitColumns();
     const int count = static_cast<int>(services.Count());
     m_delete->setEnabled(count > 0);
-    setCommandEnabled(cmd::ServiceDelete, count > 0);
     if (count > 0) {
         // After a delete the row that took the deleted one's place is selected.
         m_list->selectRow(std::min(select, count - 1));

@@ -103,7 +103,7 @@ void CScanView::initialUpdate() {
             w->setEnabled(false);
         }
         for (CommandId id : {cmd::ScanOk, cmd::ScanCancel, cmd::FlagMode, cmd::ReplaceMode}) {
-            setCommandEnabled(id, false);
+            holdUntilComplete(id, false);
         }
         m_store->setEnabled(false);
         return;
@@ -154,7 +154,7 @@ void CScanView::codeEdited(const QString& text) {
     const FieldCheck check = checkScannedCode(doc(), toData(text));
     const bool typed = !check.Text.empty();
     m_store->setEnabled(typed);
-    setCommandEnabled(cmd::ScanOk, typed);
+    holdUntilComplete(cmd::ScanOk, typed);
     applyFieldCheck(m_code, text, check, doc().Prompt());
 }
 
@@ -172,7 +172,7 @@ void CScanView::store() {
 void CScanView::clearCode() {
     m_code->clear();
     m_store->setEnabled(false);
-    setCommandEnabled(cmd::ScanOk, false);
+    holdUntilComplete(cmd::ScanOk, false);
     awaitCode();
 }
 

@@ -104,7 +104,7 @@ void CSelectSizeView::refresh() {
     const CInventory* pending = doc().WearerData().Pending.Get();
     const bool complete = pending && pending->LinesComplete();
     m_next->setEnabled(complete);
-    setCommandEnabled(cmd::AddSizedProduct, complete);
+    documentChanged();
 }
 
 CommandOutcome CSelectSizeView::handleCommand(CommandId id) {

@@ -181,8 +181,7 @@ void CWearerView::showActions(bool deferTable) {
     }
     const bool cancel = mayCancelSelected(data);
     m_cancel->setEnabled(cancel);
-    doc().Commands().SetEnabled(screen::Wearer, cmd::CancelTransaction, cancel);
-    doc().Commands().SetEnabled(screen::WearerProduct, cmd::CancelTransaction, cancel);
+    documentChanged();
     relayout();
     const int table = product ? screen::WearerProduct : screen::Wearer;
     if (deferTable) {

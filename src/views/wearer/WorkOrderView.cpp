@@ -79,7 +79,7 @@ void CWorkOrderView::initialUpdate() {
 void CWorkOrderView::reasonChosen() {
     const bool chosen = !m_reason->currentText().isEmpty();
     m_save->setEnabled(chosen);
-    setCommandEnabled(cmd::WorkOrderSave, chosen);
+    holdUntilComplete(cmd::WorkOrderSave, chosen);
 }
 
 void CWorkOrderView::keyPressEvent(QKeyEvent* event) {
