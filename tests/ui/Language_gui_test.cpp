@@ -45,7 +45,8 @@ TEST_F(Spanish, ReachesTheCoreAndTheScreens) {
     EXPECT_EQ(core("&Start Route"), "&Iniciar ruta");  // the screen table
     EXPECT_EQ(core("Dec"), "dic");                     // a table of names
     EXPECT_EQ(core("no route file: Kelvo has no route to offer"),
-              "no route file: Kelvo has no route to offer");
+              "ningún archivo de ruta: Kelvo no tiene ruta que ofrecer");  // the day check
+    EXPECT_EQ(core("A text the program never shows"), "A text the program never shows");
     EXPECT_EQ(screen("kelvo::CKelvoView", "Start Screen"), QStringLiteral("Pantalla de inicio"));
     EXPECT_EQ(screen("kelvo::CStopSelectView", "Undel"), QStringLiteral("No ent."));
 
