@@ -60,26 +60,17 @@ FieldCheck checkTypedIDCode(std::string_view typed, std::int32_t maxLength) {
     return entry;
 }
 
-std::optional<Message> refuseIDCode(std::string_view code, std::string_view lengths) {
+IDCodeProblem idCodeProblem(std::string_view code, std::string_view lengths) {
     if (code.empty()) {
-        return invalid(tr("Please fill ID Code first!"), tr("Invalid data"));
+        return IDCodeProblem::Empty;
     }
     const std::vector<std::size_t> allowed = allowedLengths(lengths);
     if (std::find(allowed.begin(), allowed.end(), code.size()) == allowed.end()) {
-        // The lengths as the configuration lists them, without the comma after the last.
-        std::string_view listed = lengths;
-        if (!listed.empty() && listed.back() == ',') {
-            listed.remove_suffix(1);
-        }
-        return invalid(tr("Only ID Codes with lengths:") + std::string(listed) + tr(" are valid!"),
-                       tr("Invalid length ID Code"));
+        return IDCodeProblem::Length;
     }
     // The field reports other characters while they are typed but keeps them; a code the back
     // office could not match to a garment is not stored.
-    if (!isHex(code)) {
-        return invalidChars();
-    }
-    return std::nullopt;
+    return isHex(code) ? IDCodeProblem::None : IDCodeProblem::Chars;
 }
 
 }  // namespace kelvo

@@ -17,9 +17,9 @@ namespace kelvo {
 // is reported ("Valid chars are 0..9 and A..F!") and kept, for the driver to correct.
 FieldCheck checkTypedIDCode(std::string_view typed, std::int32_t maxLength);
 
-// The refusal of a code when it is stored, nullopt when it may be stored: an empty code, a
-// length that is not one of `lengths` (the configuration's text, " 8, 10,"), or a character
-// other than 0-9 and A-F.
-std::optional<Message> refuseIDCode(std::string_view code, std::string_view lengths);
+// Why a code may not be stored: an empty code, a length that is not one of `lengths` (the
+// configuration's text, " 8, 10,"), or a character other than 0-9 and A-F; None when it may.
+enum class IDCodeProblem { None, Empty, Length, Chars };
+IDCodeProblem idCodeProblem(std::string_view code, std::string_view lengths);
 
 }  // namespace kelvo

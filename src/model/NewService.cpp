@@ -99,24 +99,18 @@ bool canSaveService(bool groupChosen, bool productChosen, bool frequencyChosen,
            value <= kHighestPrice && !quantity.empty();
 }
 
-std::optional<Message> addService(const DeviceFs& fs, CFlatGoodTransactions& list,
-                                  const CFlatProduct& product, std::string_view freqcode,
-                                  std::string_view quantity, std::string_view price, int decimals) {
+ServiceAdded addService(const DeviceFs& fs, CFlatGoodTransactions& list,
+                        const CFlatProduct& product, std::string_view freqcode,
+                        std::string_view quantity, std::string_view price, int decimals) {
     if (!canSaveService(true, true, true, price, "1")) {
-        return invalidData(tr("Invalid entered price!"));
+        return {ServiceEntryProblem::Price};
     }
     if (quantity.empty() || !checkQuantityEntry(quantity).Messages.empty()) {
-        return numbersOnly();
+        return {ServiceEntryProblem::Quantity};
     }
     CFlatGoodTrans trans{fileText(product.pcode), fileText(freqcode),
                          fileNumber(toDouble(quantity), 0), fileNumber(toDouble(price), decimals)};
-    return list.File().Report(list.Add(fs, std::move(trans), decimals),
-                              tr("This product and frequency were already added!"));
-}
-
-std::optional<Message> removeService(const DeviceFs& fs, CFlatGoodTransactions& list, std::size_t i,
-                                     int decimals) {
-    return list.File().Report(list.Remove(fs, i, decimals), {});
+    return {ServiceEntryProblem::None, list.Add(fs, std::move(trans), decimals)};
 }
 
 }  // namespace kelvo

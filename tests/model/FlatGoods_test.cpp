@@ -16,7 +16,6 @@ using kelvo::test::fixture;
 using kelvo::test::messageTexts;
 using kelvo::test::readHostFile;
 using kelvo::test::TempDevice;
-using kelvo::test::textOr;
 
 namespace {
 
@@ -25,10 +24,31 @@ constexpr const char* kFile = "\\VexXml\\FlatGoodTransactions_20117.xml";
 CFlatGoodTransactions loaded(const TempDevice& dev) {
     dev.fs().createFolder("\\VexXml");
     CFlatGoodTransactions list;
-    ScriptedPrompter prompter;
-    EXPECT_TRUE(list.Load(dev.fs(), 20117, prompter));
-    EXPECT_TRUE(prompter.shown().empty());
+    EXPECT_TRUE(list.Load(dev.fs(), 20117).ok());
     return list;
+}
+
+// What became of a service to add, in a word.
+std::string outcome(const ServiceAdded& added) {
+    switch (added.entry) {
+        case ServiceEntryProblem::Price:
+            return "price";
+        case ServiceEntryProblem::Quantity:
+            return "quantity";
+        case ServiceEntryProblem::None:
+            break;
+    }
+    switch (added.change) {
+        case FileChange::Done:
+            return "done";
+        case FileChange::Duplicate:
+            return "duplicate";
+        case FileChange::Unreadable:
+            return "unreadable";
+        case FileChange::NotWritten:
+            return "not written";
+    }
+    return "?";
 }
 
 std::string dump(const CFlatGoodTransactions& list) {
@@ -65,11 +85,12 @@ TEST(FlatGoodTransactions, WrittenWithThePriceDecimals) {
     auto list = loaded(dev);
     const CFlatProduct mat{"MT35", "Entrance mat 3x5", {}};
     const CFlatProduct towel{"T&<1>", "Towel", {}};
-    EXPECT_EQ(textOr(addService(dev.fs(), list, mat, "1W", "2", "4.5", 4)), "done");
-    EXPECT_EQ(textOr(addService(dev.fs(), list, mat, "2W", "10", "3.5", 4)), "done");
-    EXPECT_EQ(textOr(addService(dev.fs(), list, mat, "2W", "1", "3", 4)),
-              "This product and frequency were already added!");
-    EXPECT_EQ(textOr(addService(dev.fs(), list, towel, "4W", "1", "1234.5678", 4)), "done");
+    EXPECT_EQ(outcome(addService(dev.fs(), list, mat, "1W", "2", "4.5", 4)), "done");
+    EXPECT_EQ(outcome(addService(dev.fs(), list, mat, "2W", "10", "3.5", 4)), "done");
+    EXPECT_EQ(outcome(addService(dev.fs(), list, mat, "2W", "1", "3", 4)), "duplicate");
+    EXPECT_EQ(outcome(addService(dev.fs(), list, mat, "3W", "1", "0", 4)), "price");
+    EXPECT_EQ(outcome(addService(dev.fs(), list, mat, "3W", "1x", "3", 4)), "quantity");
+    EXPECT_EQ(outcome(addService(dev.fs(), list, towel, "4W", "1", "1234.5678", 4)), "done");
     EXPECT_EQ(dev.read(kFile), readHostFile(fixture("flatgoods/FlatGoodTransactions_4.xml")));
     EXPECT_EQ(dump(loaded(dev)), dump(list));
 
@@ -80,7 +101,7 @@ TEST(FlatGoodTransactions, WrittenWithThePriceDecimals) {
     ASSERT_TRUE(reread.Save(dev.fs(), 2));
     EXPECT_EQ(dev.read(kFile), saved);
 
-    EXPECT_EQ(textOr(removeService(dev.fs(), reread, 0, 2)), "done");
+    EXPECT_EQ(reread.Remove(dev.fs(), 0, 2), FileChange::Done);
     EXPECT_EQ(dump(loaded(dev)), "MT35|2W|10|3.5\nT&<1>|4W|1|1234.5699999999999\n");
 }
 
@@ -90,12 +111,9 @@ TEST(FlatGoodTransactions, UnreadableFileIsNeverReplaced) {
     const std::string damaged = "<FlatgoodTransactions><flatgoodtransaction><Prodcode>MT";
     dev.put(kFile, damaged);
     CFlatGoodTransactions list;
-    ScriptedPrompter prompter;
-    EXPECT_FALSE(list.Load(dev.fs(), 20117, prompter));
+    EXPECT_EQ(list.Load(dev.fs(), 20117).result, LoadResult::Damaged);
     const CFlatProduct mat{"MT35", "Entrance mat 3x5", {}};
-    const auto refusal = addService(dev.fs(), list, mat, "1W", "2", "4.5", 2);
-    ASSERT_TRUE(refusal);
-    EXPECT_TRUE(containsNoCase(refusal->text, kFile));
+    EXPECT_EQ(outcome(addService(dev.fs(), list, mat, "1W", "2", "4.5", 2)), "unreadable");
     EXPECT_FALSE(list.Save(dev.fs(), 2));
     EXPECT_EQ(dev.read(kFile), damaged);
 }

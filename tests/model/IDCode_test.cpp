@@ -40,22 +40,19 @@ TEST(IDCode, StoredCodesHaveAnAllowedLengthAndHexDigits) {
     struct Case {
         const char* code;
         const char* lengths;
-        const char* refusal;  // "" when the code may be stored
+        IDCodeProblem problem;
     } const cases[] = {
-        {"01234567", " 8, 16,", ""},
-        {"0123456789ABCDEF", " 8, 16,", ""},
-        {"", " 8, 16,", "Invalid data: Please fill ID Code first!"},
-        {"012345", " 8, 16,",
-         "Invalid length ID Code: Only ID Codes with lengths: 8, 16 are valid!"},
-        {"012345", " 16,", "Invalid length ID Code: Only ID Codes with lengths: 16 are valid!"},
-        {"01234567", " 16,", "Invalid length ID Code: Only ID Codes with lengths: 16 are valid!"},
-        {"01234567", "", "Invalid length ID Code: Only ID Codes with lengths: are valid!"},
-        {"0123456G", " 8, 16,", "Invalid ID Code: Valid chars are 0..9 and A..F!"},
-        {"abcdef12", " 8,", "Invalid ID Code: Valid chars are 0..9 and A..F!"},
-        {"0123 567", " 8,", "Invalid ID Code: Valid chars are 0..9 and A..F!"},
+        {"01234567", " 8, 16,", IDCodeProblem::None},
+        {"0123456789ABCDEF", " 8, 16,", IDCodeProblem::None},
+        {"", " 8, 16,", IDCodeProblem::Empty},
+        {"012345", " 8, 16,", IDCodeProblem::Length},
+        {"01234567", " 16,", IDCodeProblem::Length},
+        {"01234567", "", IDCodeProblem::Length},
+        {"0123456G", " 8, 16,", IDCodeProblem::Chars},
+        {"abcdef12", " 8,", IDCodeProblem::Chars},
+        {"0123 567", " 8,", IDCodeProblem::Chars},
     };
     for (const Case& c : cases) {
-        const auto refusal = refuseIDCode(c.code, c.lengths);
-        EXPECT_EQ(refusal ? refusal->caption + ": " + refusal->text : "", c.refusal) << c.code;
+        EXPECT_EQ(idCodeProblem(c.code, c.lengths), c.problem) << c.code;
     }
 }
