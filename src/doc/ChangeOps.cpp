@@ -6,6 +6,7 @@
 #include "doc/KelvoDoc.h"
 #include "doc/WearerData.h"
 #include "doc/WearerOps.h"
+#include "model/NewService.h"
 
 namespace kelvo {
 
@@ -56,6 +57,11 @@ WearerChange storeExchange(CKelvoDoc& doc, const ExchangeEntry& entry) {
     const double price = doc.Config().ShowsWearerPrices() ? toDouble(entry.price) : p.Price;
     t->AddLine(entry.PID, entry.SID, p.Qty, p.Chg, entry.TID, entry.FID, price, p.PID, p.SID);
     return {true, {}, {}};
+}
+
+FieldCheck checkWearerPrice(const CKelvoDoc& doc, std::string_view typed) {
+    const int decimals = doc.Config().PriceDecimals();
+    return fieldCheck(checkPriceEntry(typed, decimals), 0, decimals);
 }
 
 bool sameQuantity(const CKelvoDoc& doc, const std::string& quantity) {

@@ -2,8 +2,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "doc/FieldMessages.h"
 #include "doc/WearerChange.h"
 #include "model/InventoryLine.h"
 
@@ -33,6 +35,10 @@ struct ExchangeEntry {
 // Refuses the selected product and size itself, and one the wearer has or has been given
 // today ("Invalid data" in the result's notice). Done when stored; nothing is written yet.
 WearerChange storeExchange(CKelvoDoc& doc, const ExchangeEntry& entry);
+
+// The price field of the wearer screens' answer to a change, with the configuration's
+// PriceDecimals (see checkPriceEntry).
+FieldCheck checkWearerPrice(const CKelvoDoc& doc, std::string_view typed);
 
 // The quantity screen's future values, as typed.
 struct QuantityEntry {

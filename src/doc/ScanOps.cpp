@@ -100,7 +100,8 @@ std::vector<std::string> scanChoices(const CKelvoDoc& doc, ScanMode mode) {
 }
 
 FieldCheck checkScannedCode(const CKelvoDoc& doc, std::string_view typed) {
-    return checkTypedIDCode(typed, doc.Config().MaxIDCodeLength());
+    const std::int32_t maxLength = doc.Config().MaxIDCodeLength();
+    return fieldCheck(checkTypedIDCode(typed, maxLength), maxLength, 0);
 }
 
 std::optional<Message> storeScan(CKelvoDoc& doc, ScanMode mode, int choice, std::string_view code,

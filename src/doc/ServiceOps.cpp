@@ -119,11 +119,12 @@ std::string servicePrice(const CKelvoDoc& doc, int group, int product, int frequ
 }
 
 FieldCheck checkServiceQuantity(std::string_view typed) {
-    return checkQuantityEntry(typed);
+    return fieldCheck(checkQuantityEntry(typed), 0, 0);
 }
 
 FieldCheck checkServicePrice(const CKelvoDoc& doc, std::string_view typed) {
-    return checkPriceEntry(typed, doc.Config().PriceDecimals());
+    const int decimals = doc.Config().PriceDecimals();
+    return fieldCheck(checkPriceEntry(typed, decimals), 0, decimals);
 }
 
 bool serviceSavable(const CKelvoDoc& doc, int group, int product, int frequency,

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/Text.h"
-#include "common/Translate.h"
 
 namespace kelvo {
 
@@ -15,14 +14,6 @@ bool isHexDigit(char c) {
 
 bool isHex(std::string_view code) {
     return std::all_of(code.begin(), code.end(), isHexDigit);
-}
-
-Message invalid(std::string text, std::string caption) {
-    return Message{std::move(text), std::move(caption), MessageIcon::Warning, MessageButtons::Ok};
-}
-
-Message invalidChars() {
-    return invalid(tr("Valid chars are 0..9 and A..F!"), tr("Invalid ID Code"));
 }
 
 // The allowed lengths of the configuration's text " 8, 10,".
@@ -42,20 +33,19 @@ std::vector<std::size_t> allowedLengths(std::string_view lengths) {
 
 }  // namespace
 
-FieldCheck checkTypedIDCode(std::string_view typed, std::int32_t maxLength) {
-    FieldCheck entry;
+FieldEntry checkTypedIDCode(std::string_view typed, std::int32_t maxLength) {
+    FieldEntry entry;
     entry.Text.reserve(typed.size());
     for (const char c : typed) {
         entry.Text.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
     }
     const std::size_t max = static_cast<std::size_t>(std::max(maxLength, 0));
     if (entry.Text.size() > max) {
-        entry.Messages.push_back(
-            invalid(tr("Max Length is ") + format("%d", maxLength), tr("Invalid ID Code Length")));
+        entry.Problems.push_back(FieldProblem::TooLong);
         entry.Text.resize(max);
     }
     if (!isHex(entry.Text)) {
-        entry.Messages.push_back(invalidChars());
+        entry.Problems.push_back(FieldProblem::NotHex);
     }
     return entry;
 }

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "common/Prompter.h"
 #include "model/CustomerFile.h"
 #include "model/FieldCheck.h"
 
@@ -27,14 +25,13 @@ std::string largestPrice(int decimals);
 std::string catalogPrice(const CFlatProduct& product, std::string_view fcode, int decimals);
 
 // The price field's answer to a change: a text that is no number (only digits with at most one
-// point) is kept and reported ("Invalid entered price!"); 5 or more digits before the point are
-// cut to 4 ("Price is too big, maximal price is <largestPrice>!"); more decimals than allowed
-// are cut ("Maximal <decimals> decimals are allowed!"). An empty text is not reported.
-FieldCheck checkPriceEntry(std::string_view text, int decimals);
+// point) is kept (NotPrice); 5 or more digits before the point are cut to 4 (PriceTooBig); more
+// decimals than allowed are cut (TooManyDecimals). An empty text is fine.
+FieldEntry checkPriceEntry(std::string_view text, int decimals);
 
 // The quantity field's answer to a change: only the digits are kept; any other character is
-// removed and reported ("Only numerical characters are allowed!").
-FieldCheck checkQuantityEntry(std::string_view text);
+// removed (NotDigits).
+FieldEntry checkQuantityEntry(std::string_view text);
 
 // True when a service can be saved: group, product and frequency chosen, the price a number
 // above 0 and not above 99999, and a quantity.

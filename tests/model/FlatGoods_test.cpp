@@ -13,7 +13,6 @@
 
 using namespace kelvo;
 using kelvo::test::fixture;
-using kelvo::test::messageTexts;
 using kelvo::test::readHostFile;
 using kelvo::test::TempDevice;
 
@@ -119,44 +118,46 @@ TEST(FlatGoodTransactions, UnreadableFileIsNeverReplaced) {
 }
 
 TEST(NewService, PriceEntry) {
-    const std::string tooBig = "Invalid data: Price is too big, maximal price is 9999.99!; ";
-    const std::string twoDecimals = "Invalid data: Maximal 2 decimals are allowed!; ";
-    const std::string invalid = "Invalid data: Invalid entered price!; ";
+    using P = std::vector<FieldProblem>;
+    const P tooBig{FieldProblem::PriceTooBig};
+    const P decimals{FieldProblem::TooManyDecimals};
+    const P invalid{FieldProblem::NotPrice};
     struct Case {
         const char* typed;
         int decimals;
         const char* kept;
-        std::string messages;
+        P problems;
     } const cases[] = {
-        {"12.34", 2, "12.34", ""},
-        {"", 2, "", ""},
-        {".5", 2, ".5", ""},
-        {"12.", 2, "12.", ""},
-        {"12.345", 2, "12.34", twoDecimals},
+        {"12.34", 2, "12.34", {}},
+        {"", 2, "", {}},
+        {".5", 2, ".5", {}},
+        {"12.", 2, "12.", {}},
+        {"12.345", 2, "12.34", decimals},
         {"12345", 2, "1234", tooBig},
-        {"12345.678", 2, "1234.67", tooBig + twoDecimals},
+        {"12345.678", 2, "1234.67", {FieldProblem::PriceTooBig, FieldProblem::TooManyDecimals}},
         {"12a", 2, "12a", invalid},
         {"-1", 2, "-1", invalid},
         {"1.2.3", 2, "1.2.3", invalid},
         {" 1", 2, " 1", invalid},
-        {"12.5", 0, "12", "Invalid data: Maximal 0 decimals are allowed!; "},
-        {"99999", 0, "9999", "Invalid data: Price is too big, maximal price is 9999!; "},
-        {"1.23456", 4, "1.2345", "Invalid data: Maximal 4 decimals are allowed!; "},
+        {"12.5", 0, "12", decimals},
+        {"99999", 0, "9999", tooBig},
+        {"1.23456", 4, "1.2345", decimals},
     };
     for (const Case& c : cases) {
-        const FieldCheck check = checkPriceEntry(c.typed, c.decimals);
+        const FieldEntry check = checkPriceEntry(c.typed, c.decimals);
         EXPECT_EQ(check.Text, c.kept) << c.typed;
-        EXPECT_EQ(messageTexts(check.Messages), c.messages) << c.typed;
+        EXPECT_EQ(check.Problems, c.problems) << c.typed;
     }
+    EXPECT_EQ(largestPrice(2), "9999.99");
+    EXPECT_EQ(largestPrice(0), "9999");
 }
 
 TEST(NewService, QuantityEntryAndSaveSwitch) {
     EXPECT_EQ(checkQuantityEntry("007").Text, "007");
-    EXPECT_TRUE(checkQuantityEntry("007").Messages.empty());
-    const FieldCheck letters = checkQuantityEntry("1a2-3.");
+    EXPECT_TRUE(checkQuantityEntry("007").Problems.empty());
+    const FieldEntry letters = checkQuantityEntry("1a2-3.");
     EXPECT_EQ(letters.Text, "123");
-    EXPECT_EQ(messageTexts(letters.Messages),
-              "Error data: Only numerical characters are allowed!; ");
+    EXPECT_EQ(letters.Problems, std::vector<FieldProblem>{FieldProblem::NotDigits});
 
     struct Case {
         bool group, product, frequency;
