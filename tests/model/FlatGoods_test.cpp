@@ -12,6 +12,7 @@
 #include "support/TempDevice.h"
 
 using namespace kelvo;
+using kelvo::test::changeWord;
 using kelvo::test::fixture;
 using kelvo::test::readHostFile;
 using kelvo::test::TempDevice;
@@ -37,17 +38,7 @@ std::string outcome(const ServiceAdded& added) {
         case ServiceEntryProblem::None:
             break;
     }
-    switch (added.change) {
-        case FileChange::Done:
-            return "done";
-        case FileChange::Duplicate:
-            return "duplicate";
-        case FileChange::Unreadable:
-            return "unreadable";
-        case FileChange::NotWritten:
-            return "not written";
-    }
-    return "?";
+    return changeWord(added.change);
 }
 
 std::string dump(const CFlatGoodTransactions& list) {

@@ -12,6 +12,7 @@
 #include "support/TempDevice.h"
 
 using namespace kelvo;
+using kelvo::test::changeWord;
 using kelvo::test::fixture;
 using kelvo::test::messageTexts;
 using kelvo::test::readHostFile;
@@ -57,17 +58,7 @@ std::string word(const GarmentStored& stored) {
     if (!stored.chosen) {
         return "no choice";
     }
-    switch (stored.change) {
-        case FileChange::Done:
-            return "done";
-        case FileChange::Duplicate:
-            return "duplicate";
-        case FileChange::Unreadable:
-            return "unreadable";
-        case FileChange::NotWritten:
-            return "not written";
-    }
-    return "?";
+    return changeWord(stored.change);
 }
 
 }  // namespace
