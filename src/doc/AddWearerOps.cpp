@@ -19,8 +19,8 @@ constexpr std::size_t kLongestName = 40;
 constexpr double kLowestDudNumber = 1;
 constexpr double kHighestDudNumber = 4999;
 
-void invalid(CKelvoDoc& doc, const char* text) {
-    doc.Prompt().inform(tr(text), tr("Invalid data"), MessageIcon::Warning);
+Message invalid(const char* text) {
+    return Message{tr(text), tr("Invalid data"), MessageIcon::Warning, MessageButtons::Ok};
 }
 
 // The add wearer transaction being built; nullptr when none.
@@ -97,30 +97,25 @@ bool page1Complete(const CKelvoDoc& doc, const WearerPage1& page) {
            page.bank.empty() == page.locker.empty();
 }
 
-Page1Field validatePage1(CKelvoDoc& doc, const WearerPage1& page) {
+Page1Check validatePage1(const CKelvoDoc& doc, const WearerPage1& page) {
     const double number = toDouble(page.number);
     // A number of a wearer added today is as taken as one of the wearer file.
     if (numberTaken(doc.WearerData(), number)) {
-        invalid(doc, "Wearer number already in use for another wearer!");
-        return Page1Field::Number;
+        return {Page1Field::Number, invalid("Wearer number already in use for another wearer!")};
     }
     if (doc.Config().IsDud() && (number < kLowestDudNumber || number > kHighestDudNumber)) {
-        invalid(doc, "Wearer number should be between 1 and 4999");
-        return Page1Field::Number;
+        return {Page1Field::Number, invalid("Wearer number should be between 1 and 4999")};
     }
     if (page.firstName.size() + 1 + page.lastName.size() > kLongestName) {
-        invalid(doc, "First and last name together should not exceed 40 characters!");
-        return Page1Field::FirstName;
+        return {Page1Field::FirstName, invalid("First and last name together should not exceed 40 characters!")};
     }
     if (!page.bank.empty() && page.locker.empty()) {
-        invalid(doc, "Please fill Locker field!");
-        return Page1Field::Locker;
+        return {Page1Field::Locker, invalid("Please fill Locker field!")};
     }
     if (!hasLockerList(doc) && page.bank.empty() && !page.locker.empty()) {
-        invalid(doc, "Please fill Bank field!");
-        return Page1Field::Bank;
+        return {Page1Field::Bank, invalid("Please fill Bank field!")};
     }
-    return Page1Field::None;
+    return {};
 }
 
 void storePage1(CKelvoDoc& doc, const WearerPage1& page) {
@@ -208,7 +203,7 @@ std::vector<const CFinishingMethod*> finishingMethodsFor(const CKelvoDoc& doc, d
     });
 }
 
-bool storeProduct(CKelvoDoc& doc, const ProductEntry& entry) {
+WearerChange storeProduct(CKelvoDoc& doc, const ProductEntry& entry) {
     CWearerData& d = doc.WearerData();
     const CInventory* pending = d.Pending.Get();
     const CInventoryLine* same =
@@ -224,8 +219,7 @@ bool storeProduct(CKelvoDoc& doc, const ProductEntry& entry) {
                 d.Transactions.IsProductAdded(WID, entry.PID, entry.SID);
     }
     if (taken) {
-        invalid(doc, "This product and size were already added!");
-        return false;
+        return WearerChange::refused(invalid("This product and size were already added!"));
     }
     CInventory* t = d.Pending.Get();
     if (t == nullptr) {
@@ -245,7 +239,7 @@ bool storeProduct(CKelvoDoc& doc, const ProductEntry& entry) {
     } else {
         t->Lines.push_back(line);
     }
-    return true;
+    return {true, {}, {}};
 }
 
 int lastAddedLine(const CKelvoDoc& doc) {
@@ -288,6 +282,24 @@ std::vector<std::size_t> startMakeALike(CKelvoDoc& doc) {
         }
     }
     return lines;
+}
+
+bool chooseMakeALikeSize(CKelvoDoc& doc, std::size_t line, int size) {
+    CWearerData& d = doc.WearerData();
+    const CInventory* pending = pendingNewWearer(doc);
+    if (pending == nullptr || line >= pending->Lines.size() || size < 0) {
+        return false;
+    }
+    const CProduct* product = d.Products.FindBy(&CProduct::ProductID, pending->Lines[line].PID);
+    if (product == nullptr || std::size_t(size) >= product->Sizes.size()) {
+        return false;
+    }
+    return d.Pending.ChooseSize(line, product->Sizes[std::size_t(size)]);
+}
+
+bool makeALikeComplete(const CKelvoDoc& doc) {
+    const CInventory* pending = doc.WearerData().Pending.Get();
+    return pending != nullptr && pending->LinesComplete();
 }
 
 }  // namespace kelvo

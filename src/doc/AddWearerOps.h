@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "doc/WearerChange.h"
+
 namespace kelvo {
 
 class CKelvoDoc;
@@ -39,9 +41,15 @@ WearerPage1 openWearerPage1(CKelvoDoc& doc);
 // True while "->" may be pressed: number, names and (unless the "DUD" laundry hides it) the
 // department filled, and bank and locker both filled or both empty.
 bool page1Complete(const CKelvoDoc& doc, const WearerPage1& page);
+// The first refusal of page 1: the field to put the focus on and the message ("Invalid data")
+// to show; field None when the page is accepted.
+struct Page1Check {
+    Page1Field field = Page1Field::None;
+    Message why{};
+};
 // Checks page 1 in order (number in use, the "DUD" number range, the length of the names,
-// bank and locker); shows the first refusal and returns its field, else Page1Field::None.
-Page1Field validatePage1(CKelvoDoc& doc, const WearerPage1& page);
+// bank and locker) and gives the first refusal.
+Page1Check validatePage1(const CKelvoDoc& doc, const WearerPage1& page);
 // Stores page 1 in the pending add wearer transaction (started when there is none).
 void storePage1(CKelvoDoc& doc, const WearerPage1& page);
 // True when the bank, or the locker of the bank, is empty or in the customer's locker list.
@@ -84,8 +92,9 @@ struct ProductEntry {
 // Appends the product to the pending transaction (an add product transaction of the selected
 // wearer is started when none is being built), or puts it in place of the line it replaces.
 // Refuses a product and size the transaction (its other lines), the wearer or another add
-// product transaction of the wearer has already. True when stored.
-bool storeProduct(CKelvoDoc& doc, const ProductEntry& entry);
+// product transaction of the wearer has already ("Invalid data" in the result's notice). Done
+// when stored; nothing is written yet.
+WearerChange storeProduct(CKelvoDoc& doc, const ProductEntry& entry);
 // The line of the pending transaction the add product screen shows again when the driver comes
 // back to it from the work order: the last line added on that screen; -1 when none.
 int lastAddedLine(const CKelvoDoc& doc);
@@ -96,5 +105,11 @@ bool askAnotherProduct(CKelvoDoc& doc);
 // size yet, unless the pending transaction has lines already (the driver came back). Returns the
 // indices of the make-a-like lines (those with a product key) in order.
 std::vector<std::size_t> startMakeALike(CKelvoDoc& doc);
+// Gives make-a-like line `line` of the pending add wearer transaction the size at position
+// `size` of its product's sizes. False, and nothing changed, when there is no such line, product
+// or size.
+bool chooseMakeALikeSize(CKelvoDoc& doc, std::size_t line, int size);
+// True when every line of the pending transaction has its size: the new wearer may be stored.
+bool makeALikeComplete(const CKelvoDoc& doc);
 
 }  // namespace kelvo

@@ -4,6 +4,7 @@
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
+#include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
 #include "doc/VisitOps.h"
 
@@ -53,7 +54,7 @@ bool CallEditor::Open() {
     }
     CCallList& calls = m_doc.Calls();
     calls.SetPath(m_doc.StorageLocation());
-    calls.Load(m_doc.Fs(), m_doc.Route(), *stop, m_doc.Prompt());
+    reportCallsLeftOut(m_doc.Prompt(), m_doc.Route(), calls.Load(m_doc.Fs(), m_doc.Route(), *stop));
     m_shown = calls.Count() > 0 ? 0 : -1;
     return true;
 }
@@ -139,8 +140,11 @@ int CallEditor::AddNew(const CallFields& current) {
     if (m_changed && !OfferSave(tr("Do you want to save changes ?"), current)) {
         return m_shown;
     }
-    const std::optional<std::size_t> added = m_doc.Calls().AddNew(m_doc.Prompt());
+    const std::optional<std::size_t> added = m_doc.Calls().AddNew();
     if (!added) {
+        m_doc.Prompt().inform(format(tr("The call %s cannot name a file.").c_str(),
+                                     m_doc.Calls().NewCallID().c_str()),
+                              tr("Invalid data"));
         return -1;
     }
     m_shown = static_cast<int>(*added);

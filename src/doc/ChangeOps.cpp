@@ -6,6 +6,7 @@
 #include "doc/KelvoDoc.h"
 #include "doc/WearerData.h"
 #include "doc/WearerOps.h"
+#include "model/NewService.h"
 
 namespace kelvo {
 
@@ -13,16 +14,13 @@ namespace {
 
 constexpr double kHighestPrice = 10000;
 
-void invalid(CKelvoDoc& doc, const char* text) {
-    doc.Prompt().inform(tr(text), tr("Invalid data"), MessageIcon::Warning);
+WearerChange invalid(const char* text) {
+    return WearerChange::refused(
+        Message{tr(text), tr("Invalid data"), MessageIcon::Warning, MessageButtons::Ok});
 }
 
 const CWearerProduct& selectedProduct(const CKelvoDoc& doc) {
     return doc.WearerData().ListState.Selection().product.Product;
-}
-
-bool pricesShown(const CKelvoDoc& doc) {
-    return doc.Config().WearerInventoryPrice() == 'Y';
 }
 
 }  // namespace
@@ -37,32 +35,33 @@ std::optional<CInventoryLine> resumeChange(CKelvoDoc& doc) {
     return line;
 }
 
-bool storeExchange(CKelvoDoc& doc, const ExchangeEntry& entry) {
+WearerChange storeExchange(CKelvoDoc& doc, const ExchangeEntry& entry) {
     CWearerData& d = doc.WearerData();
     const CWearerProduct& p = selectedProduct(doc);
     if (entry.PID == p.PID && entry.SID == p.SID) {
-        invalid(doc,
-                "Exchange with the same product/size not allowed. Choose another product or "
-                "size!");
-        return false;
+        return invalid(
+            "Exchange with the same product/size not allowed. Choose another product or size!");
     }
     const std::string WID = selectedWID(d);
     const CWearer* wearer = selectedWearer(d);
     if ((wearer != nullptr && wearer->HasProduct(entry.PID, entry.SID)) ||
         d.Transactions.IsProductAdded(WID, entry.PID, entry.SID)) {
-        invalid(doc,
-                "Exchange with this product/size not allowed. Choose another product or "
-                "size!");
-        return false;
+        return invalid(
+            "Exchange with this product/size not allowed. Choose another product or size!");
     }
     CInventory* t = d.Pending.Get();
     if (t == nullptr) {
         t = &d.Pending.Begin(currentCustomer(doc), kExchangeProduct, WID);
     }
     // Where the driver is shown no prices, the new garment is charged as the one it replaces.
-    const double price = pricesShown(doc) ? toDouble(entry.price) : p.Price;
+    const double price = doc.Config().ShowsWearerPrices() ? toDouble(entry.price) : p.Price;
     t->AddLine(entry.PID, entry.SID, p.Qty, p.Chg, entry.TID, entry.FID, price, p.PID, p.SID);
-    return true;
+    return {true, {}, {}};
+}
+
+FieldCheck checkWearerPrice(const CKelvoDoc& doc, std::string_view typed) {
+    const int decimals = doc.Config().PriceDecimals();
+    return fieldCheck(checkPriceEntry(typed, decimals), 0, decimals);
 }
 
 bool sameQuantity(const CKelvoDoc& doc, const std::string& quantity) {
@@ -77,12 +76,12 @@ bool quantityComplete(const CKelvoDoc& doc, const QuantityEntry& entry) {
     const double quantity = toDouble(entry.quantity);
     const double price = toDouble(entry.price);
     return quantity != 0 && toDouble(entry.changes) != 0 && quantity != selectedProduct(doc).Qty &&
-           (!pricesShown(doc) || (price > 0 && price <= kHighestPrice));
+           (!doc.Config().ShowsWearerPrices() || (price > 0 && price <= kHighestPrice));
 }
 
-QuantityStored storeQuantity(CKelvoDoc& doc, const QuantityEntry& entry) {
+QuantityChange storeQuantity(CKelvoDoc& doc, const QuantityEntry& entry) {
     if (!quantityComplete(doc, entry)) {
-        return QuantityStored::Refused;
+        return {QuantityStored::Refused, {}};
     }
     CWearerData& d = doc.WearerData();
     const CWearerProduct& p = selectedProduct(doc);
@@ -95,13 +94,14 @@ QuantityStored storeQuantity(CKelvoDoc& doc, const QuantityEntry& entry) {
     t->AddLine(p.PID, p.SID, toDouble(entry.quantity), toDouble(entry.changes), 0, 0,
                toDouble(entry.price));
     if (rises) {
-        return QuantityStored::ToWorkOrder;
+        return {QuantityStored::ToWorkOrder, {true, {}, {}}};
     }
-    if (!commitChange(doc)) {
+    WearerChange change = commitChange(doc);
+    if (!change.done) {
         resumeChange(doc);  // the line goes back to the screen, which still shows it
-        return QuantityStored::Refused;
+        return {QuantityStored::Refused, std::move(change)};
     }
-    return QuantityStored::Committed;
+    return {QuantityStored::Committed, std::move(change)};
 }
 
 std::vector<const CAdjReason*> workOrderReasons(CKelvoDoc& doc) {
@@ -124,19 +124,15 @@ std::string workOrderWearerLine(const CKelvoDoc& doc) {
     return {};
 }
 
-bool saveWorkOrder(CKelvoDoc& doc, const std::string& reason, const std::string& reference,
-                   const std::string& remark) {
+WearerChange saveWorkOrder(CKelvoDoc& doc, const WorkOrderEntry& entry) {
     CInventory* t = doc.WearerData().Pending.Get();
     if (t == nullptr) {
-        return false;
+        return {};
     }
-    const CAdjReason* found = doc.AdjReasons().FindBy(&CAdjReason::ReasonDescription, reason);
-    if (found != nullptr) {
-        t->ReasonCode = found->ReasonCode;
-    }
+    t->ReasonCode = entry.reasonCode;
     const bool dud = doc.Config().IsDud();
-    t->Ref = dud ? std::string() : reference;
-    t->Rem = dud ? std::string() : remark;
+    t->Ref = dud ? std::string() : entry.reference;
+    t->Rem = dud ? std::string() : entry.remark;
     return commitChange(doc);
 }
 

@@ -7,6 +7,7 @@
 #include "common/Translate.h"
 #include "common/XmlReader.h"
 #include "doc/CheckInParts.h"
+#include "doc/FileReports.h"
 #include "model/CallList.h"
 #include "model/FlatGoodTransactions.h"
 #include "model/GarmentFlags.h"
@@ -109,7 +110,7 @@ public:
         CCallList calls;
         calls.SetPath("");
         ScriptedPrompter messages;
-        calls.Load(m_f.Fs(), m_route, stop, messages);
+        reportCallsLeftOut(messages, m_route, calls.Load(m_f.Fs(), m_route, stop));
         for (const Message& m : messages.shown()) {
             // A call that did not come back is a finding already; the others are damaged.
             const bool told = std::any_of(missing.begin(), missing.end(), [&m](const auto& n) {
@@ -290,8 +291,7 @@ private:
         }
         List returned;
         returned.SetPath("");
-        ScriptedPrompter messages;
-        if (!returned.Load(m_f.Fs(), stop.CustID, messages)) {
+        if (!returned.Load(m_f.Fs(), stop.CustID).ok()) {
             m_f.Add(FindingSeverity::Error, FindingKind::NotWellFormed, name, "",
                     tr("cannot be read: the customer's garments are missing"));
             return;
@@ -299,7 +299,7 @@ private:
         List sent;
         sent.SetPath("");
         if (m_f.Sent().Has(name)) {
-            sent.Load(m_f.Sent().Fs(), stop.CustID, messages);
+            sent.Load(m_f.Sent().Fs(), stop.CustID);
         }
         for (const auto* entry : notIn(entries(returned), entries(sent))) {
             m_out.Garments.push_back(Note(stop, *entry));
@@ -330,8 +330,7 @@ private:
         const int decimals = m_f.PriceDecimals();
         CFlatGoodTransactions returned;
         returned.SetPath("");
-        ScriptedPrompter messages;
-        if (!returned.Load(m_f.Fs(), stop.CustID, messages)) {
+        if (!returned.Load(m_f.Fs(), stop.CustID).ok()) {
             m_f.Add(FindingSeverity::Error, FindingKind::NotWellFormed, name, "",
                     tr("cannot be read: the customer's new services are missing"));
             return;
@@ -339,7 +338,7 @@ private:
         CFlatGoodTransactions sent;
         sent.SetPath("");
         if (m_f.Sent().Has(name)) {
-            sent.Load(m_f.Sent().Fs(), stop.CustID, messages);
+            sent.Load(m_f.Sent().Fs(), stop.CustID);
         }
         for (const CFlatGoodTrans* t : notIn(entries(returned), entries(sent))) {
             NewService s;

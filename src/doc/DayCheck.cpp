@@ -15,6 +15,7 @@
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "common/XmlReader.h"
+#include "doc/FileReports.h"
 #include "doc/RouteTotals.h"
 #include "model/AdjReasons.h"
 #include "model/Call.h"
@@ -412,7 +413,7 @@ private:
             CCallList calls;
             calls.SetPath("");
             ScopedReadObserver observe(*this);
-            calls.Load(m_fs, route, stop, m_prompter);
+            reportCallsLeftOut(m_prompter, route, calls.Load(m_fs, route, stop));
         }
     }
 

@@ -1,5 +1,7 @@
 #include "doc/ScanOps.h"
 
+#include "common/Translate.h"
+#include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
 #include "doc/VisitOps.h"
 #include "model/GarmentScan.h"
@@ -18,6 +20,46 @@ const T* chosen(const std::vector<const T*>& choices, int choice) {
     return choices[static_cast<std::size_t>(choice)];
 }
 
+Message warning(std::string text, std::string caption) {
+    return Message{std::move(text), std::move(caption), MessageIcon::Warning, MessageButtons::Ok};
+}
+
+// Why a scanned code is not stored, for the driver.
+Message codeRefusal(IDCodeProblem problem, std::string_view lengths) {
+    switch (problem) {
+        case IDCodeProblem::Empty:
+            return warning(tr("Please fill ID Code first!"), tr("Invalid data"));
+        case IDCodeProblem::Length: {
+            // The lengths as the configuration lists them, without the comma after the last.
+            std::string_view listed = lengths;
+            if (!listed.empty() && listed.back() == ',') {
+                listed.remove_suffix(1);
+            }
+            return warning(tr("Only ID Codes with lengths:") + std::string(listed) +
+                               tr(" are valid!"),
+                           tr("Invalid length ID Code"));
+        }
+        default:
+            return warning(tr("Valid chars are 0..9 and A..F!"), tr("Invalid ID Code"));
+    }
+}
+
+// The message for a garment that was not stored; nullopt when it was.
+std::optional<Message> scanMessage(const GarmentStored& stored, const CustomerFile& file,
+                                   ScanMode mode, std::string_view lengths) {
+    if (stored.code != IDCodeProblem::None) {
+        return codeRefusal(stored.code, lengths);
+    }
+    // An empty flag list leaves nothing to choose; said as for the reasons of a replacement.
+    if (!stored.chosen) {
+        return warning(mode == ScanMode::Flag ? tr("No Flag selected!")
+                                              : tr("No Reason Code selected!"),
+                       tr("Invalid data"));
+    }
+    return fileChangeMessage(file, stored.change,
+                             tr("Same flag on the same garment is not allowed!"));
+}
+
 std::vector<const CFlag*> flagChoices(const CKelvoDoc& doc) {
     std::vector<const CFlag*> out;
     for (const CFlag& f : doc.Flags()) {
@@ -33,10 +75,13 @@ bool openScan(CKelvoDoc& doc) {
     if (!stop) {
         return false;
     }
-    doc.GarmentFlags().SetPath(doc.StorageLocation());
-    doc.GarmentFlags().Load(doc.Fs(), stop->CustID, doc.Prompt());
-    doc.GarmentsToReplace().SetPath(doc.StorageLocation());
-    doc.GarmentsToReplace().Load(doc.Fs(), stop->CustID, doc.Prompt());
+    CGarmentFlags& flags = doc.GarmentFlags();
+    flags.SetPath(doc.StorageLocation());
+    reportFileRead(doc.Prompt(), flags.File(), stop->CustID, flags.Load(doc.Fs(), stop->CustID));
+    CGarmentsToReplace& replace = doc.GarmentsToReplace();
+    replace.SetPath(doc.StorageLocation());
+    reportFileRead(doc.Prompt(), replace.File(), stop->CustID,
+                   replace.Load(doc.Fs(), stop->CustID));
     return true;
 }
 
@@ -55,18 +100,24 @@ std::vector<std::string> scanChoices(const CKelvoDoc& doc, ScanMode mode) {
 }
 
 FieldCheck checkScannedCode(const CKelvoDoc& doc, std::string_view typed) {
-    return checkTypedIDCode(typed, doc.Config().MaxIDCodeLength());
+    const std::int32_t maxLength = doc.Config().MaxIDCodeLength();
+    return fieldCheck(checkTypedIDCode(typed, maxLength), maxLength, 0);
 }
 
 std::optional<Message> storeScan(CKelvoDoc& doc, ScanMode mode, int choice, std::string_view code,
                                  std::string_view text) {
     const std::string& lengths = doc.Config().IDCodeLengths();
     if (mode == ScanMode::Flag) {
-        return storeGarmentFlag(doc.Fs(), doc.GarmentFlags(), lengths, code,
-                                chosen(flagChoices(doc), choice), text);
+        CGarmentFlags& flags = doc.GarmentFlags();
+        return scanMessage(storeGarmentFlag(doc.Fs(), flags, lengths, code,
+                                            chosen(flagChoices(doc), choice), text),
+                           flags.File(), mode, lengths);
     }
-    return storeGarmentReplace(doc.Fs(), doc.GarmentsToReplace(), lengths, code,
-                               chosen(replacementReasons(doc.AdjReasons()), choice), text);
+    CGarmentsToReplace& replace = doc.GarmentsToReplace();
+    return scanMessage(storeGarmentReplace(doc.Fs(), replace, lengths, code,
+                                           chosen(replacementReasons(doc.AdjReasons()), choice),
+                                           text),
+                       replace.File(), mode, lengths);
 }
 
 }  // namespace kelvo

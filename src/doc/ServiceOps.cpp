@@ -2,6 +2,7 @@
 
 #include "common/Text.h"
 #include "common/Translate.h"
+#include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
 #include "doc/VisitOps.h"
 #include "model/NewService.h"
@@ -50,7 +51,8 @@ bool openNewServices(CKelvoDoc& doc) {
     }
     CFlatGoodTransactions& services = doc.FlatGoodTransactions();
     services.SetPath(doc.StorageLocation());
-    services.Load(doc.Fs(), stop->CustID, doc.Prompt());
+    reportFileRead(doc.Prompt(), services.File(), stop->CustID,
+                   services.Load(doc.Fs(), stop->CustID));
     // The list shows the codes without the catalogue; the add screen says when it is missing.
     if (doc.FlatGoodProducts().IsEmpty()) {
         doc.FlatGoodProducts().SetPath(doc.StorageLocation());
@@ -69,7 +71,9 @@ std::optional<Message> deleteService(CKelvoDoc& doc, std::size_t row) {
     if (row >= doc.FlatGoodTransactions().Count()) {
         return std::nullopt;
     }
-    return removeService(doc.Fs(), doc.FlatGoodTransactions(), row, doc.Config().PriceDecimals());
+    CFlatGoodTransactions& services = doc.FlatGoodTransactions();
+    return fileChangeMessage(services.File(),
+                             services.Remove(doc.Fs(), row, doc.Config().PriceDecimals()), {});
 }
 
 void openAddService(CKelvoDoc& doc) {
@@ -115,11 +119,12 @@ std::string servicePrice(const CKelvoDoc& doc, int group, int product, int frequ
 }
 
 FieldCheck checkServiceQuantity(std::string_view typed) {
-    return checkQuantityEntry(typed);
+    return fieldCheck(checkQuantityEntry(typed), 0, 0);
 }
 
 FieldCheck checkServicePrice(const CKelvoDoc& doc, std::string_view typed) {
-    return checkPriceEntry(typed, doc.Config().PriceDecimals());
+    const int decimals = doc.Config().PriceDecimals();
+    return fieldCheck(checkPriceEntry(typed, decimals), 0, decimals);
 }
 
 bool serviceSavable(const CKelvoDoc& doc, int group, int product, int frequency,
@@ -139,8 +144,21 @@ std::optional<Message> saveService(CKelvoDoc& doc, int group, int product, int f
         return Message{tr("Please choose a product and a frequency first!"), tr("Invalid data"),
                        MessageIcon::Warning, MessageButtons::Ok};
     }
-    return addService(doc.Fs(), doc.FlatGoodTransactions(), *p, f->code, quantity, price,
-                      doc.Config().PriceDecimals());
+    CFlatGoodTransactions& services = doc.FlatGoodTransactions();
+    const ServiceAdded added = addService(doc.Fs(), services, *p, f->code, quantity, price,
+                                          doc.Config().PriceDecimals());
+    switch (added.entry) {
+        case ServiceEntryProblem::Price:
+            return Message{tr("Invalid entered price!"), tr("Invalid data"), MessageIcon::Warning,
+                           MessageButtons::Ok};
+        case ServiceEntryProblem::Quantity:
+            return Message{tr("Only numerical characters are allowed!"), tr("Error data"),
+                           MessageIcon::Warning, MessageButtons::Ok};
+        case ServiceEntryProblem::None:
+            break;
+    }
+    return fileChangeMessage(services.File(), added.change,
+                             tr("This product and frequency were already added!"));
 }
 
 }  // namespace kelvo

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/Prompter.h"
-#include "model/FieldCheck.h"
+#include "doc/FieldMessages.h"
 
 namespace kelvo {
 

@@ -5,6 +5,7 @@
 #include "common/FileValues.h"
 #include "common/Text.h"
 #include "common/Translate.h"
+#include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
 #include "model/GarmentFlags.h"
@@ -194,7 +195,7 @@ GarmentCounts garmentCounts(CKelvoDoc& doc, const CStop& stop) {
     transactions.Load(doc.Fs(), stop.CustID, doc.Config().PriceDecimals());
     CGarmentFlags flags;
     flags.SetPath(doc.StorageLocation());
-    flags.Load(doc.Fs(), stop.CustID, doc.Prompt());
+    reportFileRead(doc.Prompt(), flags.File(), stop.CustID, flags.Load(doc.Fs(), stop.CustID));
     return {transactions.Count(), flags.Count()};
 }
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/ShownProduct.h"
+#include "doc/ShownProduct.h"
 
 namespace kelvo {
 

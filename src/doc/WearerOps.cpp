@@ -15,8 +15,12 @@ namespace kelvo {
 
 namespace {
 
+Message warning(const char* text) {
+    return Message{tr(text), tr("Warning"), MessageIcon::Warning, MessageButtons::Ok};
+}
+
 void warn(CKelvoDoc& doc, const char* text) {
-    doc.Prompt().inform(tr(text), tr("Warning"), MessageIcon::Warning);
+    doc.Prompt().show(warning(text));
 }
 
 // Tells the driver about a customer file that exists but could not be read, or a customer
@@ -34,27 +38,28 @@ void reportLoad(CKelvoDoc& doc, LoadResult result, const std::string& path, doub
     }
 }
 
-// Tells the driver why a change of the transaction file was not saved.
-void reportChange(CKelvoDoc& doc, ChangeResult result) {
+// Why a change of the transaction file was not saved.
+Message changeFailure(const CKelvoDoc& doc, ChangeResult result) {
     const std::string path = doc.WearerData().Transactions.FilePath(currentCustomer(doc));
+    std::string text;
     switch (result) {
         case ChangeResult::Refused:
-            doc.Prompt().inform(
-                format(tr("%s could not be read, so nothing is saved to it.").c_str(),
-                       path.c_str()),
-                tr("Error data files"));
-            break;
-        case ChangeResult::WriteFailed:
-            doc.Prompt().inform(format(tr("%s could not be written.").c_str(), path.c_str()),
-                                tr("Error data files"));
+            text = format(tr("%s could not be read, so nothing is saved to it.").c_str(),
+                          path.c_str());
             break;
         case ChangeResult::OtherCustomer:
-            doc.Prompt().inform(tr("The change was made for another customer and is not saved."),
-                                tr("Error data files"));
+            text = tr("The change was made for another customer and is not saved.");
             break;
         default:
+            text = format(tr("%s could not be written.").c_str(), path.c_str());
             break;
     }
+    return Message{text, tr("Error data files"), MessageIcon::Warning, MessageButtons::Ok};
+}
+
+// A change of the transaction file that was saved.
+WearerChange saved(const CKelvoDoc& doc) {
+    return {true, {}, {doc.WearerData().Transactions.FilePath(currentCustomer(doc))}};
 }
 
 // Reads the reference lists of the wearer screens for the customer (per-customer lists are not
@@ -185,90 +190,115 @@ bool mayCancelSelected(const CWearerData& data) {
                        : data.Transactions.IsQuit(WID);
 }
 
-bool checkWearerSelected(CKelvoDoc& doc) {
-    if (selectedRow(doc.WearerData()) == nullptr) {
-        warn(doc, "Action not allowed, no wearer selected!");
-        return false;
+const char* refuseSelection(const CWearerData& data) {
+    return selectedRow(data) == nullptr ? "Action not allowed, no wearer selected!" : nullptr;
+}
+
+const char* refuseAddProduct(const CWearerData& data) {
+    if (const char* why = refuseSelection(data)) {
+        return why;
     }
-    return true;
+    if (inactive(data)) {
+        return "Add products not allowed, wearer is already inactive!";
+    }
+    if (!data.Transactions.WearerFree(selectedWID(data))) {
+        return "Action not allowed while transactions are pending for this wearer!";
+    }
+    return nullptr;
+}
+
+const char* refuseQuitWearer(const CWearerData& data) {
+    if (const char* why = refuseSelection(data)) {
+        return why;
+    }
+    if (inactive(data)) {
+        return "Quit wearer not allowed, wearer is already inactive!";
+    }
+    if (!data.Transactions.NoTransactions(selectedWID(data))) {
+        return "Action not allowed while transactions are pending for this wearer!";
+    }
+    return nullptr;
+}
+
+const char* refuseProductAction(const CWearerData& data, ProductAction action) {
+    if (const char* why = refuseSelection(data)) {
+        return why;
+    }
+    const WearerSelection& s = data.ListState.Selection();
+    if (!s.isProduct) {
+        return "";  // the actions are offered on product rows only
+    }
+    if (inactive(data)) {
+        return action == ProductAction::Exchange
+                   ? "Exchange product not allowed, wearer is already inactive!"
+               : action == ProductAction::ChangeQuantity
+                   ? "Change quantity not allowed, wearer is already inactive!"
+                   : "Quit product not allowed, wearer is already inactive!";
+    }
+    if (!data.Transactions.ProductFree(selectedWID(data), s.product.Product.PID,
+                                       s.product.Product.SID)) {
+        return "Action not allowed while transactions are pending for this product!";
+    }
+    return nullptr;
+}
+
+namespace {
+
+// Shows a refusal (none for an empty text) and returns false; true when there is none.
+bool allowed(CKelvoDoc& doc, const char* why) {
+    if (why != nullptr && *why != '\0') {
+        warn(doc, why);
+    }
+    return why == nullptr;
+}
+
+// A refused change with its warning (none for an empty text).
+WearerChange refusedChange(const char* why) {
+    WearerChange change;
+    if (*why != '\0') {
+        change.notices.push_back(warning(why));
+    }
+    return change;
+}
+
+}  // namespace
+
+bool checkWearerSelected(CKelvoDoc& doc) {
+    return allowed(doc, refuseSelection(doc.WearerData()));
 }
 
 bool checkAddProduct(CKelvoDoc& doc) {
-    const CWearerData& d = doc.WearerData();
-    if (!checkWearerSelected(doc)) {
-        return false;
-    }
-    if (inactive(d)) {
-        warn(doc, "Add products not allowed, wearer is already inactive!");
-        return false;
-    }
-    if (!d.Transactions.WearerFree(selectedWID(d))) {
-        warn(doc, "Action not allowed while transactions are pending for this wearer!");
-        return false;
-    }
-    return true;
+    return allowed(doc, refuseAddProduct(doc.WearerData()));
 }
 
 bool checkQuitWearer(CKelvoDoc& doc) {
-    const CWearerData& d = doc.WearerData();
-    if (!checkWearerSelected(doc)) {
-        return false;
-    }
-    if (inactive(d)) {
-        warn(doc, "Quit wearer not allowed, wearer is already inactive!");
-        return false;
-    }
-    if (!d.Transactions.NoTransactions(selectedWID(d))) {
-        warn(doc, "Action not allowed while transactions are pending for this wearer!");
-        return false;
-    }
-    return true;
+    return allowed(doc, refuseQuitWearer(doc.WearerData()));
 }
 
 bool checkProductAction(CKelvoDoc& doc, ProductAction action) {
-    const CWearerData& d = doc.WearerData();
-    if (!checkWearerSelected(doc)) {
-        return false;
-    }
-    const WearerSelection& s = d.ListState.Selection();
-    if (!s.isProduct) {
-        return false;  // the actions are offered on product rows only
-    }
-    if (inactive(d)) {
-        warn(doc, action == ProductAction::Exchange ? "Exchange product not allowed, wearer is "
-                                                      "already inactive!"
-                  : action == ProductAction::ChangeQuantity
-                      ? "Change quantity not allowed, wearer is already inactive!"
-                      : "Quit product not allowed, wearer is already inactive!");
-        return false;
-    }
-    if (!d.Transactions.ProductFree(selectedWID(d), s.product.Product.PID, s.product.Product.SID)) {
-        warn(doc, "Action not allowed while transactions are pending for this product!");
-        return false;
-    }
-    return true;
+    return allowed(doc, refuseProductAction(doc.WearerData(), action));
 }
 
-bool commitPending(CKelvoDoc& doc) {
+WearerChange commitPending(CKelvoDoc& doc) {
     CWearerData& d = doc.WearerData();
     const ChangeResult result = d.Transactions.Commit(doc.Fs(), d.Pending);
     if (result != ChangeResult::Saved) {
-        reportChange(doc, result);
-        return false;
+        return WearerChange::refused(changeFailure(doc, result));
     }
     d.ListState.Build(d.Wearers, d.Transactions);
-    return true;
+    return saved(doc);
 }
 
-bool commitChange(CKelvoDoc& doc) {
+WearerChange commitChange(CKelvoDoc& doc) {
     CWearerData& d = doc.WearerData();
     if (!d.Pending.IsOpen()) {
-        return false;
+        return {};
     }
     const std::int32_t code = d.Pending.Get()->Code;
     const double number = d.Pending.Get()->Nr;
-    if (!commitPending(doc)) {
-        return false;
+    WearerChange change = commitPending(doc);
+    if (!change.done) {
+        return change;
     }
     d.NextWearerNumber = std::max(d.NextWearerNumber, number);
     CWearerListState& state = d.ListState;
@@ -284,44 +314,45 @@ bool commitChange(CKelvoDoc& doc) {
         state.SetExpandSelected(true);
     }
     state.Select(selection);
-    return true;
+    return change;
 }
 
-bool quitWearer(CKelvoDoc& doc) {
+WearerChange quitWearer(CKelvoDoc& doc) {
     CWearerData& d = doc.WearerData();
-    if (!checkQuitWearer(doc)) {
-        return false;
+    if (const char* why = refuseQuitWearer(d)) {
+        return refusedChange(why);
     }
     const WearerRow& row = *selectedRow(d);
     if (!doc.Prompt().ask(tr("Are you sure you want to quit ") + row.Name() + tr(" ?"),
                           tr("Question"))) {
-        return false;
+        return {};
     }
     d.Pending.Begin(currentCustomer(doc), kQuitWearer, selectedWID(d));
     return commitPending(doc);
 }
 
-bool quitProduct(CKelvoDoc& doc) {
+WearerChange quitProduct(CKelvoDoc& doc) {
     CWearerData& d = doc.WearerData();
-    if (!checkProductAction(doc, ProductAction::Quit)) {
-        return false;
+    if (const char* why = refuseProductAction(d, ProductAction::Quit)) {
+        return refusedChange(why);
     }
     const WearerSelection& s = d.ListState.Selection();
     if (!doc.Prompt().ask(tr("Are you sure you want to quit ") + s.productText + tr(" for ") +
                               selectedWearerLabel(doc) + tr(" ?"),
                           tr("Question"))) {
-        return false;
+        return {};
     }
     d.Pending.Begin(currentCustomer(doc), kQuitProduct, selectedWID(d))
         .AddLine(s.product.Product.PID, s.product.Product.SID, 0, 0, 0, 0, 0);
     return commitPending(doc);
 }
 
-bool cancelSelectedTransaction(CKelvoDoc& doc) {
+WearerChange cancelSelectedTransaction(CKelvoDoc& doc) {
     CWearerData& d = doc.WearerData();
-    if (!checkWearerSelected(doc)) {
-        return false;
+    if (const char* why = refuseSelection(d)) {
+        return refusedChange(why);
     }
+    const char* const none = "Action not allowed, no transaction exists on selected line!";
     const WearerRow row = *selectedRow(d);
     const WearerSelection s = d.ListState.Selection();
     const double PID = s.product.Product.PID;
@@ -339,8 +370,7 @@ bool cancelSelectedTransaction(CKelvoDoc& doc) {
                                   : quit != nullptr ? kQuitWearer
                                                     : 0;
         if (code == 0) {
-            warn(doc, "Action not allowed, no transaction exists on selected line!");
-            return false;
+            return refusedChange(none);
         }
         // A product row of a quit wearer stands for the quit wearer.
         wearerLevel = code == kQuitWearer;
@@ -351,19 +381,17 @@ bool cancelSelectedTransaction(CKelvoDoc& doc) {
     }
     if (!doc.Prompt().ask(tr("Are you sure you want to cancel this ") + word + tr(" transaction?"),
                           tr("Confirm cancel"))) {
-        return false;
+        return {};
     }
     int linesLeft = -1;
     const ChangeResult result =
         wearerLevel ? d.Transactions.CancelWearer(doc.Fs(), WID, number)
                     : d.Transactions.CancelProduct(doc.Fs(), WID, PID, SID, number, linesLeft);
     if (result == ChangeResult::NotFound) {
-        warn(doc, "Action not allowed, no transaction exists on selected line!");
-        return false;
+        return refusedChange(none);
     }
     if (result != ChangeResult::Saved) {
-        reportChange(doc, result);
-        return false;
+        return WearerChange::refused(changeFailure(doc, result));
     }
     d.ListState.Build(d.Wearers, d.Transactions);
     d.ListState.ClearSavedView();
@@ -378,7 +406,7 @@ bool cancelSelectedTransaction(CKelvoDoc& doc) {
         const auto& rows = d.ListState.Rows();
         d.NextWearerNumber = rows.empty() ? 0 : rows.back().Nr;
     }
-    return true;
+    return saved(doc);
 }
 
 }  // namespace kelvo

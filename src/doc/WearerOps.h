@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "doc/WearerChange.h"
+
 namespace kelvo {
 
 class CKelvoDoc;
@@ -43,33 +45,44 @@ std::string selectedWearerLine(const CWearerData& data);
 // its mark (added, quit, quantity changed).
 bool mayCancelSelected(const CWearerData& data);
 
+// The actions on the selected product row.
+enum class ProductAction { Exchange, ChangeQuantity, Quit };
+
+// Why an action on the selected row is refused: the warning's text (not yet translated);
+// nullptr when the action may go on. refuseProductAction gives "" for a wearer row, where the
+// product actions are not offered and nothing is said.
+const char* refuseSelection(const CWearerData& data);
+const char* refuseAddProduct(const CWearerData& data);
+const char* refuseQuitWearer(const CWearerData& data);
+const char* refuseProductAction(const CWearerData& data, ProductAction action);
+
 // The checks of the wearer screen's actions. Each shows why an action is refused (caption
 // "Warning") and returns false; true when the action may go on.
 bool checkWearerSelected(CKelvoDoc& doc);
 bool checkAddProduct(CKelvoDoc& doc);
 bool checkQuitWearer(CKelvoDoc& doc);
-
-// The actions on the selected product row.
-enum class ProductAction { Exchange, ChangeQuantity, Quit };
 bool checkProductAction(CKelvoDoc& doc, ProductAction action);
 
-// Quit Wearer: checks, asks the driver, and commits a quit wearer transaction. True when it was
-// committed.
-bool quitWearer(CKelvoDoc& doc);
+// The changes below ask their question (Yes goes on) through the document's prompter and show
+// nothing else: a refusal or a failed save comes back in the result's notices, with the list
+// and file as they were. A No answer gives a result that is not done and has no notice.
+
+// Quit Wearer: checks, asks the driver, and commits a quit wearer transaction.
+WearerChange quitWearer(CKelvoDoc& doc);
 // Quit Product: checks, asks, and commits a quit product transaction of the selected product.
-bool quitProduct(CKelvoDoc& doc);
+WearerChange quitProduct(CKelvoDoc& doc);
 // Cancel Transaction: finds the transaction behind the selected row, asks, and removes it (a
-// product's line only, for a product of a transaction with several). True when removed.
-bool cancelSelectedTransaction(CKelvoDoc& doc);
+// product's line only, for a product of a transaction with several).
+WearerChange cancelSelectedTransaction(CKelvoDoc& doc);
 
 // Commits the document's pending transaction into the current customer's transactions and
 // rebuilds the wearer rows. When it cannot be saved (the file could not be read, or written)
-// the driver is told and the transaction stays pending. True when committed.
-bool commitPending(CKelvoDoc& doc);
+// the transaction stays pending and the result says why.
+[[nodiscard]] WearerChange commitPending(CKelvoDoc& doc);
 // Commits the pending transaction as a finished change (the work order's save, a lower
 // quantity) as commitPending does; the next wearer number rises to a new wearer's, and the
 // wearer screen comes back with the new wearer selected, or with the changed wearer's products
-// shown. True when committed.
-bool commitChange(CKelvoDoc& doc);
+// shown. Not done, without a notice, when no change is being built.
+[[nodiscard]] WearerChange commitChange(CKelvoDoc& doc);
 
 }  // namespace kelvo

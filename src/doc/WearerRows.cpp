@@ -62,7 +62,7 @@ RowMark CWearerRows::Mark(std::size_t row) const {
         return p->Shown.Mark;
     }
     const WearerRow& w = WearerOf(row);
-    return w.Wearer != nullptr ? m_data.Transactions.WearerMark(*w.Wearer) : RowMark::Added;
+    return w.Wearer != nullptr ? wearerMark(m_data.Transactions, *w.Wearer) : RowMark::Added;
 }
 
 const WearerRow& CWearerRows::WearerOf(std::size_t row) const {
@@ -87,8 +87,8 @@ bool CWearerRows::IsExpanded(std::size_t row) const {
 
 std::vector<ProductRow> CWearerRows::MakeProductRows(const WearerRow& wearer) const {
     const std::vector<CShownProduct> shown =
-        wearer.Wearer != nullptr ? m_data.Transactions.ShownProducts(*wearer.Wearer)
-                                 : CInventoryTransactions::ShownProducts(*wearer.Added);
+        wearer.Wearer != nullptr ? shownProducts(m_data.Transactions, *wearer.Wearer)
+                                 : shownProducts(*wearer.Added);
     std::vector<ProductRow> rows;
     rows.reserve(shown.size());
     for (const CShownProduct& p : shown) {

@@ -7,8 +7,9 @@ namespace kelvo::wearer_rules {
 
 namespace {
 
-CommandOutcome proceedIf(bool done) {
-    return done ? CommandOutcome::proceed() : CommandOutcome::stay();
+// Shows what the change has to say; the screen goes on only when it was made.
+CommandOutcome proceedIf(CKelvoDoc& doc, const WearerChange& change) {
+    return showNotices(doc.Prompt(), change) ? CommandOutcome::proceed() : CommandOutcome::stay();
 }
 
 }  // namespace
@@ -65,15 +66,15 @@ CommandOutcome changeQuantity(CommandContext& c) {
 }
 
 CommandOutcome quitWearer(CommandContext& c) {
-    return proceedIf(kelvo::quitWearer(c.doc));
+    return proceedIf(c.doc, kelvo::quitWearer(c.doc));
 }
 
 CommandOutcome quitProduct(CommandContext& c) {
-    return proceedIf(kelvo::quitProduct(c.doc));
+    return proceedIf(c.doc, kelvo::quitProduct(c.doc));
 }
 
 CommandOutcome cancelTransaction(CommandContext& c) {
-    return proceedIf(cancelSelectedTransaction(c.doc));
+    return proceedIf(c.doc, cancelSelectedTransaction(c.doc));
 }
 
 }  // namespace kelvo::wearer_rules

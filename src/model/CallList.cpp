@@ -5,9 +5,7 @@
 #include "common/DataPaths.h"
 #include "common/DeviceFs.h"
 #include "common/FileValues.h"
-#include "common/Prompter.h"
 #include "common/Text.h"
-#include "common/Translate.h"
 #include "common/WaitCursor.h"
 #include "common/XmlReader.h"
 #include "model/Route.h"
@@ -35,8 +33,9 @@ void CCallList::SetPath(const std::string& storageLocation) {
     m_DataRoot = dataRoot(storageLocation);
 }
 
-void CCallList::Load(const DeviceFs& fs, const CRoute& route, const CStop& stop,
-                     Prompter& prompter) {
+std::vector<CallLeftOut> CCallList::Load(const DeviceFs& fs, const CRoute& route,
+                                         const CStop& stop) {
+    std::vector<CallLeftOut> leftOut;
     const WaitCursor wait;
     m_calls.clear();
     m_routeDate = route.Date();
@@ -48,18 +47,14 @@ void CCallList::Load(const DeviceFs& fs, const CRoute& route, const CStop& stop,
         m_highest = std::max(m_highest, ref.Sequence);
         const std::string path = callFilePath(m_DataRoot, ref.CallID);
         if (path.empty()) {
-            prompter.inform(
-                format(tr("The call %s in %s cannot name a file and is left out.").c_str(),
-                       ref.CallID.c_str(), route.FilePath().c_str()),
-                tr("Load Error"));
+            leftOut.push_back({ref.CallID, {}});
             continue;
         }
         // A call file that does not parse is left out like a missing one, so that saving the
         // call cannot replace what the back office wrote with empty fields.
         XmlDocument doc;
         if (!doc.load(fs, path) || !doc.wellFormed()) {
-            prompter.inform(format(tr("Error Opening call XML: %s").c_str(), path.c_str()),
-                            tr("Load Error"));
+            leftOut.push_back({ref.CallID, path});
             continue;
         }
         CCall call;
@@ -69,9 +64,14 @@ void CCallList::Load(const DeviceFs& fs, const CRoute& route, const CStop& stop,
         const auto at = std::upper_bound(m_calls.begin(), m_calls.end(), call, sequenceBefore);
         m_calls.insert(at, std::move(call));
     }
+    return leftOut;
 }
 
-std::optional<std::size_t> CCallList::AddNew(Prompter& prompter) {
+std::string CCallList::NewCallID() const {
+    return makeCallID(m_prefix, m_highest + 1);
+}
+
+std::optional<std::size_t> CCallList::AddNew() {
     const auto open =
         std::find_if(m_calls.begin(), m_calls.end(), [](const CCall& c) { return c.IsNew; });
     if (open != m_calls.end()) {
@@ -79,11 +79,9 @@ std::optional<std::size_t> CCallList::AddNew(Prompter& prompter) {
     }
     CCall call;
     call.Sequence = m_highest + 1;
-    call.CallID = makeCallID(m_prefix, call.Sequence);
+    call.CallID = NewCallID();
     call.IsNew = true;
     if (!isSafeNamePart(call.CallID)) {
-        prompter.inform(format(tr("The call %s cannot name a file.").c_str(), call.CallID.c_str()),
-                        tr("Invalid data"));
         return std::nullopt;
     }
     m_highest = call.Sequence;

@@ -14,7 +14,13 @@ namespace kelvo {
 class CRoute;
 struct CStop;
 class DeviceFs;
-class Prompter;
+
+// A call of a stop that Load left out: its identifier cannot name a file (path ""), or its
+// file at path cannot be opened or is not well formed.
+struct CallLeftOut {
+    std::string CallID;
+    std::string path;
+};
 
 // The calls of the current stop, ordered by Sequence: those read from the call files of the
 // stop's call references, and a new call until it is saved. Owns its calls.
@@ -26,10 +32,10 @@ public:
     const std::string& DataRoot() const { return m_DataRoot; }
 
     // Empties the list and reads the call file of each call reference of the stop, in order.
-    // A file that cannot be opened or is not well formed is reported ("Error Opening call XML: "
-    // and its path, caption "Load Error") and left out, and so is an identifier that cannot
-    // name a file (a message naming the route file); the other calls are read.
-    void Load(const DeviceFs& fs, const CRoute& route, const CStop& stop, Prompter& prompter);
+    // A file that cannot be opened or is not well formed is left out, and so is an identifier
+    // that cannot name a file; the other calls are read. Returns the calls left out, in order,
+    // for the caller to report.
+    std::vector<CallLeftOut> Load(const DeviceFs& fs, const CRoute& route, const CStop& stop);
 
     // Number of calls.
     std::size_t Count() const { return m_calls.size(); }
@@ -40,8 +46,10 @@ public:
 
     // Starts a new call: Sequence the highest + 1, its CallID (the name of its voice recording
     // before it is saved), added at the end. While a new call is not saved, that call is
-    // returned instead. nullopt, after a message, when the identifier cannot name a file.
-    std::optional<std::size_t> AddNew(Prompter& prompter);
+    // returned instead. nullopt when the identifier (NewCallID) cannot name a file.
+    std::optional<std::size_t> AddNew();
+    // The identifier the next new call gets.
+    std::string NewCallID() const;
 
     // Saves call i with the driver's choices: Person, Category, Status and the note, which
     // becomes Notes of a new call (with NewDate the route's date) and FollowupNotes of an

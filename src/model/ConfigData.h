@@ -34,6 +34,8 @@ public:
     char AllowAdjustmentDelQty() const { return m_AllowAdjustmentDelQty; }
     char GarmentOrderingActive() const { return m_GarmentOrderingActive; }
     char WearerInventoryPrice() const { return m_WearerInventoryPrice; }
+    // True when the wearer screens show and ask for garment prices (WearerInventoryPrice 'Y').
+    bool ShowsWearerPrices() const { return m_WearerInventoryPrice == 'Y'; }
     // The allowed garment code lengths as " 8, 10," and their maximum.
     const std::string& IDCodeLengths() const { return m_IDCodeLengths; }
     std::int32_t MaxIDCodeLength() const { return m_MaxIDCodeLength; }

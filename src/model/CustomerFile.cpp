@@ -68,51 +68,20 @@ LoadResult CustomerFile::Open(const DeviceFs& fs, double custId, XmlDocument& do
     return LoadResult::Damaged;
 }
 
-bool CustomerFile::Read(const DeviceFs& fs, double custId, Prompter& prompter,
-                        const std::function<void(const XmlElement&)>& record) {
+FileRead CustomerFile::Read(const DeviceFs& fs, double custId,
+                           const std::function<void(const XmlElement&)>& record) {
     XmlDocument doc;
-    switch (Open(fs, custId, doc)) {
-        case LoadResult::Refused:
-            prompter.inform(
-                format(tr("The customer number %.0f cannot name a file.").c_str(), custId),
-                tr("Load Error"));
-            return false;
-        case LoadResult::Damaged:
-            prompter.inform(format(tr("Cannot read %s. The file is kept as it is, and nothing is "
-                                      "saved to it until it can be read.")
-                                       .c_str(),
-                                   Path().c_str()),
-                            tr("Load Error"));
-            return false;
-        case LoadResult::Read:
-            doc.root().forEachChild(record);
-            reportClampedNumbers(prompter, Path(), doc.clampedNumbers());
-            return true;
-        default:
-            return true;
+    FileRead read{Open(fs, custId, doc), 0};
+    if (read.result == LoadResult::Read) {
+        doc.root().forEachChild(record);
+        read.clampedNumbers = doc.clampedNumbers();
     }
+    return read;
 }
 
 bool CustomerFile::Write(const DeviceFs& fs, std::string_view content) const {
     const std::string path = Path();
     return m_opened && !path.empty() && writeFileAtomic(fs, path, content);
-}
-
-std::optional<Message> CustomerFile::Report(FileChange change, const std::string& duplicate) const {
-    switch (change) {
-        case FileChange::Done:
-            return std::nullopt;
-        case FileChange::Duplicate:
-            return Message{duplicate, tr("Invalid data"), MessageIcon::Warning, MessageButtons::Ok};
-        case FileChange::Unreadable:
-            return Message{format(tr("%s could not be read, so nothing is saved to it.").c_str(),
-                                  Path().c_str()),
-                           tr("Error data files"), MessageIcon::Warning, MessageButtons::Ok};
-        case FileChange::NotWritten:
-            return Message{format(tr("%s could not be written.").c_str(), Path().c_str()),
-                           tr("Error data files"), MessageIcon::Warning, MessageButtons::Ok};
-    }
-    return std::nullopt;
 }
 
 }  // namespace kelvo

@@ -1,11 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
-
-#include "common/Prompter.h"
 
 namespace kelvo {
 
@@ -20,6 +18,16 @@ enum class LoadResult {
     Missing,    // there is no file (or only white space): the list is empty, the customer has none
     Damaged,    // the file exists but could not be read or is not well formed: the list is empty
     Refused,    // the customer number cannot be part of a file name: the list is empty
+};
+
+// What reading a customer's file found: how the load went, and how many numbers of its records
+// lay beyond what a file carries (they were clamped).
+struct FileRead {
+    LoadResult result = LoadResult::Unchanged;
+    std::size_t clampedNumbers = 0;
+
+    // True when the list holds what the file holds: it was read, found missing or not read again.
+    bool ok() const { return result != LoadResult::Damaged && result != LoadResult::Refused; }
 };
 
 // What a change written to a customer's file did. Anything but Saved left the list and the
@@ -76,13 +84,11 @@ public:
     // file. Writable afterwards for Read and Missing only.
     LoadResult Open(const DeviceFs& fs, double custId, XmlDocument& doc);
     // Reads the customer's file, calling record() with each child element of its document
-    // element in document order. True when it was read, and also when it is missing or holds
-    // nothing but white space (no records). False when the file exists but cannot be read or is
-    // not well formed, or the customer cannot name a file: a message naming the file is shown
-    // (caption "Load Error"), no record is passed on, and Write refuses. Numbers the records
-    // read beyond what a file carries are reported once the records are read.
-    bool Read(const DeviceFs& fs, double custId, Prompter& prompter,
-              const std::function<void(const XmlElement&)>& record);
+    // element in document order, without a message. Read, or Missing when there is no file or
+    // it holds nothing but white space (no records). Damaged or Refused as Open gives them: no
+    // record is passed on, and Write refuses. The caller reports what it found.
+    FileRead Read(const DeviceFs& fs, double custId,
+                  const std::function<void(const XmlElement&)>& record);
     // True when Write may replace the file: the last Open read the file or found none.
     bool Writable() const { return m_opened; }
     // Replaces the customer's file with content (atomically). False when not Writable or when
@@ -91,11 +97,6 @@ public:
 
     // Forgets the customer: the next Open reads again, Write refuses until then.
     void Forget();
-
-    // The message for what became of a change of the list: nullopt when it was Done;
-    // `duplicate` (caption "Invalid data") for a Duplicate; a refusal naming the file when it
-    // could not be read, or a report naming it when it could not be written.
-    std::optional<Message> Report(FileChange change, const std::string& duplicate) const;
 
 private:
     const char* m_prefix;

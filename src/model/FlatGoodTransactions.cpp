@@ -16,13 +16,13 @@ constexpr std::string_view kField = "\r\n\t\t";
 
 }  // namespace
 
-bool CFlatGoodTransactions::Load(const DeviceFs& fs, double custId, Prompter& prompter) {
+FileRead CFlatGoodTransactions::Load(const DeviceFs& fs, double custId) {
     if (m_file.Holds(custId)) {
-        return true;
+        return {};
     }
     const WaitCursor wait;
     m_trans.clear();
-    return m_file.Read(fs, custId, prompter, [this](const XmlElement& e) {
+    return m_file.Read(fs, custId, [this](const XmlElement& e) {
         CFlatGoodTrans& t = m_trans.emplace_back();
         t.Prodcode = e.text("Prodcode");
         t.Freqcode = e.text("Freqcode");

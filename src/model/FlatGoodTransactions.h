@@ -11,7 +11,6 @@
 namespace kelvo {
 
 class DeviceFs;
-class Prompter;
 
 // The flat-good services added for one customer, "\VexXml\FlatGoodTransactions_<customer>.xml",
 // in the order they were added; at most one for each product and frequency. Prices are written
@@ -23,11 +22,11 @@ public:
     // Data root "" for an empty storage location, else "\" + storage location.
     void SetPath(const std::string& storageLocation) { m_file.SetPath(storageLocation); }
 
-    // Reads the customer's file unless the list holds it already (then true without reading);
-    // numbers keep the values the file gives (Save rounds them as it writes). A missing or empty
-    // file gives an empty list. False, after a message naming the file, when it cannot be read:
-    // the list is then empty and nothing is written to that file.
-    bool Load(const DeviceFs& fs, double custId, Prompter& prompter);
+    // Reads the customer's file unless the list holds it already (then Unchanged without
+    // reading); numbers keep the values the file gives (Save rounds them as it writes). A
+    // missing or empty file gives an empty list. When it cannot be read (Damaged, Refused) the
+    // list is empty and nothing is written to that file. Says nothing: the caller reports it.
+    FileRead Load(const DeviceFs& fs, double custId);
     // Writes the customer's file from the list. False when the file could not be read at the
     // last Load (it is kept as it is) or could not be written.
     [[nodiscard]] bool Save(const DeviceFs& fs, int decimals) const;
@@ -44,7 +43,7 @@ public:
     // refused (Unreadable) as Add. When the file cannot be written the transaction is put back.
     [[nodiscard]] FileChange Remove(const DeviceFs& fs, std::size_t i, int decimals);
 
-    // The file: its path ("" when the customer cannot name one) and the messages about it.
+    // The file: its path ("" when the customer cannot name one) and whether it may be written.
     const CustomerFile& File() const { return m_file; }
 
     // Number of transactions.

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/DeviceFs.h"
-#include "common/Prompter.h"
 #include "common/WaitCursor.h"
 #include "common/XmlReader.h"
 #include "model/GarmentFlag.h"
@@ -12,14 +11,14 @@
 namespace kelvo {
 
 template <class Entry>
-bool GarmentList<Entry>::Load(const DeviceFs& fs, double custId, Prompter& prompter) {
+FileRead GarmentList<Entry>::Load(const DeviceFs& fs, double custId) {
     if (m_file.Holds(custId)) {
-        return true;
+        return {};
     }
     const WaitCursor wait;
     m_entries.clear();
-    const bool read = m_file.Read(fs, custId, prompter,
-                                  [this](const XmlElement& e) { m_entries.push_back(m_read(e)); });
+    const FileRead read =
+        m_file.Read(fs, custId, [this](const XmlElement& e) { m_entries.push_back(m_read(e)); });
     std::stable_sort(m_entries.begin(), m_entries.end(), before);
     return read;
 }

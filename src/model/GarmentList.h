@@ -9,7 +9,6 @@
 namespace kelvo {
 
 class DeviceFs;
-class Prompter;
 class XmlElement;
 
 // The scanned garments of one customer and their file: entries kept in ascending order of
@@ -25,10 +24,11 @@ public:
     // Data root "" for an empty storage location, else "\" + storage location.
     void SetPath(const std::string& storageLocation) { m_file.SetPath(storageLocation); }
 
-    // Reads the customer's file unless the list holds it already (then true without reading).
-    // A missing or empty file gives an empty list. False, after a message naming the file, when
-    // it cannot be read: the list is then empty and nothing is written to that file.
-    bool Load(const DeviceFs& fs, double custId, Prompter& prompter);
+    // Reads the customer's file unless the list holds it already (then Unchanged without
+    // reading). A missing or empty file gives an empty list. When it cannot be read (Damaged,
+    // Refused) the list is empty and nothing is written to that file. Says nothing: the caller
+    // reports what was found.
+    FileRead Load(const DeviceFs& fs, double custId);
 
     // Writes the customer's file from the list. False when the file could not be read at the
     // last Load (it is kept as it is) or could not be written.
@@ -41,7 +41,7 @@ public:
     // not read the file. When the file cannot be written the entry is taken out again.
     [[nodiscard]] FileChange Store(const DeviceFs& fs, Entry entry);
 
-    // The file: its path ("" when the customer cannot name one) and the messages about it.
+    // The file: its path ("" when the customer cannot name one) and whether it may be written.
     const CustomerFile& File() const { return m_file; }
 
     // Number of entries.

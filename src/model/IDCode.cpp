@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/Text.h"
-#include "common/Translate.h"
 
 namespace kelvo {
 
@@ -15,14 +14,6 @@ bool isHexDigit(char c) {
 
 bool isHex(std::string_view code) {
     return std::all_of(code.begin(), code.end(), isHexDigit);
-}
-
-Message invalid(std::string text, std::string caption) {
-    return Message{std::move(text), std::move(caption), MessageIcon::Warning, MessageButtons::Ok};
-}
-
-Message invalidChars() {
-    return invalid(tr("Valid chars are 0..9 and A..F!"), tr("Invalid ID Code"));
 }
 
 // The allowed lengths of the configuration's text " 8, 10,".
@@ -42,44 +33,34 @@ std::vector<std::size_t> allowedLengths(std::string_view lengths) {
 
 }  // namespace
 
-FieldCheck checkTypedIDCode(std::string_view typed, std::int32_t maxLength) {
-    FieldCheck entry;
+FieldEntry checkTypedIDCode(std::string_view typed, std::int32_t maxLength) {
+    FieldEntry entry;
     entry.Text.reserve(typed.size());
     for (const char c : typed) {
         entry.Text.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
     }
     const std::size_t max = static_cast<std::size_t>(std::max(maxLength, 0));
     if (entry.Text.size() > max) {
-        entry.Messages.push_back(
-            invalid(tr("Max Length is ") + format("%d", maxLength), tr("Invalid ID Code Length")));
+        entry.Problems.push_back(FieldProblem::TooLong);
         entry.Text.resize(max);
     }
     if (!isHex(entry.Text)) {
-        entry.Messages.push_back(invalidChars());
+        entry.Problems.push_back(FieldProblem::NotHex);
     }
     return entry;
 }
 
-std::optional<Message> refuseIDCode(std::string_view code, std::string_view lengths) {
+IDCodeProblem idCodeProblem(std::string_view code, std::string_view lengths) {
     if (code.empty()) {
-        return invalid(tr("Please fill ID Code first!"), tr("Invalid data"));
+        return IDCodeProblem::Empty;
     }
     const std::vector<std::size_t> allowed = allowedLengths(lengths);
     if (std::find(allowed.begin(), allowed.end(), code.size()) == allowed.end()) {
-        // The lengths as the configuration lists them, without the comma after the last.
-        std::string_view listed = lengths;
-        if (!listed.empty() && listed.back() == ',') {
-            listed.remove_suffix(1);
-        }
-        return invalid(tr("Only ID Codes with lengths:") + std::string(listed) + tr(" are valid!"),
-                       tr("Invalid length ID Code"));
+        return IDCodeProblem::Length;
     }
     // The field reports other characters while they are typed but keeps them; a code the back
     // office could not match to a garment is not stored.
-    if (!isHex(code)) {
-        return invalidChars();
-    }
-    return std::nullopt;
+    return isHex(code) ? IDCodeProblem::None : IDCodeProblem::Chars;
 }
 
 }  // namespace kelvo

@@ -287,56 +287,6 @@ bool CInventoryTransactions::ProductFree(const std::string& WID, double PID, dou
     return true;
 }
 
-RowMark CInventoryTransactions::WearerMark(const CWearer& wearer) const {
-    if (!wearer.IsActive()) {
-        return RowMark::Inactive;
-    }
-    return IsQuit(wearer.ID) ? RowMark::Quit : RowMark::None;
-}
-
-std::vector<CShownProduct> CInventoryTransactions::ShownProducts(const CWearer& wearer) const {
-    std::vector<CShownProduct> shown;
-    const std::string& WID = wearer.ID;
-    const bool quit = IsQuit(WID);
-    for (const CWearerProduct& p : wearer.Inventory) {
-        if (const CInventoryLine* ex = FindExchangeLine(WID, p.PID, p.SID)) {
-            shown.push_back({{ex->PID, ex->SID, ex->Qty, ex->Chg, ex->TID, ex->FID, ex->Price},
-                             RowMark::Added});
-            shown.push_back({p, RowMark::Quit});
-            continue;
-        }
-        CShownProduct row{p, RowMark::None};
-        if (const CInventoryLine* q = FindQuantityLine(WID, p.PID, p.SID)) {
-            row.Product.Qty = q->Qty;
-            row.Product.Chg = q->Chg;
-            row.Product.Price = q->Price;
-            row.Mark = RowMark::QuantityChanged;
-        } else if (quit || IsProductQuit(WID, p.PID, p.SID)) {
-            row.Mark = RowMark::Quit;
-        } else if (IsProductAdded(WID, p.PID, p.SID)) {
-            row.Mark = RowMark::Added;
-        }
-        shown.push_back(row);
-    }
-    for (const CInventory* t : OfWearer(WID)) {
-        if (t->Code == kAddProduct) {
-            for (const CInventoryLine& l : t->Lines) {
-                shown.push_back(
-                    {{l.PID, l.SID, l.Qty, l.Chg, l.TID, l.FID, l.Price}, RowMark::Added});
-            }
-        }
-    }
-    return shown;
-}
-
-std::vector<CShownProduct> CInventoryTransactions::ShownProducts(const CInventory& addWearer) {
-    std::vector<CShownProduct> shown;
-    for (const CInventoryLine& l : addWearer.Lines) {
-        shown.push_back({{l.PID, l.SID, l.Qty, l.Chg, l.TID, l.FID, l.Price}, RowMark::Added});
-    }
-    return shown;
-}
-
 std::vector<CWearerProduct> CInventoryTransactions::ModelProducts(const CWearer& wearer) const {
     std::vector<CWearerProduct> model;
     model.reserve(wearer.Inventory.size());

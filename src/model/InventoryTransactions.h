@@ -9,7 +9,7 @@
 
 #include "model/CustomerFile.h"
 #include "model/Inventory.h"
-#include "model/ShownProduct.h"
+#include "model/WearerProduct.h"
 
 namespace kelvo {
 
@@ -104,18 +104,6 @@ public:
     // False when WID has an add or quit wearer transaction, a line with PID and SID, or an
     // exchange that replaces them: another change of that product would contradict it.
     bool ProductFree(const std::string& WID, double PID, double SID) const;
-
-    // How the wearer screen marks a wearer of the wearer file: Inactive, else Quit when quit
-    // here today, else None.
-    RowMark WearerMark(const CWearer& wearer) const;
-    // The products shown under a wearer of the wearer file: each product line as it stands
-    // after today's transactions (an exchanged line as its new product marked Added followed
-    // by the old one marked Quit; a changed quantity with the new quantity, changes and price
-    // marked QuantityChanged; products of a quit wearer or quit products marked Quit), then
-    // the lines of the wearer's add product transactions marked Added.
-    std::vector<CShownProduct> ShownProducts(const CWearer& wearer) const;
-    // The products of a wearer added here: the lines of its add wearer transaction, Added.
-    static std::vector<CShownProduct> ShownProducts(const CInventory& addWearer);
 
     // What a wearer made like a wearer of the wearer file receives: the wearer file's product
     // lines with their quantities and changes, a line exchanged today as its new product (with

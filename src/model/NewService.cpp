@@ -4,7 +4,6 @@
 
 #include "common/FileValues.h"
 #include "common/Text.h"
-#include "common/Translate.h"
 #include "model/FlatGoodTransactions.h"
 #include "model/FlatProduct.h"
 
@@ -31,15 +30,6 @@ int priceDecimals(int decimals) {
     return std::clamp(decimals, 0, 10);
 }
 
-Message invalidData(std::string text) {
-    return Message{std::move(text), tr("Invalid data"), MessageIcon::Warning, MessageButtons::Ok};
-}
-
-Message numbersOnly() {
-    return Message{tr("Only numerical characters are allowed!"), tr("Error data"),
-                   MessageIcon::Warning, MessageButtons::Ok};
-}
-
 }  // namespace
 
 std::string largestPrice(int decimals) {
@@ -56,18 +46,17 @@ std::string catalogPrice(const CFlatProduct& product, std::string_view fcode, in
     return price != nullptr ? formatPrice(price->price, decimals) : std::string();
 }
 
-FieldCheck checkPriceEntry(std::string_view text, int decimals) {
+FieldEntry checkPriceEntry(std::string_view text, int decimals) {
     decimals = priceDecimals(decimals);
-    FieldCheck check{std::string(text), {}};
+    FieldEntry check{std::string(text), {}};
     if (!isPriceText(text)) {
-        check.Messages.push_back(invalidData(tr("Invalid entered price!")));
+        check.Problems.push_back(FieldProblem::NotPrice);
         return check;
     }
     std::string& t = check.Text;
     std::size_t point = std::min(t.find('.'), t.size());
     if (point > kPriceDigits) {
-        check.Messages.push_back(
-            invalidData(tr("Price is too big, maximal price is ") + largestPrice(decimals) + "!"));
+        check.Problems.push_back(FieldProblem::PriceTooBig);
         t.erase(kPriceDigits, point - kPriceDigits);
         point = kPriceDigits;
     }
@@ -75,17 +64,16 @@ FieldCheck checkPriceEntry(std::string_view text, int decimals) {
     if (point < t.size() && t.size() - point - 1 > allowed) {
         // With no decimals allowed the point goes as well.
         t.resize(allowed > 0 ? point + 1 + allowed : point);
-        check.Messages.push_back(
-            invalidData(format(tr("Maximal %d decimals are allowed!").c_str(), decimals)));
+        check.Problems.push_back(FieldProblem::TooManyDecimals);
     }
     return check;
 }
 
-FieldCheck checkQuantityEntry(std::string_view text) {
-    FieldCheck check;
+FieldEntry checkQuantityEntry(std::string_view text) {
+    FieldEntry check;
     std::copy_if(text.begin(), text.end(), std::back_inserter(check.Text), isDigit);
     if (check.Text.size() != text.size()) {
-        check.Messages.push_back(numbersOnly());
+        check.Problems.push_back(FieldProblem::NotDigits);
     }
     return check;
 }
@@ -99,24 +87,18 @@ bool canSaveService(bool groupChosen, bool productChosen, bool frequencyChosen,
            value <= kHighestPrice && !quantity.empty();
 }
 
-std::optional<Message> addService(const DeviceFs& fs, CFlatGoodTransactions& list,
-                                  const CFlatProduct& product, std::string_view freqcode,
-                                  std::string_view quantity, std::string_view price, int decimals) {
+ServiceAdded addService(const DeviceFs& fs, CFlatGoodTransactions& list,
+                        const CFlatProduct& product, std::string_view freqcode,
+                        std::string_view quantity, std::string_view price, int decimals) {
     if (!canSaveService(true, true, true, price, "1")) {
-        return invalidData(tr("Invalid entered price!"));
+        return {ServiceEntryProblem::Price};
     }
-    if (quantity.empty() || !checkQuantityEntry(quantity).Messages.empty()) {
-        return numbersOnly();
+    if (quantity.empty() || !checkQuantityEntry(quantity).Problems.empty()) {
+        return {ServiceEntryProblem::Quantity};
     }
     CFlatGoodTrans trans{fileText(product.pcode), fileText(freqcode),
                          fileNumber(toDouble(quantity), 0), fileNumber(toDouble(price), decimals)};
-    return list.File().Report(list.Add(fs, std::move(trans), decimals),
-                              tr("This product and frequency were already added!"));
-}
-
-std::optional<Message> removeService(const DeviceFs& fs, CFlatGoodTransactions& list, std::size_t i,
-                                     int decimals) {
-    return list.File().Report(list.Remove(fs, i, decimals), {});
+    return {ServiceEntryProblem::None, list.Add(fs, std::move(trans), decimals)};
 }
 
 }  // namespace kelvo

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "common/Prompter.h"
+#include "model/CustomerFile.h"
 #include "model/FieldCheck.h"
 
 // The rules of adding a flat-good service for a customer: the checks of the quantity and price
@@ -26,31 +25,33 @@ std::string largestPrice(int decimals);
 std::string catalogPrice(const CFlatProduct& product, std::string_view fcode, int decimals);
 
 // The price field's answer to a change: a text that is no number (only digits with at most one
-// point) is kept and reported ("Invalid entered price!"); 5 or more digits before the point are
-// cut to 4 ("Price is too big, maximal price is <largestPrice>!"); more decimals than allowed
-// are cut ("Maximal <decimals> decimals are allowed!"). An empty text is not reported.
-FieldCheck checkPriceEntry(std::string_view text, int decimals);
+// point) is kept (NotPrice); 5 or more digits before the point are cut to 4 (PriceTooBig); more
+// decimals than allowed are cut (TooManyDecimals). An empty text is fine.
+FieldEntry checkPriceEntry(std::string_view text, int decimals);
 
 // The quantity field's answer to a change: only the digits are kept; any other character is
-// removed and reported ("Only numerical characters are allowed!").
-FieldCheck checkQuantityEntry(std::string_view text);
+// removed (NotDigits).
+FieldEntry checkQuantityEntry(std::string_view text);
 
 // True when a service can be saved: group, product and frequency chosen, the price a number
 // above 0 and not above 99999, and a quantity.
 bool canSaveService(bool groupChosen, bool productChosen, bool frequencyChosen,
                     std::string_view price, std::string_view quantity);
 
-// Adds the service (the product's code, the frequency code, quantity and price as typed) to the
-// customer's transactions and writes their file. nullopt when added; else the message to show
-// and nothing changed: "This product and frequency were already added!", a price or quantity
-// that cannot be saved, or a file that could not be read or written.
-std::optional<Message> addService(const DeviceFs& fs, CFlatGoodTransactions& list,
-                                  const CFlatProduct& product, std::string_view freqcode,
-                                  std::string_view quantity, std::string_view price, int decimals);
+// Why a service's entry cannot be saved: a price that is no price above 0 and not above
+// 99999, or a quantity that is not a whole number; None when it can.
+enum class ServiceEntryProblem { None, Price, Quantity };
+// What became of a service to add: refused for its entry before the list was touched, else
+// what became of the list and its file (Duplicate: the product and frequency are there).
+struct ServiceAdded {
+    ServiceEntryProblem entry = ServiceEntryProblem::None;
+    FileChange change = FileChange::Done;
+};
 
-// Removes transaction i (0 <= i < Count()) and writes the file. nullopt when removed; else the
-// message to show, and nothing changed.
-std::optional<Message> removeService(const DeviceFs& fs, CFlatGoodTransactions& list, std::size_t i,
-                                     int decimals);
+// Adds the service (the product's code, the frequency code, quantity and price as typed) to the
+// customer's transactions and writes their file; nothing changes unless it is Done.
+ServiceAdded addService(const DeviceFs& fs, CFlatGoodTransactions& list,
+                        const CFlatProduct& product, std::string_view freqcode,
+                        std::string_view quantity, std::string_view price, int decimals);
 
 }  // namespace kelvo

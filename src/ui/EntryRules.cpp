@@ -7,7 +7,7 @@
 #include <QTextDocument>
 
 #include "common/Prompter.h"
-#include "model/FieldCheck.h"
+#include "doc/FieldMessages.h"
 #include "ui/FieldKind.h"
 #include "ui/FormView.h"
 

@@ -48,10 +48,11 @@ TEST_F(AddWearerTest, PageOneIsCheckedInOrder) {
     };
     for (const Case& c : cases) {
         configure(c.laundry, 1);
-        EXPECT_EQ(validatePage1(doc, c.page), c.field) << c.laundry << c.page.number;
-        const std::string expected =
-            *c.message ? "Invalid data: " + std::string(c.message) + "; " : "";
-        EXPECT_EQ(messages(), expected) << c.laundry << c.page.number;
+        const Page1Check check = validatePage1(doc, c.page);
+        EXPECT_EQ(check.field, c.field) << c.laundry << c.page.number;
+        const std::string expected = *c.message ? "Invalid data: " + std::string(c.message) : "";
+        EXPECT_EQ(check.why.caption + (*c.message ? ": " : "") + check.why.text, expected)
+            << c.laundry << c.page.number;
     }
 }
 
@@ -67,8 +68,9 @@ TEST_F(AddWearerTest, BankAndLockerWithAndWithoutTheCustomersLockerList) {
     EXPECT_TRUE(page1Complete(doc, {"8", "S", "A", "A", "Workshop", "", ""}));
 
     doc.Route().Stop(0).LockerManagement = 'N';
-    EXPECT_EQ(validatePage1(doc, {"8", "S", "A", "A", "Workshop", "", "7"}), Page1Field::Bank);
-    EXPECT_EQ(messages(), "Invalid data: Please fill Bank field!; ");
+    const Page1Check bank = validatePage1(doc, {"8", "S", "A", "A", "Workshop", "", "7"});
+    EXPECT_EQ(bank.field, Page1Field::Bank);
+    EXPECT_EQ(bank.why.caption + ": " + bank.why.text, "Invalid data: Please fill Bank field!");
     // The "DUD" laundry has no department field.
     configure("DUD", 1);
     EXPECT_TRUE(page1Complete(doc, {"8", "S", "A", "A", "", "", ""}));
@@ -114,26 +116,26 @@ TEST_F(AddWearerTest, AProductAndSizeIsAddedOnce) {
     select(5);
     ProductEntry shirt{101, 3, "4", "4", 1, 2, "0.45"};
     const std::string refused = "Invalid data: This product and size were already added!; ";
-    ASSERT_TRUE(storeProduct(doc, shirt));
+    ASSERT_TRUE(done(storeProduct(doc, shirt)));
     EXPECT_EQ(data.Pending.Get()->Code, kAddProduct);
     EXPECT_EQ(data.Pending.Get()->WID, "W20117-00005");
-    EXPECT_FALSE(storeProduct(doc, shirt));
+    EXPECT_FALSE(done(storeProduct(doc, shirt)));
     EXPECT_EQ(messages(), refused);
-    EXPECT_FALSE(storeProduct(doc, {.PID = 101, .SID = 2}));  // the wearer has it
+    EXPECT_FALSE(done(storeProduct(doc, {.PID = 101, .SID = 2})));  // the wearer has it
     EXPECT_EQ(messages(), refused);
-    EXPECT_FALSE(storeProduct(doc, {.PID = 105, .SID = 3}));  // added to him today
+    EXPECT_FALSE(done(storeProduct(doc, {.PID = 105, .SID = 3})));  // added to him today
     EXPECT_EQ(messages(), refused);
     // Shown again after the work order, the line may be stored again, changed.
     shirt.quantity = "6";
     shirt.replaces = lastAddedLine(doc);
-    ASSERT_TRUE(storeProduct(doc, shirt));
+    ASSERT_TRUE(done(storeProduct(doc, shirt)));
     ASSERT_EQ(data.Pending.Get()->Lines.size(), 1u);
     EXPECT_EQ(data.Pending.Get()->Lines[0].Qty, 6);
 
     // For a new wearer only its own lines count; the "DUD" laundry keeps no changes.
     configure("DUD", 1);
     storePage1(doc, {"8", "Stone", "Ann", "Ann", "", "", ""});
-    ASSERT_TRUE(storeProduct(doc, {.PID = 101, .SID = 2, .quantity = "3", .changes = "9"}));
+    ASSERT_TRUE(done(storeProduct(doc, {.PID = 101, .SID = 2, .quantity = "3", .changes = "9"})));
     EXPECT_EQ(data.Pending.Get()->Lines.back().Chg, 0);
 }
 
@@ -150,12 +152,17 @@ TEST_F(AddWearerTest, MakeALikeCopiesTheModelAndWaitsForEverySize) {
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(t.Lines[0].ProductKey, "SH100");
     EXPECT_EQ(t.Lines[0].Qty, 11);
-    EXPECT_FALSE(t.LinesComplete());
+    EXPECT_FALSE(makeALikeComplete(doc));
+    // A size past the product's sizes, or a line that is not there, changes nothing.
+    EXPECT_FALSE(chooseMakeALikeSize(doc, lines[0], 99));
+    EXPECT_FALSE(chooseMakeALikeSize(doc, lines[0], -1));
+    EXPECT_FALSE(chooseMakeALikeSize(doc, 7, 0));
+    EXPECT_EQ(t.Lines[0].SID, 0);
     for (std::size_t i : lines) {
         const CProduct* p = data.Products.FindBy(&CProduct::ProductID, t.Lines[i].PID);
-        data.Pending.ChooseSize(i, p->Sizes.back());
+        ASSERT_TRUE(chooseMakeALikeSize(doc, i, int(p->Sizes.size()) - 1));
     }
-    EXPECT_TRUE(t.LinesComplete());
+    EXPECT_TRUE(makeALikeComplete(doc));
     EXPECT_EQ(t.Lines[1].SID, 4032);
     // Coming back to the sizes keeps the sizes chosen.
     EXPECT_EQ(startMakeALike(doc).size(), 3u);

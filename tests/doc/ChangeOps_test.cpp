@@ -21,18 +21,18 @@ TEST_F(ChangeOpsTest, AnExchangeNeedsAnotherProductOrSize) {
         "<SID>3</SID></P></Inventory></T></Transactions>";
     enter(added);
     select(5, " SH100 M");
-    EXPECT_FALSE(storeExchange(doc, {.PID = 101, .SID = 2}));
+    EXPECT_FALSE(done(storeExchange(doc, {.PID = 101, .SID = 2})));
     EXPECT_EQ(messages(),
               "Invalid data: Exchange with the same product/size not allowed. Choose "
               "another product or size!; ");
     for (const ExchangeEntry& taken :
          {ExchangeEntry{.PID = 104, .SID = 4}, ExchangeEntry{.PID = 105, .SID = 3}}) {
-        EXPECT_FALSE(storeExchange(doc, taken));
+        EXPECT_FALSE(done(storeExchange(doc, taken)));
         EXPECT_EQ(messages(),
                   "Invalid data: Exchange with this product/size not allowed. Choose "
                   "another product or size!; ");
     }
-    ASSERT_TRUE(storeExchange(doc, {101, 3, 2, 1, "0.50"}));
+    ASSERT_TRUE(done(storeExchange(doc, {101, 3, 2, 1, "0.50"})));
     const CInventory& t = *data.Pending.Get();
     EXPECT_EQ(t.Code, kExchangeProduct);
     ASSERT_EQ(t.Lines.size(), 1u);
@@ -45,7 +45,7 @@ TEST_F(ChangeOpsTest, AnExchangeNeedsAnotherProductOrSize) {
     const std::optional<CInventoryLine> shown = resumeChange(doc);
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->SID, 3);
-    ASSERT_TRUE(storeExchange(doc, {.PID = 101, .SID = 5}));
+    ASSERT_TRUE(done(storeExchange(doc, {.PID = 101, .SID = 5})));
     EXPECT_EQ(data.Pending.Get()->Lines.size(), 1u);
     EXPECT_EQ(file(), added);
 }
@@ -59,7 +59,7 @@ TEST_F(ChangeOpsTest, WithoutShownPricesAnExchangeKeepsTheReplacedPrice) {
     ASSERT_TRUE(doc.Config().Load(s.dev.fs()));
     enter();
     select(5, " SH100 M");
-    ASSERT_TRUE(storeExchange(doc, {.PID = 101, .SID = 3}));
+    ASSERT_TRUE(done(storeExchange(doc, {.PID = 101, .SID = 3})));
     EXPECT_EQ(data.Pending.Get()->Lines.at(0).Price, 0.45);
 }
 
@@ -80,12 +80,12 @@ TEST_F(ChangeOpsTest, ARiseGoesToTheWorkOrderAndADropIsSavedAtOnce) {
     EXPECT_TRUE(sameQuantity(doc, "5"));
     EXPECT_FALSE(sameQuantity(doc, ""));
 
-    EXPECT_EQ(storeQuantity(doc, {"7", "6", "1.20"}), QuantityStored::ToWorkOrder);
+    EXPECT_EQ(storeQuantity(doc, {"7", "6", "1.20"}).stored, QuantityStored::ToWorkOrder);
     EXPECT_EQ(data.Pending.Get()->Code, kQuantityUp);
     EXPECT_EQ(file(), "");
     // Back from the work order, lowered instead: the same transaction becomes a drop.
     resumeChange(doc);
-    EXPECT_EQ(storeQuantity(doc, {"3", "3", "1.10"}), QuantityStored::Committed);
+    EXPECT_EQ(storeQuantity(doc, {"3", "3", "1.10"}).stored, QuantityStored::Committed);
     EXPECT_FALSE(data.Pending.IsOpen());
     ASSERT_EQ(data.Transactions.Count(), 1u);
     const CInventory& t = data.Transactions.At(0);
@@ -109,9 +109,9 @@ TEST_F(ChangeOpsTest, TheWorkOrderOffersOrderingReasonsAndSavesTheChange) {
 
     select(21);
     storePage1(doc, {"12345678", "Stone", "Ann", "Ann", "Workshop", "", ""});
-    ASSERT_TRUE(storeProduct(doc, {.PID = 101, .SID = 3, .quantity = "4", .changes = "4"}));
+    ASSERT_TRUE(done(storeProduct(doc, {.PID = 101, .SID = 3, .quantity = "4", .changes = "4"})));
     EXPECT_EQ(workOrderWearerLine(doc), "12345678 Ann Stone");
-    ASSERT_TRUE(saveWorkOrder(doc, "New employee", "WO-1", "Deliver <Mon> & Tue"));
+    ASSERT_TRUE(done(saveWorkOrder(doc, {"NE", "WO-1", "Deliver <Mon> & Tue"})));
     const std::string written = file();
     EXPECT_NE(written.find("<ReasonCode>NE</ReasonCode>\r\n\t\t\t<Ref>WO-1</Ref>\r\n\t\t\t"
                            "<Rem>Deliver &lt;Mon&gt; &amp; Tue</Rem>"),
@@ -125,8 +125,8 @@ TEST_F(ChangeOpsTest, TheWorkOrderOffersOrderingReasonsAndSavesTheChange) {
     // The "DUD" laundry asks only for the reason.
     configure("DUD", 1);
     select(21, " SH100 L");
-    ASSERT_TRUE(storeExchange(doc, {.PID = 101, .SID = 4}));
-    ASSERT_TRUE(saveWorkOrder(doc, "Size change", "WO-2", "x"));
+    ASSERT_TRUE(done(storeExchange(doc, {.PID = 101, .SID = 4})));
+    ASSERT_TRUE(done(saveWorkOrder(doc, {"SZ", "WO-2", "x"})));
     EXPECT_NE(file().find("<ReasonCode>SZ</ReasonCode>\r\n\t\t\t<Ref></Ref>\r\n\t\t\t<Rem></Rem>"),
               std::string::npos);
 }

@@ -428,7 +428,7 @@ TEST_F(NavigatorTest, FlatGoodServiceIsDeletedOnlyAfterYes) {
                "<Freqcode>1W</Freqcode><Qty>2</Qty><Price>4.50</Price></FlatGoodTransaction>"
                "</FlatGoodTransactions>");
     doc.FlatGoodTransactions().SetPath("");
-    ASSERT_TRUE(doc.FlatGoodTransactions().Load(device.fs(), 20117, prompter));
+    ASSERT_TRUE(doc.FlatGoodTransactions().Load(device.fs(), 20117).ok());
     ASSERT_EQ(doc.FlatGoodTransactions().Count(), 1u);
     EXPECT_EQ(menuText(), "[Add]|Delete");
     for (const Answer answer : {Answer::No, Answer::Yes}) {

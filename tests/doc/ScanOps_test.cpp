@@ -33,4 +33,39 @@ TEST(ScanOps, ScannedGarmentIsStoredInTheModesFile) {
     EXPECT_EQ(test::elementText(s.dev.read(kReplace), "Ref"), "R-17");
 }
 
+TEST(ScanOps, RefusalsAndUnreadableFilesAreToldWithTheirFile) {
+    test::StopDocument s;
+    test::workAtStop(s.dev, s.doc, 0);
+    const std::string damaged = "<GarmentFlags><Garment><ID>A1";
+    s.dev.put(kFlags, damaged);
+    ASSERT_TRUE(openScan(s.doc));
+    ASSERT_EQ(s.prompter.shown().size(), 1u);
+    EXPECT_EQ(s.prompter.shown()[0].caption, "Load Error");
+    EXPECT_EQ(s.prompter.shown()[0].text,
+              std::string("Cannot read ") + kFlags +
+                  ". The file is kept as it is, and nothing is saved to it until it can be read.");
+    struct Case {
+        const char* code;
+        const char* message;
+    } const cases[] = {
+        {"", "Invalid data: Please fill ID Code first!"},
+        // The lengths as the configuration lists them, without the last comma.
+        {"012345", "Invalid length ID Code: Only ID Codes with lengths: 8, 10 are valid!"},
+        {"0123456G", "Invalid ID Code: Valid chars are 0..9 and A..F!"},
+        {"00A1B2C3", "Error data files: \\VexXml\\GarmentFlags_20117.xml could not be read, so "
+                     "nothing is saved to it."},
+    };
+    for (const Case& c : cases) {
+        const std::optional<Message> refusal = storeScan(s.doc, ScanMode::Flag, 1, c.code, "");
+        ASSERT_TRUE(refusal.has_value()) << c.code;
+        EXPECT_EQ(refusal->caption + ": " + refusal->text, c.message);
+    }
+    EXPECT_EQ(s.dev.read(kFlags), damaged);
+    // The replacements have a file of their own, read and written as usual.
+    EXPECT_EQ(storeScan(s.doc, ScanMode::Replace, 4, "00A1B2C3", ""), std::nullopt);
+    const auto again = storeScan(s.doc, ScanMode::Replace, 4, "00A1B2C3", "");
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(again->text, "Same flag on the same garment is not allowed!");
+}
+
 }  // namespace

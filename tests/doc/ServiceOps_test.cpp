@@ -66,4 +66,28 @@ TEST_F(ServiceOpsTest, MissingCatalogueIsNamedWhenAServiceIsToBeAdded) {
     EXPECT_FALSE(s.dev.exists(kServices));
 }
 
+TEST_F(ServiceOpsTest, AnUnreadableFileIsToldAndKeptAndBadEntriesAreRefused) {
+    const std::string damaged = "<FlatgoodTransactions><flatgoodtransaction><Prodcode>MT";
+    s.dev.put(kServices, damaged);
+    ASSERT_TRUE(openNewServices(s.doc));
+    ASSERT_EQ(s.prompter.shown().size(), 1u);
+    EXPECT_EQ(s.prompter.shown()[0].caption, "Load Error");
+    EXPECT_EQ(s.prompter.shown()[0].text,
+              std::string("Cannot read ") + kServices +
+                  ". The file is kept as it is, and nothing is saved to it until it can be read.");
+    openAddService(s.doc);
+    const auto price = saveService(s.doc, 0, 0, 1, "3", "0");
+    ASSERT_TRUE(price.has_value());
+    EXPECT_EQ(price->caption + ": " + price->text, "Invalid data: Invalid entered price!");
+    const auto quantity = saveService(s.doc, 0, 0, 1, "3x", "5.25");
+    ASSERT_TRUE(quantity.has_value());
+    EXPECT_EQ(quantity->caption + ": " + quantity->text,
+              "Error data: Only numerical characters are allowed!");
+    const auto unreadable = saveService(s.doc, 0, 0, 1, "3", "5.25");
+    ASSERT_TRUE(unreadable.has_value());
+    EXPECT_EQ(unreadable->text,
+              std::string(kServices) + " could not be read, so nothing is saved to it.");
+    EXPECT_EQ(s.dev.read(kServices), damaged);
+}
+
 }  // namespace

@@ -70,6 +70,8 @@ struct WearerFixture : ::testing::Test {
 
     // Answers the next question Yes.
     void yes() { s.prompter.queue(Answer::Yes); }
+    // Shows a change's notices as its screen does; true when the change was made.
+    bool done(const WearerChange& change) { return showNotices(s.prompter, change); }
     // The messages shown since the last call, "caption: text; " each.
     std::string messages() {
         const std::string out = messageTexts(s.prompter.shown());

@@ -85,12 +85,14 @@ TEST_F(WearerOpsTest, QuitAndCancelAWearer) {
     enter();
     select(3);
     EXPECT_FALSE(mayCancelSelected(data));
-    EXPECT_FALSE(quitWearer(doc));  // answered No
+    EXPECT_FALSE(done(quitWearer(doc)));  // answered No
     EXPECT_EQ(messages(), "Question: Are you sure you want to quit Ray Dunn ?; ");
     EXPECT_EQ(file(), "");
 
     yes();
-    ASSERT_TRUE(quitWearer(doc));
+    const WearerChange quit = quitWearer(doc);
+    ASSERT_TRUE(quit.done);
+    EXPECT_EQ(quit.written, std::vector<std::string>{kTransactions});
     messages();
     EXPECT_NE(file().find("<Code>2</Code>\r\n\t\t\t<ReasonCode></ReasonCode>\r\n\t\t\t<Ref></Ref>"
                           "\r\n\t\t\t<Rem></Rem>\r\n\t\t\t<WID>W20117-00003</WID>"),
@@ -103,7 +105,7 @@ TEST_F(WearerOpsTest, QuitAndCancelAWearer) {
     select(3, " SH100 XL");
     EXPECT_TRUE(mayCancelSelected(data));
     yes();
-    ASSERT_TRUE(cancelSelectedTransaction(doc));
+    ASSERT_TRUE(done(cancelSelectedTransaction(doc)));
     EXPECT_EQ(messages(),
               "Confirm cancel: Are you sure you want to cancel this quit wearer "
               "transaction?; ");
@@ -111,7 +113,7 @@ TEST_F(WearerOpsTest, QuitAndCancelAWearer) {
     EXPECT_FALSE(data.ListState.Selection().isProduct);
     EXPECT_FALSE(data.ListState.ExpandSelected());
 
-    EXPECT_FALSE(cancelSelectedTransaction(doc));
+    EXPECT_FALSE(done(cancelSelectedTransaction(doc)));
     EXPECT_EQ(messages(), "Warning: Action not allowed, no transaction exists on selected line!; ");
 }
 
@@ -122,7 +124,7 @@ TEST_F(WearerOpsTest, QuitAProductAndCancelTheProductsOfAnAddedWearer) {
         "</Transactions>");
     select(12, " PA200 36x32");
     yes();
-    ASSERT_TRUE(quitProduct(doc));
+    ASSERT_TRUE(done(quitProduct(doc)));
     // The question names the product row as the list shows it, its leading blank included.
     EXPECT_EQ(messages(), "Question: Are you sure you want to quit  PA200 36x32 for 12" +
                               std::string(12, ' ') + "Nina Park ?; ");
@@ -134,7 +136,7 @@ TEST_F(WearerOpsTest, QuitAProductAndCancelTheProductsOfAnAddedWearer) {
     // One product of the added wearer goes; the other keeps the wearer.
     select(40, " SH100 L");
     yes();
-    ASSERT_TRUE(cancelSelectedTransaction(doc));
+    ASSERT_TRUE(done(cancelSelectedTransaction(doc)));
     EXPECT_EQ(messages(),
               "Confirm cancel: Are you sure you want to cancel this product from add "
               "wearer transaction?; ");
@@ -142,7 +144,7 @@ TEST_F(WearerOpsTest, QuitAProductAndCancelTheProductsOfAnAddedWearer) {
     EXPECT_TRUE(data.ListState.ExpandSelected());
     select(40, " PA200 34x32");
     yes();
-    ASSERT_TRUE(cancelSelectedTransaction(doc));
+    ASSERT_TRUE(done(cancelSelectedTransaction(doc)));
     messages();
     // The last product takes the added wearer with it.
     EXPECT_EQ(data.ListState.Find({nullptr, 40, true}), -1);
@@ -158,11 +160,14 @@ TEST_F(WearerOpsTest, AFileThatCannotBeReadIsReportedAndNeverWrittenOver) {
               "as it is, and nothing is saved to it until it can be read.; ");
     select(3);
     yes();
-    EXPECT_FALSE(quitWearer(doc));
-    EXPECT_EQ(messages(),
-              "Question: Are you sure you want to quit Ray Dunn ?; Error data files: "
-              "\\VexXml\\InventoryTransaction_20117.xml could not be read, so nothing is saved to "
-              "it.; ");
+    const WearerChange refused = quitWearer(doc);
+    EXPECT_FALSE(refused.done);
+    EXPECT_TRUE(refused.written.empty());
+    // The change asks its question itself and leaves the failure to its screen.
+    EXPECT_EQ(messages(), "Question: Are you sure you want to quit Ray Dunn ?; ");
+    EXPECT_EQ(test::messageTexts(refused.notices),
+              "Error data files: \\VexXml\\InventoryTransaction_20117.xml could not be read, so "
+              "nothing is saved to it.; ");
     EXPECT_TRUE(data.Pending.IsOpen());
     EXPECT_EQ(file(), damaged);
 

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <string>
 
-#include "common/Prompter.h"
 #include "common/Text.h"
 #include "model/CallList.h"
 #include "model/Route.h"
@@ -87,8 +86,7 @@ TEST(CallList, SampleCallsAreReadAndWrittenBackByteForByte) {
     CRoute route;
     ASSERT_TRUE(route.Load(dev.fs(), 101, "20061205"));
     CCallList calls;
-    ScriptedPrompter prompter;
-    calls.Load(dev.fs(), route, route.Stop(0), prompter);
+    EXPECT_TRUE(calls.Load(dev.fs(), route, route.Stop(0)).empty());
     ASSERT_EQ(calls.Count(), 1u);
     EXPECT_EQ(calls.At(0).Notes,
               "Asks for a copy of the November statement.\r\nMail it to the office.");
@@ -99,13 +97,12 @@ TEST(CallList, SampleCallsAreReadAndWrittenBackByteForByte) {
     for (const auto& [stop, id] : files) {
         const std::string file = std::string("\\VexXml\\Call_") + id + ".xml";
         const std::string before = dev.read(file);
-        calls.Load(dev.fs(), route, route.Stop(stop), prompter);
+        EXPECT_TRUE(calls.Load(dev.fs(), route, route.Stop(stop)).empty());
         for (std::size_t i = 0; i < calls.Count(); ++i) {
             ASSERT_TRUE(calls.At(i).Save(dev.fs(), ""));
         }
         EXPECT_EQ(dev.read(file), before) << id;
     }
-    EXPECT_TRUE(prompter.shown().empty());
 }
 
 TEST(CallList, UnreadableCallsAreReportedOnceAndLeftOut) {
@@ -118,27 +115,19 @@ TEST(CallList, UnreadableCallsAreReportedOnceAndLeftOut) {
     dev.put(callPath("02"), "<Call><Notes>half");
     dev.put(callPath("03"), "<Call><Status>3</Status></Call>");
     CCallList calls;
-    ScriptedPrompter prompter;
-    calls.Load(dev.fs(), route, route.Stop(0), prompter);
-    std::string shown;
-    for (const Message& m : prompter.shown()) {
-        EXPECT_EQ(m.caption, "Load Error");
-        shown += m.text + "\n";
+    std::string leftOut;
+    for (const CallLeftOut& call : calls.Load(dev.fs(), route, route.Stop(0))) {
+        leftOut += call.CallID + " at '" + call.path + "'\n";
     }
-    EXPECT_EQ(shown,
-              "The call ..\\..\\Program Files in \\VexXml\\Route_12_20061204.xml cannot name a "
-              "file and is left out.\n"
-              "Error Opening call XML: " +
-                  callPath("02") +
-                  "\n"
-                  "Error Opening call XML: " +
-                  callPath("05") + "\n");
+    // An identifier that cannot name a file has no path.
+    EXPECT_EQ(leftOut, "..\\..\\Program Files at ''\n" + std::string(kPrefix) + "02 at '" +
+                           callPath("02") + "'\n" + kPrefix + "05 at '" + callPath("05") + "'\n");
     ASSERT_EQ(calls.Count(), 2u);
     EXPECT_EQ(calls.At(0).Status, 1);
     EXPECT_EQ(calls.At(1).Status, 3);
     // The calls left out keep their numbers: a new call does not take the file of call 5.
     EXPECT_EQ(calls.HighestSequence(), 5.0);
-    EXPECT_EQ(calls.At(*calls.AddNew(prompter)).CallID, std::string(kPrefix) + "06");
+    EXPECT_EQ(calls.At(*calls.AddNew()).CallID, std::string(kPrefix) + "06");
 }
 
 TEST(CallList, NewCallIsSavedWithItsReferenceAndVoiceMessage) {
@@ -149,10 +138,9 @@ TEST(CallList, NewCallIsSavedWithItsReferenceAndVoiceMessage) {
             "<Call><NewDate>20061204</NewDate><Person>1</Person><Category>SRV</Category>"
             "<Status>1</Status><Notes>Asks for a visit.\nAfter 10.</Notes></Call>");
     CCallList calls;
-    ScriptedPrompter prompter;
-    calls.Load(dev.fs(), route, route.Stop(0), prompter);
-    const std::size_t i = *calls.AddNew(prompter);
-    EXPECT_EQ(calls.AddNew(prompter), i);  // one new call at a time
+    EXPECT_TRUE(calls.Load(dev.fs(), route, route.Stop(0)).empty());
+    const std::size_t i = *calls.AddNew();
+    EXPECT_EQ(calls.AddNew(), i);  // one new call at a time
     EXPECT_TRUE(calls.At(i).IsNew);
     const std::string id = calls.At(i).CallID;
     EXPECT_EQ(id, std::string(kPrefix) + "02");
@@ -188,5 +176,5 @@ TEST(CallList, NewCallIsSavedWithItsReferenceAndVoiceMessage) {
     EXPECT_EQ(calls.At(i).Notes, "Torn sheets & <towels>\r\nsecond line\r\n\r\nlast");
     EXPECT_EQ(calls.At(i).FollowupNotes, "later");
     EXPECT_EQ(route.Stop(0).Calls().size(), 2u);
-    EXPECT_EQ(calls.At(*calls.AddNew(prompter)).Sequence, 3.0);
+    EXPECT_EQ(calls.At(*calls.AddNew()).Sequence, 3.0);
 }

@@ -1,38 +1,38 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "model/IDCode.h"
-#include "model/MessageText.h"
 
 using namespace kelvo;
-using kelvo::test::messageTexts;
 
 TEST(IDCode, TypedCodeAsTheFieldKeepsIt) {
-    const std::string tooLong = "Invalid ID Code Length: Max Length is 16; ";
-    const std::string badChars = "Invalid ID Code: Valid chars are 0..9 and A..F!; ";
+    using P = std::vector<FieldProblem>;
+    const P tooLong{FieldProblem::TooLong};
+    const P badChars{FieldProblem::NotHex};
     struct Case {
         const char* typed;
         int maxLength;
         const char* code;
-        std::string messages;
+        P problems;
     } const cases[] = {
-        {"", 16, "", ""},
-        {"a1b2c3d4e5f6", 16, "A1B2C3D4E5F6", ""},
-        {"0123456789ABCDEF", 16, "0123456789ABCDEF", ""},
+        {"", 16, "", {}},
+        {"a1b2c3d4e5f6", 16, "A1B2C3D4E5F6", {}},
+        {"0123456789ABCDEF", 16, "0123456789ABCDEF", {}},
         {"0123456789ABCDEF0", 16, "0123456789ABCDEF", tooLong},
         {"0123456789ABCDEFG", 16, "0123456789ABCDEF", tooLong},  // the cut takes the G away
-        {"0123G56789ABCDEF01", 16, "0123G56789ABCDEF", tooLong + badChars},
+        {"0123G56789ABCDEF01", 16, "0123G56789ABCDEF", {FieldProblem::TooLong, FieldProblem::NotHex}},
         {"12G4", 16, "12G4", badChars},
         {"12 4", 16, "12 4", badChars},
         {"12-4", 16, "12-4", badChars},
         {"\xe9", 16, "\xe9", badChars},
-        {"A", 0, "", "Invalid ID Code Length: Max Length is 0; "},
+        {"A", 0, "", tooLong},
     };
     for (const Case& c : cases) {
-        const FieldCheck entry = checkTypedIDCode(c.typed, c.maxLength);
+        const FieldEntry entry = checkTypedIDCode(c.typed, c.maxLength);
         EXPECT_EQ(entry.Text, c.code) << c.typed;
-        EXPECT_EQ(messageTexts(entry.Messages), c.messages) << c.typed;
+        EXPECT_EQ(entry.Problems, c.problems) << c.typed;
     }
 }
 
@@ -40,22 +40,19 @@ TEST(IDCode, StoredCodesHaveAnAllowedLengthAndHexDigits) {
     struct Case {
         const char* code;
         const char* lengths;
-        const char* refusal;  // "" when the code may be stored
+        IDCodeProblem problem;
     } const cases[] = {
-        {"01234567", " 8, 16,", ""},
-        {"0123456789ABCDEF", " 8, 16,", ""},
-        {"", " 8, 16,", "Invalid data: Please fill ID Code first!"},
-        {"012345", " 8, 16,",
-         "Invalid length ID Code: Only ID Codes with lengths: 8, 16 are valid!"},
-        {"012345", " 16,", "Invalid length ID Code: Only ID Codes with lengths: 16 are valid!"},
-        {"01234567", " 16,", "Invalid length ID Code: Only ID Codes with lengths: 16 are valid!"},
-        {"01234567", "", "Invalid length ID Code: Only ID Codes with lengths: are valid!"},
-        {"0123456G", " 8, 16,", "Invalid ID Code: Valid chars are 0..9 and A..F!"},
-        {"abcdef12", " 8,", "Invalid ID Code: Valid chars are 0..9 and A..F!"},
-        {"0123 567", " 8,", "Invalid ID Code: Valid chars are 0..9 and A..F!"},
+        {"01234567", " 8, 16,", IDCodeProblem::None},
+        {"0123456789ABCDEF", " 8, 16,", IDCodeProblem::None},
+        {"", " 8, 16,", IDCodeProblem::Empty},
+        {"012345", " 8, 16,", IDCodeProblem::Length},
+        {"01234567", " 16,", IDCodeProblem::Length},
+        {"01234567", "", IDCodeProblem::Length},
+        {"0123456G", " 8, 16,", IDCodeProblem::Chars},
+        {"abcdef12", " 8,", IDCodeProblem::Chars},
+        {"0123 567", " 8,", IDCodeProblem::Chars},
     };
     for (const Case& c : cases) {
-        const auto refusal = refuseIDCode(c.code, c.lengths);
-        EXPECT_EQ(refusal ? refusal->caption + ": " + refusal->text : "", c.refusal) << c.code;
+        EXPECT_EQ(idCodeProblem(c.code, c.lengths), c.problem) << c.code;
     }
 }

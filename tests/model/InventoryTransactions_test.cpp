@@ -306,37 +306,3 @@ TEST(TransactionQueries, WhatTheWearerScreenAsks) {
     EXPECT_EQ(c.list.ProductStatus("W-3", 1, 1), kQuitProduct);  // code 0 hides nothing
 }
 
-TEST(TransactionQueries, ProductsAndMarksUnderAWearer) {
-    Customer c;
-    CWearer w;
-    w.ID = "W-1";
-    w.Active = 'Y';
-    w.AddProduct(1, 1, 2, 2, 5, 6, 1.5);  // exchanged
-    w.AddProduct(2, 2, 3, 3, 5, 6, 2.5);  // quantity changed
-    w.AddProduct(3, 3, 4, 4, 5, 6, 3.5);  // quit
-    w.AddProduct(4, 4, 5, 5, 5, 6, 4.5);  // untouched
-    c.commit(kExchangeProduct, "W-1", {CInventoryLine{1, 9, 2, 2, 7, 8, 1.75, 1, 1, {}, {}}});
-    c.commit(kQuantityDown, "W-1", {CInventoryLine{2, 2, 1, 1, 0, 0, 2.75, 0, 0, {}, {}}});
-    c.commit(kQuitProduct, "W-1", {line(3, 3, 0)});
-    c.commit(kAddProduct, "W-1", {line(6, 6, 1, 9.5)});
-    const std::vector<CShownProduct> expected = {
-        {{1, 9, 2, 2, 7, 8, 1.75}, RowMark::Added},
-        {{1, 1, 2, 2, 5, 6, 1.5}, RowMark::Quit},
-        {{2, 2, 1, 1, 5, 6, 2.75}, RowMark::QuantityChanged},
-        {{3, 3, 4, 4, 5, 6, 3.5}, RowMark::Quit},
-        {{4, 4, 5, 5, 5, 6, 4.5}, RowMark::None},
-        {{6, 6, 1, 1, 0, 0, 9.5}, RowMark::Added},
-    };
-    EXPECT_EQ(c.list.ShownProducts(w), expected);
-    EXPECT_EQ(c.list.WearerMark(w), RowMark::None);
-
-    CWearer quit = w;
-    quit.ID = "W-2";
-    c.commit(kQuitWearer, "W-2", {});
-    EXPECT_EQ(c.list.WearerMark(quit), RowMark::Quit);
-    for (const CShownProduct& p : c.list.ShownProducts(quit)) {
-        EXPECT_EQ(p.Mark, RowMark::Quit);
-    }
-    quit.Active = 'N';
-    EXPECT_EQ(c.list.WearerMark(quit), RowMark::Inactive);
-}

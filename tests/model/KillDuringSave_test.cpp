@@ -154,9 +154,8 @@ TEST(KillDuringSave, GarmentFlagFileIsAlwaysTheOldOrTheNew) {
     TempDevice dev;
     const std::string path = "\\VexXml\\GarmentFlags_4711.xml";
     dev.putFixture(path, fixture("garment/GarmentFlags_stored.xml"));
-    ScriptedPrompter prompter;
     CGarmentFlags before;
-    ASSERT_TRUE(before.Load(dev.fs(), 4711, prompter));
+    ASSERT_EQ(before.Load(dev.fs(), 4711).result, LoadResult::Read);
     CGarmentFlags after = before;
     ASSERT_EQ(after.Store(dev.fs(), {"00FF00FF", 3, "Sleeve & collar"}), FileChange::Done);
     const CGarmentFlags* lists[2] = {&before, &after};
@@ -169,9 +168,8 @@ TEST(KillDuringSave, FlatGoodFileIsAlwaysTheOldOrTheNew) {
     TempDevice dev;
     const std::string path = "\\VexXml\\FlatGoodTransactions_20117.xml";
     dev.putFixture(path, fixture("flatgoods/FlatGoodTransactions_2.xml"));
-    ScriptedPrompter prompter;
     CFlatGoodTransactions list;
-    ASSERT_TRUE(list.Load(dev.fs(), 20117, prompter));
+    ASSERT_EQ(list.Load(dev.fs(), 20117).result, LoadResult::Read);
     SaveLoop loop{path, {list.Content(2)}, {}};
     // Version 1: a service added at the end; version 0: that service deleted again.
     const std::size_t count = list.Count();

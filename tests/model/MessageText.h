@@ -1,10 +1,10 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/Prompter.h"
+#include "model/CustomerFile.h"
 
 namespace kelvo::test {
 
@@ -17,9 +17,19 @@ inline std::string messageTexts(const std::vector<Message>& list) {
     return out;
 }
 
-// The text of an operation's message, or `none` when it showed none.
-inline std::string textOr(const std::optional<Message>& m, const char* none = "done") {
-    return m ? m->text : none;
+// What became of a change of a customer's list, in a word.
+inline std::string changeWord(FileChange change) {
+    switch (change) {
+        case FileChange::Done:
+            return "done";
+        case FileChange::Duplicate:
+            return "duplicate";
+        case FileChange::Unreadable:
+            return "unreadable";
+        case FileChange::NotWritten:
+            return "not written";
+    }
+    return "?";
 }
 
 }  // namespace kelvo::test

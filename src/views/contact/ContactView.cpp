@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/Prompter.h"
 #include "doc/KelvoDoc.h"
 #include "doc/VisitOps.h"
 #include "ui/ColumnList.h"

@@ -86,7 +86,7 @@ CommandOutcome CAddProductView::handleCommand(CommandId id) {
                              toData(m_quantity->text()), toData(m_changes->text()),
                              m_fields->templateId(),     m_fields->methodId(),
                              toData(m_fields->price()),  m_replaces};
-    if (!storeProduct(doc(), entry)) {
+    if (!showNotices(doc().Prompt(), storeProduct(doc(), entry))) {
         return CommandOutcome::stay();
     }
     if (askAnotherProduct(doc())) {

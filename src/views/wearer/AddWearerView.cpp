@@ -180,7 +180,11 @@ CommandOutcome CAddWearerView::handleCommand(CommandId id) {
         return CommandOutcome::proceed();
     }
     const WearerPage1 p = page();
-    switch (validatePage1(doc(), p)) {
+    const Page1Check check = validatePage1(doc(), p);
+    if (check.field != Page1Field::None) {
+        doc().Prompt().show(check.why);
+    }
+    switch (check.field) {
         case Page1Field::Number:
             m_number->setFocus();
             return CommandOutcome::stay();

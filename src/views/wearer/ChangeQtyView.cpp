@@ -59,7 +59,7 @@ CChangeQtyView::CChangeQtyView(CKelvoDoc& doc, QWidget* parent)
     } rows[] = {{tr("Quantity"), m_currentQuantity, m_quantity, "futureQuantity"},
                 {tr("Changes"), m_currentChanges, m_changes, "futureChanges"},
                 {tr("Price"), m_currentPrice, m_price, "futurePrice"}};
-    const bool prices = doc.Config().WearerInventoryPrice() == 'Y';
+    const bool prices = doc.Config().ShowsWearerPrices();
     for (int r = 0; r < 3; ++r) {
         auto* label = new QLabel(rows[r].caption, this);
         label->setBuddy(rows[r].future);
@@ -137,7 +137,9 @@ CommandOutcome CChangeQtyView::handleCommand(CommandId id) {
     }
     const QuantityEntry entry{toData(m_quantity->text()), toData(m_changes->text()),
                               toData(m_price->text())};
-    switch (storeQuantity(doc(), entry)) {
+    const QuantityChange stored = storeQuantity(doc(), entry);
+    showNotices(doc().Prompt(), stored.change);
+    switch (stored.stored) {
         case QuantityStored::Refused:
             return CommandOutcome::stay();
         case QuantityStored::ToWorkOrder:

@@ -59,7 +59,8 @@ CommandOutcome CExchangeProdView::handleCommand(CommandId id) {
     }
     const ExchangeEntry entry{m_fields->productId(), m_fields->sizeId(), m_fields->templateId(),
                               m_fields->methodId(), toData(m_fields->price())};
-    return storeExchange(doc(), entry) ? CommandOutcome::proceed() : CommandOutcome::stay();
+    return showNotices(doc().Prompt(), storeExchange(doc(), entry)) ? CommandOutcome::proceed()
+                                                                     : CommandOutcome::stay();
 }
 
 }  // namespace kelvo

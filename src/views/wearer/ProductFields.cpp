@@ -49,7 +49,7 @@ ProductFields::ProductFields(CKelvoDoc& doc, QWidget* parent)
         m_template->addItem(fromData(t->Description));
     }
     m_method = choiceBox(false, parent);
-    if (doc.Config().WearerInventoryPrice() == 'Y') {
+    if (doc.Config().ShowsWearerPrices()) {
         m_price = priceEdit(doc, parent);
         connect(m_price, &QLineEdit::textChanged, this, &ProductFields::changed);
     }

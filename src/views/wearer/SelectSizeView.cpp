@@ -87,22 +87,14 @@ void CSelectSizeView::initialUpdate() {
 }
 
 void CSelectSizeView::sizeChosen(std::size_t row, int index) {
-    CWearerData& data = doc().WearerData();
-    const CInventory* pending = data.Pending.Get();
-    if (!pending || row >= m_lines.size() || index < 0) {
-        return;
-    }
-    const CProduct* product =
-        data.Products.FindBy(&CProduct::ProductID, pending->Lines[m_lines[row]].PID);
-    if (product && static_cast<std::size_t>(index) < product->Sizes.size()) {
-        data.Pending.ChooseSize(m_lines[row], product->Sizes[std::size_t(index)]);
+    if (row < m_lines.size()) {
+        chooseMakeALikeSize(doc(), m_lines[row], index);
     }
     refresh();
 }
 
 void CSelectSizeView::refresh() {
-    const CInventory* pending = doc().WearerData().Pending.Get();
-    const bool complete = pending && pending->LinesComplete();
+    const bool complete = makeALikeComplete(doc());
     m_next->setEnabled(complete);
     documentChanged();
 }

@@ -9,7 +9,7 @@
 
 #include "common/Prompter.h"
 #include "doc/KelvoDoc.h"
-#include "model/NewService.h"
+#include "doc/ChangeOps.h"
 #include "ui/EntryRules.h"
 #include "ui/FieldKind.h"
 #include "ui/FormView.h"
@@ -66,7 +66,7 @@ QLineEdit* priceEdit(CKelvoDoc& doc, QWidget* parent) {
     edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*\\.?\\d*")), edit));
     QObject::connect(edit, &QLineEdit::textEdited, edit, [&doc, edit](const QString& text) {
-        const FieldCheck check = checkPriceEntry(toData(text), doc.Config().PriceDecimals());
+        const FieldCheck check = checkWearerPrice(doc, toData(text));
         if (check.Messages.empty()) {
             return;
         }

@@ -38,7 +38,7 @@ CWorkOrderView::CWorkOrderView(CKelvoDoc& doc, QWidget* parent)
     m_reason->setObjectName(QStringLiteral("1298"));
     reason->setBuddy(m_reason);
     for (const CAdjReason* r : workOrderReasons(doc)) {
-        m_reason->addItem(fromData(r->ReasonDescription));
+        m_reason->addItem(fromData(r->ReasonDescription), fromData(r->ReasonCode));
     }
     QLabel* reference = caption(tr("Reference #"), 1331, this);
     m_reference = textEdit(kReferenceLength, this);
@@ -77,7 +77,7 @@ void CWorkOrderView::initialUpdate() {
 }
 
 void CWorkOrderView::reasonChosen() {
-    const bool chosen = !m_reason->currentText().isEmpty();
+    const bool chosen = m_reason->currentIndex() >= 0;
     m_save->setEnabled(chosen);
     holdUntilComplete(cmd::WorkOrderSave, chosen);
 }
@@ -95,11 +95,10 @@ CommandOutcome CWorkOrderView::handleCommand(CommandId id) {
     if (id != cmd::WorkOrderSave) {
         return CommandOutcome::proceed();
     }
-    if (!saveWorkOrder(doc(), toData(m_reason->currentText()), toData(m_reference->text()),
-                       toData(m_remark->toPlainText()))) {
-        return CommandOutcome::stay();
-    }
-    return CommandOutcome::proceed();
+    const WorkOrderEntry entry{toData(m_reason->currentData().toString()),
+                               toData(m_reference->text()), toData(m_remark->toPlainText())};
+    return showNotices(doc().Prompt(), saveWorkOrder(doc(), entry)) ? CommandOutcome::proceed()
+                                                                     : CommandOutcome::stay();
 }
 
 }  // namespace kelvo
