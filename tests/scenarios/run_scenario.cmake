@@ -1,12 +1,12 @@
 # Runs one end-to-end scenario on a fresh device folder:
-#   cmake -DKELVO=<kelvo> -DROOT=<device folder> -DSCENARIO=<file.scn> -DOUT=<folder> -P run_scenario.cmake
+#   cmake -DPLAYER=<kelvo-play> -DROOT=<device folder> -DSCENARIO=<file.scn> -DOUT=<folder> -P run_scenario.cmake
 # The device folder is emptied first, so every scenario starts from a device without data.
 # Fails (and shows the player's report) when the scenario does not pass.
 # A scenario on a generated day adds -DDAYGEN=<kelvo-daygen> -DDAY="--routes 3 ...": the day is
 # written into the device's import folder first, and the device folder (large) is removed
 # afterwards. -DTIMINGS=ON prints how long each step took. -DLANG=es runs the program in that
 # language; every other scenario runs in English, whatever the machine's locale.
-foreach(var KELVO ROOT SCENARIO OUT)
+foreach(var PLAYER ROOT SCENARIO OUT)
     if(NOT DEFINED ${var} OR "${${var}}" STREQUAL "")
         message(FATAL_ERROR "run_scenario.cmake needs -D${var}=...")
     endif()
@@ -34,8 +34,8 @@ endif()
 
 set(ENV{QT_QPA_PLATFORM} offscreen)
 execute_process(
-    COMMAND "${KELVO}" --root "${ROOT}" --lang ${LANG} --play "${SCENARIO}" --out "${OUT}"
-            --strict ${timings} -platform offscreen
+    COMMAND "${PLAYER}" --root "${ROOT}" --lang ${LANG} --out "${OUT}" --strict ${timings}
+            "${SCENARIO}" -platform offscreen
     RESULT_VARIABLE status
     OUTPUT_VARIABLE output
     ERROR_VARIABLE errors)
