@@ -18,7 +18,9 @@ fi
 
 jobs=$(nproc)
 echo "== Fuzz targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer)"
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DKELVO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+# shellcheck source=scripts/build-support.sh
+. scripts/build-support.sh
+CC=clang CXX=clang++ configure build-fuzz -DKELVO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-fuzz -j"$jobs" > build-fuzz/build.log 2>&1 || { cat build-fuzz/build.log; exit 1; }
 
 # The seeds of each target: the files of its family.
@@ -45,34 +47,54 @@ fi
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-failed=0
-summary=""
-for target in route stop config lists safety properties invoice wearer transactions garment call \
-              flatgoods scenario_script; do
-    corpus=build-fuzz/corpus/$target
-    regressions=tests/fuzz/regressions/$target
+# fuzz_one TARGET: replays the target's regression files, then fuzzes it; what it found goes
+# to build-fuzz/TARGET.log, its line of the summary to build-fuzz/TARGET.summary. Fails when an
+# input breaks a promise (and the summary says so).
+fuzz_one() {
+    local target=$1
+    local corpus=build-fuzz/corpus/$target
+    local regressions=tests/fuzz/regressions/$target
     mkdir -p "$corpus" "$regressions"
     # shellcheck disable=SC2086
     for f in ${seeds[$target]}; do
         [ -f "$f" ] && cp -n "$f" "$corpus/" 2>/dev/null || true
     done
     [ -n "$(ls -A "$corpus")" ] || printf 'Storagelocation=\\' > "$corpus/seed"
-    binary=build-fuzz/tests/fuzz/fuzz_$target
-    log=build-fuzz/$target.log
+    local binary=build-fuzz/tests/fuzz/fuzz_$target
+    local log=build-fuzz/$target.log
+    rm -f "build-fuzz/$target.summary"
     if [ -n "$(ls -A "$regressions")" ] && ! "$binary" "$regressions"/* > "$log" 2>&1; then
         echo "fuzz_$target: a regression file breaks a promise again"; tail -30 "$log"
-        failed=1
-        continue
+        echo "fuzz_$target: FAILED" > "build-fuzz/$target.summary"
+        return 1
     fi
     if ! "$binary" "${limit[@]}" -max_len=131072 -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix="$regressions/" "$corpus" > "$log" 2>&1; then
         echo "fuzz_$target: found an input that breaks a promise, kept in $regressions/"
         tail -30 "$log"
-        failed=1
-        continue
+        echo "fuzz_$target: FAILED" > "build-fuzz/$target.summary"
+        return 1
     fi
+    local runs
     runs=$(sed -n 's/^Done \([0-9]*\) runs in \([0-9]*\) second.*/\1 inputs in \2 s/p' "$log" | tail -1)
-    summary+=$(printf '%-16s %s' "fuzz_$target" "${runs:-?}")$'\n'
+    printf '%-16s %s\n' "fuzz_$target" "${runs:-?}" > "build-fuzz/$target.summary"
+}
+
+# Each target runs on one core: as many at once as there are cores.
+targets=(route stop config lists safety properties invoice wearer transactions garment call
+         flatgoods scenario_script)
+for target in "${targets[@]}"; do
+    while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do
+        wait -n || true  # each target's result is in its summary
+    done
+    fuzz_one "$target" &
 done
-printf '%s' "$summary"
+wait
+failed=0
+for target in "${targets[@]}"; do
+    if [ ! -f "build-fuzz/$target.summary" ] || grep -q FAILED "build-fuzz/$target.summary"; then
+        failed=1
+    fi
+    cat "build-fuzz/$target.summary" 2>/dev/null || echo "fuzz_$target: no result"
+done
 exit $failed

@@ -7,7 +7,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make
+    cmake g++ make ninja-build
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
     qt6-pdf-dev        # the receipt dialog shows the receipt's PDF page
     poppler-utils      # pdftotext, pdfimages: the tests read the receipts back

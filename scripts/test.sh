@@ -10,21 +10,24 @@ scripts/install-deps.sh
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
+# shellcheck source=scripts/build-support.sh
+. scripts/build-support.sh
 
-echo "== Build"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+phase "Build"
+configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
-echo "== Tests"
+phase "Tests"
 export KELVO_KILLS="${KELVO_KILLS:-1000}"
 (cd build && ctest --output-on-failure -j"$jobs")
 
-echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKELVO_SANITIZE=ON -DKELVO_BENCHMARKS=OFF > /dev/null
+phase "Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+configure build-asan -DCMAKE_BUILD_TYPE=Debug -DKELVO_SANITIZE=ON -DKELVO_BENCHMARKS=OFF
 cmake --build build-asan -j"$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && KELVO_KILLS=200 ctest --output-on-failure -j"$jobs")
 
-echo "== Fuzz regressions and short fuzz runs"
+phase "Fuzz regressions and short fuzz runs"
 scripts/fuzz.sh --runs "${KELVO_FUZZ_RUNS:-4000}"
+phase_end

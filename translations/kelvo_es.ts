@@ -1489,6 +1489,18 @@ Cancel  Deshace el cambio de la fila elegida.
         <source>page %d of %d</source>
         <translation>página %d de %d</translation>
     </message>
+    <message>
+        <source>Cannot read %s. The file is kept as it is, and nothing is saved to it until it can be read.</source>
+        <translation>No se puede leer %s. El archivo se conserva tal cual y no se guarda nada en él hasta que se pueda leer.</translation>
+    </message>
+    <message>
+        <source>The call %s in %s cannot name a file and is left out.</source>
+        <translation>La llamada %s de %s no puede nombrar un archivo y se omite.</translation>
+    </message>
+    <message>
+        <source>Error Opening call XML: %s</source>
+        <translation>Error al abrir el XML de la llamada: %s</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::AboutDialog</name>
@@ -1662,29 +1674,6 @@ Cancel  Deshace el cambio de la fila elegida.
     <message>
         <source>at</source>
         <translation>el</translation>
-    </message>
-</context>
-<context>
-    <name>kelvo::CCallList</name>
-    <message>
-        <source>The call %s in %s cannot name a file and is left out.</source>
-        <translation>La llamada %s de %s no puede nombrar un archivo y se omite.</translation>
-    </message>
-    <message>
-        <source>Load Error</source>
-        <translation>Error de carga</translation>
-    </message>
-    <message>
-        <source>Error Opening call XML: %s</source>
-        <translation>Error al abrir el XML de la llamada: %s</translation>
-    </message>
-    <message>
-        <source>The call %s cannot name a file.</source>
-        <translation>La llamada %s no puede nombrar un archivo.</translation>
-    </message>
-    <message>
-        <source>Invalid data</source>
-        <translation>Datos no válidos</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +1880,10 @@ Cancel  Deshace el cambio de la fila elegida.
         <source>Change</source>
         <translation>Cambiar</translation>
     </message>
+    <message>
+        <source>Inv# %1 %2</source>
+        <translation>Fact. %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::CInvDetailsView</name>
@@ -1945,6 +1938,10 @@ Cancel  Deshace el cambio de la fila elegida.
     <message>
         <source>Settle</source>
         <translation>Cobrar</translation>
+    </message>
+    <message>
+        <source>Inv# %1 %2</source>
+        <translation>Fact. %1 %2</translation>
     </message>
 </context>
 <context>
@@ -2490,6 +2487,10 @@ Cancel  Deshace el cambio de la fila elegida.
         <source>Confirm save</source>
         <translation>Confirmar guardado</translation>
     </message>
+    <message>
+        <source>The call %s cannot name a file.</source>
+        <translation>La llamada %s no puede nombrar un archivo.</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::CheckIn</name>
@@ -2626,37 +2627,6 @@ Cancel  Deshace el cambio de la fila elegida.
     <message>
         <source>missing: the %s offers no choice</source>
         <translation>falta: la lista de %s no ofrece ninguna opción</translation>
-    </message>
-</context>
-<context>
-    <name>kelvo::CustomerFile</name>
-    <message>
-        <source>The customer number %.0f cannot name a file.</source>
-        <translation>El número de cliente %.0f no puede nombrar un archivo.</translation>
-    </message>
-    <message>
-        <source>Load Error</source>
-        <translation>Error de carga</translation>
-    </message>
-    <message>
-        <source>Cannot read %s. The file is kept as it is, and nothing is saved to it until it can be read.</source>
-        <translation>No se puede leer %s. El archivo se conserva tal cual y no se guarda nada en él hasta que se pueda leer.</translation>
-    </message>
-    <message>
-        <source>Invalid data</source>
-        <translation>Datos no válidos</translation>
-    </message>
-    <message>
-        <source>%s could not be read, so nothing is saved to it.</source>
-        <translation>No se pudo leer %s, así que no se guarda nada en él.</translation>
-    </message>
-    <message>
-        <source>Error data files</source>
-        <translation>Error en archivos de datos</translation>
-    </message>
-    <message>
-        <source>%s could not be written.</source>
-        <translation>No se pudo escribir %s.</translation>
     </message>
 </context>
 <context>

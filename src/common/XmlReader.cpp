@@ -273,10 +273,6 @@ void XmlElement::observeNumber(pugi::xml_node node, bool whole) const {
     }
 }
 
-char XmlElement::ownFlag(char missing) const {
-    return flagOf(m_node, m_latin1, missing);
-}
-
 std::size_t XmlElement::childCount() const {
     std::size_t n = 0;
     for (pugi::xml_node c = m_node.first_child(); c; c = c.next_sibling()) {

@@ -112,7 +112,6 @@ public:
     std::string ownFullText() const;
     double ownNumber() const;
     std::int32_t ownWhole() const;
-    char ownFlag(char missing = '\0') const;
 
     // Number of child elements.
     std::size_t childCount() const;

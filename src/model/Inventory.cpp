@@ -70,12 +70,6 @@ const CInventoryLine* CInventory::FindOriginalLine(double OrgPID, double OrgSID)
     return it == Lines.end() ? nullptr : &*it;
 }
 
-CInventoryLine* CInventory::FindLineByKey(const std::string& key) {
-    const auto it = std::find_if(Lines.begin(), Lines.end(),
-                                 [&](const CInventoryLine& l) { return l.ProductKey == key; });
-    return it == Lines.end() ? nullptr : &*it;
-}
-
 void CInventory::RemoveFirstLine() {
     if (!Lines.empty()) {
         Lines.erase(Lines.begin());

@@ -53,8 +53,6 @@ struct CInventory {
     CInventoryLine* FindLine(double PID, double SID);
     // The first line that replaces this product and size (OrgPID, OrgSID); nullptr when none.
     const CInventoryLine* FindOriginalLine(double OrgPID, double OrgSID) const;
-    // The first line whose ProductKey is key; nullptr when none.
-    CInventoryLine* FindLineByKey(const std::string& key);
     // True when FindLine / FindOriginalLine finds a line.
     bool HasLine(double PID, double SID) const { return FindLine(PID, SID) != nullptr; }
     bool HasOriginalLine(double OrgPID, double OrgSID) const {

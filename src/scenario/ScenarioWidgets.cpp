@@ -3,19 +3,17 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTest>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTreeView>
@@ -63,13 +61,6 @@ int firstColumn(QAbstractItemView* view) {
 
 QString cellText(QAbstractItemView* view, int row, int column) {
     return view->model()->index(row, column, view->rootIndex()).data(Qt::DisplayRole).toString();
-}
-
-void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& at, Qt::MouseButton button,
-               Qt::MouseButtons buttons) {
-    QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
 }
 
 // The Qt key a character is typed with (letters by their capital, as on a keyboard).
@@ -303,23 +294,13 @@ bool selectRow(QWidget* widget, int row) {
 }
 
 void tap(QWidget* widget, const QPoint& at) {
-    sendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-    sendMouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 void pressKey(QWidget* widget, int key, const QString& text) {
-    // A key bound to an action of the window (F1: the screen's help) triggers it, as the
-    // shortcut map does for a real key.
-    for (QAction* action : widget->window()->findChildren<QAction*>()) {
-        if (action->isEnabled() && action->shortcuts().contains(QKeySequence(key))) {
-            action->trigger();
-            return;
-        }
-    }
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &release);
+    // QTest offers the key to the shortcut map first, so a key bound to an action of the
+    // active window (F1: the screen's help) triggers it as a real key does.
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(key), text, Qt::NoModifier);
 }
 
 Typing typeInto(QWidget* widget, const QString& text) {
@@ -389,11 +370,11 @@ void drawStroke(QWidget* widget) {
         const int y = (i % 2 == 0) ? h * 6 / 10 : h * 3 / 10;
         points << QPoint(x, y);
     }
-    sendMouse(widget, QEvent::MouseButtonPress, points.front(), Qt::LeftButton, Qt::LeftButton);
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, points.front());
     for (qsizetype i = 1; i < points.size(); ++i) {
-        sendMouse(widget, QEvent::MouseMove, points[i], Qt::NoButton, Qt::LeftButton);
+        QTest::mouseMove(widget, points[i]);  // with the button held: a move with the pen down
     }
-    sendMouse(widget, QEvent::MouseButtonRelease, points.back(), Qt::LeftButton, Qt::NoButton);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, points.back());
 }
 
 bool isSignatureControl(QWidget* widget) {

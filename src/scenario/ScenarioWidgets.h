@@ -11,7 +11,7 @@
 class QWidget;
 
 // How the scenario player finds, reads and handles widgets the way a driver would: by the
-// texts on the screen, with taps and key presses sent as events.
+// texts on the screen, with taps and key presses sent as events through Qt Test.
 namespace kelvo::scenario {
 
 // A text of the scenario (UTF-8) as Qt holds it.
@@ -51,7 +51,8 @@ bool selectRow(QWidget* widget, int row);
 // A tap (mouse press and release with the left button) at a point of the widget.
 void tap(QWidget* widget, const QPoint& at);
 
-// Presses and releases a key on the widget (event filters and the parents see it as well).
+// Presses and releases a key on the widget (event filters and the parents see it as well); a
+// key bound to a shortcut of the active window triggers it instead, as on the screen.
 void pressKey(QWidget* widget, int key, const QString& text = QString());
 
 // What typing into a widget came to.

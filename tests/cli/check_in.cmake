@@ -1,12 +1,12 @@
 # kelvo check-in on the command line, on a machine without any display:
-#   cmake -DKELVO=<kelvo> -DSAMPLES=<samples folder> -DSCENARIO=<whole_day.scn> -DWORK=<scratch>
-#         -P check_in.cmake
+#   cmake -DKELVO=<kelvo> -DPLAYER=<kelvo-play> -DSAMPLES=<samples folder>
+#         -DSCENARIO=<whole_day.scn> -DWORK=<scratch> -P check_in.cmake
 # The sample day worked to its end by the whole-day scenario checks in clean, with every figure
 # of its summary; the check-in sheet is read back; one broken copy of what came back per
 # consistency finding fails with that finding; a usage error gives 2.
 file(REMOVE_RECURSE "${WORK}")
 set(ENV{QT_QPA_PLATFORM} offscreen)
-execute_process(COMMAND "${KELVO}" --root "${WORK}/device" --lang en --play "${SCENARIO}"
+execute_process(COMMAND "${PLAYER}" --root "${WORK}/device" --lang en "${SCENARIO}"
                         --out "${WORK}/shots" --strict -platform offscreen
                 RESULT_VARIABLE played OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT played STREQUAL "0")

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Two Kelvos on one device folder (a driver who taps the icon twice):
-#   two_instances.sh KELVO SAMPLES WORK
+#   two_instances.sh KELVO KELVO-PLAY SAMPLES WORK
 # The second start says that Kelvo is already running, exits with status 3 and leaves every
 # file of the device as it was; the scenario player is refused the same way (status 2). Once
 # the first Kelvo is killed, its lock is taken over by the next start.
 set -euo pipefail
 kelvo=$1
-samples=$2
-work=$3
+player=$2
+samples=$3
+work=$4
 root=$work/device
 
 rm -rf "$work"
@@ -50,7 +51,7 @@ grep -q "Kelvo is already running on this device" "$work/second.log" ||
 
 printf 'click #1023\nexpect screen 1\n' > "$work/start.scn"
 set +e
-timeout 60 "$kelvo" --root "$root" --play "$work/start.scn" -platform offscreen > "$work/player.log" 2>&1
+timeout 60 "$player" --root "$root" "$work/start.scn" -platform offscreen > "$work/player.log" 2>&1
 status=$?
 set -e
 [ "$status" = 2 ] || fail "the scenario player ended with status $status, not 2"
@@ -60,7 +61,7 @@ grep -q "is in use by another Kelvo" "$work/player.log" || fail "the player did 
 # A killed Kelvo leaves its lock file behind; the lock itself went with the process.
 kill -9 $first
 wait $first 2>/dev/null || true
-timeout 120 "$kelvo" --root "$root" --play "$work/start.scn" -platform offscreen > "$work/after.log" 2>&1 ||
+timeout 120 "$player" --root "$root" "$work/start.scn" -platform offscreen > "$work/after.log" 2>&1 ||
     fail "the lock of the killed Kelvo was not taken over"
 echo "a second Kelvo and a scenario refused on a device in use, the lock of a killed one taken over"
 rm -rf "$work"

@@ -26,10 +26,10 @@ struct StopSpec {
     std::string invoices;  // "<Invoice>..</Invoice>" elements
     std::string arrival = "00:00";
     std::string departure = "00:00";
-    std::string reason;
+    std::string reason{};
     int signedInvoices = 0;
     char survey = 'N';
-    std::string delivery;
+    std::string delivery{};
 };
 
 std::string stopXml(int number, const StopSpec& s) {

@@ -37,17 +37,6 @@ std::string callRef(const char* sequence) {
     return std::string("<Call>") + kPrefix + sequence + "</Call>";
 }
 
-std::string dump(const CCallList& calls) {
-    std::string out;
-    for (std::size_t i = 0; i < calls.Count(); ++i) {
-        const CCall& c = calls.At(i);
-        out += format("%s|%g|%s|%d|%s|%d|%s|%s|%d\n", c.CallID.c_str(), c.Sequence,
-                      c.NewDate.c_str(), c.Person, c.Category.c_str(), c.Status, c.Notes.c_str(),
-                      c.FollowupNotes.c_str(), c.IsNew);
-    }
-    return out;
-}
-
 }  // namespace
 
 TEST(Call, IdentifierPadsEachPart) {

@@ -33,14 +33,6 @@ std::string dump(const CGarmentFlags& list) {
     return out;
 }
 
-std::string dump(const CGarmentsToReplace& list) {
-    std::string out;
-    for (const CGarmentReplace& r : list) {
-        out += r.ID + "|" + r.Reason + "|" + r.Ref + "\n";
-    }
-    return out;
-}
-
 // A list of customer 4711 loaded from the device, expecting no message.
 template <class List>
 List loaded(const TempDevice& dev) {

@@ -1,5 +1,5 @@
 # Runs one end-to-end scenario on a fresh device folder:
-#   cmake -DKELVO=<kelvo> -DROOT=<device folder> -DSCENARIO=<file.scn> -DOUT=<folder> -P run_scenario.cmake
+#   cmake -DPLAYER=<kelvo-play> -DROOT=<device folder> -DSCENARIO=<file.scn> -DOUT=<folder> -P run_scenario.cmake
 # The device folder is emptied first, so every scenario starts from a device without data.
 # Fails (and shows the player's report) when the scenario does not pass.
 # A scenario on a generated day adds -DDAYGEN=<kelvo-daygen> -DDAY="--routes 3 ...": the day is
@@ -8,7 +8,7 @@
 # language; every other scenario runs in English, whatever the machine's locale. -DPLATFORM=xcb
 # runs it on the X server of $DISPLAY instead of offscreen; -DKEYBOARD=on with the on-screen
 # keyboard.
-foreach(var KELVO ROOT SCENARIO OUT)
+foreach(var PLAYER ROOT SCENARIO OUT)
     if(NOT DEFINED ${var} OR "${${var}}" STREQUAL "")
         message(FATAL_ERROR "run_scenario.cmake needs -D${var}=...")
     endif()
@@ -43,8 +43,8 @@ endif()
 
 set(ENV{QT_QPA_PLATFORM} ${PLATFORM})
 execute_process(
-    COMMAND "${KELVO}" --root "${ROOT}" --lang ${LANG} --play "${SCENARIO}" --out "${OUT}"
-            --strict ${timings} --keyboard ${KEYBOARD} -platform ${PLATFORM}
+    COMMAND "${PLAYER}" --root "${ROOT}" --lang ${LANG} --out "${OUT}" --strict ${timings}
+            --keyboard ${KEYBOARD} "${SCENARIO}" -platform ${PLATFORM}
     RESULT_VARIABLE status
     OUTPUT_VARIABLE output
     ERROR_VARIABLE errors)

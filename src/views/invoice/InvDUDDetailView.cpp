@@ -40,8 +40,10 @@ void CInvDUDDetailView::initialUpdate() {
     const int keepLine = d.CurrentLineIndex();
     const bool open = openSelectedInvoice(d);
     const CStop* stop = selectedStop(d);
-    setTitle(fromData(
-        format("Inv# %.0f %s", d.CurrentInvoiceNumber(), stop ? stop->CustomerName.c_str() : "")));
+    // The invoice number and the customer's name come from the data files (ISO-8859-1).
+    setTitle(tr("Inv# %1 %2")
+                 .arg(fromData(format("%.0f", d.CurrentInvoiceNumber())),
+                      stop ? fromData(stop->CustomerName) : QString()));
     if (open) {
         d.Invoice().ProductLines(m_lines);
     }

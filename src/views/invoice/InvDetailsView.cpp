@@ -80,8 +80,10 @@ void CInvDetailsView::initialUpdate() {
     m_open = openSelectedInvoice(d);
     const CStop* stop = selectedStop(d);
     const CInvoice& invoice = d.Invoice();
-    setTitle(fromData(
-        format("Inv# %.0f %s", d.CurrentInvoiceNumber(), stop ? stop->CustomerName.c_str() : "")));
+    // The invoice number and the customer's name come from the data files (ISO-8859-1).
+    setTitle(tr("Inv# %1 %2")
+                 .arg(fromData(format("%.0f", d.CurrentInvoiceNumber())),
+                      stop ? fromData(stop->CustomerName) : QString()));
     if (!m_open) {
         // What memory still holds belongs to another invoice: show nothing of it.
         selectLine(d, -1);
