@@ -42,7 +42,7 @@ bool focusTakesArrows() {
 }  // namespace
 
 CMainFrame::CMainFrame(CKelvoDoc& doc, ViewFactory factory)
-    : m_doc(doc), m_factory(std::move(factory)), m_nav(doc, *this) {
+    : m_doc(doc), m_receipts(doc.Prompt()), m_factory(std::move(factory)), m_nav(doc, *this) {
     m_doc.SetReceiptWriter(&m_receipts);
     setWindowTitle(QStringLiteral("Kelvo"));
     setFixedSize(kWidth, kHeight);

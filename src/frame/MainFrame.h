@@ -5,7 +5,7 @@
 
 #include "doc/Navigator.h"
 #include "doc/ScreenHost.h"
-#include "ui/ReceiptPdf.h"
+#include "ui/BeltPrinterPage.h"
 
 class QAction;
 class QMenu;
@@ -78,7 +78,7 @@ private:
     void showAbout();
 
     CKelvoDoc& m_doc;
-    PdfReceiptWriter m_receipts;
+    PrintingReceiptWriter m_receipts;
     ViewFactory m_factory;
     Navigator m_nav;
     FormView* m_view = nullptr;

@@ -4,6 +4,7 @@
 #include <QPdfDocument>
 #include <cstring>
 
+#include "common/DeviceFs.h"
 #include "doc/BeltPrinter.h"
 
 namespace kelvo {
@@ -88,6 +89,17 @@ MonoRaster monoRaster(const QImage& picture) {
 
 bool printPictureOnBeltPrinter(const DeviceFs& fs, Prompter& prompter, const QImage& picture) {
     return printOnBeltPrinter(fs, prompter, escPosRasterJob(monoRaster(picture)));
+}
+
+void PrintingReceiptWriter::settled(const DeviceFs& fs, const Receipt& receipt,
+                                    const std::string& devicePath) {
+    (void)receipt;  // printed as its PDF shows it, so paper and file never differ
+    const auto host = fs.hostPath(devicePath);
+    if (!host || !beltPrinterSet(fs)) {
+        return;
+    }
+    const QImage picture = beltPrinterPicture(QString::fromStdString(host->string()));
+    printPictureOnBeltPrinter(fs, m_prompter, picture);
 }
 
 }  // namespace kelvo

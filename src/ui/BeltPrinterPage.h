@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "common/EscPos.h"
+#include "ui/ReceiptPdf.h"
 
 class QPdfDocument;
 
@@ -33,5 +34,19 @@ MonoRaster monoRaster(const QImage& picture);
 // printOnBeltPrinter: a failure is told to the driver and changes nothing). True when the
 // printer took it.
 bool printPictureOnBeltPrinter(const DeviceFs& fs, Prompter& prompter, const QImage& picture);
+
+// The program's receipts: PDFs, and a settlement's receipt printed on the belt printer at once
+// when the properties file names one, while the customer is still there. Without a printer
+// set nothing is printed and nothing is said (the desktop print queue stays for the rest); a
+// printer that fails is told, the settlement stands, and the receipt dialog prints again.
+class PrintingReceiptWriter : public PdfReceiptWriter {
+public:
+    explicit PrintingReceiptWriter(Prompter& prompter) : m_prompter(prompter) {}
+    void settled(const DeviceFs& fs, const Receipt& receipt,
+                 const std::string& devicePath) override;
+
+private:
+    Prompter& m_prompter;
+};
 
 }  // namespace kelvo

@@ -186,3 +186,54 @@ TEST_F(BeltReceipt, APrinterThatFailsIsToldAndPrintingAgainWorks) {
     EXPECT_EQ(prompter.shown().size(), 2u);
     EXPECT_EQ(test::elementText(invoiceFile(100104), "Status"), "Settled");
 }
+
+namespace {
+
+// The sample day's stop 3 with its COD invoice open, and the program's receipt writer: the one
+// that prints a settlement's receipt on the belt printer when one is set.
+class SettlementPrint : public ::testing::Test, protected test::StopDocument {
+protected:
+    void SetUp() override {
+        doc.SetReceiptWriter(&writer);
+        ASSERT_TRUE(openInvoice(2, 100104));
+    }
+    void setPrinter(int port) const {
+        dev.put(kProperties,
+                "Storagelocation=\\\r\nBeltPrinter=127.0.0.1:" + std::to_string(port) + "\r\n");
+    }
+
+    PrintingReceiptWriter writer{prompter};
+};
+
+}  // namespace
+
+// The customer's receipt comes out of the belt printer as soon as the invoice is settled,
+// and the receipt's file is there too.
+TEST_F(SettlementPrint, TheReceiptIsPrintedRightAfterTheSettlement) {
+    test::PrinterListener printer;
+    setPrinter(printer.port());
+    ASSERT_TRUE(settle(doc, {50.00, "", "RD"}).settled);
+    const test::PrintedJob job = test::readEscPos(printer.job());
+    EXPECT_EQ(job.Error, "");
+    EXPECT_TRUE(job.Cut);
+    EXPECT_EQ(job.Picture.Width, kPrinterDots);
+    EXPECT_GT(job.Picture.Height, 400);  // a receipt's length of paper, not a blank feed
+    EXPECT_TRUE(prompter.shown().empty());
+    EXPECT_TRUE(dev.exists(receiptPath(100104)));
+}
+
+// Without a belt printer nothing is printed and nothing is said; a printer that refuses is
+// told once, and the settlement stands either way.
+TEST_F(SettlementPrint, NoPrinterOrAFailingOneLeavesTheSettlementStanding) {
+    ASSERT_TRUE(settle(doc, {50.00, "", "RD"}).settled);
+    EXPECT_TRUE(prompter.shown().empty());
+
+    ASSERT_TRUE(openInvoice(0, 100101));
+    setPrinter(test::closedPort());
+    const double number = 100101;
+    ASSERT_TRUE(settle(doc, {doc.Invoice().PayThisAmount(), "", "RD"}).settled);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_NE(prompter.shown()[0].text.find("refuses the connection"), std::string::npos);
+    EXPECT_EQ(test::elementText(invoiceFile(number), "Status"), "Settled");
+    EXPECT_TRUE(dev.exists(receiptPath(number)));
+}
