@@ -9,7 +9,6 @@
 #include <string>
 
 #include "common/DeviceFs.h"
-#include "common/Prompter.h"
 #include "common/Text.h"
 #include "model/Invoice.h"
 
@@ -62,7 +61,6 @@ CInvoiceItem makeCharge(std::int16_t type, const char* code, double percentage) 
 // One 40-line invoice saved once in a temporary device root.
 struct BenchInvoice {
     DeviceFs fs{makeRoot()};
-    ScriptedPrompter prompter;
 
     BenchInvoice() {
         CInvoice inv;
@@ -105,7 +103,7 @@ void BM_InvoiceLoad(benchmark::State& state) {
         state.PauseTiming();
         inv.emplace();
         state.ResumeTiming();
-        if (!inv->Load(b.fs, b.prompter, kNumber) || inv->LineCount() != kLines) {
+        if (!inv->Load(b.fs, kNumber).ok() || inv->LineCount() != kLines) {
             state.SkipWithError("load failed");
         }
     }
@@ -114,7 +112,7 @@ void BM_InvoiceLoad(benchmark::State& state) {
 void BM_InvoiceAdjustLine(benchmark::State& state) {
     BenchInvoice& b = bench();
     CInvoice inv;
-    inv.Load(b.fs, b.prompter, kNumber);
+    inv.Load(b.fs, kNumber);
     double amount = 0;
     for (auto _ : state) {
         amount = amount == 0 ? -2.47 : 0;
@@ -126,7 +124,7 @@ void BM_InvoiceAdjustLine(benchmark::State& state) {
 void BM_InvoiceSave(benchmark::State& state) {
     BenchInvoice& b = bench();
     CInvoice inv;
-    inv.Load(b.fs, b.prompter, kNumber);
+    inv.Load(b.fs, kNumber);
     for (auto _ : state) {
         if (!inv.Save(b.fs)) {
             state.SkipWithError("save failed");
@@ -144,7 +142,7 @@ void BM_InvoiceLoadAdjustSave(benchmark::State& state) {
         inv.emplace();
         amount = amount == 0 ? -2.47 : 0;
         state.ResumeTiming();
-        if (!inv->Load(b.fs, b.prompter, kNumber) || !inv->AdjustLine(kAdjusted, amount) ||
+        if (!inv->Load(b.fs, kNumber).ok() || !inv->AdjustLine(kAdjusted, amount) ||
             !inv->Save(b.fs)) {
             state.SkipWithError("load, adjust or save failed");
         }

@@ -6,6 +6,7 @@
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "doc/CheckInParts.h"
+#include "doc/FileReports.h"
 #include "doc/InvoiceTexts.h"
 #include "doc/RouteTotals.h"
 #include "doc/SettleOps.h"
@@ -152,7 +153,7 @@ private:
             m_f.Add(FindingSeverity::Error, FindingKind::MissingFile, name, element,
                     format(tr("invoice %s of stop %u did not come back").c_str(), number.c_str(),
                            stop.StopNumber));
-        } else if (!invoice.Load(m_f.Fs(), messages, out.InvoiceNumber)) {
+        } else if (!loadInvoice(invoice, m_f.Fs(), messages, out.InvoiceNumber)) {
             m_f.Add(FindingSeverity::Error, FindingKind::NotWellFormed, name, "",
                     messages.shown().empty() ? tr("cannot be read") : messages.shown().back().text);
         } else {

@@ -337,7 +337,7 @@ private:
             bool loaded = false;
             {
                 ScopedReadObserver observe(*this);
-                loaded = invoice.Load(m_fs, m_prompter, toDouble(number));
+                loaded = loadInvoice(invoice, m_fs, m_prompter, toDouble(number));
             }
             if (!loaded) {
                 complete = false;

@@ -8,6 +8,7 @@
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
+#include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
 #include "doc/SettleOps.h"
 
@@ -98,7 +99,7 @@ DayRecap::Route recapRoute(const CKelvoDoc& doc, const CRouteSummary& entry, Pro
         for (const std::string& number : stop.Invoices()) {
             CInvoice invoice;
             invoice.SetPath(doc.StorageLocation());
-            if (!isSafeNamePart(number) || !invoice.Load(doc.Fs(), notes, toDouble(number))) {
+            if (!isSafeNamePart(number) || !loadInvoice(invoice, doc.Fs(), notes, toDouble(number))) {
                 ++out.figures.InvoicesOpen;  // not read, so not known to be settled
                 continue;
             }

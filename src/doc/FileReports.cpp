@@ -3,7 +3,10 @@
 #include "common/FileValues.h"
 #include "common/Text.h"
 #include "common/Translate.h"
+#include "model/Invoice.h"
+#include "model/Invoices.h"
 #include "model/Route.h"
+#include "model/RouteList.h"
 
 namespace kelvo {
 
@@ -61,6 +64,90 @@ void reportCallsLeftOut(Prompter& prompter, const CRoute& route,
                             tr("Load Error"));
         }
     }
+}
+
+void reportUnusableInvoiceNumber(Prompter& prompter, std::string_view numberText,
+                                 std::string_view source) {
+    std::string text = tr("This invoice number cannot name a file and was not read: ");
+    text.append(numberText);
+    if (!source.empty()) {
+        text.append(" (").append(source).append(")");
+    }
+    prompter.inform(text, tr("Load Error"));
+}
+
+void reportInvoiceProblem(Prompter& prompter, const InvoiceFileProblem& problem,
+                          std::string_view source) {
+    switch (problem.result) {
+        case InvoiceFileRead::Refused:
+            reportUnusableInvoiceNumber(prompter, problem.name, source);
+            break;
+        case InvoiceFileRead::Missing:
+            prompter.inform(tr("Error Opening Invoice XML:") + problem.name, tr("Load Error"));
+            break;
+        case InvoiceFileRead::Damaged:
+            prompter.inform(tr("The invoice file is damaged and was not read: ") + problem.name,
+                            tr("Load Error"));
+            break;
+        case InvoiceFileRead::Read:
+            break;
+    }
+}
+
+bool loadInvoice(CInvoice& invoice, const DeviceFs& fs, Prompter& prompter,
+                 double invoiceNumber) {
+    const InvoiceLoad load = invoice.Load(fs, invoiceNumber);
+    if (!load.ok()) {
+        reportInvoiceProblem(prompter,
+                             {load.result, load.result == InvoiceFileRead::Refused
+                                               ? format("%.0f", invoiceNumber)
+                                               : invoice.FilePath()},
+                             {});
+    }
+    reportClampedNumbers(prompter, invoice.FilePath(), load.clampedNumbers);
+    return load.ok();
+}
+
+std::size_t loadInvoices(CInvoices& invoices, const DeviceFs& fs, Prompter& prompter,
+                         std::span<const std::string> numbers, std::string_view source) {
+    const InvoicesLoad load = invoices.Load(fs, numbers);
+    for (const InvoiceFileProblem& problem : load.problems) {
+        reportInvoiceProblem(prompter, problem, source);
+    }
+    return load.count;
+}
+
+void reportRouteFileProblem(Prompter& prompter, const RouteFileProblem& problem) {
+    switch (problem.kind) {
+        case RouteFileProblem::Kind::Unopened:
+            prompter.inform(tr("Error Opening Route XML: ") + problem.path, tr("Load Error"),
+                            MessageIcon::None);
+            break;
+        case RouteFileProblem::Kind::Damaged:
+            prompter.inform(tr("The route file is damaged and is left out: ") + problem.path,
+                            tr("Load Error"), MessageIcon::None);
+            break;
+        case RouteFileProblem::Kind::UnsafeDate:
+            prompter.inform(format(tr("The route date %s in %s cannot name a file; the route is "
+                                      "left out.")
+                                       .c_str(),
+                                   problem.date.c_str(), problem.path.c_str()),
+                            tr("Load Error"), MessageIcon::None);
+            break;
+        case RouteFileProblem::Kind::NumbersCut:
+            reportClampedNumbers(prompter, problem.path, problem.clampedNumbers);
+            break;
+    }
+}
+
+// (The reports are written in functions of their own: lupdate takes a text written in a
+// function returning std::size_t for one of a class "std".)
+std::size_t loadRouteList(CRouteList& routes, const DeviceFs& fs, Prompter& prompter) {
+    const RouteListLoad load = routes.Load(fs);
+    for (const RouteFileProblem& problem : load.problems) {
+        reportRouteFileProblem(prompter, problem);
+    }
+    return load.count;
 }
 
 }  // namespace kelvo

@@ -1,17 +1,24 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
-
+#include <string_view>
 #include <vector>
 
 #include "common/Prompter.h"
 #include "model/CallList.h"
 #include "model/CustomerFile.h"
+#include "model/InvoiceFile.h"
+#include "model/RouteList.h"
 
 namespace kelvo {
 
+class CInvoice;
+class CInvoices;
 class CRoute;
+class DeviceFs;
 
 // What the driver is told about a customer's file of the scan and new services screens.
 
@@ -32,5 +39,38 @@ std::optional<Message> fileChangeMessage(const CustomerFile& file, FileChange ch
 // name a file (naming the route file).
 void reportCallsLeftOut(Prompter& prompter, const CRoute& route,
                         const std::vector<CallLeftOut>& leftOut);
+
+// What the driver is told about invoice and route files that were not read (caption "Load Error").
+
+// Reports an invoice number that cannot name a file; source (when not empty) says where the
+// number came from.
+void reportUnusableInvoiceNumber(Prompter& prompter, std::string_view numberText,
+                                 std::string_view source);
+
+// Reports an invoice file not read: one that cannot be opened ("Error Opening Invoice XML:" +
+// path), a damaged one, or a number that cannot name a file (naming source).
+void reportInvoiceProblem(Prompter& prompter, const InvoiceFileProblem& problem,
+                          std::string_view source);
+
+// Makes the invoice with this number the open one (CInvoice::Load) and reports a file not read,
+// or the numbers of the file that were cut. True when the invoice holds it.
+bool loadInvoice(CInvoice& invoice, const DeviceFs& fs, Prompter& prompter,
+                 double invoiceNumber);
+
+// Loads the stop's invoice headers (CInvoices::Load) and reports each file not read, naming
+// `source` (where the numbers came from) for a number that cannot name a file. Returns the
+// number of headers held.
+std::size_t loadInvoices(CInvoices& invoices, const DeviceFs& fs, Prompter& prompter,
+                         std::span<const std::string> numbers, std::string_view source = {});
+
+// Reports a route file left out ("Error Opening Route XML: " + path, "The route file is damaged
+// and is left out: " + path, a date that cannot name a file; caption "Load Error", no icon), or
+// one whose numbers were cut.
+void reportRouteFileProblem(Prompter& prompter, const RouteFileProblem& problem);
+
+// Rebuilds the route list (CRouteList::Load) and reports each route file left out ("Error
+// Opening Route XML: " + path, "The route file is damaged and is left out: " + path, a date
+// that cannot name a file) and each whose numbers were cut. Returns the number of routes listed.
+std::size_t loadRouteList(CRouteList& routes, const DeviceFs& fs, Prompter& prompter);
 
 }  // namespace kelvo

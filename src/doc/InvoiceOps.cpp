@@ -1,5 +1,6 @@
 #include "doc/InvoiceOps.h"
 
+#include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
 #include "doc/SettleOps.h"
 #include "doc/VisitOps.h"
@@ -11,10 +12,10 @@ std::size_t loadStopInvoices(CKelvoDoc& doc) {
     CInvoices& invoices = doc.Invoices();
     invoices.SetPath(doc.StorageLocation());
     if (!stop) {
-        return invoices.Load(doc.Fs(), doc.Prompt(), {});
+        return loadInvoices(invoices, doc.Fs(), doc.Prompt(), {});
     }
     const std::size_t count =
-        invoices.Load(doc.Fs(), doc.Prompt(), stop->Invoices(), doc.Route().FilePath());
+        loadInvoices(invoices, doc.Fs(), doc.Prompt(), stop->Invoices(), doc.Route().FilePath());
     // A settlement cut short that the start could not complete is tried again here.
     completeRecordedSettlement(doc);
     return count;
@@ -60,7 +61,7 @@ bool openSelectedInvoice(CKelvoDoc& doc) {
     }
     CInvoice& invoice = doc.Invoice();
     invoice.SetPath(doc.StorageLocation());
-    return invoice.Load(doc.Fs(), doc.Prompt(), doc.CurrentInvoiceNumber());
+    return loadInvoice(invoice, doc.Fs(), doc.Prompt(), doc.CurrentInvoiceNumber());
 }
 
 }  // namespace kelvo

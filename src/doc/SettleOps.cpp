@@ -10,6 +10,7 @@
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
+#include "doc/FileReports.h"
 #include "doc/InvoiceSession.h"
 #include "doc/KelvoDoc.h"
 #include "doc/Receipt.h"
@@ -138,7 +139,7 @@ bool complete(CKelvoDoc& doc, const CSettlementJournal& j) {
     CStop& stop = route.Stop(stopIndex);
     CInvoice invoice;
     invoice.SetPath(doc.StorageLocation());
-    if (!invoice.Load(doc.Fs(), doc.Prompt(), j.InvoiceNumber)) {
+    if (!loadInvoice(invoice, doc.Fs(), doc.Prompt(), j.InvoiceNumber)) {
         abandon(doc, j, tr("its invoice file cannot be read."));
         return true;
     }

@@ -10,6 +10,7 @@
 #include "common/Translate.h"
 #include "common/WaitCursor.h"
 #include "doc/DataTransfer.h"
+#include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
 #include "doc/SettleOps.h"
 #include "doc/StorageSettings.h"
@@ -82,11 +83,11 @@ bool ensureDayFiles(CKelvoDoc& doc) {
 bool loadRoutes(CKelvoDoc& doc) {
     CRouteList& routes = doc.Routes();
     routes.SetStoragePath(doc.StorageLocation());
-    routes.Load(doc.Fs(), doc.Prompt());
+    loadRouteList(routes, doc.Fs(), doc.Prompt());
     doc.Route().Reset();
     if (routes.Count() == 0) {
         restorePreviousRoute(doc);
-        routes.Load(doc.Fs(), doc.Prompt());
+        loadRouteList(routes, doc.Fs(), doc.Prompt());
     }
     if (routes.Count() == 0) {
         showNoDataMessage(doc);

@@ -49,7 +49,7 @@ bool loadStopInvoice(CKelvoDoc& doc, const std::string& number, CInvoice& invoic
         return false;
     }
     invoice.SetPath(doc.StorageLocation());
-    return invoice.Load(doc.Fs(), doc.Prompt(), toDouble(number));
+    return loadInvoice(invoice, doc.Fs(), doc.Prompt(), toDouble(number));
 }
 
 // Gives a stop's invoice another undeliverable reason and rewrites its file; the invoice open

@@ -65,9 +65,9 @@ void CInvoice::SetInvoiceNumber(double v) {
     m_loadFailed = false;
 }
 
-bool CInvoice::Load(const DeviceFs& fs, Prompter& prompter, double invoiceNumber) {
+InvoiceLoad CInvoice::Load(const DeviceFs& fs, double invoiceNumber) {
     if (m_holdsInvoice && invoiceNumber == m_InvoiceNumber) {
-        return true;
+        return {};
     }
     // Until the file is read, what is in memory is not this invoice: a second Load reads
     // again, and Save does not write it under this number.
@@ -76,21 +76,20 @@ bool CInvoice::Load(const DeviceFs& fs, Prompter& prompter, double invoiceNumber
     m_loadFailed = true;
     const std::string path = FilePath();
     if (path.empty()) {
-        reportUnusableInvoiceNumber(prompter, format("%.0f", invoiceNumber), {});
-        return false;
+        return {InvoiceFileRead::Refused, 0};
     }
     const WaitCursor wait;
     XmlDocument doc;
     // A damaged file is not taken for an invoice without lines: saving that would replace
     // what the back office sent.
-    if (readInvoiceFile(fs, prompter, path, doc) != InvoiceFileRead::Read) {
-        return false;
+    const InvoiceFileRead read = readInvoiceFile(fs, path, doc);
+    if (read != InvoiceFileRead::Read) {
+        return {read, 0};
     }
     ReadFrom(doc.root());
-    reportClampedNumbers(prompter, path, doc.clampedNumbers());
     m_holdsInvoice = true;
     m_loadFailed = false;
-    return true;
+    return {InvoiceFileRead::Read, doc.clampedNumbers()};
 }
 
 void CInvoice::ReadFrom(const XmlElement& e) {

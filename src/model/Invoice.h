@@ -7,14 +7,24 @@
 #include <utility>
 #include <vector>
 
+#include "model/InvoiceFile.h"
 #include "model/InvoiceHeader.h"
 #include "model/InvoiceItem.h"
 
 namespace kelvo {
 
 class DeviceFs;
-class Prompter;
 class XmlElement;
+
+// What loading the open invoice found: how reading its file went, and how many numbers of the
+// file lay beyond what a file carries (they were clamped).
+struct InvoiceLoad {
+    InvoiceFileRead result = InvoiceFileRead::Read;
+    std::size_t clampedNumbers = 0;
+
+    // True when the invoice asked for is the one held.
+    bool ok() const { return result == InvoiceFileRead::Read; }
+};
 
 // The invoice open on the screens: its header, its lines in line order (LineNumber compared
 // unsigned, then Code; equal lines in the order they came), its file
@@ -35,11 +45,11 @@ public:
 
     // Makes the invoice with this number the open one. When it is the invoice held already,
     // returns true without reading, so changes in memory stay. Otherwise takes the number and
-    // reads the file. When the number cannot name a file, or the file cannot be opened
-    // ("Error Opening Invoice XML:" + path) or is damaged, the prompter says so (caption
-    // "Load Error") and Load returns false: header and lines of the previous invoice stay,
-    // the next Load reads again and Save refuses to write them.
-    bool Load(const DeviceFs& fs, Prompter& prompter, double invoiceNumber);
+    // reads the file. When the number cannot name a file (Refused), or the file cannot be
+    // opened (Missing) or is damaged (Damaged), header and lines of the previous invoice stay,
+    // the next Load reads again and Save refuses to write them. Says nothing to the driver:
+    // the caller reports the result.
+    InvoiceLoad Load(const DeviceFs& fs, double invoiceNumber);
     // Rewrites the invoice file from memory (atomically). False when it could not be
     // written, or when the last Load failed (nothing is then written).
     [[nodiscard]] bool Save(const DeviceFs& fs) const;

@@ -7,7 +7,6 @@
 namespace kelvo {
 
 class DeviceFs;
-class Prompter;
 class XmlDocument;
 
 // Data root + "\VexXml\Inv_" + number text + ".xml"; "" when the text cannot be part of a
@@ -15,17 +14,23 @@ class XmlDocument;
 std::string invoiceFilePath(std::string_view dataRoot, std::string_view numberText);
 
 // How reading an invoice file went.
-enum class InvoiceFileRead { Read, Missing, Damaged };
+enum class InvoiceFileRead {
+    Read,
+    Missing,  // the file cannot be opened
+    Damaged,  // the file is not well formed (empty included)
+    Refused,  // the invoice number cannot name a file: nothing was read
+};
 
-// Reads and parses the invoice file at path into doc. A file that cannot be opened is reported
-// as "Error Opening Invoice XML:" + path, one that is not well formed (empty included) as
-// damaged, both with the caption "Load Error".
-InvoiceFileRead readInvoiceFile(const DeviceFs& fs, Prompter& prompter, const std::string& path,
-                                XmlDocument& doc);
+// An invoice file that was not read: what went wrong, and the file's path (for Refused, the
+// number's text instead, since it names no file).
+struct InvoiceFileProblem {
+    InvoiceFileRead result = InvoiceFileRead::Missing;
+    std::string name;
 
-// Reports an invoice number that cannot name a file; source (when not empty) says where the
-// number came from.
-void reportUnusableInvoiceNumber(Prompter& prompter, std::string_view numberText,
-                                 std::string_view source);
+    bool operator==(const InvoiceFileProblem&) const = default;
+};
+
+// Reads and parses the invoice file at path into doc: Read, Missing or Damaged.
+InvoiceFileRead readInvoiceFile(const DeviceFs& fs, const std::string& path, XmlDocument& doc);
 
 }  // namespace kelvo

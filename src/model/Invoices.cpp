@@ -31,26 +31,29 @@ void CInvoices::SetPath(std::string_view storageLocation) {
     m_StoragePath = dataRoot(storageLocation);
 }
 
-std::size_t CInvoices::Load(const DeviceFs& fs, Prompter& prompter,
-                            std::span<const std::string> numbers, std::string_view source) {
+InvoicesLoad CInvoices::Load(const DeviceFs& fs, std::span<const std::string> numbers) {
     if (m_Entries.size() == numbers.size() &&
         std::equal(m_Entries.begin(), m_Entries.end(), numbers.begin(),
                    [](const CInvoiceHeader& h, const std::string& text) {
                        return format("%.0f", h.InvoiceNumber) == text;
                    })) {
-        return m_Entries.size();
+        return {m_Entries.size(), {}};
     }
     const WaitCursor wait;
+    InvoicesLoad out;
     m_Entries.clear();
     m_SettledCount = 0;
     for (const std::string& text : numbers) {
         const std::string path = invoiceFilePath(m_StoragePath, text);
         if (path.empty()) {
-            reportUnusableInvoiceNumber(prompter, text, source);
+            out.problems.push_back({InvoiceFileRead::Refused, text});
             continue;
         }
         XmlDocument doc;
-        const InvoiceFileRead read = readInvoiceFile(fs, prompter, path, doc);
+        const InvoiceFileRead read = readInvoiceFile(fs, path, doc);
+        if (read != InvoiceFileRead::Read) {
+            out.problems.push_back({read, path});
+        }
         if (read == InvoiceFileRead::Missing) {
             break;
         }
@@ -63,7 +66,8 @@ std::size_t CInvoices::Load(const DeviceFs& fs, Prompter& prompter,
                          return a.InvoiceNumber < b.InvoiceNumber;
                      });
     CountSettled();
-    return m_Entries.size();
+    out.count = m_Entries.size();
+    return out;
 }
 
 const CInvoiceHeader* CInvoices::Find(double invoiceNumber) const {

@@ -7,13 +7,20 @@
 #include <string_view>
 #include <vector>
 
+#include "model/InvoiceFile.h"
 #include "model/InvoiceHeader.h"
 
 namespace kelvo {
 
 class CInvoice;
 class DeviceFs;
-class Prompter;
+
+// What loading a stop's invoice headers found: how many headers the list holds, and each file
+// not read, in the order met.
+struct InvoicesLoad {
+    std::size_t count = 0;
+    std::vector<InvoiceFileProblem> problems;
+};
 
 // The invoice headers of the current stop, in ascending InvoiceNumber (equal numbers in the
 // order of the stop's list). Owns its entries.
@@ -26,13 +33,11 @@ public:
     // Loads the headers of the stop's invoice numbers (texts, each naming its file
     // "Inv_<text>.xml"). When the list holds as many headers as there are numbers and each
     // header's number ("%.0f") equals the text at its position, nothing is read. Otherwise the
-    // list is rebuilt: a number that cannot name a file is reported (naming `source`, where
-    // the numbers came from) and left out; a file that cannot be opened is reported
-    // ("Error Opening Invoice XML:" + path, caption "Load Error") and ends the loading, the
-    // headers read so far staying; a damaged file is reported and listed with its number only.
-    // Returns the number of headers held.
-    std::size_t Load(const DeviceFs& fs, Prompter& prompter, std::span<const std::string> numbers,
-                     std::string_view source = {});
+    // list is rebuilt: a number that cannot name a file is left out (Refused); a file that
+    // cannot be opened (Missing) ends the loading, the headers read so far staying; a damaged
+    // file (Damaged) is listed with its number only. Each is among the problems returned, for
+    // the caller to report.
+    InvoicesLoad Load(const DeviceFs& fs, std::span<const std::string> numbers);
 
     // Number of headers.
     std::size_t Count() const { return m_Entries.size(); }

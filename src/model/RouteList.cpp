@@ -1,14 +1,10 @@
 #include "model/RouteList.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "common/DataPaths.h"
 #include "common/DeviceFs.h"
-#include "common/FileValues.h"
-#include "common/Prompter.h"
 #include "common/Text.h"
-#include "common/Translate.h"
 #include "common/WaitCursor.h"
 #include "common/XmlReader.h"
 
@@ -54,12 +50,12 @@ bool CRouteList::Refresh(const CRouteSummary& route) {
     return true;
 }
 
-std::size_t CRouteList::Load(const DeviceFs& fs, Prompter& prompter) {
-    std::optional<WaitCursor> wait(std::in_place);
+RouteListLoad CRouteList::Load(const DeviceFs& fs) {
+    const WaitCursor wait;
     m_Entries.clear();
     m_SettledRoutes = 0;
     const std::string folder = m_StoragePath + "\\VexXml\\";
-    std::size_t count = 0;
+    RouteListLoad out;
     for (const std::string& name : fs.listFiles(folder, "Route_*.xml")) {
         const std::string path = folder + name;
         XmlDocument doc;
@@ -73,39 +69,29 @@ std::size_t CRouteList::Load(const DeviceFs& fs, Prompter& prompter) {
         // work of that day is done. Without its date a route cannot be opened anyway (the date
         // names the file).
         if (!opened || !doc.wellFormed() || entry.Date().size() != 8) {
-            wait.reset();  // the driver reads the message with the normal cursor
-            prompter.inform((opened ? tr("The route file is damaged and is left out: ")
-                                    : tr("Error Opening Route XML: ")) +
-                                path,
-                            tr("Load Error"), MessageIcon::None);
-            wait.emplace();
+            using enum RouteFileProblem::Kind;
+            out.problems.push_back({opened ? Damaged : Unopened, path, {}, 0});
             continue;
         }
         // The date names the route's file: one that could name another file, or none, is
         // refused here (the rest of the day still works).
         if (!isSafeNamePart(entry.Date())) {
-            wait.reset();
-            prompter.inform(format(tr("The route date %s in %s cannot name a file; the route is "
-                                      "left out.")
-                                       .c_str(),
-                                   entry.Date().c_str(), path.c_str()),
-                            tr("Load Error"), MessageIcon::None);
-            wait.emplace();
+            out.problems.push_back(
+                {RouteFileProblem::Kind::UnsafeDate, path, entry.Date(), 0});
             continue;
         }
         if (doc.clampedNumbers() > 0) {
-            wait.reset();
-            reportClampedNumbers(prompter, path, doc.clampedNumbers());
-            wait.emplace();
+            out.problems.push_back(
+                {RouteFileProblem::Kind::NumbersCut, path, {}, doc.clampedNumbers()});
         }
         if (entry.IsSettled()) {
             ++m_SettledRoutes;
         }
         m_Entries.push_back(std::move(entry));
-        ++count;
+        ++out.count;
     }
     std::stable_sort(m_Entries.begin(), m_Entries.end(), entryBefore);
-    return count;
+    return out;
 }
 
 }  // namespace kelvo

@@ -11,7 +11,27 @@
 namespace kelvo {
 
 class DeviceFs;
-class Prompter;
+
+// A route file that Load left out, or listed with numbers cut to what a file carries.
+struct RouteFileProblem {
+    enum class Kind {
+        Unopened,      // cannot be opened: left out
+        Damaged,       // not well formed, or without an 8-character Date: left out
+        UnsafeDate,    // its Date cannot name a file: left out
+        NumbersCut,    // listed; clampedNumbers numbers were larger than a file can hold
+    };
+    Kind kind = Kind::Unopened;
+    std::string path;
+    std::string date;               // UnsafeDate: the date read
+    std::size_t clampedNumbers = 0;  // NumbersCut: how many
+};
+
+// What rebuilding the route list found: the number of routes listed, and the route files
+// left out or cut, in the order read.
+struct RouteListLoad {
+    std::size_t count = 0;
+    std::vector<RouteFileProblem> problems;
+};
 
 // The routes on the device: one summary per route file of the data folder, ordered by date
 // and then by route number. Owns its entries.
@@ -22,11 +42,10 @@ public:
     const std::string& StoragePath() const { return m_StoragePath; }
 
     // Rebuilds the list from every "Route_*.xml" of the data folder and counts the settled
-    // routes again. A file that cannot be opened ("Error Opening Route XML: " + its path), or
-    // that is not well formed or has no 8-character Date ("The route file is damaged and is
-    // left out: " + its path), is reported (caption "Load Error") and left out. Returns the
-    // number of routes listed.
-    std::size_t Load(const DeviceFs& fs, Prompter& prompter);
+    // routes again. A file that cannot be opened, is not well formed, has no 8-character Date
+    // or a Date that cannot name a file is left out; each such file, and each listed one whose
+    // numbers were cut, is among the problems returned for the caller to report.
+    RouteListLoad Load(const DeviceFs& fs);
 
     // Number of entries.
     std::size_t Count() const { return m_Entries.size(); }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/Clock.h"
+#include "doc/FileReports.h"
 #include "doc/InvoiceOps.h"
 #include "doc/InvoiceTexts.h"
 #include "doc/LineAdjuster.h"
@@ -62,7 +63,7 @@ TEST(LineAdjuster, BillsWithThePriceAsTheFileGivesIt) {
             "</Invoice-Item></Invoice-Items></Invoice>");
     ScriptedPrompter prompter;
     CInvoice invoice;
-    ASSERT_TRUE(invoice.Load(dev.fs(), prompter, 5));
+    ASSERT_TRUE(loadInvoice(invoice, dev.fs(), prompter, 5));
     LineAdjuster page(invoice.Line(0), configAllowingDelivered(false));
     page.BilledChanged(100, prompter);
     EXPECT_DOUBLE_EQ(page.Amount(), 12.34);

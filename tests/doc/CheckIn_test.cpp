@@ -17,6 +17,7 @@
 #include "common/Text.h"
 #include "doc/CheckInParts.h"
 #include "doc/CheckInReport.h"
+#include "doc/FileReports.h"
 #include "model/Invoice.h"
 #include "model/Route.h"
 #include "model/SafetyChecks.h"
@@ -144,7 +145,7 @@ private:
     CInvoice invoice(double number) {
         CInvoice inv;
         inv.SetPath("");
-        EXPECT_TRUE(inv.Load(*m_fs, m_prompter, number));
+        EXPECT_TRUE(loadInvoice(inv, *m_fs, m_prompter, number));
         return inv;
     }
 

@@ -8,6 +8,7 @@
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "doc/DataTransfer.h"
+#include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
 #include "support/DeviceFolders.h"
 #include "support/TempDevice.h"
@@ -47,7 +48,7 @@ struct DataTransfer : ::testing::Test {
     }
     void loadRoutes() {
         doc.Routes().SetStoragePath(doc.StorageLocation());
-        doc.Routes().Load(dev.fs(), prompter);
+        loadRouteList(doc.Routes(), dev.fs(), prompter);
     }
     // The folder holds exactly the day's files (bytes compared), plus the arrival marker.
     void expectDayIn(const std::string& folder, bool withMarker) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "doc/FileReports.h"
 #include "doc/SettleOps.h"
 #include "doc/VisitOps.h"
 #include "support/SampleStop.h"
@@ -28,7 +29,7 @@ struct DayRecapTest : ::testing::Test, test::StopDocument {
     // Gives line 0 of an invoice an adjustment and saves it.
     void adjust(double number, double amount) {
         CInvoice invoice;
-        ASSERT_TRUE(invoice.Load(dev.fs(), prompter, number));
+        ASSERT_TRUE(loadInvoice(invoice, dev.fs(), prompter, number));
         ASSERT_TRUE(invoice.AdjustLine(0, amount));
         ASSERT_TRUE(invoice.Save(dev.fs()));
     }
@@ -126,7 +127,7 @@ TEST_F(DayRecapTest, CountsTheFilesNotTheScreens) {
     settle(2, 100103, {118.22, "CHK-0042", "RD"});
     doc.Route().Stop(3).UndeliverReasonCode = "01";  // in memory only
     CInvoice cut;
-    ASSERT_TRUE(cut.Load(dev.fs(), prompter, 100104));
+    ASSERT_TRUE(loadInvoice(cut, dev.fs(), prompter, 100104));
     cut.SetCashCollected(52.62);
     cut.SetStatus("Settled");
     ASSERT_TRUE(cut.Save(dev.fs()));

@@ -13,6 +13,7 @@
 #include "common/FileWriter.h"
 #include "common/Prompter.h"
 #include "doc/DataTransfer.h"
+#include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
 #include "doc/SafetyOps.h"
@@ -75,7 +76,7 @@ TEST(Faults, EveryWriteSurvivesAFullDiskAndAReadOnlyFolder) {
     };
     const auto selectRoute = [](CKelvoDoc& doc) {
         doc.Routes().SetStoragePath("");
-        doc.Routes().Load(doc.Fs(), doc.Prompt());
+        loadRouteList(doc.Routes(), doc.Fs(), doc.Prompt());
         doc.SetCurrentRouteIndex(0);
     };
     const Operation operations[] = {

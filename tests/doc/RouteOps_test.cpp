@@ -6,6 +6,7 @@
 
 #include "common/Clock.h"
 #include "common/Prompter.h"
+#include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
 #include "support/TempDevice.h"
 
@@ -26,7 +27,7 @@ struct RouteOps : ::testing::Test {
     FixedClock clock;
     CKelvoDoc doc{dev.fs(), prompter, clock};
 
-    void loadRoutes() { doc.Routes().Load(dev.fs(), prompter); }
+    void loadRoutes() { loadRouteList(doc.Routes(), dev.fs(), prompter); }
 };
 
 }  // namespace

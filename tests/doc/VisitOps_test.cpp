@@ -7,6 +7,7 @@
 
 #include "common/Clock.h"
 #include "common/Prompter.h"
+#include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
 #include "doc/InvoiceOps.h"
 #include "doc/RouteOps.h"
@@ -76,7 +77,7 @@ struct VisitOps : ::testing::Test {
             xml += stopXml(static_cast<int>(i) + 1, stops[i]);
         }
         dev.put(kRoutePath, xml + "</Stops></Route>");
-        doc.Routes().Load(dev.fs(), prompter);
+        loadRouteList(doc.Routes(), dev.fs(), prompter);
         doc.Route().Reset();  // read the new file even though number and date stay
         doc.SetCurrentRouteIndex(0);
         ASSERT_TRUE(loadSelectedRoute(doc));
@@ -96,7 +97,7 @@ struct VisitOps : ::testing::Test {
     }
     std::string reasonInFile(double number) {
         CInvoice invoice;
-        return invoice.Load(dev.fs(), prompter, number) ? invoice.UndeliverReasonCode() : "?";
+        return loadInvoice(invoice, dev.fs(), prompter, number) ? invoice.UndeliverReasonCode() : "?";
     }
     const CRouteSummary& entry() const { return doc.Routes().At(0); }
 };

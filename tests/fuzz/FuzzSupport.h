@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "common/DeviceFs.h"
-#include "common/Prompter.h"
 #include "support/TempDevice.h"
 
 namespace kelvo::fuzz {
@@ -30,12 +29,6 @@ inline std::string_view input(const std::uint8_t* data, std::size_t size) {
 inline void put(std::string_view devicePath, std::string_view content) {
     device().put(devicePath, content);
 }
-
-// A prompter that answers No and keeps nothing (a run shows millions of messages).
-class SilentPrompter : public Prompter {
-public:
-    Answer show(const Message&) override { return Answer::No; }
-};
 
 // Stops the run when a promise does not hold: libFuzzer keeps the input as a crash.
 #define KELVO_FUZZ_CHECK(condition)                                                              \

@@ -33,9 +33,8 @@ bool sameTotals(const CRouteSummary& a, const CRouteSummary& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const DeviceFs& fs = fuzz::device().fs();
     fuzz::put(kPath, fuzz::input(data, size));
-    fuzz::SilentPrompter prompter;
     CRouteList list;
-    list.Load(fs, prompter);
+    list.Load(fs);
 
     CRoute first;
     if (!first.Load(fs, 7, "20061204")) {
@@ -52,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The saved file holds the number and date of its name, which the file read may not have
     // held: the list takes it.
     CRouteList again;
-    again.Load(fs, prompter);
+    again.Load(fs);
     KELVO_FUZZ_CHECK(again.Count() == 1);
     KELVO_FUZZ_CHECK(again.At(0).RouteNumber() == 7);
     KELVO_FUZZ_CHECK(sameTotals(again.At(0), second));

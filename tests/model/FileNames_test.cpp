@@ -6,7 +6,6 @@
 #include <limits>
 #include <string>
 
-#include "common/Prompter.h"
 #include "common/Properties.h"
 #include "common/Text.h"
 #include "model/Call.h"
@@ -81,20 +80,20 @@ TEST(FileNames, EveryFormThatCouldLeaveTheFolderIsRefusedEverywhere) {
     EXPECT_EQ(customerFilePath("\\SD", "Wearer_", -5), "\\SD\\VexXml\\Wearer_-5.xml");
 }
 
-// A route whose date cannot name a file is left out with a message naming its file; the
-// other routes of the day are listed.
+// A route whose date cannot name a file is left out, named with its date for the caller's
+// message; the other routes of the day are listed.
 TEST(FileNames, ARouteDateThatCannotNameAFileIsLeftOutAndNamed) {
     TempDevice dev;
     dev.put("\\VexXml\\Route_1_x.xml",
             "<Route><Date>2006120?</Date><RouteNumber>1</RouteNumber></Route>");
     dev.put("\\VexXml\\Route_2_20061205.xml",
             "<Route><Date>20061205</Date><RouteNumber>2</RouteNumber></Route>");
-    ScriptedPrompter prompter;
     CRouteList list;
-    EXPECT_EQ(list.Load(dev.fs(), prompter), 1u);
+    const RouteListLoad load = list.Load(dev.fs());
+    EXPECT_EQ(load.count, 1u);
     EXPECT_EQ(list.At(0).RouteNumber(), 2);
-    ASSERT_EQ(prompter.shown().size(), 1u);
-    EXPECT_EQ(prompter.shown()[0].text,
-              "The route date 2006120? in \\VexXml\\Route_1_x.xml cannot name a file; the route "
-              "is left out.");
+    ASSERT_EQ(load.problems.size(), 1u);
+    EXPECT_EQ(load.problems[0].kind, RouteFileProblem::Kind::UnsafeDate);
+    EXPECT_EQ(load.problems[0].date, "2006120?");
+    EXPECT_EQ(load.problems[0].path, "\\VexXml\\Route_1_x.xml");
 }

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/XmlReader.h"
 #include "support/TempDevice.h"
@@ -69,13 +68,13 @@ TEST(InvoiceFile, GoldenRoundTripOrdersLinesAndKeepsTexts) {
     const std::string expected = readHostFile(fixture("invoice/expected_Inv_4711.xml"));
     ASSERT_FALSE(expected.empty());
     dev.putFixture(kInv4711, fixture("invoice/Inv_4711.xml"));
-    ScriptedPrompter prompter;
     CInvoice inv;
-    ASSERT_TRUE(inv.Load(dev.fs(), prompter, 4711));
+    const InvoiceLoad load = inv.Load(dev.fs(), 4711);
+    ASSERT_TRUE(load.ok());
+    EXPECT_EQ(load.clampedNumbers, 0u);
     EXPECT_EQ(inv.ToXml(), expected);
     ASSERT_TRUE(inv.Save(dev.fs()));
     EXPECT_EQ(dev.read(kInv4711), expected);
-    EXPECT_TRUE(prompter.shown().empty());
 
     EXPECT_EQ(inv.ID(), "INV-4711 & <B>");
     EXPECT_EQ(inv.PersonIdentification(), "J\xFCrgen");
@@ -84,13 +83,13 @@ TEST(InvoiceFile, GoldenRoundTripOrdersLinesAndKeepsTexts) {
 
     // What was written reads back the same.
     CInvoice again;
-    ASSERT_TRUE(again.Load(dev.fs(), prompter, 4711));
+    ASSERT_TRUE(again.Load(dev.fs(), 4711).ok());
     EXPECT_EQ(again.ToXml(), expected);
 
     // The number held is not read again: changes in memory stay.
     inv.SetStatus("Settled");
     dev.put(kInv4711, "<Invoice/>");
-    EXPECT_TRUE(inv.Load(dev.fs(), prompter, 4711));
+    EXPECT_TRUE(inv.Load(dev.fs(), 4711).ok());
     EXPECT_EQ(inv.Status(), "Settled");
     EXPECT_EQ(inv.LineCount(), 40u);
 }
@@ -112,9 +111,8 @@ TEST(InvoiceFile, AnyInputSavedLoadsAndSavesToTheSameBytes) {
                 "<DeliveredQuantity>2.5</DeliveredQuantity><OrderQty>-0.3</OrderQty>"
                 "<Description>a<b>b</b>\xE9&amp;</Description></Invoice-Item>"
                 "<x/>text<Invoice-Item/></Invoice-Items></Whatever>");
-    ScriptedPrompter prompter;
     CInvoice first;
-    ASSERT_TRUE(first.Load(dev.fs(), prompter, 9));
+    ASSERT_TRUE(first.Load(dev.fs(), 9).ok());
     EXPECT_EQ(first.PrebilledAmount(), kMaxFileNumber);  // clamped
     EXPECT_EQ(first.PayThisAmount(), -7.125);
     EXPECT_EQ(first.Line(0).Price, 1.23456);
@@ -127,7 +125,7 @@ TEST(InvoiceFile, AnyInputSavedLoadsAndSavesToTheSameBytes) {
     EXPECT_TRUE(doc.wellFormed());
 
     CInvoice second;
-    ASSERT_TRUE(second.Load(dev.fs(), prompter, 9));
+    ASSERT_TRUE(second.Load(dev.fs(), 9).ok());
     EXPECT_EQ(second.ToXml(), written);
     ASSERT_EQ(second.LineCount(), 3u);  // every child of <Invoice-Items> is a line, <x/> too
     EXPECT_EQ(second.ID(), "?A\nB");
@@ -157,9 +155,8 @@ TEST(InvoiceFile, ArithmeticUsesTheNumbersAsTheFileGivesThem) {
             "<TaxType>1</TaxType><PrebilledAmount>88.75</PrebilledAmount>"
             "<Percentage>8.875</Percentage><OverAmount>1000.00</OverAmount>"
             "<Extend>Y</Extend></Invoice-Item></Invoice-Items></Invoice>");
-    ScriptedPrompter prompter;
     CInvoice inv;
-    ASSERT_TRUE(inv.Load(dev.fs(), prompter, 5));
+    ASSERT_TRUE(inv.Load(dev.fs(), 5).ok());
     ASSERT_TRUE(inv.AdjustLine(0, -20));
     EXPECT_EQ(overAndAdjustment(inv, 1), "980.00 -1.77");
     EXPECT_EQ(totals(inv), "0.00 21.77 1066.98");
@@ -174,27 +171,24 @@ TEST(InvoiceFile, FailedLoadKeepsThePreviousInvoiceAndRefusesToSave) {
     dev.putFixture(kInv4711, fixture("invoice/Inv_4711.xml"));
     dev.put("\\VexXml\\Inv_2.xml", "<Invoice><ID>2</ID><Invoice-Items>");
     dev.put("\\VexXml\\Inv_3.xml", "");
-    ScriptedPrompter prompter;
     CInvoice inv;
     inv.SetPath("");
-    ASSERT_TRUE(inv.Load(dev.fs(), prompter, 4711));
+    ASSERT_TRUE(inv.Load(dev.fs(), 4711).ok());
 
     const struct {
         double number;
-        const char* message;
+        InvoiceFileRead result;
     } cases[] = {
-        {2, "The invoice file is damaged and was not read: \\VexXml\\Inv_2.xml"},
-        {3, "The invoice file is damaged and was not read: \\VexXml\\Inv_3.xml"},
-        {4, "Error Opening Invoice XML:\\VexXml\\Inv_4.xml"},
-        {NAN, "This invoice number cannot name a file and was not read: nan"},
+        {2, InvoiceFileRead::Damaged},  // not well formed
+        {3, InvoiceFileRead::Damaged},  // empty
+        {4, InvoiceFileRead::Missing},
+        {NAN, InvoiceFileRead::Refused},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
-        prompter.clearShown();
-        EXPECT_FALSE(inv.Load(dev.fs(), prompter, c.number));
-        ASSERT_EQ(prompter.shown().size(), 1u);
-        EXPECT_EQ(prompter.shown()[0].text, c.message);
-        EXPECT_EQ(prompter.shown()[0].caption, "Load Error");
+        SCOPED_TRACE(c.number);
+        const InvoiceLoad load = inv.Load(dev.fs(), c.number);
+        EXPECT_FALSE(load.ok());
+        EXPECT_EQ(load.result, c.result);
         EXPECT_FALSE(inv.HoldsInvoice());
         EXPECT_EQ(inv.LineCount(), 40u);  // invoice 4711's lines stay
         EXPECT_EQ(inv.ID(), "INV-4711 & <B>");
@@ -205,9 +199,9 @@ TEST(InvoiceFile, FailedLoadKeepsThePreviousInvoiceAndRefusesToSave) {
     EXPECT_FALSE(dev.exists("\\VexXml\\Inv_4.xml"));
 
     // Once the file is there, the same number is read, not taken as held.
-    EXPECT_FALSE(inv.Load(dev.fs(), prompter, 4));
+    EXPECT_FALSE(inv.Load(dev.fs(), 4).ok());
     dev.put("\\VexXml\\Inv_4.xml", "<Invoice><ID>four</ID></Invoice>");
-    ASSERT_TRUE(inv.Load(dev.fs(), prompter, 4));
+    ASSERT_TRUE(inv.Load(dev.fs(), 4).ok());
     EXPECT_EQ(inv.ID(), "four");
     EXPECT_EQ(inv.LineCount(), 0u);
     EXPECT_TRUE(inv.Save(dev.fs()));

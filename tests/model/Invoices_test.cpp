@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "common/Prompter.h"
 #include "model/Invoice.h"
 #include "support/TempDevice.h"
 
@@ -36,12 +35,14 @@ protected:
         m_dev.put("\\VexXml\\Inv_200.xml", invoiceFile(""));
     }
     std::size_t load(std::vector<std::string> numbers) {
-        return m_list.Load(m_dev.fs(), m_prompter, numbers, "Route_12_20061205.xml, stop 3");
+        const InvoicesLoad read = m_list.Load(m_dev.fs(), numbers);
+        m_problems.insert(m_problems.end(), read.problems.begin(), read.problems.end());
+        return read.count;
     }
 
     TempDevice m_dev;
-    ScriptedPrompter m_prompter;
     CInvoices m_list;
+    std::vector<InvoiceFileProblem> m_problems;  // of every load, in order
 };
 
 }  // namespace
@@ -71,10 +72,10 @@ TEST_F(InvoicesTest, OrderedByNumberAndNotReadAgainForTheSameNumbers) {
 
     EXPECT_EQ(load({}), 0u);
     EXPECT_EQ(m_list.SettledCount(), 0);
-    EXPECT_TRUE(m_prompter.shown().empty());
+    EXPECT_TRUE(m_problems.empty());
 }
 
-TEST_F(InvoicesTest, UnreadableFilesAndNumbersAreReported) {
+TEST_F(InvoicesTest, UnreadableFilesAndNumbersAreReturnedInOrder) {
     m_dev.put("\\VexXml\\Inv_150.xml", "<Invoice><Status>Settled</Status>");
     m_dev.put("\\Inv_100.xml", invoiceFile("Settled"));
     // Unusable numbers are left out, a damaged file is listed with its number only (the stop
@@ -82,15 +83,11 @@ TEST_F(InvoicesTest, UnreadableFilesAndNumbersAreReported) {
     EXPECT_EQ(load({"150", "..\\Inv_100", "a/b", "", "100", "999", "200"}), 2u);
     EXPECT_EQ(numbersOf(m_list), "100 150 ");
     EXPECT_EQ(m_list.SettledCount(), 0);
-    std::vector<std::string> texts;
-    for (const Message& m : m_prompter.shown()) {
-        EXPECT_EQ(m.caption, "Load Error");
-        texts.push_back(m.text);
-    }
-    const std::string unusable = "This invoice number cannot name a file and was not read: ";
-    const std::string source = " (Route_12_20061205.xml, stop 3)";
-    EXPECT_EQ(texts, (std::vector<std::string>{
-                         "The invoice file is damaged and was not read: \\VexXml\\Inv_150.xml",
-                         unusable + "..\\Inv_100" + source, unusable + "a/b" + source,
-                         unusable + source, "Error Opening Invoice XML:\\VexXml\\Inv_999.xml"}));
+    using enum InvoiceFileRead;
+    EXPECT_EQ(m_problems, (std::vector<InvoiceFileProblem>{
+                              {Damaged, "\\VexXml\\Inv_150.xml"},
+                              {Refused, "..\\Inv_100"},
+                              {Refused, "a/b"},
+                              {Refused, ""},
+                              {Missing, "\\VexXml\\Inv_999.xml"}}));
 }

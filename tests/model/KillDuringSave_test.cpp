@@ -116,9 +116,8 @@ TEST(KillDuringSave, InvoiceFileIsAlwaysTheOldOrTheNew) {
     TempDevice dev;
     const std::string path = "\\VexXml\\Inv_4711.xml";
     dev.putFixture(path, fixture("invoice/Inv_4711.xml"));
-    ScriptedPrompter prompter;
     CInvoice invoice;
-    ASSERT_TRUE(invoice.Load(dev.fs(), prompter, 4711));
+    ASSERT_TRUE(invoice.Load(dev.fs(), 4711).ok());
     killRepeatedly(dev, versionsOf(dev, path, invoice, [&invoice](int i) {
                        invoice.SetCashCollected(i == 0 ? 0 : 99.95);
                        invoice.SetStatus(i == 0 ? "" : "Settled");

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <string>
 
-#include "common/Prompter.h"
 #include "model/RouteList.h"
 #include "support/TempDevice.h"
 
@@ -43,13 +42,13 @@ TEST(RouteList, OrderedByDateThenRouteNumber) {
             routeFile("20061204", "7", 1, 0, "<VoucherAmount>2</VoucherAmount>"));
     dev.put("\\VexXml\\Route_9_20061201.bak", routeFile("20061201", "9", 1, 0));
     dev.put("\\VexXml\\Inv_1.xml", "<Invoice/>");
-    ScriptedPrompter prompter;
     CRouteList list;
-    EXPECT_EQ(list.Load(dev.fs(), prompter), 5u);
+    const RouteListLoad load = list.Load(dev.fs());
+    EXPECT_EQ(load.count, 5u);
     EXPECT_EQ(entries(list), "20061204/2 20061204/7 20061204/7 20061204/10 20061205/1 ");
     EXPECT_DOUBLE_EQ(list.At(1).VoucherAmount(), 1.0);  // equal entries in file order
     EXPECT_DOUBLE_EQ(list.At(2).VoucherAmount(), 2.0);
-    EXPECT_TRUE(prompter.shown().empty());
+    EXPECT_TRUE(load.problems.empty());
 }
 
 TEST(RouteList, StatusTextsAndSettledRoutes) {
@@ -58,9 +57,8 @@ TEST(RouteList, StatusTextsAndSettledRoutes) {
     dev.put("\\VexXml\\Route_2_20061204.xml", routeFile("20061204", "2", 12, 9));
     dev.put("\\VexXml\\Route_3_20061204.xml", routeFile("20061204", "3", 4, 4));
     dev.put("\\VexXml\\Route_4_20061204.xml", routeFile("20061204", "4", 4, 5));
-    ScriptedPrompter prompter;
     CRouteList list;
-    ASSERT_EQ(list.Load(dev.fs(), prompter), 4u);
+    ASSERT_EQ(list.Load(dev.fs()).count, 4u);
     EXPECT_EQ(list.At(0).Status(), "Settled");  // no stops at all
     EXPECT_EQ(list.At(1).Status(), "3 - 12");
     EXPECT_EQ(list.At(2).Status(), "Settled");
@@ -69,7 +67,7 @@ TEST(RouteList, StatusTextsAndSettledRoutes) {
 
     // A second load rebuilds the list and counts again.
     dev.fs().removeFile("\\VexXml\\Route_1_20061204.xml");
-    EXPECT_EQ(list.Load(dev.fs(), prompter), 3u);
+    EXPECT_EQ(list.Load(dev.fs()).count, 3u);
     EXPECT_EQ(list.SettledRoutes(), 2);
 
     // A route in memory refreshes its own entry (number and date) and the count follows; the
@@ -94,9 +92,8 @@ TEST(RouteList, ReadsTheSummaryFields) {
                       "<TotalCollectionsCOD>3.25</TotalCollectionsCOD>"
                       "<StartMileage>1234.5</StartMileage>"
                       "<SafetyRemarks>a\nb</SafetyRemarks>"));
-    ScriptedPrompter prompter;
     CRouteList list;
-    ASSERT_EQ(list.Load(dev.fs(), prompter), 1u);
+    ASSERT_EQ(list.Load(dev.fs()).count, 1u);
     const CRouteSummary& e = list.At(0);
     EXPECT_EQ(e.RouteNumber(), 7);
     EXPECT_DOUBLE_EQ(e.PrebilledAmountCharge(), 12.5);
@@ -106,7 +103,7 @@ TEST(RouteList, ReadsTheSummaryFields) {
     EXPECT_EQ(e.SafetyRemarks(), "a\nb");  // the list does not normalise line breaks
 }
 
-TEST(RouteList, BadFilesAreReportedAndLeftOut) {
+TEST(RouteList, BadFilesAreLeftOutAndReturnedAsProblems) {
     TempDevice dev;
     const std::string folder = "\\Card\\VexXml\\";
     dev.put(folder + "Route_1_20061204.xml", routeFile("20061204", "1", 0, 0));
@@ -117,33 +114,31 @@ TEST(RouteList, BadFilesAreReportedAndLeftOut) {
     // Larger than any data file the device accepts (a sparse file: no disk space used).
     std::filesystem::resize_file(*dev.fs().hostPath(folder + "Route_5_20061204.xml"),
                                  DeviceFs::kMaxFileBytes + 1);
-    ScriptedPrompter prompter;
     CRouteList list;
     list.SetStoragePath("Card");
-    EXPECT_EQ(list.Load(dev.fs(), prompter), 1u);
+    const RouteListLoad load = list.Load(dev.fs());
+    EXPECT_EQ(load.count, 1u);
     EXPECT_EQ(entries(list), "20061204/1 ");
     EXPECT_EQ(list.SettledRoutes(), 1);  // the damaged files count for nothing
-    ASSERT_EQ(prompter.shown().size(), 4u);
+    ASSERT_EQ(load.problems.size(), 4u);
     for (std::size_t i = 0; i < 4; ++i) {
-        const Message& m = prompter.shown()[i];
+        const RouteFileProblem& p = load.problems[i];
         // Files 2 to 4 open but are damaged; file 5 cannot be opened.
-        EXPECT_EQ(m.text, std::string(i < 3 ? "The route file is damaged and is left out: "
-                                            : "Error Opening Route XML: ") +
-                              "\\Card\\VexXml\\Route_" + std::to_string(i + 2) + "_20061204.xml");
-        EXPECT_EQ(m.caption, "Load Error");
-        EXPECT_EQ(m.buttons, MessageButtons::Ok);
+        EXPECT_EQ(p.kind, i < 3 ? RouteFileProblem::Kind::Damaged
+                                : RouteFileProblem::Kind::Unopened);
+        EXPECT_EQ(p.path, "\\Card\\VexXml\\Route_" + std::to_string(i + 2) + "_20061204.xml");
     }
 }
 
 TEST(RouteList, NoRouteFilesGiveAnEmptyList) {
     TempDevice dev;
-    ScriptedPrompter prompter;
     CRouteList list;
     dev.put("\\VexXml\\Route_1_20061204.xml", routeFile("20061204", "1", 1, 0));
-    ASSERT_EQ(list.Load(dev.fs(), prompter), 1u);
+    ASSERT_EQ(list.Load(dev.fs()).count, 1u);
     list.SetStoragePath("Elsewhere");  // no such folder
-    EXPECT_EQ(list.Load(dev.fs(), prompter), 0u);
+    const RouteListLoad load = list.Load(dev.fs());
+    EXPECT_EQ(load.count, 0u);
     EXPECT_EQ(list.Count(), 0u);
     EXPECT_EQ(list.SettledRoutes(), 0);
-    EXPECT_TRUE(prompter.shown().empty());
+    EXPECT_TRUE(load.problems.empty());
 }

@@ -6,6 +6,7 @@
 #include "common/Clock.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
+#include "doc/FileReports.h"
 #include "doc/InvoiceOps.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
@@ -29,7 +30,7 @@ inline void reopenAtStop(const TempDevice& device, CKelvoDoc& doc, int stopIndex
     loadConfiguration(doc);
     doc.LoadDayLists();
     doc.Routes().SetStoragePath("");
-    doc.Routes().Load(device.fs(), doc.Prompt());
+    loadRouteList(doc.Routes(), device.fs(), doc.Prompt());
     doc.SetCurrentRouteIndex(0);
     loadSelectedRoute(doc);
     doc.SetCurrentStopIndex(stopIndex);

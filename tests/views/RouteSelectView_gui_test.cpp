@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "common/Clock.h"
+#include "doc/FileReports.h"
 #include "doc/ScreenTable.h"
 #include "common/Prompter.h"
 #include "common/Text.h"
@@ -48,7 +49,7 @@ protected:
         loadConfiguration(doc);
         doc.LoadDayLists();
         doc.Routes().SetStoragePath("");
-        doc.Routes().Load(device.fs(), prompter);
+        loadRouteList(doc.Routes(), device.fs(), prompter);
         view = std::make_unique<CRouteSelectView>(doc);
         view->resize(240, 296);
         view->show();

@@ -14,6 +14,7 @@
 
 #include "common/Clock.h"
 #include "common/Prompter.h"
+#include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
 #include "support/TempDevice.h"
 #include "views/safety/SafetyRemarksDialog.h"
@@ -94,7 +95,7 @@ protected:
     void loadRoutes() {
         doc.Routes().SetStoragePath("");
         doc.Route().SetStoragePath("");
-        doc.Routes().Load(dev.fs(), prompter);
+        loadRouteList(doc.Routes(), dev.fs(), prompter);
     }
     // Runs the remarks command; `drive` gets the open dialog (it must close it). Returns
     // whether a dialog was open.
