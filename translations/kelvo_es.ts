@@ -1501,6 +1501,14 @@ Cancel  Deshace el cambio de la fila elegida.
         <source>Error Opening call XML: %s</source>
         <translation>Error al abrir el XML de la llamada: %s</translation>
     </message>
+    <message>
+        <source>The route file is damaged and is left out: </source>
+        <translation>El archivo de la ruta está dañado y se omite: </translation>
+    </message>
+    <message>
+        <source>The route date %s in %s cannot name a file; the route is left out.</source>
+        <translation>La fecha de ruta %s de %s no puede nombrar un archivo; la ruta se omite.</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::AboutDialog</name>
