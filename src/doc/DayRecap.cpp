@@ -99,7 +99,8 @@ DayRecap::Route recapRoute(const CKelvoDoc& doc, const CRouteSummary& entry, Pro
         for (const std::string& number : stop.Invoices()) {
             CInvoice invoice;
             invoice.SetPath(doc.StorageLocation());
-            if (!isSafeNamePart(number) || !loadInvoice(invoice, doc.Fs(), notes, toDouble(number))) {
+            if (!isSafeNamePart(number) ||
+                !loadInvoice(invoice, doc.Fs(), notes, toDouble(number))) {
                 ++out.figures.InvoicesOpen;  // not read, so not known to be settled
                 continue;
             }

@@ -97,7 +97,8 @@ struct VisitOps : ::testing::Test {
     }
     std::string reasonInFile(double number) {
         CInvoice invoice;
-        return loadInvoice(invoice, dev.fs(), prompter, number) ? invoice.UndeliverReasonCode() : "?";
+        return loadInvoice(invoice, dev.fs(), prompter, number) ? invoice.UndeliverReasonCode()
+                                                                : "?";
     }
     const CRouteSummary& entry() const { return doc.Routes().At(0); }
 };
