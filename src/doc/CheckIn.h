@@ -100,7 +100,7 @@ enum class WearerChangeKind {
 };
 
 // One inventory transaction of the day, for the people who prepare garments and wearers.
-struct WearerChange {
+struct ReturnedWearerChange {
     WearerChangeKind Kind = WearerChangeKind::NewWearer;
     std::int32_t Code = 0;  // the transaction code
     std::uint32_t StopNumber = 0;
@@ -171,7 +171,7 @@ struct CheckInRoute {
     std::vector<CheckInStop> Stops;
     std::vector<CheckInInvoice> Invoices;
     std::vector<AdjustedLine> Adjustments;
-    std::vector<WearerChange> WearerChanges;
+    std::vector<ReturnedWearerChange> WearerChanges;
     std::vector<GarmentNote> Garments;
     std::vector<CallNote> Calls;
     std::vector<NewService> Services;

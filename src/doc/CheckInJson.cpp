@@ -223,7 +223,7 @@ std::string routeJson(const CheckInRoute& r) {
                                                   {"reasonDescription", str(a.ReasonDescription)}});
                                })},
          {"wearerChanges", array(r.WearerChanges, in,
-                                 [](const WearerChange& c) {
+                                 [](const ReturnedWearerChange& c) {
                                      return object({{"kind", changeKind(c.Kind)},
                                                     {"code", std::to_string(c.Code)},
                                                     {"stop", std::to_string(c.StopNumber)},

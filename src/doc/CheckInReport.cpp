@@ -297,7 +297,7 @@ void work(std::vector<SheetBlock>& s, const CheckInResult& r) {
                                   tr("Reason"), tr("Reference")},
                                  {0.12, 0.17, 0.14, 0.27, 0.14, 0.16},
                                  {false, false, false, false, false, false});
-            for (const WearerChange& c : route.WearerChanges) {
+            for (const ReturnedWearerChange& c : route.WearerChanges) {
                 t.rows.push_back(
                     {changeKind(c.Kind), c.CustomerName, c.Wearer, joined(c.Products, "; "),
                      c.ReasonCode.empty() ? std::string()

@@ -260,9 +260,9 @@ private:
         }
     }
 
-    WearerChange Change(const CStop& stop, const CInventory& t, WearerChangeKind kind,
-                        const CWearers& wearers) const {
-        WearerChange c;
+    ReturnedWearerChange Change(const CStop& stop, const CInventory& t, WearerChangeKind kind,
+                                const CWearers& wearers) const {
+        ReturnedWearerChange c;
         c.Kind = kind;
         c.Code = t.Code;
         c.StopNumber = stop.StopNumber;
