@@ -209,9 +209,9 @@ Outcome CallEditor::Save(const CallFields& fields) {
     const std::string voiceFile = voiceFilePath(m_doc.Calls().DataRoot(), call.CallID);
     if (!m_doc.Calls().Save(m_doc.Fs(), i, *stop, person, category, status, note)) {
         // Reported although the handheld kept quiet: the driver's note must not vanish unseen.
-        return Outcome::refused(Message{format(tr("%s could not be written.").c_str(),
-                                               callFile.c_str()),
-                                        tr("Error data files"), MessageIcon::Warning});
+        return Outcome::refused(
+            Message{format(tr("%s could not be written.").c_str(), callFile.c_str()),
+                    tr("Error data files"), MessageIcon::Warning});
     }
     Outcome outcome{true, {}, {callFile}};
     // The recording became the call's voice message when it is gone now.

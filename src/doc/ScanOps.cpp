@@ -52,9 +52,9 @@ Outcome scanOutcome(const GarmentStored& stored, const CustomerFile& file, ScanM
     }
     // An empty flag list leaves nothing to choose; said as for the reasons of a replacement.
     if (!stored.chosen) {
-        return Outcome::refused(warning(mode == ScanMode::Flag ? tr("No Flag selected!")
-                                                               : tr("No Reason Code selected!"),
-                                        tr("Invalid data")));
+        return Outcome::refused(warning(
+            mode == ScanMode::Flag ? tr("No Flag selected!") : tr("No Reason Code selected!"),
+            tr("Invalid data")));
     }
     return fileChangeOutcome(file, stored.change,
                              tr("Same flag on the same garment is not allowed!"));

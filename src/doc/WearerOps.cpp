@@ -363,16 +363,17 @@ WearerChange quitProduct(CKelvoDoc& doc, Answer answer) {
 
 namespace {
 
-constexpr const char* kNoTransaction = "Action not allowed, no transaction exists on selected line!";
+constexpr const char* kNoTransaction =
+    "Action not allowed, no transaction exists on selected line!";
 
 // The transaction behind the selected row that Cancel Transaction removes.
 struct CancelTarget {
     const char* refusal = nullptr;  // why nothing can be cancelled ("" without a warning)
     WearerSelection selection;
-    std::string WID;                // "" for an added wearer
-    double number = 0;              // the transaction's Nr
-    bool wearerLevel = false;       // the whole wearer's transaction, not a product's line
-    std::string word;               // the transaction as the question names it
+    std::string WID;           // "" for an added wearer
+    double number = 0;         // the transaction's Nr
+    bool wearerLevel = false;  // the whole wearer's transaction, not a product's line
+    std::string word;          // the transaction as the question names it
 };
 
 CancelTarget cancelTarget(const CWearerData& d) {
@@ -392,11 +393,10 @@ CancelTarget cancelTarget(const CWearerData& d) {
     }
     t.WID = row.Wearer->ID;
     const CInventory* quit = t.WID.empty() ? nullptr : d.Transactions.Find(t.WID, kQuitWearer);
-    const std::int32_t code =
-        s.isProduct ? d.Transactions.ProductStatus(t.WID, s.product.Product.PID,
-                                                   s.product.Product.SID)
-        : quit != nullptr ? kQuitWearer
-                          : 0;
+    const std::int32_t code = s.isProduct ? d.Transactions.ProductStatus(
+                                                t.WID, s.product.Product.PID, s.product.Product.SID)
+                              : quit != nullptr ? kQuitWearer
+                                                : 0;
     if (code == 0) {
         t.refusal = kNoTransaction;
         return t;

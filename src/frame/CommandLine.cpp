@@ -20,17 +20,19 @@ void printOptions(std::FILE* to, KeyboardDefault keyboard, const char* ownOption
         "  --lang L     the language of the screens: es (Spanish) or en (English);\n"
         "               default the system's locale\n",
         to);
-    std::fputs(keyboard == KeyboardDefault::DeviceProperty
-                   ? "  --keyboard M the on-screen keyboard: on, off, or auto (on with a touch screen "
-                     "and\n"
-                     "               no keyboard); default the property Keyboard, else auto\n"
-                   : "  --keyboard M the on-screen keyboard: on, off or auto (default off, as on a "
-                     "desktop)\n",
-               to);
+    std::fputs(
+        keyboard == KeyboardDefault::DeviceProperty
+            ? "  --keyboard M the on-screen keyboard: on, off, or auto (on with a touch screen "
+              "and\n"
+              "               no keyboard); default the property Keyboard, else auto\n"
+            : "  --keyboard M the on-screen keyboard: on, off or auto (default off, as on a "
+              "desktop)\n",
+        to);
     std::fputs(ownOptions, to);
-    std::fputs("  --version    print the version and exit\n"
-               "Qt's own options take one dash, e.g. -platform offscreen.\n",
-               to);
+    std::fputs(
+        "  --version    print the version and exit\n"
+        "Qt's own options take one dash, e.g. -platform offscreen.\n",
+        to);
 }
 
 CommandLine::CommandLine(const char* program, AddOptions addOptions, Check check, Usage usage)

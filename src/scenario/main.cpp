@@ -28,8 +28,8 @@ void usage(std::FILE* to) {
         "  --out DIR    where the scenario's screenshots go (default: beside the scenario)\n"
         "  --strict     fail a scenario that leaves message boxes unchecked\n"
         "  --timings    print how long each step of the scenario took, and the slowest five\n");
-    std::fputs("The player takes the device folder as Kelvo does: on a folder in use it exits with "
-               "2.\n",
+    std::fputs("The player takes the device folder as Kelvo does: on a folder in use it exits\n"
+               "with 2.\n",
                to);
 }
 

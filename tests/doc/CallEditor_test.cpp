@@ -53,9 +53,9 @@ TEST_F(CallEditorTest, NewCallIsSavedWithTheRouteAndItsVoiceMessage) {
     const Outcome saved = editor.Save(f);
     ASSERT_TRUE(saved.done);
     EXPECT_TRUE(saved.notices.empty());
-    EXPECT_EQ(saved.written, (std::vector<std::string>{std::string(kNewCall) + ".xml",
-                                                       std::string(kNewCall) + ".wav",
-                                                       test::kSampleRoute}));
+    EXPECT_EQ(saved.written,
+              (std::vector<std::string>{std::string(kNewCall) + ".xml",
+                                        std::string(kNewCall) + ".wav", test::kSampleRoute}));
     EXPECT_FALSE(editor.HasChanges());
     const std::string file = s.dev.read(std::string(kNewCall) + ".xml");
     EXPECT_EQ(file,
@@ -141,8 +141,8 @@ TEST_F(CallEditorTest, CallThatCannotBeWrittenStaysUnsavedAndIsReported) {
     // A folder where the call file should go makes the write fail.
     s.dev.put(std::string(kNewCall) + ".xml\\blocker", "");
     // Neither a save nor another call gets past it; the new call stays shown.
-    for (const Outcome& failed : {editor.Save(editor.Fields()),
-                                  editor.Select(0, editor.Fields(), UnsavedCall::Save)}) {
+    for (const Outcome& failed :
+         {editor.Save(editor.Fields()), editor.Select(0, editor.Fields(), UnsavedCall::Save)}) {
         EXPECT_FALSE(failed.done);
         ASSERT_EQ(failed.notices.size(), 1u);
         EXPECT_EQ(failed.notices[0].text, std::string(kNewCall) + ".xml could not be written.");

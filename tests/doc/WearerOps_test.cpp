@@ -130,9 +130,10 @@ TEST_F(WearerOpsTest, QuitAProductAndCancelTheProductsOfAnAddedWearer) {
         "</Transactions>");
     select(12, " PA200 36x32");
     // The question names the product row as the list shows it, its leading blank included.
-    EXPECT_EQ(asked(quitProductQuestion(doc)), "Question: Are you sure you want to quit  PA200 "
-                                               "36x32 for 12" +
-                                                   std::string(12, ' ') + "Nina Park ?");
+    EXPECT_EQ(asked(quitProductQuestion(doc)),
+              "Question: Are you sure you want to quit  PA200 "
+              "36x32 for 12" +
+                  std::string(12, ' ') + "Nina Park ?");
     EXPECT_FALSE(done(quitProduct(doc, Answer::No)));
     EXPECT_EQ(file().find("<WID>W20117-00012</WID>"), std::string::npos);
     ASSERT_TRUE(done(quitProduct(doc, Answer::Yes)));

@@ -124,8 +124,8 @@ CommandOutcome CContactView::handleCommand(CommandId id) {
     switch (id) {
         case cmd::ContactAdd: {
             stopRecording();
-            const bool added = showNotices(
-                doc().Prompt(), m_editor.AddNew(fields(), unsavedAnswer(false)));
+            const bool added =
+                showNotices(doc().Prompt(), m_editor.AddNew(fields(), unsavedAnswer(false)));
             fillList();
             showCall();
             if (added && m_editor.ShownIsNew()) {
