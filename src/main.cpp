@@ -28,29 +28,23 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: kelvo [--root DIR] [--scale N] [--lang L] [--kiosk] [--keyboard on|off|auto]\n"
-    "             [Qt options]\n"
-    "  --root DIR   the folder that plays the handheld's file system\n"
-    "               (default $KELVO_ROOT, else ~/.local/share/kelvo/device)\n"
-    "  --scale N    enlarge the 240 x 320 window N times (default 2)\n"
-    "  --lang L     the language of the screens: es (Spanish) or en (English);\n"
-    "               default the system's locale\n"
-    "  --kiosk      full screen without window decorations; only App > Exit ends Kelvo\n"
-    "  --keyboard M the on-screen keyboard: on, off, or auto (on with a touch screen and\n"
-    "               no keyboard); default the property Keyboard, else auto\n"
-    "  --version    print the version and exit\n"
-    "Qt's own options take one dash, e.g. -platform offscreen.\n"
-    "One Kelvo works on a device folder at a time: a second one says so and exits with 3.\n"
-    "Scenarios run with kelvo-play.\n"
-    "\n"
-    "usage: kelvo check-day DIR [--json]\n"
-    "  checks a day's import folder before it goes to the device and reports every\n"
-    "  finding; exit 0 when Kelvo can work the day, 1 when it cannot, 2 on a usage error\n"
-    "\n";
-
 void usage(std::FILE* to) {
-    std::fputs(kUsage, to);
+    std::fputs(
+        "usage: kelvo [--root DIR] [--scale N] [--lang L] [--kiosk] [--keyboard on|off|auto]\n"
+        "             [Qt options]\n",
+        to);
+    kelvo::printOptions(
+        to, kelvo::KeyboardDefault::DeviceProperty,
+        "  --kiosk      full screen without window decorations; only App > Exit ends Kelvo\n");
+    std::fputs(
+        "One Kelvo works on a device folder at a time: a second one says so and exits with 3.\n"
+        "Scenarios run with kelvo-play.\n"
+        "\n"
+        "usage: kelvo check-day DIR [--json]\n"
+        "  checks a day's import folder before it goes to the device and reports every\n"
+        "  finding; exit 0 when Kelvo can work the day, 1 when it cannot, 2 on a usage error\n"
+        "\n",
+        to);
     std::fputs(kelvo::checkInUsage(), to);
 }
 

@@ -256,8 +256,8 @@ int lastAddedLine(const CKelvoDoc& doc) {
     return -1;
 }
 
-bool askAnotherProduct(CKelvoDoc& doc) {
-    return doc.Prompt().ask(tr("Add another product ?"), tr("Question"));
+Message anotherProductQuestion() {
+    return question(tr("Add another product ?"), tr("Question"));
 }
 
 std::vector<std::size_t> startMakeALike(CKelvoDoc& doc) {

@@ -98,8 +98,9 @@ WearerChange storeProduct(CKelvoDoc& doc, const ProductEntry& entry);
 // The line of the pending transaction the add product screen shows again when the driver comes
 // back to it from the work order: the last line added on that screen; -1 when none.
 int lastAddedLine(const CKelvoDoc& doc);
-// Asks "Add another product ?"; true for Yes.
-bool askAnotherProduct(CKelvoDoc& doc);
+// The question the screen asks once a product is stored: "Add another product ?" (caption
+// "Question"); Yes stays for another product.
+Message anotherProductQuestion();
 
 // Make-a-like: the products of the selected wearer become the new wearer's lines, without a
 // size yet, unless the pending transaction has lines already (the driver came back). Returns the

@@ -62,7 +62,7 @@ void moveTotals(CKelvoDoc& doc, CStop& stop, const InvoiceTotals& before, const 
 }
 
 // The open invoice's line `index`, when there is an open invoice with such a line.
-const CInvoiceItem* openLine(CKelvoDoc& doc, std::size_t index) {
+const CInvoiceItem* openLine(const CKelvoDoc& doc, std::size_t index) {
     const CInvoice& invoice = doc.Invoice();
     if (!invoice.HoldsInvoice() || index >= invoice.LineCount()) {
         return nullptr;
@@ -177,10 +177,17 @@ bool storeInventoryChange(CKelvoDoc& doc, std::size_t index, int change) {
     return commitInvoice(doc, changed);
 }
 
-bool cancelInventoryChange(CKelvoDoc& doc, std::size_t index) {
+std::optional<Message> cancelInventoryQuestion(const CKelvoDoc& doc, std::size_t index) {
     const CInvoiceItem* line = openLine(doc, index);
-    if (!line || line->FutureInv == line->InventoryQuantity ||
-        !doc.Prompt().ask(tr("Are you sure you want to cancel this change ?"), tr("Question"))) {
+    if (!line || line->FutureInv == line->InventoryQuantity) {
+        return std::nullopt;
+    }
+    return question(tr("Are you sure you want to cancel this change ?"), tr("Question"));
+}
+
+bool cancelInventoryChange(CKelvoDoc& doc, std::size_t index, Answer answer) {
+    const CInvoiceItem* line = openLine(doc, index);
+    if (!line || line->FutureInv == line->InventoryQuantity || answer != Answer::Yes) {
         return false;
     }
     CInvoice changed = doc.Invoice();

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
+
+#include "doc/Outcome.h"
 
 namespace kelvo {
 
@@ -67,9 +70,12 @@ double futureInventory(const CInvoiceItem& line, int change);
 // telling why, when the change is beyond +-kMaxInventoryChange or the result below 0, and
 // when nothing could be saved.
 bool storeInventoryChange(CKelvoDoc& doc, std::size_t index, int change);
-// Cancels the change of line `index`: when its future inventory differs from the current one,
-// asks "Are you sure you want to cancel this change ?" (caption "Question"); Yes puts it back
-// to the current inventory and saves. True when the change was cancelled.
-bool cancelInventoryChange(CKelvoDoc& doc, std::size_t index);
+// The question the screen asks before the change of line `index` is cancelled: "Are you sure
+// you want to cancel this change ?" (caption "Question"); nullopt when the line's future
+// inventory is its current one (nothing to cancel, nothing asked).
+std::optional<Message> cancelInventoryQuestion(const CKelvoDoc& doc, std::size_t index);
+// Cancels the change of line `index` when the driver answered Yes: its future inventory goes
+// back to the current one and the invoice is saved. True when the change was cancelled.
+bool cancelInventoryChange(CKelvoDoc& doc, std::size_t index, Answer answer);
 
 }  // namespace kelvo

@@ -1,7 +1,7 @@
 #include "doc/CallEditor.h"
 
 #include "common/DateText.h"
-#include "common/Prompter.h"
+#include "common/DeviceFs.h"
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "doc/FileReports.h"
@@ -136,39 +136,49 @@ CallFields CallEditor::Fields() const {
     return fields;
 }
 
-int CallEditor::AddNew(const CallFields& current) {
-    if (m_changed && !OfferSave(tr("Do you want to save changes ?"), current)) {
-        return m_shown;
+std::optional<Message> CallEditor::UnsavedQuestion(bool leaving) const {
+    if (!m_changed) {
+        return std::nullopt;
+    }
+    return question(leaving ? tr("Do you want to save ?") : tr("Do you want to save changes ?"),
+                    tr("Confirm save"));
+}
+
+Outcome CallEditor::AddNew(const CallFields& current, UnsavedCall unsaved) {
+    Outcome outcome = Settle(unsaved, current);
+    if (!outcome.done) {
+        return outcome;
     }
     const std::optional<std::size_t> added = m_doc.Calls().AddNew();
     if (!added) {
-        m_doc.Prompt().inform(format(tr("The call %s cannot name a file.").c_str(),
-                                     m_doc.Calls().NewCallID().c_str()),
-                              tr("Invalid data"));
-        return -1;
+        outcome.done = false;
+        outcome.notices.push_back(Message{format(tr("The call %s cannot name a file.").c_str(),
+                                                 m_doc.Calls().NewCallID().c_str()),
+                                          tr("Invalid data"), MessageIcon::Warning});
+        return outcome;
     }
     m_shown = static_cast<int>(*added);
     // A recording left behind by a call that was never saved is not this call's.
     m_doc.Calls().DiscardRecording(m_doc.Fs(), *added);
     m_changed = false;
-    return m_shown;
+    return outcome;
 }
 
-bool CallEditor::Select(std::size_t row, const CallFields& current) {
+Outcome CallEditor::Select(std::size_t row, const CallFields& current, UnsavedCall unsaved) {
     if (static_cast<int>(row) == m_shown || row >= Count()) {
-        return static_cast<int>(row) == m_shown;
+        return {static_cast<int>(row) == m_shown, {}, {}};
     }
-    if (m_changed && !OfferSave(tr("Do you want to save changes ?"), current)) {
-        return false;
+    Outcome outcome = Settle(unsaved, current);
+    if (outcome.done) {
+        m_shown = static_cast<int>(row);
     }
-    m_shown = static_cast<int>(row);
-    return true;
+    return outcome;
 }
 
-bool CallEditor::Save(const CallFields& fields) {
+Outcome CallEditor::Save(const CallFields& fields) {
     CStop* stop = selectedStop(m_doc);
     if (!stop || m_shown < 0) {
-        return false;
+        return {};
     }
     const auto i = static_cast<std::size_t>(m_shown);
     const CCall& call = m_doc.Calls().At(i);
@@ -188,25 +198,37 @@ bool CallEditor::Save(const CallFields& fields) {
     const std::string note = isNew && fields.note == tr(kCallNotePrompt) ? "" : fields.note;
     // The call file's fields keep 255 characters; a longer note would come back cut.
     if (fileLength(note) > kMaxFieldLength) {
-        m_doc.Prompt().inform(tr("The notes can hold at most 255 characters (a line break counts "
-                                 "as two). Please shorten them."),
-                              tr("Invalid data"));
-        return false;
+        return Outcome::refused(
+            Message{tr("The notes can hold at most 255 characters (a line break counts "
+                       "as two). Please shorten them."),
+                    tr("Invalid data"), MessageIcon::Warning});
     }
+    const std::string callFile = callFilePath(m_doc.Calls().DataRoot(), call.CallID);
+    const std::string recording = voiceRecordingPath(m_doc.Calls().DataRoot(), call.CallID);
+    const bool recorded = m_doc.Fs().isFile(recording);
+    const std::string voiceFile = voiceFilePath(m_doc.Calls().DataRoot(), call.CallID);
     if (!m_doc.Calls().Save(m_doc.Fs(), i, *stop, person, category, status, note)) {
         // Reported although the handheld kept quiet: the driver's note must not vanish unseen.
-        m_doc.Prompt().inform(format(tr("%s could not be written.").c_str(),
-                                     callFilePath(m_doc.Calls().DataRoot(), call.CallID).c_str()),
-                              tr("Error data files"));
-        return false;
+        return Outcome::refused(
+            Message{format(tr("%s could not be written.").c_str(), callFile.c_str()),
+                    tr("Error data files"), MessageIcon::Warning});
     }
-    if (isNew && !m_doc.Route().Save(m_doc.Fs())) {
-        m_doc.Prompt().inform(
-            format(tr("%s could not be written.").c_str(), m_doc.Route().FilePath().c_str()),
-            tr("Error data files"));
+    Outcome outcome{true, {}, {callFile}};
+    // The recording became the call's voice message when it is gone now.
+    if (recorded && !m_doc.Fs().isFile(recording)) {
+        outcome.written.push_back(voiceFile);
+    }
+    if (isNew) {
+        if (m_doc.Route().Save(m_doc.Fs())) {
+            outcome.written.push_back(m_doc.Route().FilePath());
+        } else {
+            outcome.notices.push_back(Message{
+                format(tr("%s could not be written.").c_str(), m_doc.Route().FilePath().c_str()),
+                tr("Error data files"), MessageIcon::Warning});
+        }
     }
     m_changed = false;
-    return true;
+    return outcome;
 }
 
 void CallEditor::Discard() {
@@ -216,10 +238,8 @@ void CallEditor::Discard() {
     m_changed = false;
 }
 
-void CallEditor::Leave(const CallFields& current) {
-    if (m_changed) {
-        OfferSave(tr("Do you want to save ?"), current);
-    }
+Outcome CallEditor::Leave(const CallFields& current, UnsavedCall unsaved) {
+    return Settle(unsaved, current);
 }
 
 std::string CallEditor::RecordingPath() const {
@@ -230,12 +250,15 @@ std::string CallEditor::RecordingPath() const {
                               m_doc.Calls().At(static_cast<std::size_t>(m_shown)).CallID);
 }
 
-bool CallEditor::OfferSave(const std::string& question, const CallFields& current) {
-    if (m_doc.Prompt().ask(question, tr("Confirm save"))) {
+Outcome CallEditor::Settle(UnsavedCall unsaved, const CallFields& current) {
+    if (!m_changed) {
+        return {true, {}, {}};
+    }
+    if (unsaved == UnsavedCall::Save) {
         return Save(current);
     }
     Discard();
-    return true;
+    return {true, {}, {}};
 }
 
 }  // namespace kelvo

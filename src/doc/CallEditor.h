@@ -2,8 +2,11 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "doc/Outcome.h"
 
 namespace kelvo {
 
@@ -25,9 +28,14 @@ inline constexpr const char* kCallNotePrompt = "<Enter text here>";
 // The title of the contact screens: "Stop# <StopNumber> Account# <CustomerNumber>".
 std::string contactTitle(const CStop& stop);
 
+// What the driver answered to the question about the shown call's unsaved changes
+// (CallEditor::UnsavedQuestion).
+enum class UnsavedCall { Save, Discard };
+
 // The contact screen's work on the selected stop's calls: which call it shows, whether the
-// driver changed it, and the save of a new or existing call with its voice message. Questions
-// and messages go through the document's prompter.
+// driver changed it, and the save of a new or existing call with its voice message. The
+// operations show nothing: the screen asks the question about unsaved changes before it calls
+// them and shows the notices of their outcome.
 class CallEditor {
 public:
     // The document must outlive the editor.
@@ -61,31 +69,39 @@ public:
     // True from the first change until a save or a discard.
     bool HasChanges() const { return m_changed; }
 
-    // Starts a new call and shows it (the one not yet saved, when there is one): the row, or
-    // -1 after a message when it cannot be made. Unsaved changes of the shown call are offered
-    // for saving first, as when another row is chosen.
-    int AddNew(const CallFields& current);
-    // Shows row `row`. With unsaved changes "Do you want to save changes ?" is asked first:
-    // Yes saves them, No discards them. False when the row stays (the save failed).
-    bool Select(std::size_t row, const CallFields& current);
+    // The question the screen asks before another call is shown, a new one is started
+    // ("Do you want to save changes ?") or the screen is left ("Do you want to save ?"),
+    // captioned "Confirm save"; nullopt without unsaved changes (nothing is then asked).
+    std::optional<Message> UnsavedQuestion(bool leaving) const;
+
+    // Starts a new call and shows it (the one not yet saved, when there is one); done when it
+    // is shown. Unsaved changes of the shown call are saved or discarded first as the driver
+    // answered; a failed save keeps the shown call. A call whose ID cannot name a file is
+    // not made.
+    Outcome AddNew(const CallFields& current, UnsavedCall unsaved);
+    // Shows row `row`, after saving or discarding the unsaved changes as the driver answered.
+    // Not done when the row stays (the save failed).
+    Outcome Select(std::size_t row, const CallFields& current, UnsavedCall unsaved);
     // Saves the shown call with the fields: Person, Category and Status from the drop-downs
     // (a drop-down without a choice keeps the call's value), the note as Notes of a new call
     // and FollowupNotes of an existing one. A new call is added to the stop and the route file
-    // saved; a recorded voice message becomes the call's. False, after a message, when the note
-    // is longer than the file keeps (255 characters, a line break counting two) or the call
-    // file could not be written; the changes then stay unsaved.
-    bool Save(const CallFields& fields);
+    // saved; a recorded voice message becomes the call's. Written: the call file, its voice
+    // message, the route. Refused, with the notice that says why, when the note is longer than
+    // the file keeps (255 characters, a line break counting two) or the call file could not be
+    // written; the changes then stay unsaved. A route file that could not be written is said;
+    // the call stays saved.
+    Outcome Save(const CallFields& fields);
     // Discards the unsaved changes of the shown call, with its voice recording.
     void Discard();
-    // Before the screen is left: with unsaved changes asks "Do you want to save ?"; Yes saves,
-    // No discards.
-    void Leave(const CallFields& current);
+    // Before the screen is left: unsaved changes are saved or discarded as the driver answered.
+    Outcome Leave(const CallFields& current, UnsavedCall unsaved);
 
     // Device path of the voice recording of the shown call ("" when none is shown).
     std::string RecordingPath() const;
 
 private:
-    bool OfferSave(const std::string& question, const CallFields& current);
+    // Saves or discards the unsaved changes; done unless a save failed.
+    Outcome Settle(UnsavedCall unsaved, const CallFields& current);
 
     CKelvoDoc& m_doc;
     int m_shown = -1;

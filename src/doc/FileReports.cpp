@@ -33,22 +33,25 @@ void reportFileRead(Prompter& prompter, const CustomerFile& file, double custId,
     }
 }
 
-std::optional<Message> fileChangeMessage(const CustomerFile& file, FileChange change,
-                                         const std::string& duplicate) {
+Outcome fileChangeOutcome(const CustomerFile& file, FileChange change,
+                          const std::string& duplicate) {
     switch (change) {
         case FileChange::Done:
-            return std::nullopt;
+            break;
         case FileChange::Duplicate:
-            return Message{duplicate, tr("Invalid data"), MessageIcon::Warning, MessageButtons::Ok};
+            return Outcome::refused(
+                Message{duplicate, tr("Invalid data"), MessageIcon::Warning, MessageButtons::Ok});
         case FileChange::Unreadable:
-            return Message{format(tr("%s could not be read, so nothing is saved to it.").c_str(),
-                                  file.Path().c_str()),
-                           tr("Error data files"), MessageIcon::Warning, MessageButtons::Ok};
+            return Outcome::refused(
+                Message{format(tr("%s could not be read, so nothing is saved to it.").c_str(),
+                               file.Path().c_str()),
+                        tr("Error data files"), MessageIcon::Warning, MessageButtons::Ok});
         case FileChange::NotWritten:
-            return Message{format(tr("%s could not be written.").c_str(), file.Path().c_str()),
-                           tr("Error data files"), MessageIcon::Warning, MessageButtons::Ok};
+            return Outcome::refused(
+                Message{format(tr("%s could not be written.").c_str(), file.Path().c_str()),
+                        tr("Error data files"), MessageIcon::Warning, MessageButtons::Ok});
     }
-    return std::nullopt;
+    return {true, {}, {file.Path()}};
 }
 
 void reportCallsLeftOut(Prompter& prompter, const CRoute& route,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/Prompter.h"
+#include "doc/Outcome.h"
 #include "model/CallList.h"
 #include "model/CustomerFile.h"
 #include "model/InvoiceFile.h"
@@ -28,11 +29,12 @@ class DeviceFs;
 void reportFileRead(Prompter& prompter, const CustomerFile& file, double custId,
                     const FileRead& read);
 
-// The message for what became of a change of a customer's list: nullopt when it was Done;
-// `duplicate` (caption "Invalid data") for a Duplicate; a refusal naming the file when it could
-// not be read, or a report naming it when it could not be written ("Error data files").
-std::optional<Message> fileChangeMessage(const CustomerFile& file, FileChange change,
-                                         const std::string& duplicate);
+// What became of a change of a customer's list: done, having written the file, when it was
+// Done; else refused with `duplicate` (caption "Invalid data") for a Duplicate, a refusal
+// naming the file when it could not be read, or a report naming it when it could not be
+// written ("Error data files").
+Outcome fileChangeOutcome(const CustomerFile& file, FileChange change,
+                          const std::string& duplicate);
 
 // Reports each call a stop's call list left out (caption "Load Error"): a file that cannot be
 // opened or is not well formed ("Error Opening call XML: <path>"), or an identifier that cannot

@@ -44,19 +44,19 @@ Message codeRefusal(IDCodeProblem problem, std::string_view lengths) {
     }
 }
 
-// The message for a garment that was not stored; nullopt when it was.
-std::optional<Message> scanMessage(const GarmentStored& stored, const CustomerFile& file,
-                                   ScanMode mode, std::string_view lengths) {
+// What became of a garment to store, with the message when it was not stored.
+Outcome scanOutcome(const GarmentStored& stored, const CustomerFile& file, ScanMode mode,
+                    std::string_view lengths) {
     if (stored.code != IDCodeProblem::None) {
-        return codeRefusal(stored.code, lengths);
+        return Outcome::refused(codeRefusal(stored.code, lengths));
     }
     // An empty flag list leaves nothing to choose; said as for the reasons of a replacement.
     if (!stored.chosen) {
-        return warning(mode == ScanMode::Flag ? tr("No Flag selected!")
-                                              : tr("No Reason Code selected!"),
-                       tr("Invalid data"));
+        return Outcome::refused(warning(
+            mode == ScanMode::Flag ? tr("No Flag selected!") : tr("No Reason Code selected!"),
+            tr("Invalid data")));
     }
-    return fileChangeMessage(file, stored.change,
+    return fileChangeOutcome(file, stored.change,
                              tr("Same flag on the same garment is not allowed!"));
 }
 
@@ -104,17 +104,17 @@ FieldCheck checkScannedCode(const CKelvoDoc& doc, std::string_view typed) {
     return fieldCheck(checkTypedIDCode(typed, maxLength), maxLength, 0);
 }
 
-std::optional<Message> storeScan(CKelvoDoc& doc, ScanMode mode, int choice, std::string_view code,
-                                 std::string_view text) {
+Outcome storeScan(CKelvoDoc& doc, ScanMode mode, int choice, std::string_view code,
+                  std::string_view text) {
     const std::string& lengths = doc.Config().IDCodeLengths();
     if (mode == ScanMode::Flag) {
         CGarmentFlags& flags = doc.GarmentFlags();
-        return scanMessage(storeGarmentFlag(doc.Fs(), flags, lengths, code,
+        return scanOutcome(storeGarmentFlag(doc.Fs(), flags, lengths, code,
                                             chosen(flagChoices(doc), choice), text),
                            flags.File(), mode, lengths);
     }
     CGarmentsToReplace& replace = doc.GarmentsToReplace();
-    return scanMessage(storeGarmentReplace(doc.Fs(), replace, lengths, code,
+    return scanOutcome(storeGarmentReplace(doc.Fs(), replace, lengths, code,
                                            chosen(replacementReasons(doc.AdjReasons()), choice),
                                            text),
                        replace.File(), mode, lengths);

@@ -7,6 +7,7 @@
 
 #include "common/Prompter.h"
 #include "doc/FieldMessages.h"
+#include "doc/Outcome.h"
 
 namespace kelvo {
 
@@ -32,9 +33,9 @@ std::vector<std::string> scanChoices(const CKelvoDoc& doc, ScanMode mode);
 FieldCheck checkScannedCode(const CKelvoDoc& doc, std::string_view typed);
 
 // Stores the garment `code` with choice `choice` of scanChoices (-1: none chosen) and the
-// remark or reference `text`, and writes the customer's file. nullopt when stored; else the
-// message to show, and nothing changed.
-std::optional<Message> storeScan(CKelvoDoc& doc, ScanMode mode, int choice, std::string_view code,
-                                 std::string_view text);
+// remark or reference `text`, and writes the customer's file (done, the file written);
+// else refused with the message to show, and nothing changed.
+Outcome storeScan(CKelvoDoc& doc, ScanMode mode, int choice, std::string_view code,
+                  std::string_view text);
 
 }  // namespace kelvo

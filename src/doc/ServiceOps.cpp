@@ -67,12 +67,12 @@ std::array<std::string, 5> serviceRow(const CKelvoDoc& doc, const CFlatGoodTrans
             formatPrice(service.Price, doc.Config().PriceDecimals())};
 }
 
-std::optional<Message> deleteService(CKelvoDoc& doc, std::size_t row) {
+Outcome deleteService(CKelvoDoc& doc, std::size_t row) {
     if (row >= doc.FlatGoodTransactions().Count()) {
-        return std::nullopt;
+        return {};
     }
     CFlatGoodTransactions& services = doc.FlatGoodTransactions();
-    return fileChangeMessage(services.File(),
+    return fileChangeOutcome(services.File(),
                              services.Remove(doc.Fs(), row, doc.Config().PriceDecimals()), {});
 }
 
@@ -134,30 +134,32 @@ bool serviceSavable(const CKelvoDoc& doc, int group, int product, int frequency,
                           entry(doc.Frequencies(), frequency) != nullptr, price, quantity);
 }
 
-std::optional<Message> saveService(CKelvoDoc& doc, int group, int product, int frequency,
-                                   std::string_view quantity, std::string_view price) {
+Outcome saveService(CKelvoDoc& doc, int group, int product, int frequency,
+                    std::string_view quantity, std::string_view price) {
     // The choices are taken by position, so that two entries of the same description are
     // still told apart.
     const CFlatProduct* p = chosenProduct(doc, group, product);
     const CFrequency* f = entry(doc.Frequencies(), frequency);
     if (!p || !f) {
-        return Message{tr("Please choose a product and a frequency first!"), tr("Invalid data"),
-                       MessageIcon::Warning, MessageButtons::Ok};
+        return Outcome::refused(Message{tr("Please choose a product and a frequency first!"),
+                                        tr("Invalid data"), MessageIcon::Warning,
+                                        MessageButtons::Ok});
     }
     CFlatGoodTransactions& services = doc.FlatGoodTransactions();
     const ServiceAdded added = addService(doc.Fs(), services, *p, f->code, quantity, price,
                                           doc.Config().PriceDecimals());
     switch (added.entry) {
         case ServiceEntryProblem::Price:
-            return Message{tr("Invalid entered price!"), tr("Invalid data"), MessageIcon::Warning,
-                           MessageButtons::Ok};
+            return Outcome::refused(Message{tr("Invalid entered price!"), tr("Invalid data"),
+                                            MessageIcon::Warning, MessageButtons::Ok});
         case ServiceEntryProblem::Quantity:
-            return Message{tr("Only numerical characters are allowed!"), tr("Error data"),
-                           MessageIcon::Warning, MessageButtons::Ok};
+            return Outcome::refused(Message{tr("Only numerical characters are allowed!"),
+                                            tr("Error data"), MessageIcon::Warning,
+                                            MessageButtons::Ok});
         case ServiceEntryProblem::None:
             break;
     }
-    return fileChangeMessage(services.File(), added.change,
+    return fileChangeOutcome(services.File(), added.change,
                              tr("This product and frequency were already added!"));
 }
 

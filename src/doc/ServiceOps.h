@@ -9,6 +9,7 @@
 
 #include "common/Prompter.h"
 #include "doc/FieldMessages.h"
+#include "doc/Outcome.h"
 
 namespace kelvo {
 
@@ -31,9 +32,9 @@ bool openNewServices(CKelvoDoc& doc);
 // Freqcode, Qty without decimals and Price with the configuration's PriceDecimals.
 std::array<std::string, 5> serviceRow(const CKelvoDoc& doc, const CFlatGoodTrans& service);
 
-// Deletes the customer's service at `row` and writes the file. nullopt when deleted; else the
-// message to show, and nothing changed.
-std::optional<Message> deleteService(CKelvoDoc& doc, std::size_t row);
+// Deletes the customer's service at `row` and writes the file (done, the file written); else
+// refused with the message to show (none for a row outside the list), and nothing changed.
+Outcome deleteService(CKelvoDoc& doc, std::size_t row);
 
 // Loads the catalogue and the frequencies when they are empty. When either is still empty the
 // driver is told that nothing can be added and which file it comes from.
@@ -58,10 +59,10 @@ FieldCheck checkServicePrice(const CKelvoDoc& doc, std::string_view typed);
 bool serviceSavable(const CKelvoDoc& doc, int group, int product, int frequency,
                     std::string_view quantity, std::string_view price);
 
-// Adds the service to the customer's transactions and writes the file. nullopt when added;
-// else the message to show ("This product and frequency were already added!", ...) and nothing
-// changed.
-std::optional<Message> saveService(CKelvoDoc& doc, int group, int product, int frequency,
-                                   std::string_view quantity, std::string_view price);
+// Adds the service to the customer's transactions and writes the file (done, the file
+// written); else refused with the message to show ("This product and frequency were already
+// added!", ...) and nothing changed.
+Outcome saveService(CKelvoDoc& doc, int group, int product, int frequency,
+                    std::string_view quantity, std::string_view price);
 
 }  // namespace kelvo

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
 #include "doc/KelvoDoc.h"
@@ -317,78 +316,129 @@ WearerChange commitChange(CKelvoDoc& doc) {
     return change;
 }
 
-WearerChange quitWearer(CKelvoDoc& doc) {
+std::optional<Message> quitWearerQuestion(const CKelvoDoc& doc) {
+    const CWearerData& d = doc.WearerData();
+    if (refuseQuitWearer(d)) {
+        return std::nullopt;
+    }
+    return question(tr("Are you sure you want to quit ") + selectedRow(d)->Name() + tr(" ?"),
+                    tr("Question"));
+}
+
+WearerChange quitWearer(CKelvoDoc& doc, Answer answer) {
     CWearerData& d = doc.WearerData();
     if (const char* why = refuseQuitWearer(d)) {
         return refusedChange(why);
     }
-    const WearerRow& row = *selectedRow(d);
-    if (!doc.Prompt().ask(tr("Are you sure you want to quit ") + row.Name() + tr(" ?"),
-                          tr("Question"))) {
+    if (answer != Answer::Yes) {
         return {};
     }
     d.Pending.Begin(currentCustomer(doc), kQuitWearer, selectedWID(d));
     return commitPending(doc);
 }
 
-WearerChange quitProduct(CKelvoDoc& doc) {
+std::optional<Message> quitProductQuestion(const CKelvoDoc& doc) {
+    const CWearerData& d = doc.WearerData();
+    if (refuseProductAction(d, ProductAction::Quit)) {
+        return std::nullopt;
+    }
+    return question(tr("Are you sure you want to quit ") + d.ListState.Selection().productText +
+                        tr(" for ") + selectedWearerLabel(doc) + tr(" ?"),
+                    tr("Question"));
+}
+
+WearerChange quitProduct(CKelvoDoc& doc, Answer answer) {
     CWearerData& d = doc.WearerData();
     if (const char* why = refuseProductAction(d, ProductAction::Quit)) {
         return refusedChange(why);
     }
-    const WearerSelection& s = d.ListState.Selection();
-    if (!doc.Prompt().ask(tr("Are you sure you want to quit ") + s.productText + tr(" for ") +
-                              selectedWearerLabel(doc) + tr(" ?"),
-                          tr("Question"))) {
+    if (answer != Answer::Yes) {
         return {};
     }
+    const WearerSelection& s = d.ListState.Selection();
     d.Pending.Begin(currentCustomer(doc), kQuitProduct, selectedWID(d))
         .AddLine(s.product.Product.PID, s.product.Product.SID, 0, 0, 0, 0, 0);
     return commitPending(doc);
 }
 
-WearerChange cancelSelectedTransaction(CKelvoDoc& doc) {
-    CWearerData& d = doc.WearerData();
-    if (const char* why = refuseSelection(d)) {
-        return refusedChange(why);
+namespace {
+
+constexpr const char* kNoTransaction =
+    "Action not allowed, no transaction exists on selected line!";
+
+// The transaction behind the selected row that Cancel Transaction removes.
+struct CancelTarget {
+    const char* refusal = nullptr;  // why nothing can be cancelled ("" without a warning)
+    WearerSelection selection;
+    std::string WID;           // "" for an added wearer
+    double number = 0;         // the transaction's Nr
+    bool wearerLevel = false;  // the whole wearer's transaction, not a product's line
+    std::string word;          // the transaction as the question names it
+};
+
+CancelTarget cancelTarget(const CWearerData& d) {
+    CancelTarget t;
+    if ((t.refusal = refuseSelection(d)) != nullptr) {
+        return t;
     }
-    const char* const none = "Action not allowed, no transaction exists on selected line!";
     const WearerRow row = *selectedRow(d);
-    const WearerSelection s = d.ListState.Selection();
-    const double PID = s.product.Product.PID;
-    const double SID = s.product.Product.SID;
-    std::string WID;
-    double number = row.Nr;
-    bool wearerLevel = !s.isProduct;
-    std::string word;
+    const WearerSelection& s = d.ListState.Selection();
+    t.selection = s;
+    t.number = row.Nr;
+    t.wearerLevel = !s.isProduct;
     if (row.Added != nullptr) {
-        word = s.isProduct ? tr("product from ") + actionName(kAddWearer) : actionName(kAddWearer);
-    } else {
-        WID = row.Wearer->ID;
-        const CInventory* quit = WID.empty() ? nullptr : d.Transactions.Find(WID, kQuitWearer);
-        const std::int32_t code = s.isProduct       ? d.Transactions.ProductStatus(WID, PID, SID)
-                                  : quit != nullptr ? kQuitWearer
-                                                    : 0;
-        if (code == 0) {
-            return refusedChange(none);
-        }
-        // A product row of a quit wearer stands for the quit wearer.
-        wearerLevel = code == kQuitWearer;
-        if (wearerLevel) {
-            number = quit != nullptr ? quit->Nr : 0;
-        }
-        word = actionName(code);
+        t.word =
+            s.isProduct ? tr("product from ") + actionName(kAddWearer) : actionName(kAddWearer);
+        return t;
     }
-    if (!doc.Prompt().ask(tr("Are you sure you want to cancel this ") + word + tr(" transaction?"),
-                          tr("Confirm cancel"))) {
+    t.WID = row.Wearer->ID;
+    const CInventory* quit = t.WID.empty() ? nullptr : d.Transactions.Find(t.WID, kQuitWearer);
+    const std::int32_t code = s.isProduct ? d.Transactions.ProductStatus(
+                                                t.WID, s.product.Product.PID, s.product.Product.SID)
+                              : quit != nullptr ? kQuitWearer
+                                                : 0;
+    if (code == 0) {
+        t.refusal = kNoTransaction;
+        return t;
+    }
+    // A product row of a quit wearer stands for the quit wearer.
+    t.wearerLevel = code == kQuitWearer;
+    if (t.wearerLevel) {
+        t.number = quit != nullptr ? quit->Nr : 0;
+    }
+    t.word = actionName(code);
+    return t;
+}
+
+}  // namespace
+
+std::optional<Message> cancelTransactionQuestion(const CKelvoDoc& doc) {
+    const CancelTarget t = cancelTarget(doc.WearerData());
+    if (t.refusal != nullptr) {
+        return std::nullopt;
+    }
+    return question(tr("Are you sure you want to cancel this ") + t.word + tr(" transaction?"),
+                    tr("Confirm cancel"));
+}
+
+WearerChange cancelSelectedTransaction(CKelvoDoc& doc, Answer answer) {
+    CWearerData& d = doc.WearerData();
+    const CancelTarget t = cancelTarget(d);
+    if (t.refusal != nullptr) {
+        return refusedChange(t.refusal);
+    }
+    if (answer != Answer::Yes) {
         return {};
     }
+    const WearerSelection& s = t.selection;
+    const bool wearerLevel = t.wearerLevel;
     int linesLeft = -1;
     const ChangeResult result =
-        wearerLevel ? d.Transactions.CancelWearer(doc.Fs(), WID, number)
-                    : d.Transactions.CancelProduct(doc.Fs(), WID, PID, SID, number, linesLeft);
+        wearerLevel ? d.Transactions.CancelWearer(doc.Fs(), t.WID, t.number)
+                    : d.Transactions.CancelProduct(doc.Fs(), t.WID, s.product.Product.PID,
+                                                   s.product.Product.SID, t.number, linesLeft);
     if (result == ChangeResult::NotFound) {
-        return refusedChange(none);
+        return refusedChange(kNoTransaction);
     }
     if (result != ChangeResult::Saved) {
         return WearerChange::refused(changeFailure(doc, result));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "doc/WearerChange.h"
@@ -63,17 +64,25 @@ bool checkAddProduct(CKelvoDoc& doc);
 bool checkQuitWearer(CKelvoDoc& doc);
 bool checkProductAction(CKelvoDoc& doc, ProductAction action);
 
-// The changes below ask their question (Yes goes on) through the document's prompter and show
-// nothing else: a refusal or a failed save comes back in the result's notices, with the list
-// and file as they were. A No answer gives a result that is not done and has no notice.
+// The changes below take the driver's answer to their question, which the caller asks first
+// (the question functions give it; nullopt when the change is refused, and then nothing is
+// asked), and show nothing: a refusal or a failed save comes back in the result's notices, with
+// the list and file as they were. An answer other than Yes gives a result that is not done and
+// has no notice.
 
-// Quit Wearer: checks, asks the driver, and commits a quit wearer transaction.
-WearerChange quitWearer(CKelvoDoc& doc);
-// Quit Product: checks, asks, and commits a quit product transaction of the selected product.
-WearerChange quitProduct(CKelvoDoc& doc);
-// Cancel Transaction: finds the transaction behind the selected row, asks, and removes it (a
-// product's line only, for a product of a transaction with several).
-WearerChange cancelSelectedTransaction(CKelvoDoc& doc);
+// Quit Wearer: checks, and on Yes commits a quit wearer transaction. The question is "Are you
+// sure you want to quit <name> ?" (caption "Question").
+std::optional<Message> quitWearerQuestion(const CKelvoDoc& doc);
+WearerChange quitWearer(CKelvoDoc& doc, Answer answer);
+// Quit Product: checks, and on Yes commits a quit product transaction of the selected product.
+// The question is "Are you sure you want to quit <product> for <wearer> ?" (caption "Question").
+std::optional<Message> quitProductQuestion(const CKelvoDoc& doc);
+WearerChange quitProduct(CKelvoDoc& doc, Answer answer);
+// Cancel Transaction: finds the transaction behind the selected row and on Yes removes it (a
+// product's line only, for a product of a transaction with several). The question is "Are you
+// sure you want to cancel this <action> transaction?" (caption "Confirm cancel").
+std::optional<Message> cancelTransactionQuestion(const CKelvoDoc& doc);
+WearerChange cancelSelectedTransaction(CKelvoDoc& doc, Answer answer);
 
 // Commits the document's pending transaction into the current customer's transactions and
 // rebuilds the wearer rows. When it cannot be saved (the file could not be read, or written)

@@ -66,15 +66,18 @@ CommandOutcome changeQuantity(CommandContext& c) {
 }
 
 CommandOutcome quitWearer(CommandContext& c) {
-    return proceedIf(c.doc, kelvo::quitWearer(c.doc));
+    const Answer answer = askFirst(c.doc.Prompt(), quitWearerQuestion(c.doc));
+    return proceedIf(c.doc, kelvo::quitWearer(c.doc, answer));
 }
 
 CommandOutcome quitProduct(CommandContext& c) {
-    return proceedIf(c.doc, kelvo::quitProduct(c.doc));
+    const Answer answer = askFirst(c.doc.Prompt(), quitProductQuestion(c.doc));
+    return proceedIf(c.doc, kelvo::quitProduct(c.doc, answer));
 }
 
 CommandOutcome cancelTransaction(CommandContext& c) {
-    return proceedIf(c.doc, cancelSelectedTransaction(c.doc));
+    const Answer answer = askFirst(c.doc.Prompt(), cancelTransactionQuestion(c.doc));
+    return proceedIf(c.doc, cancelSelectedTransaction(c.doc, answer));
 }
 
 }  // namespace kelvo::wearer_rules

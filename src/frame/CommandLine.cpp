@@ -12,6 +12,29 @@
 
 namespace kelvo {
 
+void printOptions(std::FILE* to, KeyboardDefault keyboard, const char* ownOptions) {
+    std::fputs(
+        "  --root DIR   the folder that plays the handheld's file system\n"
+        "               (default $KELVO_ROOT, else ~/.local/share/kelvo/device)\n"
+        "  --scale N    enlarge the 240 x 320 window N times (default 2)\n"
+        "  --lang L     the language of the screens: es (Spanish) or en (English);\n"
+        "               default the system's locale\n",
+        to);
+    std::fputs(
+        keyboard == KeyboardDefault::DeviceProperty
+            ? "  --keyboard M the on-screen keyboard: on, off, or auto (on with a touch screen "
+              "and\n"
+              "               no keyboard); default the property Keyboard, else auto\n"
+            : "  --keyboard M the on-screen keyboard: on, off or auto (default off, as on a "
+              "desktop)\n",
+        to);
+    std::fputs(ownOptions, to);
+    std::fputs(
+        "  --version    print the version and exit\n"
+        "Qt's own options take one dash, e.g. -platform offscreen.\n",
+        to);
+}
+
 CommandLine::CommandLine(const char* program, AddOptions addOptions, Check check, Usage usage)
     : m_program(program), m_addOptions(addOptions), m_check(check), m_usage(usage) {}
 

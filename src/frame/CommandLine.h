@@ -69,6 +69,11 @@ private:
     std::optional<QCommandLineParser> m_parser;  // a parser takes its options once
 };
 
+// Prints the option lines of a usage: the device options (--keyboard with the default that
+// `keyboard` gives), the program's own lines `ownOptions`, --version, and how Qt's options
+// are given.
+void printOptions(std::FILE* to, KeyboardDefault keyboard, const char* ownOptions);
+
 // argv as a list, without what looks like Qt's options (one dash, with the value that
 // follows unless that is an option itself).
 QStringList withoutQtOptions(int argc, char** argv);

@@ -16,25 +16,21 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: kelvo-play [--root DIR] [--scale N] [--lang L] [--keyboard on|off|auto]\n"
-    "                  [--out DIR] [--strict] [--timings] FILE.scn [Qt options]\n"
-    "  runs the scenario FILE.scn with the real program and exits with 0 (passed),\n"
-    "  1 (failed) or 2 (not runnable, or a usage error)\n"
-    "  --root DIR   the folder that plays the handheld's file system (use an empty one)\n"
-    "               (default $KELVO_ROOT, else ~/.local/share/kelvo/device)\n"
-    "  --scale N    enlarge the 240 x 320 window N times (default 2)\n"
-    "  --lang L     the language of the screens: es (Spanish) or en (English);\n"
-    "               default the system's locale\n"
-    "  --keyboard M the on-screen keyboard: on, off or auto (default off, as on a desktop)\n"
-    "  --out DIR    where the scenario's screenshots go (default: beside the scenario)\n"
-    "  --strict     fail a scenario that leaves message boxes unchecked\n"
-    "  --timings    print how long each step of the scenario took, and the slowest five\n"
-    "Qt's own options take one dash, e.g. -platform offscreen.\n"
-    "The player takes the device folder as Kelvo does: on a folder in use it exits with 2.\n";
-
 void usage(std::FILE* to) {
-    std::fputs(kUsage, to);
+    std::fputs(
+        "usage: kelvo-play [--root DIR] [--scale N] [--lang L] [--keyboard on|off|auto]\n"
+        "                  [--out DIR] [--strict] [--timings] FILE.scn [Qt options]\n"
+        "  runs the scenario FILE.scn with the real program on a device folder (use an empty\n"
+        "  one) and exits with 0 (passed), 1 (failed) or 2 (not runnable, or a usage error)\n",
+        to);
+    kelvo::printOptions(
+        to, kelvo::KeyboardDefault::Off,
+        "  --out DIR    where the scenario's screenshots go (default: beside the scenario)\n"
+        "  --strict     fail a scenario that leaves message boxes unchecked\n"
+        "  --timings    print how long each step of the scenario took, and the slowest five\n");
+    std::fputs("The player takes the device folder as Kelvo does: on a folder in use it exits\n"
+               "with 2.\n",
+               to);
 }
 
 // The player's own options beside the device options.

@@ -2,18 +2,9 @@
 #   cmake -DKELVO=<kelvo> -DSAMPLES=<samples folder> -DWORK=<scratch folder> -P check_day.cmake
 # The sample day passes (exit 0, also as JSON), a copy without one invoice fails (exit 1) and
 # names the file, a missing folder or an unknown option is a usage error (exit 2).
-set(ENV{DISPLAY} "")
-set(ENV{WAYLAND_DISPLAY} "")
-set(ENV{QT_QPA_PLATFORM} "")
-
-function(run expected_status)
-    execute_process(COMMAND "${KELVO}" check-day ${ARGN}
-                    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    if(NOT status STREQUAL "${expected_status}")
-        message(FATAL_ERROR "check-day ${ARGN}: status ${status}, not ${expected_status}\n${out}${err}")
-    endif()
-    set(out "${out}" PARENT_SCOPE)
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/run.cmake")
+without_display()
+set(command "${KELVO}" check-day)
 
 run(0 "${SAMPLES}/day")
 if(NOT out MATCHES "Kelvo can work this day")

@@ -4,29 +4,17 @@
 # The sample day worked to its end by the whole-day scenario checks in clean, with every figure
 # of its summary; the check-in sheet is read back; one broken copy of what came back per
 # consistency finding fails with that finding; a usage error gives 2.
+include("${CMAKE_CURRENT_LIST_DIR}/run.cmake")
 file(REMOVE_RECURSE "${WORK}")
 set(ENV{QT_QPA_PLATFORM} offscreen)
-execute_process(COMMAND "${PLAYER}" --root "${WORK}/device" --lang en "${SCENARIO}"
-                        --out "${WORK}/shots" --strict -platform offscreen
-                RESULT_VARIABLE played OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT played STREQUAL "0")
-    message(FATAL_ERROR "the whole-day scenario ended with status ${played}\n${out}${err}")
-endif()
+set(command "${PLAYER}")
+run(0 --root "${WORK}/device" --lang en "${SCENARIO}" --out "${WORK}/shots" --strict
+    -platform offscreen)
 
-set(ENV{DISPLAY} "")
-set(ENV{WAYLAND_DISPLAY} "")
-set(ENV{QT_QPA_PLATFORM} "")
+without_display()
 set(SENT "${SAMPLES}/day")
 set(BACK "${WORK}/device/My Documents/After Arrival")
-
-function(run expected_status)
-    execute_process(COMMAND "${KELVO}" check-in ${ARGN}
-                    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    if(NOT status STREQUAL "${expected_status}")
-        message(FATAL_ERROR "check-in ${ARGN}: status ${status}, not ${expected_status}\n${out}${err}")
-    endif()
-    set(out "${out}" PARENT_SCOPE)
-endfunction()
+set(command "${KELVO}" check-in)
 
 # Every line must be in the output (each a regular expression; runs of spaces are columns).
 function(expect_lines what)

@@ -250,15 +250,19 @@ TEST_F(AdjustOps, OrderAndInventoryChange) {
     EXPECT_EQ(prompter.shown().back().text, "The future inventory cannot be less than 0!");
     EXPECT_DOUBLE_EQ(doc.Invoice().Line(mats).FutureInv, inventory + 3);
 
-    EXPECT_FALSE(cancelInventoryChange(doc, mats));  // answered No
-    EXPECT_EQ(prompter.shown().back().text, "Are you sure you want to cancel this change ?");
-    EXPECT_EQ(prompter.shown().back().caption, "Question");
-    prompter.queue(Answer::Yes);
-    EXPECT_TRUE(cancelInventoryChange(doc, mats));
+    const std::optional<Message> cancel = cancelInventoryQuestion(doc, mats);
+    ASSERT_TRUE(cancel);
+    EXPECT_EQ(cancel->text, "Are you sure you want to cancel this change ?");
+    EXPECT_EQ(cancel->caption, "Question");
+    EXPECT_FALSE(cancelInventoryChange(doc, mats, Answer::No));
+    EXPECT_DOUBLE_EQ(doc.Invoice().Line(mats).FutureInv, inventory + 3);
+    const std::size_t shown = prompter.shown().size();
+    EXPECT_TRUE(cancelInventoryChange(doc, mats, Answer::Yes));
+    EXPECT_EQ(prompter.shown().size(), shown);  // the operation asks nothing itself
     EXPECT_DOUBLE_EQ(doc.Invoice().Line(mats).FutureInv, inventory);
-    const std::size_t asked = prompter.shown().size();
-    EXPECT_FALSE(cancelInventoryChange(doc, mats));  // nothing left to cancel: no question
-    EXPECT_EQ(prompter.shown().size(), asked);
+    // Nothing left to cancel: no question, and Yes changes nothing.
+    EXPECT_FALSE(cancelInventoryQuestion(doc, mats));
+    EXPECT_FALSE(cancelInventoryChange(doc, mats, Answer::Yes));
 }
 
 TEST(InvoiceTexts, RowsOfTheInvoiceScreens) {

@@ -39,7 +39,8 @@ TEST_F(CallEditorTest, ListsTheStopsCallsWithTheirPersonAndDate) {
 }
 
 TEST_F(CallEditorTest, NewCallIsSavedWithTheRouteAndItsVoiceMessage) {
-    ASSERT_EQ(editor.AddNew(editor.Fields()), 1);
+    ASSERT_TRUE(editor.AddNew(editor.Fields(), UnsavedCall::Discard).done);
+    ASSERT_EQ(editor.Shown(), 1);
     CallFields f = editor.Fields();
     EXPECT_EQ(f.note, kCallNotePrompt);
     EXPECT_EQ(editor.Row(1), (std::array<std::string, 3>{"2", "05-Dec", ""}));
@@ -49,7 +50,12 @@ TEST_F(CallEditorTest, NewCallIsSavedWithTheRouteAndItsVoiceMessage) {
     f.status = 2;    // In progress
     f.note = "Wants\nmore mats";
     editor.MarkChanged();
-    ASSERT_TRUE(editor.Save(f));
+    const Outcome saved = editor.Save(f);
+    ASSERT_TRUE(saved.done);
+    EXPECT_TRUE(saved.notices.empty());
+    EXPECT_EQ(saved.written,
+              (std::vector<std::string>{std::string(kNewCall) + ".xml",
+                                        std::string(kNewCall) + ".wav", test::kSampleRoute}));
     EXPECT_FALSE(editor.HasChanges());
     const std::string file = s.dev.read(std::string(kNewCall) + ".xml");
     EXPECT_EQ(file,
@@ -61,76 +67,90 @@ TEST_F(CallEditorTest, NewCallIsSavedWithTheRouteAndItsVoiceMessage) {
     EXPECT_NE(s.dev.read(test::kSampleRoute).find("<Call>200612050101000100000000471102</Call>"),
               std::string::npos);
     EXPECT_FALSE(editor.ShownIsNew());
+    // An existing call saved without a recording writes its file only.
+    EXPECT_EQ(editor.Save(editor.Fields()).written,
+              (std::vector<std::string>{std::string(kNewCall) + ".xml"}));
 }
 
 TEST_F(CallEditorTest, NoteIsSavedOnlyAsTheFileKeepsIt) {
-    editor.AddNew(editor.Fields());
+    editor.AddNew(editor.Fields(), UnsavedCall::Discard);
     CallFields f = editor.Fields();
     // The file keeps 255 characters, and a line break takes two of them.
     f.note = std::string(253, 'x') + "\n";
-    EXPECT_TRUE(editor.Save(f));
-    EXPECT_TRUE(s.prompter.shown().empty());
+    EXPECT_TRUE(editor.Save(f).done);
     f.note = std::string(254, 'x') + "\n";
-    EXPECT_FALSE(editor.Save(f));
-    ASSERT_EQ(s.prompter.shown().size(), 1u);
-    EXPECT_EQ(s.prompter.shown()[0].caption, "Invalid data");
+    const Outcome refused = editor.Save(f);
+    EXPECT_FALSE(refused.done);
+    EXPECT_TRUE(refused.written.empty());
+    ASSERT_EQ(refused.notices.size(), 1u);
+    EXPECT_EQ(refused.notices[0].text,
+              "The notes can hold at most 255 characters (a line break counts as two). Please "
+              "shorten them.");
+    EXPECT_EQ(refused.notices[0].caption, "Invalid data");
+    EXPECT_EQ(refused.notices[0].icon, MessageIcon::Warning);
     // The prompt a new call's note starts with is not saved as its note.
-    editor.AddNew(editor.Fields());
-    ASSERT_TRUE(editor.Save(editor.Fields()));
+    editor.AddNew(editor.Fields(), UnsavedCall::Discard);
+    ASSERT_TRUE(editor.Save(editor.Fields()).done);
     EXPECT_EQ(elementText(s.dev.read("\\VexXml\\Call_200612050101000100000000471103.xml"), "Notes"),
               "");
+    // The operations ask nothing themselves.
+    EXPECT_TRUE(s.prompter.shown().empty());
 }
 
-TEST_F(CallEditorTest, ChangesAreOfferedForSavingBeforeAnotherCallOrLeaving) {
+TEST_F(CallEditorTest, UnsavedChangesAreSavedOrDiscardedAsTheDriverAnswered) {
     const std::string before = s.dev.read(kFirstCall);
-    struct Case {
-        Answer answer;
-        bool saved;
-    };
-    for (const Case c : {Case{Answer::No, false}, Case{Answer::Yes, true}}) {
-        SCOPED_TRACE(c.saved);
+    EXPECT_FALSE(editor.UnsavedQuestion(true));
+    for (const UnsavedCall answer : {UnsavedCall::Discard, UnsavedCall::Save}) {
+        const bool saved = answer == UnsavedCall::Save;
+        SCOPED_TRACE(saved);
         ASSERT_TRUE(editor.Open());
         CallFields f = editor.Fields();
         f.note = "Sent on 6 Dec";
         editor.MarkChanged();
         s.dev.put(editor.RecordingPath(), "RIFF");
-        s.prompter.clearShown();
-        s.prompter.queue(c.answer);
-        editor.Leave(f);
-        ASSERT_EQ(s.prompter.shown().size(), 1u);
-        EXPECT_EQ(s.prompter.shown()[0].text, "Do you want to save ?");
-        EXPECT_EQ(s.prompter.shown()[0].caption, "Confirm save");
+        const std::optional<Message> q = editor.UnsavedQuestion(true);
+        ASSERT_TRUE(q);
+        EXPECT_EQ(q->text, "Do you want to save ?");
+        EXPECT_EQ(q->caption, "Confirm save");
+        EXPECT_EQ(q->buttons, MessageButtons::YesNo);
+        const Outcome left = editor.Leave(f, answer);
+        EXPECT_TRUE(left.done);
+        EXPECT_EQ(left.written.size(), saved ? 2u : 0u);
         const std::string file = s.dev.read(kFirstCall);
-        EXPECT_EQ(file == before, !c.saved);
-        EXPECT_EQ(s.dev.exists("\\VexXml\\Call_200612050101000100000000471101.wav"), c.saved);
+        EXPECT_EQ(file == before, !saved);
+        EXPECT_EQ(s.dev.exists("\\VexXml\\Call_200612050101000100000000471101.wav"), saved);
         EXPECT_FALSE(s.dev.exists(editor.RecordingPath()));
-        if (c.saved) {
+        if (saved) {
             // An existing call keeps its notes; the note field goes into the follow-up.
             EXPECT_EQ(elementText(file, "FollowupNotes"), "Sent on 6 Dec");
             EXPECT_EQ(elementText(file, "Notes"), elementText(before, "Notes"));
         }
     }
-    // A new call asks "changes" of the call shown before it, and nothing without changes.
+    // Another call is preceded by the "changes" question.
     editor.MarkChanged();
-    s.prompter.clearShown();
-    editor.AddNew(editor.Fields());
-    ASSERT_EQ(s.prompter.shown().size(), 1u);
-    EXPECT_EQ(s.prompter.shown()[0].text, "Do you want to save changes ?");
-    EXPECT_TRUE(editor.Select(0, editor.Fields()));
-    EXPECT_EQ(s.prompter.shown().size(), 1u);
+    EXPECT_EQ(editor.UnsavedQuestion(false)->text, "Do you want to save changes ?");
+    ASSERT_TRUE(editor.AddNew(editor.Fields(), UnsavedCall::Discard).done);
+    EXPECT_TRUE(editor.Select(0, editor.Fields(), UnsavedCall::Save).done);
+    EXPECT_EQ(editor.Shown(), 0);
+    EXPECT_TRUE(s.prompter.shown().empty());
 }
 
 TEST_F(CallEditorTest, CallThatCannotBeWrittenStaysUnsavedAndIsReported) {
-    editor.AddNew(editor.Fields());
+    editor.AddNew(editor.Fields(), UnsavedCall::Discard);
     editor.MarkChanged();
     // A folder where the call file should go makes the write fail.
     s.dev.put(std::string(kNewCall) + ".xml\\blocker", "");
-    s.prompter.clearShown();
-    EXPECT_FALSE(editor.Save(editor.Fields()));
+    // Neither a save nor another call gets past it; the new call stays shown.
+    for (const Outcome& failed :
+         {editor.Save(editor.Fields()), editor.Select(0, editor.Fields(), UnsavedCall::Save)}) {
+        EXPECT_FALSE(failed.done);
+        ASSERT_EQ(failed.notices.size(), 1u);
+        EXPECT_EQ(failed.notices[0].text, std::string(kNewCall) + ".xml could not be written.");
+        EXPECT_EQ(failed.notices[0].caption, "Error data files");
+        EXPECT_TRUE(failed.written.empty());
+    }
     EXPECT_TRUE(editor.HasChanges());
     EXPECT_TRUE(editor.ShownIsNew());
-    ASSERT_EQ(s.prompter.shown().size(), 1u);
-    EXPECT_EQ(s.prompter.shown()[0].caption, "Error data files");
     EXPECT_EQ(s.dev.read(test::kSampleRoute).find("471102"), std::string::npos);
 }
 

@@ -23,11 +23,17 @@ TEST(ScanOps, ScannedGarmentIsStoredInTheModesFile) {
                                         "Employee left", "Worn out", "Repair & return"}));
     // The configuration allows 8 and 10 characters.
     EXPECT_EQ(checkScannedCode(s.doc, "00a1b2c3d4e").Text, "00A1B2C3D4");
-    EXPECT_EQ(storeScan(s.doc, ScanMode::Flag, 1, "00A1B2C3", "Left sleeve"), std::nullopt);
-    EXPECT_EQ(storeScan(s.doc, ScanMode::Replace, 4, "00A1B2C3", "R-17"), std::nullopt);
-    const auto none = storeScan(s.doc, ScanMode::Replace, -1, "00A1B2C4", "");
-    ASSERT_TRUE(none.has_value());
-    EXPECT_EQ(none->text, "No Reason Code selected!");
+    const Outcome flagged = storeScan(s.doc, ScanMode::Flag, 1, "00A1B2C3", "Left sleeve");
+    EXPECT_TRUE(flagged.done);
+    EXPECT_TRUE(flagged.notices.empty());
+    EXPECT_EQ(flagged.written, std::vector<std::string>{kFlags});
+    EXPECT_EQ(storeScan(s.doc, ScanMode::Replace, 4, "00A1B2C3", "R-17").written,
+              std::vector<std::string>{kReplace});
+    const Outcome none = storeScan(s.doc, ScanMode::Replace, -1, "00A1B2C4", "");
+    EXPECT_FALSE(none.done);
+    EXPECT_TRUE(none.written.empty());
+    ASSERT_EQ(none.notices.size(), 1u);
+    EXPECT_EQ(none.notices[0].text, "No Reason Code selected!");
     EXPECT_EQ(test::elementText(s.dev.read(kFlags), "FlagID"), "2");
     EXPECT_EQ(test::elementText(s.dev.read(kReplace), "Reason"), "WO");
     EXPECT_EQ(test::elementText(s.dev.read(kReplace), "Ref"), "R-17");
@@ -56,16 +62,19 @@ TEST(ScanOps, RefusalsAndUnreadableFilesAreToldWithTheirFile) {
                      "nothing is saved to it."},
     };
     for (const Case& c : cases) {
-        const std::optional<Message> refusal = storeScan(s.doc, ScanMode::Flag, 1, c.code, "");
-        ASSERT_TRUE(refusal.has_value()) << c.code;
-        EXPECT_EQ(refusal->caption + ": " + refusal->text, c.message);
+        const Outcome refusal = storeScan(s.doc, ScanMode::Flag, 1, c.code, "");
+        EXPECT_FALSE(refusal.done);
+        EXPECT_TRUE(refusal.written.empty());
+        ASSERT_EQ(refusal.notices.size(), 1u) << c.code;
+        EXPECT_EQ(refusal.notices[0].caption + ": " + refusal.notices[0].text, c.message);
     }
     EXPECT_EQ(s.dev.read(kFlags), damaged);
     // The replacements have a file of their own, read and written as usual.
-    EXPECT_EQ(storeScan(s.doc, ScanMode::Replace, 4, "00A1B2C3", ""), std::nullopt);
-    const auto again = storeScan(s.doc, ScanMode::Replace, 4, "00A1B2C3", "");
-    ASSERT_TRUE(again.has_value());
-    EXPECT_EQ(again->text, "Same flag on the same garment is not allowed!");
+    EXPECT_TRUE(storeScan(s.doc, ScanMode::Replace, 4, "00A1B2C3", "").done);
+    const Outcome again = storeScan(s.doc, ScanMode::Replace, 4, "00A1B2C3", "");
+    EXPECT_FALSE(again.done);
+    ASSERT_EQ(again.notices.size(), 1u);
+    EXPECT_EQ(again.notices[0].text, "Same flag on the same garment is not allowed!");
 }
 
 }  // namespace

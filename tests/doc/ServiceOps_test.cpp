@@ -33,19 +33,25 @@ TEST_F(ServiceOpsTest, ServiceChosenFromTheCatalogueIsAddedOnceAndDeleted) {
     EXPECT_FALSE(serviceSavable(s.doc, 0, 0, -1, "3", "5.25"));
     EXPECT_FALSE(serviceSavable(s.doc, 0, 0, 1, "3", "0"));
     ASSERT_TRUE(serviceSavable(s.doc, 0, 0, 1, "3", "5.25"));
-    EXPECT_EQ(saveService(s.doc, 0, 0, 1, "3", "5.25"), std::nullopt);
+    const Outcome added = saveService(s.doc, 0, 0, 1, "3", "5.25");
+    EXPECT_TRUE(added.done);
+    EXPECT_TRUE(added.notices.empty());
+    EXPECT_EQ(added.written, std::vector<std::string>{kServices});
     // The same product at another frequency is another service; at the same one it is refused.
-    EXPECT_EQ(saveService(s.doc, 0, 0, 0, "2", "4.5"), std::nullopt);
-    const auto again = saveService(s.doc, 0, 0, 1, "1", "5.25");
-    ASSERT_TRUE(again.has_value());
-    EXPECT_EQ(again->text, "This product and frequency were already added!");
-    EXPECT_EQ(again->caption, "Invalid data");
+    EXPECT_TRUE(saveService(s.doc, 0, 0, 0, "2", "4.5").done);
+    const Outcome again = saveService(s.doc, 0, 0, 1, "1", "5.25");
+    EXPECT_FALSE(again.done);
+    EXPECT_TRUE(again.written.empty());
+    ASSERT_EQ(again.notices.size(), 1u);
+    EXPECT_EQ(again.notices[0].text, "This product and frequency were already added!");
+    EXPECT_EQ(again.notices[0].caption, "Invalid data");
 
     const CFlatGoodTransactions& services = s.doc.FlatGoodTransactions();
     ASSERT_EQ(services.Count(), 2u);
     EXPECT_EQ(serviceRow(s.doc, services.At(1)),
               (std::array<std::string, 5>{"MT35", "Entrance mat 3x5", "1W", "2", "4.50"}));
-    EXPECT_EQ(deleteService(s.doc, 0), std::nullopt);
+    EXPECT_EQ(deleteService(s.doc, 0).written, std::vector<std::string>{kServices});
+    EXPECT_FALSE(deleteService(s.doc, 5).done);
     EXPECT_EQ(s.dev.read(kServices),
               "<FlatgoodTransactions>\r\n\t<flatgoodtransaction>\r\n\t\t<Prodcode>MT35</Prodcode>"
               "\r\n\t\t<Freqcode>1W</Freqcode>\r\n\t\t<Qty>2</Qty>\r\n\t\t<Price>4.50</Price>\r\n\t"
@@ -62,7 +68,7 @@ TEST_F(ServiceOpsTest, MissingCatalogueIsNamedWhenAServiceIsToBeAdded) {
               "No flat-good products could be read from \\VexXml\\Flatgoodproducts.xml, so no "
               "service can be added.");
     EXPECT_FALSE(serviceSavable(s.doc, 0, 0, 0, "1", "1"));
-    EXPECT_TRUE(saveService(s.doc, 0, 0, 0, "1", "1").has_value());
+    EXPECT_FALSE(saveService(s.doc, 0, 0, 0, "1", "1").done);
     EXPECT_FALSE(s.dev.exists(kServices));
 }
 
@@ -76,17 +82,24 @@ TEST_F(ServiceOpsTest, AnUnreadableFileIsToldAndKeptAndBadEntriesAreRefused) {
               std::string("Cannot read ") + kServices +
                   ". The file is kept as it is, and nothing is saved to it until it can be read.");
     openAddService(s.doc);
-    const auto price = saveService(s.doc, 0, 0, 1, "3", "0");
-    ASSERT_TRUE(price.has_value());
-    EXPECT_EQ(price->caption + ": " + price->text, "Invalid data: Invalid entered price!");
-    const auto quantity = saveService(s.doc, 0, 0, 1, "3x", "5.25");
-    ASSERT_TRUE(quantity.has_value());
-    EXPECT_EQ(quantity->caption + ": " + quantity->text,
-              "Error data: Only numerical characters are allowed!");
-    const auto unreadable = saveService(s.doc, 0, 0, 1, "3", "5.25");
-    ASSERT_TRUE(unreadable.has_value());
-    EXPECT_EQ(unreadable->text,
-              std::string(kServices) + " could not be read, so nothing is saved to it.");
+    struct Case {
+        const char* quantity;
+        const char* price;
+        const char* message;
+    } const cases[] = {
+        {"3", "0", "Invalid data: Invalid entered price!"},
+        {"3x", "5.25", "Error data: Only numerical characters are allowed!"},
+        {"3", "5.25",
+         "Error data files: \\VexXml\\FlatGoodTransactions_20117.xml could not be read, so "
+         "nothing is saved to it."},
+    };
+    for (const Case& c : cases) {
+        const Outcome refused = saveService(s.doc, 0, 0, 1, c.quantity, c.price);
+        EXPECT_FALSE(refused.done);
+        EXPECT_TRUE(refused.written.empty());
+        ASSERT_EQ(refused.notices.size(), 1u) << c.message;
+        EXPECT_EQ(refused.notices[0].caption + ": " + refused.notices[0].text, c.message);
+    }
     EXPECT_EQ(s.dev.read(kServices), damaged);
 }
 

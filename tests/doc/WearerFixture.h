@@ -68,8 +68,6 @@ struct WearerFixture : ::testing::Test {
         xml.replace(from, xml.find("</" + tag + ">") - from, value);
     }
 
-    // Answers the next question Yes.
-    void yes() { s.prompter.queue(Answer::Yes); }
     // Shows a change's notices as its screen does; true when the change was made.
     bool done(const WearerChange& change) { return showNotices(s.prompter, change); }
     // The messages shown since the last call, "caption: text; " each.

@@ -24,6 +24,11 @@ constexpr const char* kWarning = "Warning: ";
 
 using WearerOpsTest = WearerFixture;
 
+// The question a change's screen asks first, "caption: text"; "" when there is none.
+std::string asked(const std::optional<Message>& question) {
+    return question ? question->caption + ": " + question->text : "";
+}
+
 TEST_F(WearerOpsTest, EachActionTellsWhyItIsRefused) {
     enter(kSomeChanges);
     enum Action { AddProduct, QuitWearer, Exchange, Quantity, QuitProduct };
@@ -85,12 +90,12 @@ TEST_F(WearerOpsTest, QuitAndCancelAWearer) {
     enter();
     select(3);
     EXPECT_FALSE(mayCancelSelected(data));
-    EXPECT_FALSE(done(quitWearer(doc)));  // answered No
-    EXPECT_EQ(messages(), "Question: Are you sure you want to quit Ray Dunn ?; ");
+    EXPECT_EQ(asked(quitWearerQuestion(doc)), "Question: Are you sure you want to quit Ray Dunn ?");
+    EXPECT_FALSE(done(quitWearer(doc, Answer::No)));
+    EXPECT_EQ(messages(), "");
     EXPECT_EQ(file(), "");
 
-    yes();
-    const WearerChange quit = quitWearer(doc);
+    const WearerChange quit = quitWearer(doc, Answer::Yes);
     ASSERT_TRUE(quit.done);
     EXPECT_EQ(quit.written, std::vector<std::string>{kTransactions});
     messages();
@@ -104,16 +109,17 @@ TEST_F(WearerOpsTest, QuitAndCancelAWearer) {
     // A product row of the quit wearer stands for the quit wearer.
     select(3, " SH100 XL");
     EXPECT_TRUE(mayCancelSelected(data));
-    yes();
-    ASSERT_TRUE(done(cancelSelectedTransaction(doc)));
-    EXPECT_EQ(messages(),
-              "Confirm cancel: Are you sure you want to cancel this quit wearer "
-              "transaction?; ");
+    EXPECT_EQ(asked(cancelTransactionQuestion(doc)),
+              "Confirm cancel: Are you sure you want to cancel this quit wearer transaction?");
+    ASSERT_TRUE(done(cancelSelectedTransaction(doc, Answer::Yes)));
+    EXPECT_EQ(messages(), "");
     EXPECT_EQ(file(), "<Transactions>\r\n</Transactions>");
     EXPECT_FALSE(data.ListState.Selection().isProduct);
     EXPECT_FALSE(data.ListState.ExpandSelected());
 
-    EXPECT_FALSE(done(cancelSelectedTransaction(doc)));
+    // Nothing to cancel: no question, and the refusal comes whatever the answer.
+    EXPECT_EQ(asked(cancelTransactionQuestion(doc)), "");
+    EXPECT_FALSE(done(cancelSelectedTransaction(doc, Answer::Yes)));
     EXPECT_EQ(messages(), "Warning: Action not allowed, no transaction exists on selected line!; ");
 }
 
@@ -123,11 +129,14 @@ TEST_F(WearerOpsTest, QuitAProductAndCancelTheProductsOfAnAddedWearer) {
         "<P><PID>101</PID><SID>3</SID></P><P><PID>103</PID><SID>3432</SID></P></Inventory></T>"
         "</Transactions>");
     select(12, " PA200 36x32");
-    yes();
-    ASSERT_TRUE(done(quitProduct(doc)));
     // The question names the product row as the list shows it, its leading blank included.
-    EXPECT_EQ(messages(), "Question: Are you sure you want to quit  PA200 36x32 for 12" +
-                              std::string(12, ' ') + "Nina Park ?; ");
+    EXPECT_EQ(asked(quitProductQuestion(doc)),
+              "Question: Are you sure you want to quit  PA200 "
+              "36x32 for 12" +
+                  std::string(12, ' ') + "Nina Park ?");
+    EXPECT_FALSE(done(quitProduct(doc, Answer::No)));
+    EXPECT_EQ(file().find("<WID>W20117-00012</WID>"), std::string::npos);
+    ASSERT_TRUE(done(quitProduct(doc, Answer::Yes)));
     EXPECT_NE(file().find("<WID>W20117-00012</WID>"), std::string::npos);
     EXPECT_NE(file().find("<PID>103</PID>\r\n\t\t\t\t\t<SID>3632</SID>\r\n\t\t\t\t\t<FID>0</FID>"
                           "\r\n\t\t\t\t\t<Qty>0</Qty>"),
@@ -135,17 +144,14 @@ TEST_F(WearerOpsTest, QuitAProductAndCancelTheProductsOfAnAddedWearer) {
 
     // One product of the added wearer goes; the other keeps the wearer.
     select(40, " SH100 L");
-    yes();
-    ASSERT_TRUE(done(cancelSelectedTransaction(doc)));
-    EXPECT_EQ(messages(),
-              "Confirm cancel: Are you sure you want to cancel this product from add "
-              "wearer transaction?; ");
+    EXPECT_EQ(asked(cancelTransactionQuestion(doc)),
+              "Confirm cancel: Are you sure you want to cancel this product from add wearer "
+              "transaction?");
+    ASSERT_TRUE(done(cancelSelectedTransaction(doc, Answer::Yes)));
     EXPECT_EQ(data.Transactions.At(0).Lines.size(), 1u);
     EXPECT_TRUE(data.ListState.ExpandSelected());
     select(40, " PA200 34x32");
-    yes();
-    ASSERT_TRUE(done(cancelSelectedTransaction(doc)));
-    messages();
+    ASSERT_TRUE(done(cancelSelectedTransaction(doc, Answer::Yes)));
     // The last product takes the added wearer with it.
     EXPECT_EQ(data.ListState.Find({nullptr, 40, true}), -1);
     EXPECT_FALSE(data.ListState.Selection().wearer.IsSet());
@@ -159,12 +165,11 @@ TEST_F(WearerOpsTest, AFileThatCannotBeReadIsReportedAndNeverWrittenOver) {
               "Load Error: Cannot read \\VexXml\\InventoryTransaction_20117.xml. The file is kept "
               "as it is, and nothing is saved to it until it can be read.; ");
     select(3);
-    yes();
-    const WearerChange refused = quitWearer(doc);
+    const WearerChange refused = quitWearer(doc, Answer::Yes);
     EXPECT_FALSE(refused.done);
     EXPECT_TRUE(refused.written.empty());
-    // The change asks its question itself and leaves the failure to its screen.
-    EXPECT_EQ(messages(), "Question: Are you sure you want to quit Ray Dunn ?; ");
+    // The change shows nothing itself and leaves the failure to its screen.
+    EXPECT_EQ(messages(), "");
     EXPECT_EQ(test::messageTexts(refused.notices),
               "Error data files: \\VexXml\\InventoryTransaction_20117.xml could not be read, so "
               "nothing is saved to it.; ");

@@ -124,10 +124,11 @@ CommandOutcome CContactView::handleCommand(CommandId id) {
     switch (id) {
         case cmd::ContactAdd: {
             stopRecording();
-            const int row = m_editor.AddNew(fields());
+            const bool added =
+                showNotices(doc().Prompt(), m_editor.AddNew(fields(), unsavedAnswer(false)));
             fillList();
             showCall();
-            if (row >= 0 && m_editor.ShownIsNew()) {
+            if (added && m_editor.ShownIsNew()) {
                 m_note->selectAll();
                 m_note->setFocus();
             }
@@ -135,7 +136,7 @@ CommandOutcome CContactView::handleCommand(CommandId id) {
         }
         case cmd::ContactSave:
             stopRecording();
-            if (m_editor.Save(fields())) {
+            if (showNotices(doc().Prompt(), m_editor.Save(fields()))) {
                 m_list->setRow(m_editor.Shown(), m_editor.Row(std::size_t(m_editor.Shown())));
                 showCall();
             }
@@ -156,7 +157,13 @@ CommandOutcome CContactView::handleCommand(CommandId id) {
 
 void CContactView::confirmLeave() {
     stopRecording();
-    m_editor.Leave(fields());
+    showNotices(doc().Prompt(), m_editor.Leave(fields(), unsavedAnswer(true)));
+}
+
+UnsavedCall CContactView::unsavedAnswer(bool leaving) {
+    return askFirst(doc().Prompt(), m_editor.UnsavedQuestion(leaving)) == Answer::Yes
+               ? UnsavedCall::Save
+               : UnsavedCall::Discard;
 }
 
 CallFields CContactView::fields() const {
@@ -204,7 +211,8 @@ void CContactView::rowChosen(int row) {
         return;
     }
     stopRecording();
-    if (!m_editor.Select(std::size_t(row), fields())) {
+    if (!showNotices(doc().Prompt(),
+                     m_editor.Select(std::size_t(row), fields(), unsavedAnswer(false)))) {
         m_filling = true;
         m_list->selectRow(m_editor.Shown());
         m_filling = false;

@@ -28,6 +28,8 @@ public:
 
 private:
     CallFields fields() const;
+    // Asks the question about the shown call's unsaved changes, if there are any.
+    UnsavedCall unsavedAnswer(bool leaving);
     void showCall();
     void fillList();
     void rowChosen(int row);

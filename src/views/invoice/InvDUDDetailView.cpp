@@ -79,8 +79,12 @@ void CInvDUDDetailView::rowChosen(int row) {
 CommandOutcome CInvDUDDetailView::handleCommand(CommandId id) {
     if (id == cmd::OrderDetailCancel) {
         const int row = m_list->selectedRow();
-        if (row >= 0 && cancelInventoryChange(doc(), m_lines[static_cast<std::size_t>(row)])) {
-            showRow(row);
+        if (row >= 0) {
+            const std::size_t line = m_lines[static_cast<std::size_t>(row)];
+            const Answer answer = askFirst(doc().Prompt(), cancelInventoryQuestion(doc(), line));
+            if (cancelInventoryChange(doc(), line, answer)) {
+                showRow(row);
+            }
         }
         return CommandOutcome::stay();
     }

@@ -96,14 +96,12 @@ CommandOutcome CAddNewServiceView::handleCommand(CommandId id) {
     if (id != cmd::ServiceSave) {
         return CommandOutcome::proceed();
     }
-    const std::optional<Message> refusal = saveService(
-        doc(), m_group->currentIndex(), m_product->currentIndex(), m_frequency->currentIndex(),
-        toData(m_quantity->text()), toData(m_price->text()));
-    if (refusal) {
-        doc().Prompt().show(*refusal);
-        return CommandOutcome::stay();
-    }
-    return CommandOutcome::proceed();
+    return showNotices(doc().Prompt(),
+                       saveService(doc(), m_group->currentIndex(), m_product->currentIndex(),
+                                   m_frequency->currentIndex(), toData(m_quantity->text()),
+                                   toData(m_price->text())))
+               ? CommandOutcome::proceed()
+               : CommandOutcome::stay();
 }
 
 void CAddNewServiceView::groupChosen() {

@@ -89,7 +89,7 @@ CommandOutcome CAddProductView::handleCommand(CommandId id) {
     if (!showNotices(doc().Prompt(), storeProduct(doc(), entry))) {
         return CommandOutcome::stay();
     }
-    if (askAnotherProduct(doc())) {
+    if (askFirst(doc().Prompt(), anotherProductQuestion()) == Answer::Yes) {
         clearEntry();
         refresh();
         return CommandOutcome::stay();

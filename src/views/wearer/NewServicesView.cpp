@@ -42,9 +42,7 @@ CommandOutcome CNewServicesView::handleCommand(CommandId id) {
     }
     const int row = m_list->selectedRow();
     if (row >= 0) {
-        if (const std::optional<Message> refusal = deleteService(doc(), std::size_t(row))) {
-            doc().Prompt().show(*refusal);
-        }
+        showNotices(doc().Prompt(), deleteService(doc(), std::size_t(row)));
         fillList(row);
     }
     return CommandOutcome::stay();

@@ -159,10 +159,8 @@ void CScanView::codeEdited(const QString& text) {
 }
 
 void CScanView::store() {
-    const std::optional<Message> refusal = storeScan(
-        doc(), m_mode, m_choice->currentIndex(), toData(m_code->text()), toData(m_text->text()));
-    if (refusal) {
-        doc().Prompt().show(*refusal);
+    if (!showNotices(doc().Prompt(), storeScan(doc(), m_mode, m_choice->currentIndex(),
+                                               toData(m_code->text()), toData(m_text->text())))) {
         awaitCode();  // the entry stays for correction
         return;
     }

@@ -103,8 +103,9 @@ CommandOutcome CSelectSizeView::handleCommand(CommandId id) {
     if (id != cmd::AddSizedProduct) {
         return CommandOutcome::proceed();
     }
-    return askAnotherProduct(doc()) ? CommandOutcome::to(screen::AddProduct)
-                                    : CommandOutcome::proceed();
+    return askFirst(doc().Prompt(), anotherProductQuestion()) == Answer::Yes
+               ? CommandOutcome::to(screen::AddProduct)
+               : CommandOutcome::proceed();
 }
 
 }  // namespace kelvo
