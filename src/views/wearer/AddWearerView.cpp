@@ -141,9 +141,9 @@ void CAddWearerView::fill(const WearerPage1& p) {
 }
 
 void CAddWearerView::refresh() {
-    const bool complete = page1Complete(doc(), page());
-    m_next->setEnabled(complete);
-    holdUntilComplete(cmd::WearerPage2, complete);
+    doc().WearerData().Drafts.Page1 = page();
+    m_next->setEnabled(commandEnabled(cmd::WearerPage2));
+    documentChanged();
 }
 
 void CAddWearerView::bankChosen() {

@@ -48,6 +48,8 @@ ProductFields::ProductFields(CKelvoDoc& doc, QWidget* parent) : QObject(parent),
     m_code->setFont(labelFont(12, true));
     connect(m_product, &QComboBox::currentIndexChanged, this, &ProductFields::productChosen);
     connect(m_size, &QComboBox::currentIndexChanged, this, &ProductFields::changed);
+    connect(m_template, &QComboBox::currentIndexChanged, this, &ProductFields::changed);
+    connect(m_method, &QComboBox::currentIndexChanged, this, &ProductFields::changed);
     clear();
 }
 
@@ -100,10 +102,6 @@ double ProductFields::templateId() const {
 
 double ProductFields::methodId() const {
     return chosenId(m_method);
-}
-
-bool ProductFields::complete() const {
-    return m_product->currentIndex() >= 0 && m_size->currentIndex() >= 0;
 }
 
 QString ProductFields::price() const {

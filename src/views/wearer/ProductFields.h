@@ -33,8 +33,6 @@ public:
     double methodId() const;
     // The price as typed.
     QString price() const;
-    // True when a product and a size are chosen.
-    bool complete() const;
 
     // Chooses these (an identifier that is not offered leaves its field empty).
     void choose(double PID, double SID, double TID, double FID, double price);
