@@ -76,9 +76,7 @@ WearerPage1 openWearerPage1(CKelvoDoc& doc) {
     page.lastName = t->LastName;
     page.firstName = t->FirstName;
     page.emblemName = t->EmblemName;
-    if (const CDepartment* dept = d.Departments.FindBy(&CDepartment::DeptID, t->Dpt)) {
-        page.department = dept->Description;
-    }
+    page.department = t->Dpt;
     page.bank = t->Bank;
     page.locker = t->Lock;
     if (hasLockerList(doc)) {
@@ -91,7 +89,7 @@ WearerPage1 openWearerPage1(CKelvoDoc& doc) {
 
 bool page1Complete(const CKelvoDoc& doc, const WearerPage1& page) {
     // The "DUD" laundry hides the department: a field the driver cannot see is not asked for.
-    const bool department = doc.Config().IsDud() || !page.department.empty();
+    const bool department = doc.Config().IsDud() || page.department != 0;
     return department && !page.number.empty() && !page.lastName.empty() &&
            !page.firstName.empty() && !page.emblemName.empty() &&
            page.bank.empty() == page.locker.empty();
@@ -130,7 +128,7 @@ void storePage1(CKelvoDoc& doc, const WearerPage1& page) {
     t->EmblemName = page.emblemName;
     t->LastName = page.lastName;
     const CDepartment* dept = d.Departments.Find(
-        [&](const CDepartment& dp) { return dp.IsActive() && dp.Description == page.department; });
+        [&](const CDepartment& dp) { return dp.IsActive() && dp.DeptID == page.department; });
     t->Dpt = dept != nullptr ? dept->DeptID : 0;
     t->Bank = page.bank;
     t->Lock = page.locker;

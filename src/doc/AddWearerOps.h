@@ -23,7 +23,7 @@ struct WearerPage1 {
     std::string lastName;
     std::string firstName;
     std::string emblemName;
-    std::string department;  // description of the chosen department; "" for none
+    double department = 0;  // DeptID of the chosen department; 0 for none
     std::string bank;
     std::string locker;
 };

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "doc/FormEntry.h"
+#include "doc/FormDrafts.h"
 #include "doc/WearerData.h"
 #include "model/AdjReasons.h"
 #include "model/CallList.h"
@@ -32,8 +32,8 @@ class ReceiptWriter;
 enum class StopInfoPage { Instructions, Aging };
 
 // The one document of the program: it owns the whole in-memory model (configuration,
-// routes, reference lists, ...), the current selections and what the current form holds back,
-// and knows the services every operation needs (device files, message boxes, clock).
+// routes, reference lists, ...), the current selections and the drafts of the forms the driver
+// fills in, and knows the services every operation needs (device files, message boxes, clock).
 // Screens keep no data of their own; they read and change the document.
 class CKelvoDoc {
 public:
@@ -103,9 +103,9 @@ public:
     // adjustment reasons, flags, the safety checklist and, for the "DUD" laundry, the trucks.
     void LoadDayLists();
 
-    // What the form on the current screen holds back while the driver fills it in.
-    FormEntry& Entry() { return m_entry; }
-    const FormEntry& Entry() const { return m_entry; }
+    // What the forms outside the wearer screens hold while the driver fills them in.
+    FormDrafts& Drafts() { return m_drafts; }
+    const FormDrafts& Drafts() const { return m_drafts; }
 
     // Selection state (-1 / -1.0: nothing selected).
     int CurrentRouteIndex() const { return m_currentRouteIndex; }
@@ -153,7 +153,7 @@ private:
     CFlatGoodProducts m_flatGoodProducts;
     CFrequencies m_frequencies;
     CFlatGoodTransactions m_flatGoodTransactions;
-    FormEntry m_entry;
+    FormDrafts m_drafts;
     CWearerData m_wearerData;
 
     int m_currentRouteIndex = -1;

@@ -88,11 +88,9 @@ bool Navigator::change(int target) {
     if (!findScreen(target)) {
         return false;
     }
-    // What the old screen's form held back goes with it; the new view's form sets its own.
-    FormEntry held = m_doc.Entry();
-    m_doc.Entry().Clear();
+    // The new view starts its form's draft afresh as it opens; a view that cannot be opened
+    // leaves the old one and its draft as they are.
     if (!m_host.openView(target)) {
-        m_doc.Entry() = held;  // the old view stays active
         return false;
     }
     setCommandTable(target);

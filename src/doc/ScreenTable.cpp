@@ -5,6 +5,7 @@
 #include "common/Prompter.h"
 #include "common/Translate.h"
 #include "doc/DataTransfer.h"
+#include "doc/DraftRules.h"
 #include "doc/InvoiceOps.h"
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
@@ -343,10 +344,14 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::Contact,
      .name = KELVO_TR_NOOP("Contact"),
-     .commands = {{cmd::ContactSave, KELVO_TR_NOOP("&Save"), screen::None, kScreen},
-                  {cmd::ContactCancel, KELVO_TR_NOOP("&Cancel"), screen::None, kScreen},
-                  {cmd::ContactAdd, KELVO_TR_NOOP("&Add"), screen::None, kScreen},
-                  {cmd::VoiceRecorder, KELVO_TR_NOOP("&Voice recorder"), screen::None, kScreen}},
+     .commands = {{cmd::ContactSave, KELVO_TR_NOOP("&Save"), screen::None, kScreen, nullptr, false,
+                   nullptr, &callShown},
+                  {cmd::ContactCancel, KELVO_TR_NOOP("&Cancel"), screen::None, kScreen, nullptr,
+                   false, nullptr, &callShown},
+                  {cmd::ContactAdd, KELVO_TR_NOOP("&Add"), screen::None, kScreen, nullptr, false,
+                   nullptr, &callsOpen},
+                  {cmd::VoiceRecorder, KELVO_TR_NOOP("&Voice recorder"), screen::None, kScreen,
+                   nullptr, false, nullptr, &voiceRecordingOffered}},
      .back =
          [](FrameFlags&, const NavFacts&) {
              Translation t = T::toCommand(cmd::SelectStop);
@@ -410,10 +415,14 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::Scan,
      .name = KELVO_TR_NOOP("Garment Scanning"),
-     .commands = {{cmd::ScanOk, KELVO_TR_NOOP("&Ok"), screen::None, kScreen},
-                  {cmd::ScanCancel, KELVO_TR_NOOP("&Cancel"), screen::None, kScreen},
-                  {cmd::FlagMode, KELVO_TR_NOOP("Flag Mode"), screen::None, kScreen},
-                  {cmd::ReplaceMode, KELVO_TR_NOOP("Replace Mode"), screen::None, kScreen}},
+     .commands = {{cmd::ScanOk, KELVO_TR_NOOP("&Ok"), screen::None, kScreen, nullptr, false,
+                   nullptr, &scanCodeComplete},
+                  {cmd::ScanCancel, KELVO_TR_NOOP("&Cancel"), screen::None, kScreen, nullptr, false,
+                   nullptr, &scanOpen},
+                  {cmd::FlagMode, KELVO_TR_NOOP("Flag Mode"), screen::None, kScreen, nullptr, false,
+                   nullptr, &scanOpen},
+                  {cmd::ReplaceMode, KELVO_TR_NOOP("Replace Mode"), screen::None, kScreen, nullptr,
+                   false, nullptr, &scanOpen}},
      .back = &toStopActions,
      .help =
          KELVO_TR_NOOP("Flag a garment, or mark it for replacement: choose the flag or the reason, "
@@ -470,8 +479,8 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::AddWearer,
      .name = KELVO_TR_NOOP("Add Wearer"),
-     .commands = {{cmd::WearerPage2, KELVO_TR_NOOP("Wearer Page 2"), screen::AddNextWearer,
-                   kScreen}},
+     .commands = {{cmd::WearerPage2, KELVO_TR_NOOP("Wearer Page 2"), screen::AddNextWearer, kScreen,
+                   nullptr, false, nullptr, &wearerPage1Complete}},
      .back = &toWearers,
      // Right is the page's "->" in every laundry: the "DUD" laundry's page leads on to the
      // products from its own step, after the page has been checked and stored.
@@ -499,7 +508,7 @@ const std::vector<ScreenEntry> kScreens = {
     {.index = screen::AddProduct,
      .name = KELVO_TR_NOOP("Add Product"),
      .commands = {{cmd::StoreProduct, KELVO_TR_NOOP("Add Product"), screen::WorkOrder, kScreen,
-                   &resumedStaysOnProduct, true}},
+                   &resumedStaysOnProduct, true, nullptr, &productEntryComplete}},
      .back =
          [](FrameFlags& fl, const NavFacts& f) {
              if (fl.productOnly) {
@@ -522,7 +531,8 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::WorkOrder,
      .name = KELVO_TR_NOOP("Work Order"),
-     .commands = {{cmd::WorkOrderSave, KELVO_TR_NOOP("Save"), screen::Wearer, kScreen}},
+     .commands = {{cmd::WorkOrderSave, KELVO_TR_NOOP("Save"), screen::Wearer, kScreen, nullptr,
+                   false, nullptr, &workOrderEntryComplete}},
      .back =
          [](FrameFlags& fl, const NavFacts&) {
              if (fl.exchangeInProgress) {
@@ -556,7 +566,7 @@ const std::vector<ScreenEntry> kScreens = {
     {.index = screen::ExchangeProd,
      .name = KELVO_TR_NOOP("Exchange Product"),
      .commands = {{cmd::WorkOrder, KELVO_TR_NOOP("Work Order"), screen::WorkOrder, kScreen, nullptr,
-                   true}},
+                   true, nullptr, &exchangeEntryComplete}},
      .back = &toWearers,
      .next = &whileEnabled<&command<cmd::WorkOrder>>,
      .help = KELVO_TR_NOOP("The product or size that replaces the selected one, with its emblem "
@@ -566,7 +576,8 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::ChangeQty,
      .name = KELVO_TR_NOOP("Change Quantity"),
-     .commands = {{cmd::QuantityNext, KELVO_TR_NOOP("Next"), screen::WorkOrder, kScreen}},
+     .commands = {{cmd::QuantityNext, KELVO_TR_NOOP("Next"), screen::WorkOrder, kScreen, nullptr,
+                   false, nullptr, &quantityEntryComplete, &quantityNextCaption}},
      .back = &toWearers,
      .next = &whileEnabled<&command<cmd::QuantityNext>>,
      .help =
@@ -591,7 +602,8 @@ const std::vector<ScreenEntry> kScreens = {
 
     {.index = screen::AddNewService,
      .name = KELVO_TR_NOOP("Add New Service"),
-     .commands = {{cmd::ServiceSave, KELVO_TR_NOOP("Save"), screen::NewServices, kScreen},
+     .commands = {{cmd::ServiceSave, KELVO_TR_NOOP("Save"), screen::NewServices, kScreen, nullptr,
+                   false, nullptr, &serviceEntryComplete},
                   {cmd::ServiceCancel, KELVO_TR_NOOP("Cancel"), screen::NewServices}},
      .help = KELVO_TR_NOOP(
          "A new flat-good service: choose the group, the product and the frequency; "
@@ -641,14 +653,11 @@ const std::vector<ScreenEntry> kScreens = {
 }  // namespace
 
 bool ScreenCommand::enabled(const CKelvoDoc& doc) const {
-    return (!enabledRule || enabledRule(doc)) && !doc.Entry().Holds(id);
+    return !enabledRule || enabledRule(doc);
 }
 
 std::string ScreenCommand::caption(const CKelvoDoc& doc) const {
-    const char* named = doc.Entry().Caption(id);
-    if (!named && captionRule) {
-        named = captionRule(doc);
-    }
+    const char* named = captionRule ? captionRule(doc) : nullptr;
     if (!named) {
         named = menuCaption;
     }

@@ -34,11 +34,11 @@ struct ScreenCommand {
     CommandRule rule = nullptr;
     bool repeats = false;  // carried out again even right after it changed the screen
     const char* makeALikeCaption = nullptr;  // the caption while a make-a-like is under way
-    EnabledRule enabledRule = nullptr;  // nullptr: enabled whenever the entry allows it
+    EnabledRule enabledRule = nullptr;       // nullptr: always enabled
     CaptionRule captionRule = nullptr;  // nullptr: always menuCaption
 
-    // True when the command can be carried out now: its rule allows it and the form the
-    // driver fills in on the current screen does not hold it back (CKelvoDoc::Entry).
+    // True when the command can be carried out now, as its rule decides from the document
+    // (for a form's command, from the draft the form keeps there).
     bool enabled(const CKelvoDoc& doc) const;
     // The Actions-menu caption as it stands now, translated; "" for a command without entry.
     std::string caption(const CKelvoDoc& doc) const;

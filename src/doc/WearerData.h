@@ -1,5 +1,6 @@
 #pragma once
 
+#include "doc/WearerDrafts.h"
 #include "doc/WearerListState.h"
 #include "model/Departments.h"
 #include "model/EmblemTemplates.h"
@@ -16,13 +17,15 @@ namespace kelvo {
 
 // What the wearer screens work on, owned by the document for the whole run: the current
 // stop's customer's wearers and inventory transactions with their files, the transaction a
-// change screen is building, the customer's reference lists, the wearer screen's list state
-// and the next wearer number.
+// change screen is building, the customer's reference lists, the wearer screen's list state,
+// the drafts of its forms and the next wearer number.
 struct CWearerData {
     CWearers Wearers;
     CInventoryTransactions Transactions;
     CPendingTransaction Pending;
     CWearerListState ListState;
+    // What the wearer screens' forms hold while the driver types.
+    CWearerDrafts Drafts;
 
     CProducts Products;
     CFinishingMethods FinishingMethods;

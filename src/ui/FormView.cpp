@@ -104,11 +104,6 @@ bool FormView::commandEnabled(CommandId id) const {
     return command && command->enabled(m_doc);
 }
 
-void FormView::holdUntilComplete(CommandId id, bool complete) {
-    m_doc.Entry().Hold(id, !complete);
-    emit commandStatesChanged();
-}
-
 CommandOutcome FormView::handleCommand(CommandId) {
     return CommandOutcome::proceed();
 }

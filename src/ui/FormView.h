@@ -51,7 +51,7 @@ signals:
     // The driver chose a command on this screen (a button, a list's double tap, ...); the
     // frame carries it out.
     void commandRequested(kelvo::CommandId id);
-    // The screen changed what the document holds (a selection, what its form holds back):
+    // The screen changed what the document holds (a selection, its form's draft):
     // the frame shows the commands as the document now allows them.
     void commandStatesChanged();
     // The screen shows the commands of another screen index (the wearer screen with a product
@@ -67,12 +67,9 @@ protected:
     // True when this screen's command is enabled now, as the screen table decides it from the
     // document (the screen's buttons follow the same decision as its Actions menu).
     bool commandEnabled(CommandId id) const;
-    // Tells the frame that the screen changed what the document holds (a selection), so that
-    // the commands show what the document now allows.
+    // Tells the frame that the screen changed what the document holds (a selection, its form's
+    // draft), so that the commands show what the document now allows.
     void documentChanged() { emit commandStatesChanged(); }
-    // The screen's form holds a command back until the driver's entry is complete (see
-    // FormEntry); the commands show it at once.
-    void holdUntilComplete(CommandId id, bool complete);
     // Sends a command to the frame.
     void send(CommandId id) { emit commandRequested(id); }
 

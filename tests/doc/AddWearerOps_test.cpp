@@ -16,7 +16,7 @@ namespace {
 using AddWearerTest = WearerFixture;
 
 WearerPage1 page(const char* number, const char* last = "Stone", const char* first = "Ann") {
-    return {number, last, first, first, "Workshop", "A", "03"};
+    return {number, last, first, first, 10, "A", "03"};
 }
 
 TEST_F(AddWearerTest, PageOneIsCheckedInOrder) {
@@ -36,15 +36,12 @@ TEST_F(AddWearerTest, PageOneIsCheckedInOrder) {
         {"DUD", page("5000"), Page1Field::Number, "Wearer number should be between 1 and 4999"},
         {"DUD", page("1"), Page1Field::None, ""},
         {"DUD", page("4999"), Page1Field::None, ""},
-        {"BCL", {"8", std::string(19, 'l'), twenty, "E", "Workshop", "", ""}, Page1Field::None, ""},
+        {"BCL", {"8", std::string(19, 'l'), twenty, "E", 10, "", ""}, Page1Field::None, ""},
         {"BCL",
-         {"8", std::string(20, 'l'), twenty, "E", "Workshop", "", ""},
+         {"8", std::string(20, 'l'), twenty, "E", 10, "", ""},
          Page1Field::FirstName,
          "First and last name together should not exceed 40 characters!"},
-        {"BCL",
-         {"8", "S", "A", "A", "Workshop", "A", ""},
-         Page1Field::Locker,
-         "Please fill Locker field!"},
+        {"BCL", {"8", "S", "A", "A", 10, "A", ""}, Page1Field::Locker, "Please fill Locker field!"},
     };
     for (const Case& c : cases) {
         configure(c.laundry, 1);
@@ -63,17 +60,17 @@ TEST_F(AddWearerTest, BankAndLockerWithAndWithoutTheCustomersLockerList) {
     EXPECT_FALSE(knownBank(doc, "Q"));
     EXPECT_TRUE(knownLocker(doc, "A", "12"));
     EXPECT_FALSE(knownLocker(doc, "A", "13"));
-    EXPECT_FALSE(page1Complete(doc, {"8", "S", "A", "A", "Workshop", "A", ""}));
-    EXPECT_FALSE(page1Complete(doc, {"8", "S", "A", "A", "", "", ""}));
-    EXPECT_TRUE(page1Complete(doc, {"8", "S", "A", "A", "Workshop", "", ""}));
+    EXPECT_FALSE(page1Complete(doc, {"8", "S", "A", "A", 10, "A", ""}));
+    EXPECT_FALSE(page1Complete(doc, {"8", "S", "A", "A", 0, "", ""}));
+    EXPECT_TRUE(page1Complete(doc, {"8", "S", "A", "A", 10, "", ""}));
 
     doc.Route().Stop(0).LockerManagement = 'N';
-    const Page1Check bank = validatePage1(doc, {"8", "S", "A", "A", "Workshop", "", "7"});
+    const Page1Check bank = validatePage1(doc, {"8", "S", "A", "A", 10, "", "7"});
     EXPECT_EQ(bank.field, Page1Field::Bank);
     EXPECT_EQ(bank.why.caption + ": " + bank.why.text, "Invalid data: Please fill Bank field!");
     // The "DUD" laundry has no department field.
     configure("DUD", 1);
-    EXPECT_TRUE(page1Complete(doc, {"8", "S", "A", "A", "", "", ""}));
+    EXPECT_TRUE(page1Complete(doc, {"8", "S", "A", "A", 0, "", ""}));
 }
 
 TEST_F(AddWearerTest, BothPagesGoIntoTheNewWearerAndComeBackFromIt) {
@@ -84,7 +81,7 @@ TEST_F(AddWearerTest, BothPagesGoIntoTheNewWearerAndComeBackFromIt) {
     configure("BCL", 0);
     EXPECT_EQ(openWearerPage1(doc).number, "");
 
-    storePage1(doc, {"8", "Stone", "Ann", "Annie", "Maintenance", "A", "07"});
+    storePage1(doc, {"8", "Stone", "Ann", "Annie", 30, "A", "07"});
     storePage2(doc, {"ADM-1", "Welder", "Left-handed"});
     const CInventory& t = *data.Pending.Get();
     EXPECT_EQ(t.Code, kAddWearer);
@@ -101,7 +98,7 @@ TEST_F(AddWearerTest, BothPagesGoIntoTheNewWearerAndComeBackFromIt) {
     const WearerPage1 again = openWearerPage1(doc);
     EXPECT_EQ(again.number, "8");
     EXPECT_EQ(again.emblemName, "Annie");
-    EXPECT_EQ(again.department, "Maintenance");
+    EXPECT_EQ(again.department, 30);
     EXPECT_EQ(again.locker, "07");
     EXPECT_EQ(openWearerPage2(doc).function, "Welder");
     EXPECT_TRUE(knownFunction(doc, "Welder"));
@@ -134,7 +131,7 @@ TEST_F(AddWearerTest, AProductAndSizeIsAddedOnce) {
 
     // For a new wearer only its own lines count; the "DUD" laundry keeps no changes.
     configure("DUD", 1);
-    storePage1(doc, {"8", "Stone", "Ann", "Ann", "", "", ""});
+    storePage1(doc, {"8", "Stone", "Ann", "Ann", 0, "", ""});
     ASSERT_TRUE(done(storeProduct(doc, {.PID = 101, .SID = 2, .quantity = "3", .changes = "9"})));
     EXPECT_EQ(data.Pending.Get()->Lines.back().Chg, 0);
 }
@@ -145,7 +142,7 @@ TEST_F(AddWearerTest, MakeALikeCopiesTheModelAndWaitsForEverySize) {
         "<SID>2</SID><Qty>11</Qty><Chg>11</Chg><OrgPID>101</OrgPID><OrgSID>4</OrgSID></P>"
         "</Inventory></T></Transactions>");
     select(12);
-    storePage1(doc, {"8", "Stone", "Ann", "Ann", "Workshop", "", ""});
+    storePage1(doc, {"8", "Stone", "Ann", "Ann", 10, "", ""});
     const std::vector<std::size_t> lines = startMakeALike(doc);
     CInventory& t = *data.Pending.Get();
     // Nina Park wears the exchanged shirt, the pants and the coverall.
@@ -183,7 +180,7 @@ TEST_F(AddWearerTest, MakeALikeCopiesTheModelsWearerFileNotTodaysChanges) {
     const auto madeLike = [this](double model) {
         data.Pending.Abandon();
         select(model);
-        storePage1(doc, {"8", "Stone", "Ann", "Ann", "Workshop", "", ""});
+        storePage1(doc, {"8", "Stone", "Ann", "Ann", 10, "", ""});
         startMakeALike(doc);
         std::string lines;
         for (const CInventoryLine& l : data.Pending.Get()->Lines) {

@@ -108,7 +108,7 @@ TEST_F(ChangeOpsTest, TheWorkOrderOffersOrderingReasonsAndSavesTheChange) {
     EXPECT_EQ(reasons, "XD SZ NE LE WO RP ");
 
     select(21);
-    storePage1(doc, {"12345678", "Stone", "Ann", "Ann", "Workshop", "", ""});
+    storePage1(doc, {"12345678", "Stone", "Ann", "Ann", 10, "", ""});
     ASSERT_TRUE(done(storeProduct(doc, {.PID = 101, .SID = 3, .quantity = "4", .changes = "4"})));
     EXPECT_EQ(workOrderWearerLine(doc), "12345678 Ann Stone");
     ASSERT_TRUE(done(saveWorkOrder(doc, {"NE", "WO-1", "Deliver <Mon> & Tue"})));

@@ -6,6 +6,7 @@
 
 #include "common/Clock.h"
 #include "common/Prompter.h"
+#include "doc/Commands.h"
 #include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
 #include "support/TempDevice.h"

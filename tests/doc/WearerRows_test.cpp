@@ -5,6 +5,7 @@
 #include <string>
 
 #include "doc/WearerFixture.h"
+#include "doc/WearerListOps.h"
 #include "doc/WearerTexts.h"
 
 using namespace kelvo;
@@ -144,6 +145,34 @@ TEST_F(WearerRowsTest, FilterAndTheViewTheScreenComesBackTo) {
     fresh.Restore();
     EXPECT_EQ(fresh.Count(), 6u + 3);
     EXPECT_TRUE(fresh.IsExpanded(3));
+}
+
+// The list made anew shows the selected row again, or the wearer of a product row no longer
+// shown; a wearer filtered away, or a filter that keeps no row, leaves nothing selected.
+TEST_F(WearerRowsTest, TheSelectionOutlivesTheRowsItCanStillBeFoundIn) {
+    enter();
+    select(5, " CO300 XL");
+    CWearerRows rows(data, width);
+    rows.ShowWearers({});
+    const int row = reselectWearerRow(data, rows);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(rows.WearerOf(std::size_t(row)).Nr, 5);
+    chooseWearerRow(data, rows, row);
+    EXPECT_FALSE(data.ListState.Selection().isProduct);
+    EXPECT_EQ(selectedWearerLine(data), "5 Luis Alvarez");
+
+    rows.ShowWearers("PARK");
+    EXPECT_EQ(reselectWearerRow(data, rows), -1);
+    EXPECT_FALSE(data.ListState.Selection().wearer.IsSet());
+
+    select(12);
+    data.ListState.SetExpandSelected(true);
+    wearerFilterApplied(data, rows);  // Nina Park still shown
+    EXPECT_FALSE(data.ListState.ExpandSelected());
+    EXPECT_TRUE(data.ListState.Selection().wearer.IsSet());
+    rows.ShowWearers("nobody");
+    wearerFilterApplied(data, rows);
+    EXPECT_FALSE(data.ListState.Selection().wearer.IsSet());
 }
 
 }  // namespace

@@ -110,12 +110,8 @@ CContactView::CContactView(CKelvoDoc& doc, QWidget* parent)
 void CContactView::initialUpdate() {
     const CStop* stop = selectedStop(doc());
     setTitle(stop ? fromData(contactTitle(*stop)) : QString());
-    const bool open = m_editor.Open();
-    // The laundry's configuration decides whether voice messages are recorded at all.
-    const bool voice = open && doc().Config().VoiceRecording() == 'Y';
-    m_record->setVisible(voice);
-    holdUntilComplete(cmd::VoiceRecorder, voice);
-    holdUntilComplete(cmd::ContactAdd, open);
+    doc().Drafts().call = {m_editor.Open(), -1};
+    m_record->setVisible(commandEnabled(cmd::VoiceRecorder));
     fillList();
     showCall();
 }
@@ -200,9 +196,8 @@ void CContactView::showCall() {
                                                       m_record, m_save, m_cancel}) {
         w->setEnabled(shown);
     }
-    for (CommandId id : {cmd::ContactSave, cmd::ContactCancel}) {
-        holdUntilComplete(id, shown);
-    }
+    doc().Drafts().call.shown = m_editor.Shown();
+    documentChanged();
     m_filling = false;
 }
 

@@ -130,11 +130,11 @@ void CAddNewServiceView::priceEdited(const QString& text) {
 }
 
 void CAddNewServiceView::updateSave() {
-    const bool savable = serviceSavable(doc(), m_group->currentIndex(), m_product->currentIndex(),
-                                        m_frequency->currentIndex(), toData(m_quantity->text()),
-                                        toData(m_price->text()));
-    m_save->setEnabled(savable);
-    holdUntilComplete(cmd::ServiceSave, savable);
+    doc().Drafts().service = {m_group->currentIndex(), m_product->currentIndex(),
+                              m_frequency->currentIndex(), toData(m_quantity->text()),
+                              toData(m_price->text())};
+    m_save->setEnabled(commandEnabled(cmd::ServiceSave));
+    documentChanged();
 }
 
 }  // namespace kelvo

@@ -38,6 +38,7 @@ CAddProductView::CAddProductView(CKelvoDoc& doc, QWidget* parent)
     body()->addStretch(1);
     connect(m_fields, &ProductFields::changed, this, &CAddProductView::refresh);
     connect(m_quantity, &QLineEdit::textChanged, this, &CAddProductView::refresh);
+    connect(m_changes, &QLineEdit::textChanged, this, &CAddProductView::refresh);
 
     addButton(QStringLiteral("<-"), 0, cmd::Back)->setObjectName(QStringLiteral("back"));
     m_next = addButton(QStringLiteral("->"), 0);
@@ -72,21 +73,24 @@ void CAddProductView::clearEntry() {
     m_replaces = -1;
 }
 
+ProductEntry CAddProductView::entry() const {
+    return {m_fields->productId(),      m_fields->sizeId(),
+            toData(m_quantity->text()), toData(m_changes->text()),
+            m_fields->templateId(),     m_fields->methodId(),
+            toData(m_fields->price()),  m_replaces};
+}
+
 void CAddProductView::refresh() {
-    const bool complete = m_fields->complete() && !m_quantity->text().isEmpty();
-    m_next->setEnabled(complete);
-    holdUntilComplete(cmd::StoreProduct, complete);
+    doc().WearerData().Drafts.Product = entry();
+    m_next->setEnabled(commandEnabled(cmd::StoreProduct));
+    documentChanged();
 }
 
 CommandOutcome CAddProductView::handleCommand(CommandId id) {
     if (id != cmd::StoreProduct) {
         return CommandOutcome::proceed();
     }
-    const ProductEntry entry{m_fields->productId(),      m_fields->sizeId(),
-                             toData(m_quantity->text()), toData(m_changes->text()),
-                             m_fields->templateId(),     m_fields->methodId(),
-                             toData(m_fields->price()),  m_replaces};
-    if (!showNotices(doc().Prompt(), storeProduct(doc(), entry))) {
+    if (!showNotices(doc().Prompt(), storeProduct(doc(), entry()))) {
         return CommandOutcome::stay();
     }
     if (askFirst(doc().Prompt(), anotherProductQuestion()) == Answer::Yes) {

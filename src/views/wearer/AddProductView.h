@@ -1,5 +1,6 @@
 #pragma once
 
+#include "doc/AddWearerOps.h"
 #include "ui/FormView.h"
 
 class QLabel;
@@ -23,7 +24,10 @@ public:
     CommandOutcome handleCommand(CommandId id) override;
 
 private:
+    // The entry as the fields hold it now.
+    ProductEntry entry() const;
     void clearEntry();
+    // Keeps the entry as the form's draft in the document; the buttons follow the rule on it.
     void refresh();
 
     ProductFields* m_fields = nullptr;

@@ -37,7 +37,7 @@ CAddWearerView::CAddWearerView(CKelvoDoc& doc, QWidget* parent)
     addField(form, tr("Emblem Name"), m_emblemName, QStringLiteral("emblemName"));
     m_department = choiceBox(false, this);
     for (const CDepartment* d : doc.WearerData().Departments.Active()) {
-        m_department->addItem(fromData(d->Description));
+        m_department->addItem(fromData(d->Description), d->DeptID);
     }
     QLabel* departmentLabel =
         addField(form, tr("Department"), m_department, QStringLiteral("department"));
@@ -118,7 +118,7 @@ WearerPage1 CAddWearerView::page() const {
     p.lastName = toData(m_lastName->text());
     p.firstName = toData(m_firstName->text());
     p.emblemName = toData(m_emblemName->text());
-    p.department = toData(m_department->currentText());
+    p.department = m_department->currentData().toDouble();  // 0 with none chosen
     p.bank = toData(m_lockerList ? m_bankChoice->currentText() : m_bankText->text());
     p.locker = toData(m_lockerList ? m_lockerChoice->currentText() : m_lockerText->text());
     return p;
@@ -129,7 +129,7 @@ void CAddWearerView::fill(const WearerPage1& p) {
     m_lastName->setText(fromData(p.lastName));
     m_firstName->setText(fromData(p.firstName));
     m_emblemName->setText(fromData(p.emblemName));
-    m_department->setCurrentIndex(m_department->findText(fromData(p.department)));
+    m_department->setCurrentIndex(p.department != 0 ? m_department->findData(p.department) : -1);
     if (m_lockerList) {
         m_bankChoice->setCurrentText(fromData(p.bank));
         bankChosen();
@@ -141,9 +141,9 @@ void CAddWearerView::fill(const WearerPage1& p) {
 }
 
 void CAddWearerView::refresh() {
-    const bool complete = page1Complete(doc(), page());
-    m_next->setEnabled(complete);
-    holdUntilComplete(cmd::WearerPage2, complete);
+    doc().WearerData().Drafts.Page1 = page();
+    m_next->setEnabled(commandEnabled(cmd::WearerPage2));
+    documentChanged();
 }
 
 void CAddWearerView::bankChosen() {

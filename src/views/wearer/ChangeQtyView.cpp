@@ -7,7 +7,6 @@
 
 #include "common/Prompter.h"
 #include "common/Text.h"
-#include "common/Translate.h"
 #include "doc/ChangeOps.h"
 #include "doc/KelvoDoc.h"
 #include "doc/WearerOps.h"
@@ -120,24 +119,21 @@ void CChangeQtyView::quantityLeft() {
                           toData(tr("Invalid data")));
 }
 
+QuantityEntry CChangeQtyView::entry() const {
+    return {toData(m_quantity->text()), toData(m_changes->text()), toData(m_price->text())};
+}
+
 void CChangeQtyView::refresh() {
-    const QuantityEntry entry{toData(m_quantity->text()), toData(m_changes->text()),
-                              toData(m_price->text())};
-    const bool complete = quantityComplete(doc(), entry);
-    m_next->setEnabled(complete);
-    doc().Entry().SetCaption(cmd::QuantityNext, quantityRises(doc(), entry.quantity)
-                                                    ? KELVO_TR_NOOP("Work Order")
-                                                    : KELVO_TR_NOOP("Save"));
-    holdUntilComplete(cmd::QuantityNext, complete);
+    doc().WearerData().Drafts.Quantity = entry();
+    m_next->setEnabled(commandEnabled(cmd::QuantityNext));
+    documentChanged();
 }
 
 CommandOutcome CChangeQtyView::handleCommand(CommandId id) {
     if (id != cmd::QuantityNext) {
         return CommandOutcome::proceed();
     }
-    const QuantityEntry entry{toData(m_quantity->text()), toData(m_changes->text()),
-                              toData(m_price->text())};
-    const QuantityChange stored = storeQuantity(doc(), entry);
+    const QuantityChange stored = storeQuantity(doc(), entry());
     showNotices(doc().Prompt(), stored.change);
     switch (stored.stored) {
         case QuantityStored::Refused:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "doc/ChangeOps.h"
 #include "ui/FormView.h"
 
 class QLabel;
@@ -20,6 +21,9 @@ public:
     CommandOutcome handleCommand(CommandId id) override;
 
 private:
+    // The entry as the fields hold it now.
+    QuantityEntry entry() const;
+    // Keeps the entry as the form's draft in the document; the buttons follow the rule on it.
     void refresh();
     void quantityLeft();
 

@@ -47,20 +47,23 @@ void CExchangeProdView::initialUpdate() {
     refresh();
 }
 
+ExchangeEntry CExchangeProdView::entry() const {
+    return {m_fields->productId(), m_fields->sizeId(), m_fields->templateId(), m_fields->methodId(),
+            toData(m_fields->price())};
+}
+
 void CExchangeProdView::refresh() {
-    const bool complete = m_fields->complete();
-    m_next->setEnabled(complete);
-    holdUntilComplete(cmd::WorkOrder, complete);
+    doc().WearerData().Drafts.Exchange = entry();
+    m_next->setEnabled(commandEnabled(cmd::WorkOrder));
+    documentChanged();
 }
 
 CommandOutcome CExchangeProdView::handleCommand(CommandId id) {
     if (id != cmd::WorkOrder) {
         return CommandOutcome::proceed();
     }
-    const ExchangeEntry entry{m_fields->productId(), m_fields->sizeId(), m_fields->templateId(),
-                              m_fields->methodId(), toData(m_fields->price())};
-    return showNotices(doc().Prompt(), storeExchange(doc(), entry)) ? CommandOutcome::proceed()
-                                                                     : CommandOutcome::stay();
+    return showNotices(doc().Prompt(), storeExchange(doc(), entry())) ? CommandOutcome::proceed()
+                                                                      : CommandOutcome::stay();
 }
 
 }  // namespace kelvo

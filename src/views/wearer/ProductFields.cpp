@@ -15,38 +15,28 @@ namespace kelvo {
 
 namespace {
 
-// Index of the first item whose id is `id`; -1 when none.
-template <class Record, class Field>
-int indexOf(const std::vector<const Record*>& records, Field Record::*field, double id) {
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (records[i]->*field == id) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+// The identifier the box's chosen item carries; 0 with none chosen.
+double chosenId(const QComboBox* box) {
+    return box->currentData().toDouble();
 }
 
-template <class Record, class Field>
-double idAt(const std::vector<const Record*>& records, Field Record::*field, int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < records.size() ? records[index]->*field
-                                                                          : 0;
+// Chooses the first item that carries the identifier; none when no item does.
+void chooseId(QComboBox* box, double id) {
+    box->setCurrentIndex(box->findData(id));
 }
 
 }  // namespace
 
-ProductFields::ProductFields(CKelvoDoc& doc, QWidget* parent)
-    : QObject(parent),
-      m_doc(doc),
-      m_products(customerProducts(doc)),
-      m_templates(doc.WearerData().EmblemTemplates.Active()) {
+// Each item carries its record's identifier as item data.
+ProductFields::ProductFields(CKelvoDoc& doc, QWidget* parent) : QObject(parent), m_doc(doc) {
     m_product = choiceBox(false, parent);
-    for (const CProduct* p : m_products) {
-        m_product->addItem(fromData(p->Description));
+    for (const CProduct* p : customerProducts(doc)) {
+        m_product->addItem(fromData(p->Description), p->ProductID);
     }
     m_size = choiceBox(false, parent);
     m_template = choiceBox(false, parent);
-    for (const CEmblemTmp* t : m_templates) {
-        m_template->addItem(fromData(t->Description));
+    for (const CEmblemTmp* t : doc.WearerData().EmblemTemplates.Active()) {
+        m_template->addItem(fromData(t->Description), t->EmblemTemplateID);
     }
     m_method = choiceBox(false, parent);
     if (doc.Config().ShowsWearerPrices()) {
@@ -58,6 +48,8 @@ ProductFields::ProductFields(CKelvoDoc& doc, QWidget* parent)
     m_code->setFont(labelFont(12, true));
     connect(m_product, &QComboBox::currentIndexChanged, this, &ProductFields::productChosen);
     connect(m_size, &QComboBox::currentIndexChanged, this, &ProductFields::changed);
+    connect(m_template, &QComboBox::currentIndexChanged, this, &ProductFields::changed);
+    connect(m_method, &QComboBox::currentIndexChanged, this, &ProductFields::changed);
     clear();
 }
 
@@ -76,19 +68,18 @@ void ProductFields::addDetailRows(QFormLayout* form) {
 }
 
 void ProductFields::productChosen() {
-    const int i = m_product->currentIndex();
     const CProduct* product =
-        i >= 0 && static_cast<std::size_t>(i) < m_products.size() ? m_products[i] : nullptr;
+        m_product->currentIndex() < 0
+            ? nullptr
+            : m_doc.WearerData().Products.FindBy(&CProduct::ProductID, chosenId(m_product));
     m_size->clear();
     m_method->clear();
-    m_methods.clear();
     if (product) {
         for (const CProductSize& s : product->Sizes) {
-            m_size->addItem(fromData(s.Code));
+            m_size->addItem(fromData(s.Code), s.SizeID);
         }
-        m_methods = finishingMethodsFor(m_doc, product->ProductID);
-        for (const CFinishingMethod* m : m_methods) {
-            m_method->addItem(fromData(m->Desc));
+        for (const CFinishingMethod* m : finishingMethodsFor(m_doc, product->ProductID)) {
+            m_method->addItem(fromData(m->Desc), m->ID);
         }
     }
     m_size->setCurrentIndex(-1);
@@ -98,50 +89,32 @@ void ProductFields::productChosen() {
 }
 
 double ProductFields::productId() const {
-    return idAt(m_products, &CProduct::ProductID, m_product->currentIndex());
+    return chosenId(m_product);
 }
 
 double ProductFields::sizeId() const {
-    const int p = m_product->currentIndex();
-    const int s = m_size->currentIndex();
-    if (p < 0 || s < 0) {
-        return 0;
-    }
-    const std::vector<CProductSize>& sizes = m_products[p]->Sizes;
-    return static_cast<std::size_t>(s) < sizes.size() ? sizes[s].SizeID : 0;
+    return chosenId(m_size);
 }
 
 double ProductFields::templateId() const {
-    return idAt(m_templates, &CEmblemTmp::EmblemTemplateID, m_template->currentIndex());
+    return chosenId(m_template);
 }
 
 double ProductFields::methodId() const {
-    return idAt(m_methods, &CFinishingMethod::ID, m_method->currentIndex());
+    return chosenId(m_method);
 }
 
 QString ProductFields::price() const {
     return m_price ? m_price->text() : QString();
 }
 
-bool ProductFields::complete() const {
-    return m_product->currentIndex() >= 0 && m_size->currentIndex() >= 0;
-}
-
 void ProductFields::choose(double PID, double SID, double TID, double FID, double price) {
-    m_product->setCurrentIndex(indexOf(m_products, &CProduct::ProductID, PID));
-    const int p = m_product->currentIndex();
-    if (p >= 0) {
-        int size = -1;
-        for (std::size_t s = 0; s < m_products[p]->Sizes.size(); ++s) {
-            if (m_products[p]->Sizes[s].SizeID == SID) {
-                size = static_cast<int>(s);
-                break;
-            }
-        }
-        m_size->setCurrentIndex(size);
+    chooseId(m_product, PID);
+    if (m_product->currentIndex() >= 0) {
+        chooseId(m_size, SID);
     }
-    m_template->setCurrentIndex(indexOf(m_templates, &CEmblemTmp::EmblemTemplateID, TID));
-    m_method->setCurrentIndex(indexOf(m_methods, &CFinishingMethod::ID, FID));
+    chooseId(m_template, TID);
+    chooseId(m_method, FID);
     if (m_price) {
         m_price->setText(fromData(formatPrice(price, m_doc.Config().PriceDecimals())));
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <vector>
 
 class QComboBox;
 class QFormLayout;
@@ -12,9 +11,6 @@ class QWidget;
 namespace kelvo {
 
 class CKelvoDoc;
-struct CEmblemTmp;
-struct CFinishingMethod;
-struct CProduct;
 
 // The product choice of the add product and exchange screens as rows of their form: "Product"
 // (the customer's products), "Size" (the sizes of the chosen product), "Template" (the active
@@ -37,8 +33,6 @@ public:
     double methodId() const;
     // The price as typed.
     QString price() const;
-    // True when a product and a size are chosen.
-    bool complete() const;
 
     // Chooses these (an identifier that is not offered leaves its field empty).
     void choose(double PID, double SID, double TID, double FID, double price);
@@ -53,9 +47,6 @@ private:
     void productChosen();
 
     CKelvoDoc& m_doc;
-    std::vector<const CProduct*> m_products;
-    std::vector<const CEmblemTmp*> m_templates;
-    std::vector<const CFinishingMethod*> m_methods;
     QComboBox* m_product = nullptr;
     QComboBox* m_size = nullptr;
     QComboBox* m_template = nullptr;

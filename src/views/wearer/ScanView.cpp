@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "doc/DraftRules.h"
 #include "doc/KelvoDoc.h"
 #include "doc/VisitOps.h"
 #include "ui/EntryRules.h"
@@ -96,16 +97,15 @@ void CScanView::initialUpdate() {
     setTitle(stop ? fromData(stop->CustomerName) : QString());
     // The "DUD" laundry has no Flag button.
     m_flag->setVisible(!d.Config().IsDud());
-    if (!openScan(d)) {
+    d.Drafts().scan = {openScan(d), {}};
+    if (!scanOpen(d)) {
         for (QWidget* w : {static_cast<QWidget*>(m_flag), static_cast<QWidget*>(m_replace),
                            static_cast<QWidget*>(m_choice), static_cast<QWidget*>(m_text),
                            static_cast<QWidget*>(m_code)}) {
             w->setEnabled(false);
         }
-        for (CommandId id : {cmd::ScanOk, cmd::ScanCancel, cmd::FlagMode, cmd::ReplaceMode}) {
-            holdUntilComplete(id, false);
-        }
         m_store->setEnabled(false);
+        documentChanged();
         return;
     }
     setMode(ScanMode::Flag);
@@ -151,11 +151,8 @@ void CScanView::setMode(ScanMode mode) {
 
 void CScanView::codeEdited(const QString& text) {
     // V follows the field before a message about it shows.
-    const FieldCheck check = checkScannedCode(doc(), toData(text));
-    const bool typed = !check.Text.empty();
-    m_store->setEnabled(typed);
-    holdUntilComplete(cmd::ScanOk, typed);
-    applyFieldCheck(m_code, text, check, doc().Prompt());
+    setCodeDraft(toData(text));
+    applyFieldCheck(m_code, text, checkScannedCode(doc(), toData(text)), doc().Prompt());
 }
 
 void CScanView::store() {
@@ -169,9 +166,14 @@ void CScanView::store() {
 
 void CScanView::clearCode() {
     m_code->clear();
-    m_store->setEnabled(false);
-    holdUntilComplete(cmd::ScanOk, false);
+    setCodeDraft({});
     awaitCode();
+}
+
+void CScanView::setCodeDraft(const std::string& code) {
+    doc().Drafts().scan.code = code;
+    m_store->setEnabled(commandEnabled(cmd::ScanOk));
+    documentChanged();
 }
 
 void CScanView::awaitCode() {

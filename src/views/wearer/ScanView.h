@@ -27,6 +27,8 @@ private:
     void codeEdited(const QString& text);
     void store();
     void clearCode();
+    // Keeps the ID-Code as typed so far in the document; V follows what the rule makes of it.
+    void setCodeDraft(const std::string& code);
     void awaitCode();
 
     ScanMode m_mode = ScanMode::Flag;

@@ -13,6 +13,7 @@
 
 #include "doc/KelvoDoc.h"
 #include "doc/VisitOps.h"
+#include "doc/WearerListOps.h"
 #include "doc/WearerOps.h"
 #include "doc/WearerTexts.h"
 #include "model/Stop.h"
@@ -113,25 +114,17 @@ void CWearerView::initialUpdate() {
 
 void CWearerView::refill() {
     CWearerData& data = doc().WearerData();
-    const WearerSelection selection = data.ListState.Selection();
     auto rows = std::make_unique<CWearerRows>(data, m_columnWidth);
     rows->Restore();
     m_filter->setText(fromData(rows->Filter()));
     m_filling = true;  // the list's passing states are no selection of the driver's
     m_model->setRows(std::move(rows), fromData(wearerHeader(m_columnWidth)));
     m_filling = false;
-    int row = m_model->rows().RowOf(selection);
-    if (row < 0 && selection.isProduct) {
-        WearerSelection wearer;  // the product is gone: its wearer then
-        wearer.wearer = selection.wearer;
-        row = m_model->rows().RowOf(wearer);
-    }
+    const int row = reselectWearerRow(data, m_model->rows());
     if (row >= 0) {
         const QModelIndex index = m_model->index(row, 0);
         m_list->setCurrentIndex(index);
         m_list->scrollTo(index, QAbstractItemView::PositionAtCenter);
-    } else {
-        data.ListState.Select({});
     }
     remember();
     showActions(true);
@@ -151,20 +144,17 @@ void CWearerView::selectionChanged() {
     }
     // Any cell: while the quantity column comes or goes a row is selected only in part.
     const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
-    CWearerListState& state = doc().WearerData().ListState;
-    state.Select(selected.isEmpty()
-                     ? WearerSelection{}
-                     : m_model->rows().SelectionOf(std::size_t(selected.first().row())));
+    chooseWearerRow(doc().WearerData(), m_model->rows(),
+                    selected.isEmpty() ? -1 : selected.first().row());
     showActions(false);
 }
 
 void CWearerView::applyFilter() {
     m_model->showWearers(toData(m_filter->text()));
-    doc().WearerData().ListState.SetExpandSelected(false);
+    wearerFilterApplied(doc().WearerData(), m_model->rows());
     if (m_model->rowCount() > 0) {
         m_list->setCurrentIndex(m_model->index(0, 0));
     } else {
-        doc().WearerData().ListState.Select({});
         showActions(false);
     }
     remember();
@@ -193,7 +183,7 @@ void CWearerView::showActions(bool deferTable) {
 }
 
 void CWearerView::remember() {
-    doc().WearerData().ListState.SaveView(m_model->rows().Filter(), m_model->rows().ExpandedKeys());
+    rememberWearerView(doc().WearerData(), m_model->rows());
 }
 
 void CWearerView::fitColumns() {

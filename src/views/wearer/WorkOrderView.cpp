@@ -62,7 +62,9 @@ CWorkOrderView::CWorkOrderView(CKelvoDoc& doc, QWidget* parent)
     if (dud) {
         body()->addStretch(1);
     }
-    connect(m_reason, &QComboBox::currentIndexChanged, this, &CWorkOrderView::reasonChosen);
+    connect(m_reason, &QComboBox::currentIndexChanged, this, &CWorkOrderView::refresh);
+    connect(m_reference, &QLineEdit::textChanged, this, &CWorkOrderView::refresh);
+    connect(m_remark, &QPlainTextEdit::textChanged, this, &CWorkOrderView::refresh);
 
     addButton(QStringLiteral("<-"), 1299, cmd::Back);
     m_save = addButton(QStringLiteral("->"), 1300, cmd::WorkOrderSave);
@@ -72,14 +74,19 @@ void CWorkOrderView::initialUpdate() {
     setTitle(tr("Create Work Order"));
     m_wearer->setText(fromData(workOrderWearerLine(doc())));
     m_reason->setCurrentIndex(-1);
-    reasonChosen();
+    refresh();
     m_reason->setFocus();
 }
 
-void CWorkOrderView::reasonChosen() {
-    const bool chosen = m_reason->currentIndex() >= 0;
-    m_save->setEnabled(chosen);
-    holdUntilComplete(cmd::WorkOrderSave, chosen);
+WorkOrderEntry CWorkOrderView::entry() const {
+    return {toData(m_reason->currentData().toString()), toData(m_reference->text()),
+            toData(m_remark->toPlainText())};
+}
+
+void CWorkOrderView::refresh() {
+    doc().WearerData().Drafts.WorkOrder = entry();
+    m_save->setEnabled(commandEnabled(cmd::WorkOrderSave));
+    documentChanged();
 }
 
 void CWorkOrderView::keyPressEvent(QKeyEvent* event) {
@@ -95,10 +102,8 @@ CommandOutcome CWorkOrderView::handleCommand(CommandId id) {
     if (id != cmd::WorkOrderSave) {
         return CommandOutcome::proceed();
     }
-    const WorkOrderEntry entry{toData(m_reason->currentData().toString()),
-                               toData(m_reference->text()), toData(m_remark->toPlainText())};
-    return showNotices(doc().Prompt(), saveWorkOrder(doc(), entry)) ? CommandOutcome::proceed()
-                                                                     : CommandOutcome::stay();
+    return showNotices(doc().Prompt(), saveWorkOrder(doc(), entry())) ? CommandOutcome::proceed()
+                                                                      : CommandOutcome::stay();
 }
 
 }  // namespace kelvo

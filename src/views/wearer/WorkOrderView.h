@@ -1,5 +1,6 @@
 #pragma once
 
+#include "doc/ChangeOps.h"
 #include "ui/FormView.h"
 
 class QComboBox;
@@ -24,7 +25,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void reasonChosen();
+    // The entry as the fields hold it now.
+    WorkOrderEntry entry() const;
+    // Keeps the entry as the form's draft in the document; "->" follows the rule on it.
+    void refresh();
 
     QLabel* m_wearer = nullptr;
     QComboBox* m_reason = nullptr;
