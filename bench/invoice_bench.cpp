@@ -90,14 +90,14 @@ struct BenchInvoice {
     }
 };
 
-BenchInvoice& bench() {
+BenchInvoice& invoiceBench() {
     static BenchInvoice b;
     return b;
 }
 
 // Loading into a new invoice, as the details screen does for another invoice.
 void BM_InvoiceLoad(benchmark::State& state) {
-    BenchInvoice& b = bench();
+    BenchInvoice& b = invoiceBench();
     std::optional<CInvoice> inv;
     for (auto _ : state) {
         state.PauseTiming();
@@ -110,7 +110,7 @@ void BM_InvoiceLoad(benchmark::State& state) {
 }
 
 void BM_InvoiceAdjustLine(benchmark::State& state) {
-    BenchInvoice& b = bench();
+    BenchInvoice& b = invoiceBench();
     CInvoice inv;
     inv.Load(b.fs, kNumber);
     double amount = 0;
@@ -122,7 +122,7 @@ void BM_InvoiceAdjustLine(benchmark::State& state) {
 
 // Compose and write atomically (temporary file, flush to disk, rename, flush of the folder).
 void BM_InvoiceSave(benchmark::State& state) {
-    BenchInvoice& b = bench();
+    BenchInvoice& b = invoiceBench();
     CInvoice inv;
     inv.Load(b.fs, kNumber);
     for (auto _ : state) {
@@ -134,7 +134,7 @@ void BM_InvoiceSave(benchmark::State& state) {
 
 // What the driver waits for when an adjustment is saved on another invoice than the last one.
 void BM_InvoiceLoadAdjustSave(benchmark::State& state) {
-    BenchInvoice& b = bench();
+    BenchInvoice& b = invoiceBench();
     std::optional<CInvoice> inv;
     double amount = 0;
     for (auto _ : state) {

@@ -103,14 +103,14 @@ struct BenchRoute {
     std::string hostFile(const char* name) const { return (fs.root() / name).string(); }
 };
 
-BenchRoute& bench() {
+BenchRoute& routeBench() {
     static BenchRoute b;
     return b;
 }
 
 // Loading into an empty route: freeing the route loaded before is not part of loading.
 void BM_RouteLoad(benchmark::State& state) {
-    BenchRoute& b = bench();
+    BenchRoute& b = routeBench();
     std::optional<CRoute> route;
     for (auto _ : state) {
         state.PauseTiming();
@@ -126,7 +126,7 @@ void BM_RouteLoad(benchmark::State& state) {
 // Bare pugixml as anyone would call it (default options, encoding detected), on the bytes in
 // memory.
 void BM_BareParse(benchmark::State& state) {
-    BenchRoute& b = bench();
+    BenchRoute& b = routeBench();
     for (auto _ : state) {
         pugi::xml_document doc;
         const auto result = doc.load_buffer(b.bytes.data(), b.bytes.size());
@@ -137,7 +137,7 @@ void BM_BareParse(benchmark::State& state) {
 
 // Reading the file and parsing it: what Load does before it fills the model.
 void BM_BareReadAndParse(benchmark::State& state) {
-    BenchRoute& b = bench();
+    BenchRoute& b = routeBench();
     std::string content;
     for (auto _ : state) {
         b.fs.readFile(b.path, content);
@@ -149,7 +149,7 @@ void BM_BareReadAndParse(benchmark::State& state) {
 }
 
 void BM_RouteToXml(benchmark::State& state) {
-    BenchRoute& b = bench();
+    BenchRoute& b = routeBench();
     for (auto _ : state) {
         std::string xml = b.route.ToXml();
         benchmark::DoNotOptimize(xml.data());
@@ -159,7 +159,7 @@ void BM_RouteToXml(benchmark::State& state) {
 
 // Compose and write atomically: temporary file, fsync, rename, fsync of the folder.
 void BM_RouteSave(benchmark::State& state) {
-    BenchRoute& b = bench();
+    BenchRoute& b = routeBench();
     for (auto _ : state) {
         if (!b.route.Save(b.fs)) {
             state.SkipWithError("save failed");
@@ -170,7 +170,7 @@ void BM_RouteSave(benchmark::State& state) {
 
 // The atomic write alone, of bytes already composed.
 void BM_WriteFileAtomic(benchmark::State& state) {
-    BenchRoute& b = bench();
+    BenchRoute& b = routeBench();
     for (auto _ : state) {
         if (!writeFileAtomic(b.fs, b.path, b.bytes)) {
             state.SkipWithError("write failed");
@@ -192,7 +192,7 @@ bool writeHostFile(const std::string& file, const std::string& bytes, bool flush
 
 // One plain write(2) of the same bytes over a file, optionally flushed to disk.
 void plainWrite(benchmark::State& state, bool flush) {
-    BenchRoute& b = bench();
+    BenchRoute& b = routeBench();
     const std::string file = b.hostFile(flush ? "plain-fsync.xml" : "plain.xml");
     for (auto _ : state) {
         if (!writeHostFile(file, b.bytes, flush)) {
@@ -206,7 +206,7 @@ void plainWrite(benchmark::State& state, bool flush) {
 // reading the file and parsing it (range 1), which is what Load does before it fills the model.
 // Each side's result (the route, the parsed document) is freed untimed before the next pair.
 void BM_PairLoadVsParse(benchmark::State& state) {
-    BenchRoute& b = bench();
+    BenchRoute& b = routeBench();
     const bool read = state.range(0) != 0;
     std::optional<CRoute> route;
     std::optional<pugi::xml_document> doc;
@@ -243,7 +243,7 @@ std::size_t touchElements(pugi::xml_node node) {
 // and visit every element's name and text, building nothing. Against the same reference as
 // BM_PairLoadVsParse/0.
 void BM_PairTreeWalkVsParse(benchmark::State& state) {
-    BenchRoute& b = bench();
+    BenchRoute& b = routeBench();
     const bool lean = state.range(0) == 0;
     std::string content, modelContent;
     std::optional<pugi::xml_document> doc, modelDoc;
@@ -271,7 +271,7 @@ void BM_PairTreeWalkVsParse(benchmark::State& state) {
 // Save is durable (the file and its folder are flushed), so range 1 is the fair reference;
 // range 0 shows how much of Save is the price of durability.
 void BM_PairSaveVsPlainWrite(benchmark::State& state) {
-    BenchRoute& b = bench();
+    BenchRoute& b = routeBench();
     const bool flush = state.range(0) != 0;
     const std::string file = b.hostFile("paired.xml");
     paired(

@@ -22,6 +22,10 @@ inline constexpr double kMaxFileNumber = 999999999999999.0;
 // clamped to kMaxFileNumber, rounded to `decimals` (0 to 10) as formatPrice rounds; never -0.
 // For what is held as the file writes it: identifiers that name files, totals kept in cents.
 double fileNumber(double value, int decimals);
+// An amount of money as a file carries it: rounded to cents as formatPrice rounds.
+inline double cents(double value) {
+    return fileNumber(value, 2);
+}
 // True when fileNumber had to clamp the value (it is beyond what a file carries).
 bool exceedsFileNumber(double value);
 

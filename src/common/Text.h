@@ -38,6 +38,10 @@ std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 // (12.125 -> "12.13", -12.125 -> "-12.13", 2.675 -> "2.68"), and no sign on a value that
 // rounds to zero ("0.00", never "-0.00").
 std::string formatPrice(double value, int decimals);
+// An amount of money: formatPrice with two decimals.
+inline std::string formatAmount(double value) {
+    return formatPrice(value, 2);
+}
 
 // text with "0" put in front until it is at least `width` characters long.
 std::string padZeros(std::string_view text, std::size_t width);

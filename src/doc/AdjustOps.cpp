@@ -17,10 +17,6 @@ namespace kelvo {
 namespace {
 
 // The route's and the stop's totals are kept in whole cents, as their file has them.
-double cents(double value) {
-    return fileNumber(value, 2);
-}
-
 // Adds adjustments to the route's totals of one column.
 void addAdjustments(CRouteSummary& route, bool cod, double plus, double minus) {
     if (cod) {

@@ -14,7 +14,7 @@ namespace {
 
 constexpr double kHighestPrice = 10000;
 
-WearerChange invalid(const char* text) {
+WearerChange invalidChange(const char* text) {
     return WearerChange::refused(
         Message{tr(text), tr("Invalid data"), MessageIcon::Warning, MessageButtons::Ok});
 }
@@ -39,14 +39,14 @@ WearerChange storeExchange(CKelvoDoc& doc, const ExchangeEntry& entry) {
     CWearerData& d = doc.WearerData();
     const CWearerProduct& p = selectedProduct(doc);
     if (entry.PID == p.PID && entry.SID == p.SID) {
-        return invalid(
+        return invalidChange(
             "Exchange with the same product/size not allowed. Choose another product or size!");
     }
     const std::string WID = selectedWID(d);
     const CWearer* wearer = selectedWearer(d);
     if ((wearer != nullptr && wearer->HasProduct(entry.PID, entry.SID)) ||
         d.Transactions.IsProductAdded(WID, entry.PID, entry.SID)) {
-        return invalid(
+        return invalidChange(
             "Exchange with this product/size not allowed. Choose another product or size!");
     }
     CInventory* t = d.Pending.Get();

@@ -46,7 +46,7 @@ std::uint16_t le16(std::string_view s, std::size_t at) {
 }
 
 // Sums stay at whole cents, as every amount of the files is.
-double cents(double amount) {
+double roundedToCents(double amount) {
     return std::round(amount * 100.0) / 100.0;
 }
 
@@ -194,7 +194,7 @@ bool parseRouteFileName(std::string_view name, std::int32_t& number, std::string
 }
 
 double CodDifference::Difference() const {
-    return cents(Collected - Expected);
+    return roundedToCents(Collected - Expected);
 }
 
 double CheckInRoute::Distance() const {
@@ -202,7 +202,7 @@ double CheckInRoute::Distance() const {
 }
 
 double CheckInRoute::HandOver() const {
-    return cents(Money.TotalCollected() - VoucherAmount);
+    return roundedToCents(Money.TotalCollected() - VoucherAmount);
 }
 
 std::size_t CheckInRoute::CountStops(StopOutcome outcome) const {
@@ -218,7 +218,7 @@ std::size_t CheckInRoute::CountInvoices(InvoiceOutcome outcome) const {
 }
 
 double CheckInResult::HandOver() const {
-    return cents(Depot.TotalCollected() - DepotVoucher);
+    return roundedToCents(Depot.TotalCollected() - DepotVoucher);
 }
 
 std::size_t CheckInResult::Count(FindingSeverity severity) const {
@@ -343,7 +343,7 @@ public:
         });
         for (CheckInRoute& route : routes) {
             m_result.Depot.Add(route.Money);
-            m_result.DepotVoucher = cents(m_result.DepotVoucher + route.VoucherAmount);
+            m_result.DepotVoucher = roundedToCents(m_result.DepotVoucher + route.VoucherAmount);
             m_result.Routes.push_back(std::move(route));
         }
         Unexpected(folder);

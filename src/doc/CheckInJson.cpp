@@ -18,10 +18,6 @@ std::string str(const std::string& latin1) {
     return quoteText(latin1ToUtf8(latin1));
 }
 
-std::string money(double value) {
-    return formatPrice(value, 2);
-}
-
 std::string whole(double value) {
     return formatPrice(value, 0);
 }
@@ -101,7 +97,7 @@ const char* stopStatus(StopOutcome o) {
     return "\"\"";
 }
 
-const char* changeKind(WearerChangeKind k) {
+const char* changeKindKey(WearerChangeKind k) {
     switch (k) {
         case WearerChangeKind::NewWearer:
             return "\"new-wearer\"";
@@ -137,24 +133,24 @@ std::string cheque(const DayRecap::Cheque& c) {
     return object({{"invoice", whole(c.InvoiceNumber)},
                    {"customer", str(c.CustomerName)},
                    {"cheque", str(c.CheckNumber)},
-                   {"amount", money(c.Amount)}});
+                   {"amount", formatAmount(c.Amount)}});
 }
 
 // The money of a route or of the depot.
 Members moneyMembers(const DayRecap::Figures& m, double voucher, double handOver,
                      const std::string& indent) {
-    return {{"cash", money(m.CashCollected)},
-            {"chequesTotal", money(m.ChequesCollected)},
+    return {{"cash", formatAmount(m.CashCollected)},
+            {"chequesTotal", formatAmount(m.ChequesCollected)},
             {"cheques", array(m.Cheques, indent, cheque)},
-            {"voucher", money(voucher)},
-            {"handOver", money(handOver)},
-            {"codAsked", money(m.CodExpected)},
-            {"codCollected", money(m.CodCollected)},
-            {"codDelayed", money(m.CodDelayed)},
+            {"voucher", formatAmount(voucher)},
+            {"handOver", formatAmount(handOver)},
+            {"codAsked", formatAmount(m.CodExpected)},
+            {"codCollected", formatAmount(m.CodCollected)},
+            {"codDelayed", formatAmount(m.CodDelayed)},
             {"chargeSettled", std::to_string(m.ChargeSettled)},
-            {"chargeCollected", money(m.ChargeCollected)},
-            {"adjustmentsPlus", money(m.PlusAdjustments)},
-            {"adjustmentsMinus", money(m.MinusAdjustments)}};
+            {"chargeCollected", formatAmount(m.ChargeCollected)},
+            {"adjustmentsPlus", formatAmount(m.PlusAdjustments)},
+            {"adjustmentsMinus", formatAmount(m.MinusAdjustments)}};
 }
 
 std::string routeJson(const CheckInRoute& r) {
@@ -166,9 +162,9 @@ std::string routeJson(const CheckInRoute& r) {
                              return object({{"invoice", whole(d.InvoiceNumber)},
                                             {"stop", std::to_string(d.StopNumber)},
                                             {"customer", str(d.CustomerName)},
-                                            {"asked", money(d.Expected)},
-                                            {"collected", money(d.Collected)},
-                                            {"difference", money(d.Difference())},
+                                            {"asked", formatAmount(d.Expected)},
+                                            {"collected", formatAmount(d.Collected)},
+                                            {"difference", formatAmount(d.Difference())},
                                             {"delayed", flag(d.Short())}});
                          }));
     return block(
@@ -202,8 +198,8 @@ std::string routeJson(const CheckInRoute& r) {
                                                {"customer", str(i.CustomerName)},
                                                {"terms", i.COD ? "\"cod\"" : "\"charge\""},
                                                {"status", invoiceStatus(i.Outcome)},
-                                               {"payThisAmount", money(i.PayThisAmount)},
-                                               {"collected", money(i.CashCollected)},
+                                               {"payThisAmount", formatAmount(i.PayThisAmount)},
+                                               {"collected", formatAmount(i.CashCollected)},
                                                {"cheque", str(i.CheckNumber)},
                                                {"reason", str(i.ReasonCode)},
                                                {"reasonDescription", str(i.ReasonDescription)}});
@@ -218,13 +214,13 @@ std::string routeJson(const CheckInRoute& r) {
                                                   {"computed", flag(a.Computed)},
                                                   {"delivered", whole(a.DeliveredChange)},
                                                   {"billed", whole(a.BilledChange)},
-                                                  {"amount", money(a.Amount)},
+                                                  {"amount", formatAmount(a.Amount)},
                                                   {"reason", str(a.ReasonCode)},
                                                   {"reasonDescription", str(a.ReasonDescription)}});
                                })},
          {"wearerChanges", array(r.WearerChanges, in,
                                  [](const ReturnedWearerChange& c) {
-                                     return object({{"kind", changeKind(c.Kind)},
+                                     return object({{"kind", changeKindKey(c.Kind)},
                                                     {"code", std::to_string(c.Code)},
                                                     {"stop", std::to_string(c.StopNumber)},
                                                     {"customer", str(c.CustomerName)},

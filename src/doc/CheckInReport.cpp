@@ -14,10 +14,6 @@ namespace {
 
 using K = SheetBlock::Kind;
 
-std::string amount(double value) {
-    return formatPrice(value, 2);
-}
-
 std::string quantity(double value) {
     return formatPrice(value, 0);
 }
@@ -124,16 +120,17 @@ void money(std::vector<SheetBlock>& s, const CheckInResult& r) {
                          {false, false, false, true, true, true, true});
     for (const CheckInRoute& route : r.Routes) {
         t.rows.push_back({format("%d", route.RouteNumber), longDate(route.Date), route.Driver,
-                          amount(route.Money.CashCollected), amount(route.Money.ChequesCollected),
-                          amount(route.VoucherAmount), amount(route.HandOver())});
+                          formatAmount(route.Money.CashCollected),
+                          formatAmount(route.Money.ChequesCollected),
+                          formatAmount(route.VoucherAmount), formatAmount(route.HandOver())});
     }
     t.total = {tr("Depot"),
                "",
                "",
-               amount(r.Depot.CashCollected),
-               amount(r.Depot.ChequesCollected),
-               amount(r.DepotVoucher),
-               amount(r.HandOver())};
+               formatAmount(r.Depot.CashCollected),
+               formatAmount(r.Depot.ChequesCollected),
+               formatAmount(r.DepotVoucher),
+               formatAmount(r.HandOver())};
     s.push_back(std::move(t));
     for (const CheckInRoute& route : r.Routes) {
         const DayRecap::Figures& m = route.Money;
@@ -143,29 +140,31 @@ void money(std::vector<SheetBlock>& s, const CheckInResult& r) {
                                  {0.15, 0.45, 0.25, 0.15}, {false, false, false, true});
             for (const DayRecap::Cheque& q : m.Cheques) {
                 c.rows.push_back({format("%.0f", q.InvoiceNumber), q.CustomerName, q.CheckNumber,
-                                  amount(q.Amount)});
+                                  formatAmount(q.Amount)});
             }
             c.total = {tr("Cheques"), "", format("%zu", m.Cheques.size()),
-                       amount(m.ChequesCollected)};
+                       formatAmount(m.ChequesCollected)};
             s.push_back(std::move(c));
         }
-        s.push_back(
-            block(K::Line, format(tr("COD: asked %s, collected %s, delayed %s").c_str(),
-                                  amount(m.CodExpected).c_str(), amount(m.CodCollected).c_str(),
-                                  amount(m.CodDelayed).c_str())));
+        s.push_back(block(K::Line, format(tr("COD: asked %s, collected %s, delayed %s").c_str(),
+                                          formatAmount(m.CodExpected).c_str(),
+                                          formatAmount(m.CodCollected).c_str(),
+                                          formatAmount(m.CodDelayed).c_str())));
         if (!route.CodDifferences.empty()) {
             SheetBlock c = table(
                 {tr("Invoice"), tr("Customer"), tr("Asked"), tr("Collected"), tr("Difference"), ""},
                 {0.12, 0.38, 0.12, 0.12, 0.12, 0.14}, {false, false, true, true, true, false});
             for (const CodDifference& d : route.CodDifferences) {
                 c.rows.push_back({format("%.0f", d.InvoiceNumber), d.CustomerName,
-                                  amount(d.Expected), amount(d.Collected), amount(d.Difference()),
+                                  formatAmount(d.Expected), formatAmount(d.Collected),
+                                  formatAmount(d.Difference()),
                                   d.Short() ? tr("DELAYED") : tr("overpaid")});
             }
             s.push_back(std::move(c));
         }
-        s.push_back(block(K::Line, format(tr("Charge invoices settled: %d, collected %s").c_str(),
-                                          m.ChargeSettled, amount(m.ChargeCollected).c_str())));
+        s.push_back(
+            block(K::Line, format(tr("Charge invoices settled: %d, collected %s").c_str(),
+                                  m.ChargeSettled, formatAmount(m.ChargeCollected).c_str())));
     }
     for (const CheckInTruck& truck : r.Trucks) {
         s.push_back(block(K::Signature, tr("Handed over by ") +
@@ -229,7 +228,7 @@ void stopsAndInvoices(std::vector<SheetBlock>& s, const CheckInResult& r) {
                 }
                 invoices.rows.push_back(
                     {format("%.0f", i.InvoiceNumber), format("%u", i.StopNumber), i.CustomerName,
-                     i.COD ? tr("COD") : tr("Charge"), amount(i.PayThisAmount), what});
+                     i.COD ? tr("COD") : tr("Charge"), formatAmount(i.PayThisAmount), what});
             }
         }
         if (!invoices.rows.empty()) {
@@ -271,14 +270,14 @@ void adjustments(std::vector<SheetBlock>& s, const CheckInResult& r) {
             for (const AdjustedLine& a : route.Adjustments) {
                 t.rows.push_back(
                     {format("%.0f", a.InvoiceNumber), a.CustomerName, a.Product, a.Description,
-                     quantity(a.DeliveredChange), quantity(a.BilledChange), amount(a.Amount),
+                     quantity(a.DeliveredChange), quantity(a.BilledChange), formatAmount(a.Amount),
                      a.Computed ? tr("computed") : reasonText(a.ReasonCode, a.ReasonDescription)});
             }
             s.push_back(std::move(t));
         }
         s.push_back(block(K::Line, format(tr("Adjustments: plus %s, minus %s").c_str(),
-                                          amount(route.Money.PlusAdjustments).c_str(),
-                                          amount(route.Money.MinusAdjustments).c_str())));
+                                          formatAmount(route.Money.PlusAdjustments).c_str(),
+                                          formatAmount(route.Money.MinusAdjustments).c_str())));
     }
 }
 

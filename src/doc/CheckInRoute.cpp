@@ -26,10 +26,6 @@ long long inCents(double amount) {
     return std::llround(amount * 100.0);
 }
 
-std::string amount(double value) {
-    return formatPrice(value, 2);
-}
-
 // What the stop's invoices add up to, as its own totals in the route file must.
 struct StopSums {
     double cash = 0;  // collected at its settled invoices
@@ -73,7 +69,7 @@ public:
                      format(tr("the route's collections (charge and COD) are %s, but its stops "
                                "collected %s")
                                 .c_str(),
-                            amount(collections).c_str(), amount(stopsCash).c_str()));
+                            formatAmount(collections).c_str(), formatAmount(stopsCash).c_str()));
         }
         for (const TotalMismatch& m : compareRouteTotals(m_route, m_sums)) {
             Disagree(m.element, format(tr("%s in the file, but %s in %s").c_str(), m.held.c_str(),
@@ -113,7 +109,8 @@ private:
         if (inCents(stop.TotalCashCollected) != inCents(sums.cash)) {
             Disagree(place + "/TotalCashCollected",
                      format(tr("%s in the route, but %s in its settled invoices").c_str(),
-                            amount(stop.TotalCashCollected).c_str(), amount(sums.cash).c_str()));
+                            formatAmount(stop.TotalCashCollected).c_str(),
+                            formatAmount(sums.cash).c_str()));
         }
         if (static_cast<std::size_t>(std::max(stop.SignedInvoices, 0)) != sums.settled) {
             Disagree(place + "/SignedInvoices",
@@ -123,7 +120,7 @@ private:
         if (inCents(stop.PayTotal) != inCents(sums.pay)) {
             Disagree(place + "/PayTotal",
                      format(tr("%s in the route, but %s in its invoices").c_str(),
-                            amount(stop.PayTotal).c_str(), amount(sums.pay).c_str()));
+                            formatAmount(stop.PayTotal).c_str(), formatAmount(sums.pay).c_str()));
         }
         return sums;
     }

@@ -110,10 +110,6 @@ DayRecap::Route recapRoute(const CKelvoDoc& doc, const CRouteSummary& entry, Pro
     return out;
 }
 
-std::string amount(double value) {
-    return formatPrice(value, 2);
-}
-
 void figureRows(std::vector<RecapRow>& rows, const DayRecap::Figures& f) {
     using K = RecapRow::Kind;
     auto figure = [&rows](const char* label, std::string value) {
@@ -124,23 +120,23 @@ void figureRows(std::vector<RecapRow>& rows, const DayRecap::Figures& f) {
     figure(KELVO_TR_NOOP("Stops open"), std::to_string(f.StopsOpen));
     figure(KELVO_TR_NOOP("Invoices settled"), std::to_string(f.InvoicesSettled));
     figure(KELVO_TR_NOOP("Invoices open"), std::to_string(f.InvoicesOpen));
-    figure(KELVO_TR_NOOP("Cash collected"), amount(f.CashCollected));
-    figure(KELVO_TR_NOOP("Cheques"), amount(f.ChequesCollected));
+    figure(KELVO_TR_NOOP("Cash collected"), formatAmount(f.CashCollected));
+    figure(KELVO_TR_NOOP("Cheques"), formatAmount(f.ChequesCollected));
     for (const DayRecap::Cheque& c : f.Cheques) {
         rows.push_back(
             {K::Detail,
              c.CustomerName + "\n" +
                  format(tr("Inv# %.0f  Chq %s").c_str(), c.InvoiceNumber, c.CheckNumber.c_str()),
-             amount(c.Amount)});
+             formatAmount(c.Amount)});
     }
-    figure(KELVO_TR_NOOP("Total collected"), amount(f.TotalCollected()));
-    figure(KELVO_TR_NOOP("COD expected"), amount(f.CodExpected));
-    figure(KELVO_TR_NOOP("COD collected"), amount(f.CodCollected));
-    figure(KELVO_TR_NOOP("COD delayed"), amount(f.CodDelayed));
+    figure(KELVO_TR_NOOP("Total collected"), formatAmount(f.TotalCollected()));
+    figure(KELVO_TR_NOOP("COD expected"), formatAmount(f.CodExpected));
+    figure(KELVO_TR_NOOP("COD collected"), formatAmount(f.CodCollected));
+    figure(KELVO_TR_NOOP("COD delayed"), formatAmount(f.CodDelayed));
     figure(KELVO_TR_NOOP("Charge invoices settled"), std::to_string(f.ChargeSettled));
-    figure(KELVO_TR_NOOP("Charge collected"), amount(f.ChargeCollected));
-    figure(KELVO_TR_NOOP("Adjustments +"), amount(f.PlusAdjustments));
-    figure(KELVO_TR_NOOP("Adjustments -"), amount(f.MinusAdjustments));
+    figure(KELVO_TR_NOOP("Charge collected"), formatAmount(f.ChargeCollected));
+    figure(KELVO_TR_NOOP("Adjustments +"), formatAmount(f.PlusAdjustments));
+    figure(KELVO_TR_NOOP("Adjustments -"), formatAmount(f.MinusAdjustments));
 }
 
 }  // namespace

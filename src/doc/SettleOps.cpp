@@ -23,7 +23,7 @@ namespace kelvo {
 namespace {
 
 // An amount in whole cents, as the files and the screens show it.
-long long cents(double amount) {
+long long wholeCents(double amount) {
     return std::llround(amount * 100.0);
 }
 
@@ -235,7 +235,8 @@ bool paymentAcceptable(Prompter& prompter, bool byCheck, const std::string& chec
 bool collectedShort(const CInvoice& invoice, double amountCollected) {
     // Compared in cents: after adjustments PayThisAmount may carry a rounding remainder that
     // must not make a payment of the whole amount look short.
-    return invoice.COD() == 'Y' && cents(amountCollected) < cents(invoice.PayThisAmount());
+    return invoice.COD() == 'Y' &&
+           wholeCents(amountCollected) < wholeCents(invoice.PayThisAmount());
 }
 
 bool signatureComplete(const std::string& initials, bool hasInk) {

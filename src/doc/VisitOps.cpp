@@ -24,10 +24,6 @@ bool timeSet(const std::string& time) {
 
 // The route's totals as the file carries them: whole cents, so that screen, route list and
 // file always show the same digits.
-double cents(double value) {
-    return fileNumber(value, 2);
-}
-
 // Moves an invoice's amount from the amount to pay of its column to the undelivered total
 // (a negative amount moves it back).
 void moveToUndelivered(CRouteSummary& route, bool cod, double amount) {

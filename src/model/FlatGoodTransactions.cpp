@@ -12,7 +12,7 @@ namespace kelvo {
 
 namespace {
 
-constexpr std::string_view kField = "\r\n\t\t";
+constexpr std::string_view kTransactionField = "\r\n\t\t";
 
 }  // namespace
 
@@ -37,10 +37,10 @@ std::string CFlatGoodTransactions::Content(int decimals) const {
     out.append("<FlatgoodTransactions>");
     for (const CFlatGoodTrans& t : m_trans) {
         out.append("\r\n\t<flatgoodtransaction>");
-        appendTextElement(out, kField, "Prodcode", t.Prodcode);
-        appendTextElement(out, kField, "Freqcode", t.Freqcode);
-        appendFixedElement(out, kField, "Qty", t.Qty, 0);
-        appendFixedElement(out, kField, "Price", t.Price, decimals);
+        appendTextElement(out, kTransactionField, "Prodcode", t.Prodcode);
+        appendTextElement(out, kTransactionField, "Freqcode", t.Freqcode);
+        appendFixedElement(out, kTransactionField, "Qty", t.Qty, 0);
+        appendFixedElement(out, kTransactionField, "Price", t.Price, decimals);
         out.append("\r\n\t</flatgoodtransaction>");
     }
     out.append("\r\n</FlatgoodTransactions>");

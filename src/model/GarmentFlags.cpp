@@ -8,9 +8,9 @@ namespace kelvo {
 
 namespace {
 
-constexpr std::string_view kField = "\r\n\t\t";
+constexpr std::string_view kFlagField = "\r\n\t\t";
 
-CGarmentFlag readFlag(const XmlElement& e) {
+CGarmentFlag readGarmentFlag(const XmlElement& e) {
     CGarmentFlag r;
     r.ID = e.text("ID");
     r.FlagID = fileNumber(e.number("FlagID"), 0);
@@ -20,9 +20,9 @@ CGarmentFlag readFlag(const XmlElement& e) {
 
 void writeFlag(std::string& out, const CGarmentFlag& r) {
     // The code is escaped like the remark: a code from a damaged file must not break the file.
-    appendTextElement(out, kField, "ID", r.ID);
-    appendFixedElement(out, kField, "FlagID", r.FlagID, 0);
-    appendTextElement(out, kField, "Remark", r.Remark);
+    appendTextElement(out, kFlagField, "ID", r.ID);
+    appendFixedElement(out, kFlagField, "FlagID", r.FlagID, 0);
+    appendTextElement(out, kFlagField, "Remark", r.Remark);
 }
 
 bool sameFlag(const CGarmentFlag& a, const CGarmentFlag& b) {
@@ -32,6 +32,6 @@ bool sameFlag(const CGarmentFlag& a, const CGarmentFlag& b) {
 }  // namespace
 
 CGarmentFlags::CGarmentFlags()
-    : GarmentList("GarmentFlags_", "GarmentFlags", &readFlag, &writeFlag, &sameFlag) {}
+    : GarmentList("GarmentFlags_", "GarmentFlags", &readGarmentFlag, &writeFlag, &sameFlag) {}
 
 }  // namespace kelvo

@@ -7,7 +7,7 @@ namespace kelvo {
 
 namespace {
 
-constexpr std::string_view kField = "\r\n\t\t";
+constexpr std::string_view kGarmentField = "\r\n\t\t";
 
 CGarmentReplace readReplace(const XmlElement& e) {
     CGarmentReplace r;
@@ -19,9 +19,9 @@ CGarmentReplace readReplace(const XmlElement& e) {
 
 void writeReplace(std::string& out, const CGarmentReplace& r) {
     // Codes are escaped like the reference: a code from a damaged file must not break the file.
-    appendTextElement(out, kField, "ID", r.ID);
-    appendTextElement(out, kField, "Reason", r.Reason);
-    appendTextElement(out, kField, "Ref", r.Ref);
+    appendTextElement(out, kGarmentField, "ID", r.ID);
+    appendTextElement(out, kGarmentField, "Reason", r.Reason);
+    appendTextElement(out, kGarmentField, "Ref", r.Ref);
 }
 
 bool sameReplace(const CGarmentReplace& a, const CGarmentReplace& b) {

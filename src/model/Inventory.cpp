@@ -13,7 +13,7 @@ namespace kelvo {
 
 namespace {
 
-constexpr std::string_view kField = "\r\n\t\t\t";
+constexpr std::string_view kInventoryField = "\r\n\t\t\t";
 constexpr std::string_view kLineField = "\r\n\t\t\t\t\t";
 
 // "%.0f" with halves away from zero, as the file's other numbers round.
@@ -121,22 +121,22 @@ CInventory CInventory::Read(const XmlElement& e) {
 
 void CInventory::AppendXml(std::string& out, int priceDecimals) const {
     out.append("\r\n\t\t<Transaction>");
-    appendWholeElement(out, kField, "Code", Code);
-    appendTextElement(out, kField, "ReasonCode", ReasonCode);
-    appendTextElement(out, kField, "Ref", Ref);
-    appendTextElement(out, kField, "Rem", Rem);
-    appendTextElement(out, kField, "WID", WID);
-    appendWhole(out, kField, "Nr", Nr);
-    appendTextElement(out, kField, "FName", FName);
-    appendTextElement(out, kField, "FirstName", FirstName);
-    appendTextElement(out, kField, "EmblemName", EmblemName);
-    appendTextElement(out, kField, "Admin", Admin);
-    appendWhole(out, kField, "Dpt", Dpt);
-    appendWhole(out, kField, "Fun", Fun);
-    appendWhole(out, kField, "LockID", LockID);
-    appendTextElement(out, kField, "Bank", Bank);
-    appendTextElement(out, kField, "Lock", Lock);
-    appendTextElement(out, kField, "WearerRem", WearerRem);
+    appendWholeElement(out, kInventoryField, "Code", Code);
+    appendTextElement(out, kInventoryField, "ReasonCode", ReasonCode);
+    appendTextElement(out, kInventoryField, "Ref", Ref);
+    appendTextElement(out, kInventoryField, "Rem", Rem);
+    appendTextElement(out, kInventoryField, "WID", WID);
+    appendWhole(out, kInventoryField, "Nr", Nr);
+    appendTextElement(out, kInventoryField, "FName", FName);
+    appendTextElement(out, kInventoryField, "FirstName", FirstName);
+    appendTextElement(out, kInventoryField, "EmblemName", EmblemName);
+    appendTextElement(out, kInventoryField, "Admin", Admin);
+    appendWhole(out, kInventoryField, "Dpt", Dpt);
+    appendWhole(out, kInventoryField, "Fun", Fun);
+    appendWhole(out, kInventoryField, "LockID", LockID);
+    appendTextElement(out, kInventoryField, "Bank", Bank);
+    appendTextElement(out, kInventoryField, "Lock", Lock);
+    appendTextElement(out, kInventoryField, "WearerRem", WearerRem);
     out.append("\r\n\t\t\t<Inventory>");
     for (const CInventoryLine& l : Lines) {
         out.append("\r\n\t\t\t\t<Product>");

@@ -12,7 +12,7 @@ namespace kelvo {
 
 namespace {
 
-constexpr std::string_view kField = "\r\n\t\t\t";
+constexpr std::string_view kItemField = "\r\n\t\t\t";
 
 constexpr const char* kSpecialChargeTags[] = {"SpecialChargeCode1", "SpecialChargeCode2",
                                               "SpecialChargeCode3", "SpecialChargeCode4",
@@ -122,46 +122,47 @@ std::string CInvoiceItem::PickUpShown() const {
 
 void CInvoiceItem::AppendXml(std::string& out) const {
     out.append("\r\n\t\t<Invoice-Item>");
-    appendTextElement(out, kField, "LineID", LineID);
-    appendWholeElement(out, kField, "LineNumber", LineNumber);
-    appendWholeElement(out, kField, "LineType", LineType);
-    appendTextElement(out, kField, "Code", Code);
-    appendTextElement(out, kField, "Description", Description);
-    appendTextElement(out, kField, "SizeCode", SizeCode);
-    appendTextElement(out, kField, "FinishingMethodCode", FinishingMethodCode);
-    appendWholeElement(out, kField, "WearerNumber", WearerNumber);
-    appendTextElement(out, kField, "WearerName", WearerName);
-    appendTextElement(out, kField, "WearerLocker", WearerLocker);
-    appendWholeElement(out, kField, "TaxType", TaxType);
-    appendWholeElement(out, kField, "BillingMethod", BillingMethod);
-    appendTextElement(out, kField, "FrequencyCode", FrequencyCode);
-    appendFixedElement(out, kField, "DeliveredQuantity", DeliveredQuantity, 0);
-    appendFixedElement(out, kField, "InventoryQuantity", InventoryQuantity, 0);
-    appendFixedElement(out, kField, "PreBilledQuantity", PreBilledQuantity, 0);
-    appendFixedElement(out, kField, "PrebilledAmount", PrebilledAmount, 2);
-    appendFixedElement(out, kField, "AdjustmentQuantity", AdjustmentQuantity, 0);
-    appendFixedElement(out, kField, "AdjustmentDeliveredQuantity", AdjustmentDeliveredQuantity, 0);
-    appendFixedElement(out, kField, "AdjustmentAmount", AdjustmentAmount, 2);
-    appendFixedElement(out, kField, "Price", Price, 4);
-    appendFixedElement(out, kField, "Percentage", Percentage, 2);
-    appendFixedElement(out, kField, "OverAmount", OverAmount, 2);
-    appendTextElement(out, kField, "AdjustmentReasonCode", AdjustmentReasonCode);
-    appendFlagElement(out, kField, "Extend", Extend);
-    appendFlagElement(out, kField, "SubjectToMinimum", SubjectToMinimum);
-    appendFixedElement(out, kField, "MinimumAmount", MinimumAmount, 2);
-    appendFixedElement(out, kField, "MaximumAmount", MaximumAmount, 2);
+    appendTextElement(out, kItemField, "LineID", LineID);
+    appendWholeElement(out, kItemField, "LineNumber", LineNumber);
+    appendWholeElement(out, kItemField, "LineType", LineType);
+    appendTextElement(out, kItemField, "Code", Code);
+    appendTextElement(out, kItemField, "Description", Description);
+    appendTextElement(out, kItemField, "SizeCode", SizeCode);
+    appendTextElement(out, kItemField, "FinishingMethodCode", FinishingMethodCode);
+    appendWholeElement(out, kItemField, "WearerNumber", WearerNumber);
+    appendTextElement(out, kItemField, "WearerName", WearerName);
+    appendTextElement(out, kItemField, "WearerLocker", WearerLocker);
+    appendWholeElement(out, kItemField, "TaxType", TaxType);
+    appendWholeElement(out, kItemField, "BillingMethod", BillingMethod);
+    appendTextElement(out, kItemField, "FrequencyCode", FrequencyCode);
+    appendFixedElement(out, kItemField, "DeliveredQuantity", DeliveredQuantity, 0);
+    appendFixedElement(out, kItemField, "InventoryQuantity", InventoryQuantity, 0);
+    appendFixedElement(out, kItemField, "PreBilledQuantity", PreBilledQuantity, 0);
+    appendFixedElement(out, kItemField, "PrebilledAmount", PrebilledAmount, 2);
+    appendFixedElement(out, kItemField, "AdjustmentQuantity", AdjustmentQuantity, 0);
+    appendFixedElement(out, kItemField, "AdjustmentDeliveredQuantity", AdjustmentDeliveredQuantity,
+                       0);
+    appendFixedElement(out, kItemField, "AdjustmentAmount", AdjustmentAmount, 2);
+    appendFixedElement(out, kItemField, "Price", Price, 4);
+    appendFixedElement(out, kItemField, "Percentage", Percentage, 2);
+    appendFixedElement(out, kItemField, "OverAmount", OverAmount, 2);
+    appendTextElement(out, kItemField, "AdjustmentReasonCode", AdjustmentReasonCode);
+    appendFlagElement(out, kItemField, "Extend", Extend);
+    appendFlagElement(out, kItemField, "SubjectToMinimum", SubjectToMinimum);
+    appendFixedElement(out, kItemField, "MinimumAmount", MinimumAmount, 2);
+    appendFixedElement(out, kItemField, "MaximumAmount", MaximumAmount, 2);
     for (std::size_t k = 0; k < SpecialChargeCode.size(); ++k) {
-        appendTextElement(out, kField, kSpecialChargeTags[k], SpecialChargeCode[k]);
+        appendTextElement(out, kItemField, kSpecialChargeTags[k], SpecialChargeCode[k]);
     }
-    appendTextElement(out, kField, "OrderingReasonCode", OrderingReasonCode);
-    appendFixedElement(out, kField, "OrderQty", OrderQty, 0);
-    appendFixedElement(out, kField, "MinQty", MinQty, 2);
-    appendWholeElement(out, kField, "MinFreq", MinFreq);
-    appendFixedElement(out, kField, "MinPerc", MinPerc, 2);
-    appendWholeElement(out, kField, "SER", SER);
-    appendWholeElement(out, kField, "QtyToPick", QtyToPick);
-    appendTextElement(out, kField, "PickUpQty", PickUpQty);
-    appendFixedElement(out, kField, "FutureInv", FutureInv, 0);
+    appendTextElement(out, kItemField, "OrderingReasonCode", OrderingReasonCode);
+    appendFixedElement(out, kItemField, "OrderQty", OrderQty, 0);
+    appendFixedElement(out, kItemField, "MinQty", MinQty, 2);
+    appendWholeElement(out, kItemField, "MinFreq", MinFreq);
+    appendFixedElement(out, kItemField, "MinPerc", MinPerc, 2);
+    appendWholeElement(out, kItemField, "SER", SER);
+    appendWholeElement(out, kItemField, "QtyToPick", QtyToPick);
+    appendTextElement(out, kItemField, "PickUpQty", PickUpQty);
+    appendFixedElement(out, kItemField, "FutureInv", FutureInv, 0);
     out.append("\r\n\t\t</Invoice-Item>");
 }
 

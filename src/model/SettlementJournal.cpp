@@ -10,7 +10,7 @@ namespace kelvo {
 
 namespace {
 
-constexpr std::string_view kField = "\r\n\t";
+constexpr std::string_view kJournalField = "\r\n\t";
 
 }  // namespace
 
@@ -20,17 +20,17 @@ std::string CSettlementJournal::Path(std::string_view dataRoot) {
 
 std::string CSettlementJournal::ToXml() const {
     std::string out = "<Settlement>";
-    appendWholeElement(out, kField, "RouteNumber", RouteNumber);
-    appendTextElement(out, kField, "Date", Date);
-    appendWholeElement(out, kField, "StopIndex", StopIndex);
-    appendFixedElement(out, kField, "InvoiceNumber", InvoiceNumber, 0);
-    appendWholeElement(out, kField, "SignedInvoices", SignedInvoices);
-    appendFixedElement(out, kField, "CashCollected", CashCollected, 2);
-    appendTextElement(out, kField, "CheckNumber", CheckNumber);
-    appendTextElement(out, kField, "PersonIdentification", PersonIdentification);
-    appendFlagElement(out, kField, "Signature", Signature);
-    appendTextElement(out, kField, "SettledDate", SettledDate);
-    appendTextElement(out, kField, "SettledTime", SettledTime);
+    appendWholeElement(out, kJournalField, "RouteNumber", RouteNumber);
+    appendTextElement(out, kJournalField, "Date", Date);
+    appendWholeElement(out, kJournalField, "StopIndex", StopIndex);
+    appendFixedElement(out, kJournalField, "InvoiceNumber", InvoiceNumber, 0);
+    appendWholeElement(out, kJournalField, "SignedInvoices", SignedInvoices);
+    appendFixedElement(out, kJournalField, "CashCollected", CashCollected, 2);
+    appendTextElement(out, kJournalField, "CheckNumber", CheckNumber);
+    appendTextElement(out, kJournalField, "PersonIdentification", PersonIdentification);
+    appendFlagElement(out, kJournalField, "Signature", Signature);
+    appendTextElement(out, kJournalField, "SettledDate", SettledDate);
+    appendTextElement(out, kJournalField, "SettledTime", SettledTime);
     out.append("\r\n</Settlement>");
     return out;
 }

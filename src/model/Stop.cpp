@@ -12,7 +12,7 @@ namespace kelvo {
 
 namespace {
 
-constexpr std::string_view kField = "\r\n\t\t\t";
+constexpr std::string_view kStopField = "\r\n\t\t\t";
 constexpr std::string_view kListEntry = "\r\n\t\t\t\t";
 constexpr std::string_view kPersonField = "\r\n\t\t\t\t\t";
 
@@ -22,7 +22,7 @@ constexpr std::string_view kPersonField = "\r\n\t\t\t\t\t";
 // picked from a locker list the customer does not keep, and settlement without signature
 // instead of a stop that could never be settled (settlement accepts only 'Y' or 'N').
 void appendFlag(std::string& out, std::string_view tag, char flag) {
-    appendFlagElement(out, kField, tag, flag);
+    appendFlagElement(out, kStopField, tag, flag);
 }
 
 // Unsigned fields are written "%d": the 32-bit pattern they were read from.
@@ -156,38 +156,38 @@ std::string CStop::ToXml() const {
 
 void CStop::AppendXml(std::string& out) const {
     out.append("\r\n\t\t<Stop>");
-    appendTextElement(out, kField, "StopID", StopID);
-    appendWholeElement(out, kField, "StopNumber", signedPattern(StopNumber));
-    appendFixedElement(out, kField, "CustID", CustID, 0);
-    appendFixedElement(out, kField, "CustomerNumber", CustomerNumber, 0);
-    appendTextElement(out, kField, "CustomerName", CustomerName);
-    appendTextElement(out, kField, "CustomerAddress1", CustomerAddress1);
-    appendTextElement(out, kField, "CustomerAddress2", CustomerAddress2);
-    appendTextElement(out, kField, "CustomerCity", CustomerCity);
-    appendTextElement(out, kField, "CustomerState", CustomerState);
-    appendTextElement(out, kField, "CustomerZipcode", CustomerZipcode);
-    appendTextElement(out, kField, "ContactPersonName", ContactPersonName);
-    appendTextElement(out, kField, "ContactPersonPhone", ContactPersonPhone);
-    appendTextElement(out, kField, "ContactPersonMobile", ContactPersonMobile);
-    appendTextElement(out, kField, "DeliveryInstructions", DeliveryInstructions);
-    appendTextElement(out, kField, "DrivingInstructions", DrivingInstructions);
-    appendTextElement(out, kField, "UndeliverReasonCode", UndeliverReasonCode);
-    appendTextElement(out, kField, "ArrivalTime", ArrivalTime);
-    appendTextElement(out, kField, "DepartureTime", DepartureTime);
-    appendWholeElement(out, kField, "TravelMinutes", TravelMinutes);
-    appendWholeElement(out, kField, "VisitMinutes", VisitMinutes);
-    appendFixedElement(out, kField, "PayTotal", PayTotal, 2);
-    appendFixedElement(out, kField, "TotalCashCollected", TotalCashCollected, 2);
+    appendTextElement(out, kStopField, "StopID", StopID);
+    appendWholeElement(out, kStopField, "StopNumber", signedPattern(StopNumber));
+    appendFixedElement(out, kStopField, "CustID", CustID, 0);
+    appendFixedElement(out, kStopField, "CustomerNumber", CustomerNumber, 0);
+    appendTextElement(out, kStopField, "CustomerName", CustomerName);
+    appendTextElement(out, kStopField, "CustomerAddress1", CustomerAddress1);
+    appendTextElement(out, kStopField, "CustomerAddress2", CustomerAddress2);
+    appendTextElement(out, kStopField, "CustomerCity", CustomerCity);
+    appendTextElement(out, kStopField, "CustomerState", CustomerState);
+    appendTextElement(out, kStopField, "CustomerZipcode", CustomerZipcode);
+    appendTextElement(out, kStopField, "ContactPersonName", ContactPersonName);
+    appendTextElement(out, kStopField, "ContactPersonPhone", ContactPersonPhone);
+    appendTextElement(out, kStopField, "ContactPersonMobile", ContactPersonMobile);
+    appendTextElement(out, kStopField, "DeliveryInstructions", DeliveryInstructions);
+    appendTextElement(out, kStopField, "DrivingInstructions", DrivingInstructions);
+    appendTextElement(out, kStopField, "UndeliverReasonCode", UndeliverReasonCode);
+    appendTextElement(out, kStopField, "ArrivalTime", ArrivalTime);
+    appendTextElement(out, kStopField, "DepartureTime", DepartureTime);
+    appendWholeElement(out, kStopField, "TravelMinutes", TravelMinutes);
+    appendWholeElement(out, kStopField, "VisitMinutes", VisitMinutes);
+    appendFixedElement(out, kStopField, "PayTotal", PayTotal, 2);
+    appendFixedElement(out, kStopField, "TotalCashCollected", TotalCashCollected, 2);
     appendFlag(out, "SatisfactionSurvey", SatisfactionSurvey);
     appendFlag(out, "SignatureRequired", SignatureRequired);
-    appendFixedElement(out, kField, "AgingCurrent", AgingCurrent, 2);
-    appendFixedElement(out, kField, "Aging30", Aging30, 2);
-    appendFixedElement(out, kField, "Aging60", Aging60, 2);
-    appendFixedElement(out, kField, "Aging90", Aging90, 2);
-    appendFixedElement(out, kField, "OpenCredit", OpenCredit, 2);
-    appendTextElement(out, kField, "LastPaymentDate", LastPaymentDate);
-    appendTextElement(out, kField, "LastPaymentNumber", LastPaymentNumber);
-    appendFixedElement(out, kField, "LastPaymentAmount", LastPaymentAmount, 2);
+    appendFixedElement(out, kStopField, "AgingCurrent", AgingCurrent, 2);
+    appendFixedElement(out, kStopField, "Aging30", Aging30, 2);
+    appendFixedElement(out, kStopField, "Aging60", Aging60, 2);
+    appendFixedElement(out, kStopField, "Aging90", Aging90, 2);
+    appendFixedElement(out, kStopField, "OpenCredit", OpenCredit, 2);
+    appendTextElement(out, kStopField, "LastPaymentDate", LastPaymentDate);
+    appendTextElement(out, kStopField, "LastPaymentNumber", LastPaymentNumber);
+    appendFixedElement(out, kStopField, "LastPaymentAmount", LastPaymentAmount, 2);
     appendFlag(out, "LockerManagement", LockerManagement);
 
     out.append("\r\n\t\t\t<ContactPersons>");
@@ -206,7 +206,7 @@ void CStop::AppendXml(std::string& out) const {
     }
     out.append("\r\n\t\t\t</Calls>");
 
-    appendWholeElement(out, kField, "SignedInvoices", SignedInvoices);
+    appendWholeElement(out, kStopField, "SignedInvoices", SignedInvoices);
 
     out.append("\r\n\t\t\t<Invoices>");
     for (const std::string& invoice : m_Invoices) {

@@ -45,6 +45,8 @@ public:
 
     // Height of the bottom buttons, big enough for a gloved finger.
     static constexpr int kButtonHeight = 36;
+    // Height of a one-line entry field, a combo box or a small button of a form's body.
+    static constexpr int kEntryHeight = kButtonHeight - 8;
     static constexpr int kButtonWidth = 56;
 
 signals:

@@ -8,7 +8,7 @@ using namespace kelvo;
 
 namespace {
 
-const std::string kFile = "\\Program Files\\Kelvo\\Kelvo.properties";
+const std::string kPropertiesFile = "\\Program Files\\Kelvo\\Kelvo.properties";
 
 }  // namespace
 
@@ -17,9 +17,10 @@ const std::string kFile = "\\Program Files\\Kelvo\\Kelvo.properties";
 TEST(Properties, SettingsAfterTheStorageLocation) {
     test::TempDevice dev;
     EXPECT_EQ(readProperty(dev.fs(), "BeltPrinter"), std::nullopt);
-    EXPECT_FALSE(dev.exists(kFile));  // asking does not create the file
+    EXPECT_FALSE(dev.exists(kPropertiesFile));  // asking does not create the file
 
-    dev.put(kFile, "Storagelocation=Card\r\nbeltprinter = 10.0.0.7:9100 \r\nEmpty=\nOther");
+    dev.put(kPropertiesFile,
+            "Storagelocation=Card\r\nbeltprinter = 10.0.0.7:9100 \r\nEmpty=\nOther");
     EXPECT_EQ(readProperty(dev.fs(), "BeltPrinter"), "10.0.0.7:9100");
     EXPECT_EQ(readProperty(dev.fs(), "Empty"), "");
     EXPECT_EQ(readProperty(dev.fs(), "Other"), std::nullopt);
@@ -32,17 +33,17 @@ TEST(Properties, SettingsAfterTheStorageLocation) {
 TEST(Properties, AStorageMoveKeepsTheSettings) {
     test::TempDevice dev;
     ASSERT_TRUE(writeStorageLocation(dev.fs(), "Card"));
-    EXPECT_EQ(dev.read(kFile), "Storagelocation=Card");
+    EXPECT_EQ(dev.read(kPropertiesFile), "Storagelocation=Card");
 
-    dev.put(kFile, "Storagelocation=Card\r\nBeltPrinter=/dev/rfcomm0\r\n");
+    dev.put(kPropertiesFile, "Storagelocation=Card\r\nBeltPrinter=/dev/rfcomm0\r\n");
     ASSERT_TRUE(writeStorageLocation(dev.fs(), ""));
-    EXPECT_EQ(dev.read(kFile), "Storagelocation=\r\nBeltPrinter=/dev/rfcomm0\r\n");
+    EXPECT_EQ(dev.read(kPropertiesFile), "Storagelocation=\r\nBeltPrinter=/dev/rfcomm0\r\n");
     EXPECT_EQ(readStorageLocation(dev.fs()), "");
 
     // A setting written above the storage location by hand stays, below it.
-    dev.put(kFile, "BeltPrinter=10.0.0.7");
+    dev.put(kPropertiesFile, "BeltPrinter=10.0.0.7");
     ASSERT_TRUE(writeStorageLocation(dev.fs(), "Card"));
-    EXPECT_EQ(dev.read(kFile), "Storagelocation=Card\nBeltPrinter=10.0.0.7");
+    EXPECT_EQ(dev.read(kPropertiesFile), "Storagelocation=Card\nBeltPrinter=10.0.0.7");
     EXPECT_EQ(readStorageLocation(dev.fs()), "Card");
     EXPECT_EQ(readProperty(dev.fs(), "BeltPrinter"), "10.0.0.7");
 }

@@ -11,7 +11,7 @@ using namespace kelvo;
 
 namespace {
 
-const std::string kFile = "\\Program Files\\Kelvo\\Kelvo.properties";
+const std::string kSettingsFile = "\\Program Files\\Kelvo\\Kelvo.properties";
 
 }  // namespace
 
@@ -27,16 +27,16 @@ TEST(BeltPrinter, PrintsWhereTheSettingSaysOrSaysWhyNot) {
     EXPECT_FALSE(printOnBeltPrinter(dev.fs(), prompter, job));
     ASSERT_EQ(prompter.shown().size(), 1u);
     EXPECT_EQ(prompter.shown()[0].caption, "Belt Printer");
-    EXPECT_NE(prompter.shown()[0].text.find(kFile), std::string::npos);
+    EXPECT_NE(prompter.shown()[0].text.find(kSettingsFile), std::string::npos);
 
-    dev.put(kFile, "Storagelocation=\\\nBeltPrinter=printer:ninety");
+    dev.put(kSettingsFile, "Storagelocation=\\\nBeltPrinter=printer:ninety");
     EXPECT_TRUE(beltPrinterSet(dev.fs()));
     EXPECT_FALSE(printOnBeltPrinter(dev.fs(), prompter, job));
     ASSERT_EQ(prompter.shown().size(), 2u);
     EXPECT_NE(prompter.shown()[1].text.find("\"printer:ninety\""), std::string::npos);
 
     const std::string refusing = "127.0.0.1:" + std::to_string(test::closedPort());
-    dev.put(kFile, "Storagelocation=\\\nBeltPrinter=" + refusing);
+    dev.put(kSettingsFile, "Storagelocation=\\\nBeltPrinter=" + refusing);
     EXPECT_FALSE(printOnBeltPrinter(dev.fs(), prompter, job));
     ASSERT_EQ(prompter.shown().size(), 3u);
     EXPECT_EQ(prompter.shown()[2].text,
@@ -45,7 +45,8 @@ TEST(BeltPrinter, PrintsWhereTheSettingSaysOrSaysWhyNot) {
                   "again.");
 
     test::PrinterListener printer;
-    dev.put(kFile, "Storagelocation=\\\nBeltPrinter=127.0.0.1:" + std::to_string(printer.port()));
+    dev.put(kSettingsFile,
+            "Storagelocation=\\\nBeltPrinter=127.0.0.1:" + std::to_string(printer.port()));
     EXPECT_TRUE(printOnBeltPrinter(dev.fs(), prompter, job));
     EXPECT_EQ(printer.job(), job);
     EXPECT_FALSE(printOnBeltPrinter(dev.fs(), prompter, ""));  // nothing to print: not sent

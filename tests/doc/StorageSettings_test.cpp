@@ -161,7 +161,7 @@ TEST_F(StorageSettings, AMoveThatFailsLosesNothingAndKeepsTheOldPlace) {
 }
 
 namespace {
-struct Killed {};
+struct MoveKilled {};
 }  // namespace
 
 // The program killed at every change a move makes, then started again: every file is whole at
@@ -175,14 +175,14 @@ TEST_F(StorageSettings, AMoveKilledAtAnyPointIsSettledAtTheNextStart) {
         dev.fs().setFaultHook(
             [changes, killAt](FsChange, const std::filesystem::path&, std::size_t) {
                 if (++*changes == killAt) {
-                    throw Killed{};
+                    throw MoveKilled{};
                 }
                 return true;
             });
         bool killed = false;
         try {
             changeStorageLocation(doc, "Storage Card");
-        } catch (const Killed&) {
+        } catch (const MoveKilled&) {
             killed = true;
         }
         dev.fs().setFaultHook({});

@@ -19,7 +19,7 @@ using kelvo::test::TempDevice;
 
 namespace {
 
-constexpr const char* kFile = "\\VexXml\\FlatGoodTransactions_20117.xml";
+constexpr const char* kFlatGoodsFile = "\\VexXml\\FlatGoodTransactions_20117.xml";
 
 CFlatGoodTransactions loaded(const TempDevice& dev) {
     dev.fs().createFolder("\\VexXml");
@@ -81,15 +81,17 @@ TEST(FlatGoodTransactions, WrittenWithThePriceDecimals) {
     EXPECT_EQ(outcome(addService(dev.fs(), list, mat, "3W", "1", "0", 4)), "price");
     EXPECT_EQ(outcome(addService(dev.fs(), list, mat, "3W", "1x", "3", 4)), "quantity");
     EXPECT_EQ(outcome(addService(dev.fs(), list, towel, "4W", "1", "1234.5678", 4)), "done");
-    EXPECT_EQ(dev.read(kFile), readHostFile(fixture("flatgoods/FlatGoodTransactions_4.xml")));
+    EXPECT_EQ(dev.read(kFlatGoodsFile),
+              readHostFile(fixture("flatgoods/FlatGoodTransactions_4.xml")));
     EXPECT_EQ(dump(loaded(dev)), dump(list));
 
     ASSERT_TRUE(list.Save(dev.fs(), 2));
-    EXPECT_EQ(dev.read(kFile), readHostFile(fixture("flatgoods/FlatGoodTransactions_2.xml")));
-    const std::string saved = dev.read(kFile);
+    EXPECT_EQ(dev.read(kFlatGoodsFile),
+              readHostFile(fixture("flatgoods/FlatGoodTransactions_2.xml")));
+    const std::string saved = dev.read(kFlatGoodsFile);
     auto reread = loaded(dev);
     ASSERT_TRUE(reread.Save(dev.fs(), 2));
-    EXPECT_EQ(dev.read(kFile), saved);
+    EXPECT_EQ(dev.read(kFlatGoodsFile), saved);
 
     EXPECT_EQ(reread.Remove(dev.fs(), 0, 2), FileChange::Done);
     EXPECT_EQ(dump(loaded(dev)), "MT35|2W|10|3.5\nT&<1>|4W|1|1234.5699999999999\n");
@@ -99,13 +101,13 @@ TEST(FlatGoodTransactions, UnreadableFileIsNeverReplaced) {
     TempDevice dev;
     dev.fs().createFolder("\\VexXml");
     const std::string damaged = "<FlatgoodTransactions><flatgoodtransaction><Prodcode>MT";
-    dev.put(kFile, damaged);
+    dev.put(kFlatGoodsFile, damaged);
     CFlatGoodTransactions list;
     EXPECT_EQ(list.Load(dev.fs(), 20117).result, LoadResult::Damaged);
     const CFlatProduct mat{"MT35", "Entrance mat 3x5", {}};
     EXPECT_EQ(outcome(addService(dev.fs(), list, mat, "1W", "2", "4.5", 2)), "unreadable");
     EXPECT_FALSE(list.Save(dev.fs(), 2));
-    EXPECT_EQ(dev.read(kFile), damaged);
+    EXPECT_EQ(dev.read(kFlatGoodsFile), damaged);
 }
 
 TEST(NewService, PriceEntry) {

@@ -19,7 +19,7 @@ using kelvo::test::TempDevice;
 namespace {
 
 constexpr double kCust = 4711;
-constexpr const char* kFile = "\\VexXml\\InventoryTransaction_4711.xml";
+constexpr const char* kTransactionsFile = "\\VexXml\\InventoryTransaction_4711.xml";
 
 // A customer's transaction list on a fresh device, with the pending slot of the document.
 struct Customer {
@@ -30,7 +30,7 @@ struct Customer {
     explicit Customer(int priceDecimals = 2, const char* content = nullptr) {
         dev.fs().createFolder("\\VexXml");
         if (content != nullptr) {
-            dev.put(kFile, content);
+            dev.put(kTransactionsFile, content);
         }
         loaded = list.Load(dev.fs(), kCust, priceDecimals);
     }
@@ -42,7 +42,7 @@ struct Customer {
         t.Lines = lines;
         return list.Commit(dev.fs(), pending);
     }
-    std::string file() const { return dev.read(kFile); }
+    std::string file() const { return dev.read(kTransactionsFile); }
 
     LoadResult loaded;
 };
@@ -125,7 +125,7 @@ TEST(TransactionFile, EmptyListAndLoadingTheSameCustomerAgain) {
     EXPECT_EQ(c.list.Save(c.dev.fs()), ChangeResult::Saved);
     EXPECT_EQ(c.file(), "<Transactions>\r\n</Transactions>");
     // The same customer again is not read again: what is on disk now is not looked at.
-    c.dev.put(kFile, "<Transactions><T><Code>2</Code><WID>X</WID></T></Transactions>");
+    c.dev.put(kTransactionsFile, "<Transactions><T><Code>2</Code><WID>X</WID></T></Transactions>");
     EXPECT_EQ(c.list.Load(c.dev.fs(), kCust, 2), LoadResult::Unchanged);
     EXPECT_EQ(c.list.Count(), 0u);
     EXPECT_EQ(c.list.Load(c.dev.fs(), 4712, 2), LoadResult::Missing);
@@ -153,7 +153,7 @@ TEST(TransactionFile, AFileThatCannotBeReadIsNeverOverwritten) {
                       ChangeResult::Refused);
             EXPECT_EQ(c.list.Save(c.dev.fs()), ChangeResult::Refused);
             // The next entry tries the file again.
-            c.dev.put(kFile, "<Transactions/>");
+            c.dev.put(kTransactionsFile, "<Transactions/>");
             EXPECT_EQ(c.list.Load(c.dev.fs(), kCust, 2), LoadResult::Read);
             EXPECT_EQ(c.list.Commit(c.dev.fs(), c.pending), ChangeResult::Saved);
         } else {

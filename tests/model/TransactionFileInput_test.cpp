@@ -15,7 +15,7 @@ using kelvo::test::TempDevice;
 
 namespace {
 
-constexpr const char* kFile = "\\VexXml\\InventoryTransaction_7.xml";
+constexpr const char* kTransactionFile = "\\VexXml\\InventoryTransaction_7.xml";
 
 // Loads content as customer 7's transaction file, saves it and loads the saved file again.
 struct RoundTrip {
@@ -25,10 +25,10 @@ struct RoundTrip {
     std::string saved;
 
     RoundTrip(const std::string& content, int decimals) {
-        dev.put(kFile, content);
+        dev.put(kTransactionFile, content);
         first.Load(dev.fs(), 7, decimals);
         EXPECT_EQ(first.Save(dev.fs()), ChangeResult::Saved);
-        saved = dev.read(kFile);
+        saved = dev.read(kTransactionFile);
         second.Load(dev.fs(), 7, decimals);
     }
 };

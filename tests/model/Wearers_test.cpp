@@ -12,7 +12,7 @@ using kelvo::test::TempDevice;
 
 namespace {
 
-constexpr const char* kFile = "\\VexXml\\Wearer_4711.xml";
+constexpr const char* kWearerFile = "\\VexXml\\Wearer_4711.xml";
 
 std::string numbers(const CWearers& wearers) {
     std::string out;
@@ -26,7 +26,7 @@ std::string numbers(const CWearers& wearers) {
 
 TEST(WearerFile, WearersInNumberOrderWithTheirProducts) {
     TempDevice dev;
-    dev.putFixture(kFile, fixture("wearer/Wearer_4711.xml"));
+    dev.putFixture(kWearerFile, fixture("wearer/Wearer_4711.xml"));
     CWearers wearers;
     ASSERT_EQ(wearers.Load(dev.fs(), 4711), LoadResult::Read);
     // Listed 30, 5, 12, 12: equal numbers keep file order; record tags are not checked.

@@ -18,7 +18,7 @@ std::string core(const char* text) {
     return latin1ToUtf8(tr(text));
 }
 
-QString screen(const char* context, const char* text) {
+QString screenText(const char* context, const char* text) {
     return QCoreApplication::translate(context, text);
 }
 
@@ -47,12 +47,13 @@ TEST_F(Spanish, ReachesTheCoreAndTheScreens) {
     EXPECT_EQ(core("no route file: Kelvo has no route to offer"),
               "ningún archivo de ruta: Kelvo no tiene ruta que ofrecer");  // the day check
     EXPECT_EQ(core("A text the program never shows"), "A text the program never shows");
-    EXPECT_EQ(screen("kelvo::CKelvoView", "Start Screen"), QStringLiteral("Pantalla de inicio"));
-    EXPECT_EQ(screen("kelvo::CStopSelectView", "Undel"), QStringLiteral("No ent."));
+    EXPECT_EQ(screenText("kelvo::CKelvoView", "Start Screen"),
+              QStringLiteral("Pantalla de inicio"));
+    EXPECT_EQ(screenText("kelvo::CStopSelectView", "Undel"), QStringLiteral("No ent."));
 
     removeLanguage();
     EXPECT_EQ(core("Load Error"), "Load Error");
-    EXPECT_EQ(screen("kelvo::CKelvoView", "Start Screen"), QStringLiteral("Start Screen"));
+    EXPECT_EQ(screenText("kelvo::CKelvoView", "Start Screen"), QStringLiteral("Start Screen"));
 }
 
 // English, and a language without translations, keep the English texts.

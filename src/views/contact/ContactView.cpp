@@ -17,12 +17,10 @@ namespace kelvo {
 
 namespace {
 
-constexpr int kEntryHeight = FormView::kButtonHeight - 8;
-
 QComboBox* choiceBox(const char* name, const std::vector<std::string>& names, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setMinimumHeight(kEntryHeight);
+    box->setMinimumHeight(FormView::kEntryHeight);
     for (const std::string& n : names) {
         box->addItem(fromData(n));
     }

@@ -23,8 +23,6 @@ namespace kelvo {
 
 namespace {
 
-constexpr int kEntryHeight = FormView::kButtonHeight - 8;
-
 // The captions of the Details page, in order; marked for translation in the screen's context,
 // where tr() looks them up.
 #define KELVO_DETAIL(text) QT_TRANSLATE_NOOP("kelvo::CInvAdjInvLineView", text)
@@ -38,7 +36,7 @@ const char* const kDetailCaptions[] = {
 QLineEdit* quantityEdit(const QString& name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
-    edit->setMinimumHeight(kEntryHeight);
+    edit->setMinimumHeight(FormView::kEntryHeight);
     edit->setAlignment(Qt::AlignRight);
     return edit;
 }

@@ -17,9 +17,8 @@ namespace kelvo {
 
 namespace {
 
-constexpr int kEntryHeight = FormView::kButtonHeight - 8;
 // Quantities beyond nine digits are no quantities of flat goods.
-constexpr int kQuantityDigits = 9;
+constexpr int kServiceQuantityDigits = 9;
 
 void fill(QComboBox* box, const std::vector<std::string>& names) {
     box->clear();
@@ -58,7 +57,7 @@ CAddNewServiceView::CAddNewServiceView(CKelvoDoc& doc, QWidget* parent)
     add(tr("Frequency"), m_frequency, "serviceFrequency");
     add(tr("Quantity"), m_quantity, "serviceQuantity");
     add(tr("Price"), m_price, "servicePrice");
-    m_quantity->setMaxLength(kQuantityDigits);
+    m_quantity->setMaxLength(kServiceQuantityDigits);
     m_quantity->setAlignment(Qt::AlignRight);
     setFieldKind(m_quantity, FieldKind::Digits);
     m_price->setAlignment(Qt::AlignRight);

@@ -15,7 +15,7 @@ namespace kelvo {
 
 namespace {
 
-constexpr int kQuantityDigits = 5;
+constexpr int kProductQuantityDigits = 5;
 
 }  // namespace
 
@@ -26,9 +26,9 @@ CAddProductView::CAddProductView(CKelvoDoc& doc, QWidget* parent)
     QFormLayout* form = fieldForm();
     m_fields = new ProductFields(doc, this);
     m_fields->addChoiceRows(form);
-    m_quantity = numberEdit(kQuantityDigits, this);
+    m_quantity = numberEdit(kProductQuantityDigits, this);
     addField(form, tr("Quantity"), m_quantity, QStringLiteral("quantity"));
-    m_changes = numberEdit(kQuantityDigits, this);
+    m_changes = numberEdit(kProductQuantityDigits, this);
     QLabel* changes = addField(form, tr("Changes"), m_changes, QStringLiteral("changes"));
     // The "DUD" laundry keeps no changes.
     changes->setVisible(!doc.Config().IsDud());

@@ -19,7 +19,6 @@ namespace kelvo {
 
 namespace {
 
-constexpr int kEntryHeight = FormView::kButtonHeight - 8;
 // Remarks and references are texts of the files, which keep 255 characters.
 constexpr int kMaxText = 255;
 
