@@ -248,7 +248,7 @@ SettleResult settle(CKelvoDoc& doc, const Payment& payment, const SignatureWrite
     CSettlementJournal j;
     j.RouteNumber = doc.Route().RouteNumber();
     j.Date = doc.Route().Date();
-    j.StopIndex = doc.CurrentStopIndex();
+    j.StopIndex = doc.Routing().SelectedStopIndex();
     j.InvoiceNumber = open.InvoiceNumber();
     j.SignedInvoices = stop->SignedInvoices;
     j.CashCollected = payment.amountCollected;
@@ -296,7 +296,7 @@ SettleResult settle(CKelvoDoc& doc, const Payment& payment, const SignatureWrite
     }
     const CInvoices& invoices = doc.Invoices();
     const bool stopDone = static_cast<std::size_t>(invoices.SettledCount()) >= invoices.Count();
-    result.next = stopDone || !showsInvoiceList(doc) ? screen::StopAction : screen::InvSelect;
+    result.next = stopDone || !doc.Invoicing().ShowsList() ? screen::StopAction : screen::InvSelect;
     return result;
 }
 
