@@ -22,21 +22,22 @@ std::size_t loadStopInvoices(CKelvoDoc& doc) {
 }
 
 CommandId openStopInvoices(CKelvoDoc& doc) {
-    if (showsInvoiceList(doc)) {
+    if (doc.Invoicing().ShowsList()) {
         return cmd::InvoiceSelect;
     }
     if (doc.Invoices().Count() == 1) {
-        selectInvoice(doc, doc.Invoices().At(0).InvoiceNumber);
+        doc.Invoicing().selectInvoice(doc.Invoices().At(0).InvoiceNumber);
     }
     return cmd::Settlement;
 }
 
 int openInvoiceList(CKelvoDoc& doc, int previousScreen) {
-    const double shown = previousScreen == screen::InvDetails ? doc.CurrentInvoiceNumber() : -1.0;
+    const double shown =
+        previousScreen == screen::InvDetails ? doc.Invoicing().SelectedNumber() : -1.0;
     loadStopInvoices(doc);
     const CInvoices& invoices = doc.Invoices();
     if (invoices.Count() == 0) {
-        selectInvoice(doc, -1.0);
+        doc.Invoicing().selectInvoice(-1.0);
         return -1;
     }
     std::size_t row = 0;
@@ -46,22 +47,22 @@ int openInvoiceList(CKelvoDoc& doc, int previousScreen) {
             break;
         }
     }
-    selectInvoice(doc, invoices.At(row).InvoiceNumber);
+    doc.Invoicing().selectInvoice(invoices.At(row).InvoiceNumber);
     return static_cast<int>(row);
 }
 
 bool openSelectedInvoice(CKelvoDoc& doc) {
     loadStopInvoices(doc);
     const CInvoices& invoices = doc.Invoices();
-    if (doc.CurrentInvoiceNumber() < 0.0) {
+    if (doc.Invoicing().SelectedNumber() < 0.0) {
         if (invoices.Count() == 0) {
             return false;
         }
-        selectInvoice(doc, invoices.At(0).InvoiceNumber);
+        doc.Invoicing().selectInvoice(invoices.At(0).InvoiceNumber);
     }
     CInvoice& invoice = doc.Invoice();
     invoice.SetPath(doc.StorageLocation());
-    return loadInvoice(invoice, doc.Fs(), doc.Prompt(), doc.CurrentInvoiceNumber());
+    return loadInvoice(invoice, doc.Fs(), doc.Prompt(), doc.Invoicing().SelectedNumber());
 }
 
 }  // namespace kelvo

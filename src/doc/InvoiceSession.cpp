@@ -7,27 +7,50 @@
 
 namespace kelvo {
 
-bool showsInvoiceList(const CKelvoDoc& doc) {
-    return doc.Invoices().Count() > 1;
+void InvoiceSession::selectInvoice(double invoiceNumber) {
+    if (invoiceNumber != m_number) {
+        m_line = -1;
+    }
+    m_number = invoiceNumber;
 }
 
-void selectInvoice(CKelvoDoc& doc, double invoiceNumber) {
-    doc.SetCurrentInvoiceNumber(invoiceNumber);
+int InvoiceSession::SelectedLine() const {
+    if (!IsOpen() || m_line < 0 || static_cast<std::size_t>(m_line) >= m_invoice.LineCount()) {
+        return -1;
+    }
+    return m_line;
 }
 
-void selectLine(CKelvoDoc& doc, int line) {
-    doc.SetCurrentLineIndex(line);
+bool InvoiceSession::selectLine(int line) {
+    if (line < -1 ||
+        (line >= 0 && (!IsOpen() || static_cast<std::size_t>(line) >= m_invoice.LineCount()))) {
+        return false;
+    }
+    m_line = line;
+    return true;
 }
 
-bool invoiceOpen(const CKelvoDoc& doc) {
-    const CInvoice& invoice = doc.Invoice();
-    return invoice.HoldsInvoice() && invoice.InvoiceNumber() == doc.CurrentInvoiceNumber();
+bool InvoiceSession::IsOpen() const {
+    return m_invoice.HoldsInvoice() && m_invoice.InvoiceNumber() == m_number;
+}
+
+bool InvoiceSession::SelectedSettled() const {
+    const CInvoiceHeader* header = m_invoices.Find(m_number);
+    return header && header->IsSettled();
+}
+
+void InvoiceSession::close() {
+    m_invoices = CInvoices();
+    m_invoice = CInvoice();
+    m_number = -1.0;
+    m_line = -1;
 }
 
 bool maySettle(const CKelvoDoc& doc) {
+    const InvoiceSession& session = doc.Invoicing();
     const CStop* stop = selectedStop(doc);
-    return stop && stopArrived(*stop) && invoiceOpen(doc) &&
-           doc.Invoices().Find(doc.CurrentInvoiceNumber()) && !doc.Invoice().IsSettled();
+    return stop && stopArrived(*stop) && session.IsOpen() &&
+           session.Invoices().Find(session.SelectedNumber()) && !session.Invoice().IsSettled();
 }
 
 bool invoiceReadOnly(const CKelvoDoc& doc) {
@@ -35,8 +58,7 @@ bool invoiceReadOnly(const CKelvoDoc& doc) {
 }
 
 bool selectedInvoiceSettled(const CKelvoDoc& doc) {
-    const CInvoiceHeader* header = doc.Invoices().Find(doc.CurrentInvoiceNumber());
-    return header && header->IsSettled();
+    return doc.Invoicing().SelectedSettled();
 }
 
 bool commitInvoice(CKelvoDoc& doc, CInvoice& changed) {

@@ -39,12 +39,4 @@ void CKelvoDoc::LoadDayLists() {
     }
 }
 
-void CKelvoDoc::ResetSelection() {
-    m_currentStopIndex = -1;
-    m_currentRouteIndex = -1;
-    m_currentInvoiceNumber = -1.0;
-    m_currentLineIndex = -1;
-    m_lastDepartedStopIndex = -1;
-}
-
 }  // namespace kelvo

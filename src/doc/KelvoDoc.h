@@ -3,6 +3,8 @@
 #include <string>
 
 #include "doc/FormDrafts.h"
+#include "doc/InvoiceSession.h"
+#include "doc/RouteSession.h"
 #include "doc/WearerData.h"
 #include "model/AdjReasons.h"
 #include "model/CallList.h"
@@ -14,10 +16,6 @@
 #include "model/Frequencies.h"
 #include "model/GarmentFlags.h"
 #include "model/GarmentsToReplace.h"
-#include "model/Invoice.h"
-#include "model/Invoices.h"
-#include "model/Route.h"
-#include "model/RouteList.h"
 #include "model/SafetyChecks.h"
 #include "model/Trucks.h"
 
@@ -28,13 +26,11 @@ class DeviceFs;
 class Prompter;
 class ReceiptWriter;
 
-// What the stop information screen shows: the stop's instructions or its account's aging.
-enum class StopInfoPage { Instructions, Aging };
-
 // The one document of the program: it owns the whole in-memory model (configuration,
-// routes, reference lists, ...), the current selections and the drafts of the forms the driver
-// fills in, and knows the services every operation needs (device files, message boxes, clock).
-// Screens keep no data of their own; they read and change the document.
+// reference lists, ...), the route, invoice and wearer sessions (each the state of one part of
+// the driver's work, with its selections) and the drafts of the forms the driver fills in, and
+// knows the services every operation needs (device files, message boxes, clock). Screens keep
+// no data of their own; they read and change the document.
 class CKelvoDoc {
 public:
     // The services must outlive the document.
@@ -58,10 +54,23 @@ public:
 
     ConfigData& Config() { return m_config; }
     const ConfigData& Config() const { return m_config; }
-    CRouteList& Routes() { return m_routeList; }
-    const CRouteList& Routes() const { return m_routeList; }
-    CRoute& Route() { return m_route; }
-    const CRoute& Route() const { return m_route; }
+
+    // The route session: the route list, the route held and what is selected on it.
+    RouteSession& Routing() { return m_routing; }
+    const RouteSession& Routing() const { return m_routing; }
+    // The invoice session: the selected stop's invoices, the open one and its selected line.
+    InvoiceSession& Invoicing() { return m_invoicing; }
+    const InvoiceSession& Invoicing() const { return m_invoicing; }
+
+    // Short for the sessions' route list, route held, invoice headers and open invoice.
+    CRouteList& Routes() { return m_routing.Routes(); }
+    const CRouteList& Routes() const { return m_routing.Routes(); }
+    CRoute& Route() { return m_routing.Route(); }
+    const CRoute& Route() const { return m_routing.Route(); }
+    CInvoice& Invoice() { return m_invoicing.Invoice(); }
+    const CInvoice& Invoice() const { return m_invoicing.Invoice(); }
+    CInvoices& Invoices() { return m_invoicing.Invoices(); }
+    const CInvoices& Invoices() const { return m_invoicing.Invoices(); }
 
     CAdjReasons& AdjReasons() { return m_adjReasons; }
     const CAdjReasons& AdjReasons() const { return m_adjReasons; }
@@ -72,13 +81,6 @@ public:
     CSafetyChecks& SafetyChecks() { return m_safetyChecks; }
     const CSafetyChecks& SafetyChecks() const { return m_safetyChecks; }
     CTrucks& Trucks() { return m_trucks; }
-
-    // The invoice open on the screens (one at a time; loading another number replaces it).
-    CInvoice& Invoice() { return m_invoice; }
-    const CInvoice& Invoice() const { return m_invoice; }
-    // The invoice headers of the current stop.
-    CInvoices& Invoices() { return m_invoices; }
-    const CInvoices& Invoices() const { return m_invoices; }
 
     // The current customer's wearers, inventory transactions, the transaction being built and
     // what the wearer screens keep between them.
@@ -107,29 +109,6 @@ public:
     FormDrafts& Drafts() { return m_drafts; }
     const FormDrafts& Drafts() const { return m_drafts; }
 
-    // Selection state (-1 / -1.0: nothing selected).
-    int CurrentRouteIndex() const { return m_currentRouteIndex; }
-    void SetCurrentRouteIndex(int i) { m_currentRouteIndex = i; }
-    int CurrentStopIndex() const { return m_currentStopIndex; }
-    void SetCurrentStopIndex(int i) { m_currentStopIndex = i; }
-    double CurrentInvoiceNumber() const { return m_currentInvoiceNumber; }
-    void SetCurrentInvoiceNumber(double n) { m_currentInvoiceNumber = n; }
-    // Position of the selected line in the open invoice's line list.
-    int CurrentLineIndex() const { return m_currentLineIndex; }
-    void SetCurrentLineIndex(int i) { m_currentLineIndex = i; }
-    int LastDepartedStopIndex() const { return m_lastDepartedStopIndex; }
-    void SetLastDepartedStopIndex(int i) { m_lastDepartedStopIndex = i; }
-    // Forgets every selection.
-    void ResetSelection();
-
-    // The page the stop information screen shows next.
-    StopInfoPage StopInfo() const { return m_stopInfo; }
-    void SetStopInfo(StopInfoPage page) { m_stopInfo = page; }
-
-    // True once today's truck safety check counts as done.
-    bool SafetyDone() const { return m_safetyDone; }
-    void SetSafetyDone(bool done) { m_safetyDone = done; }
-
 private:
     const DeviceFs& m_fs;
     Prompter& m_prompter;
@@ -140,13 +119,9 @@ private:
     CAdjReasons m_adjReasons;
     CFlags m_flags;
     ConfigData m_config;
-    CRouteList m_routeList;
-    CRoute m_route;
     CSafetyChecks m_safetyChecks;
     CTrucks m_trucks;
     CContactCategories m_contactCategories;
-    CInvoice m_invoice;
-    CInvoices m_invoices;
     CCallList m_calls;
     CGarmentFlags m_garmentFlags;
     CGarmentsToReplace m_garmentsToReplace;
@@ -156,13 +131,8 @@ private:
     FormDrafts m_drafts;
     CWearerData m_wearerData;
 
-    int m_currentRouteIndex = -1;
-    int m_currentStopIndex = -1;
-    double m_currentInvoiceNumber = -1.0;
-    int m_currentLineIndex = -1;
-    int m_lastDepartedStopIndex = -1;
-    bool m_safetyDone = false;
-    StopInfoPage m_stopInfo = StopInfoPage::Instructions;
+    RouteSession m_routing;
+    InvoiceSession m_invoicing;
 };
 
 }  // namespace kelvo

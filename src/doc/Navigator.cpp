@@ -105,13 +105,13 @@ void Navigator::setCommandTable(int screenIndex) {
 NavFacts Navigator::navFacts() {
     NavFacts facts;
     facts.dud = m_doc.Config().IsDud();
-    facts.invoiceList = showsInvoiceList(m_doc);
+    facts.invoiceList = m_doc.Invoicing().ShowsList();
     facts.routeInProgress = routeInProgress(m_doc);
     if (const CStop* stop = selectedStop(m_doc)) {
         facts.atStop = stopArrived(*stop) && !stopDeparted(*stop);
         facts.beforeArrival = !stopArrived(*stop);
     }
-    facts.invoiceSettled = !invoiceOpen(m_doc) || m_doc.Invoice().IsSettled();
+    facts.invoiceSettled = !m_doc.Invoicing().IsOpen() || m_doc.Invoice().IsSettled();
     const ScreenEntry* here = findScreen(m_screen);
     facts.firstEntryEnabled =
         here && !here->commands.empty() && here->commands.front().enabled(m_doc);

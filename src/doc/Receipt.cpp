@@ -8,7 +8,7 @@
 #include "common/Translate.h"
 #include "doc/InvoiceTexts.h"
 #include "doc/KelvoDoc.h"
-#include "doc/SettleOps.h"
+#include "doc/SettleRules.h"
 
 namespace kelvo {
 

@@ -12,15 +12,11 @@
 namespace kelvo {
 
 CRouteSummary* selectedRouteEntry(CKelvoDoc& doc) {
-    return const_cast<CRouteSummary*>(selectedRouteEntry(std::as_const(doc)));
+    return doc.Routing().SelectedRouteEntry();
 }
 
 const CRouteSummary* selectedRouteEntry(const CKelvoDoc& doc) {
-    const int i = doc.CurrentRouteIndex();
-    if (i < 0 || static_cast<std::size_t>(i) >= doc.Routes().Count()) {
-        return nullptr;
-    }
-    return &doc.Routes().At(static_cast<std::size_t>(i));
+    return doc.Routing().SelectedRouteEntry();
 }
 
 bool loadSelectedRoute(CKelvoDoc& doc) {
@@ -28,36 +24,27 @@ bool loadSelectedRoute(CKelvoDoc& doc) {
     if (!entry) {
         return false;
     }
-    CRoute& route = doc.Route();
-    if (!route.HoldsRoute() || route.RouteNumber() != entry->RouteNumber() ||
-        route.Date() != entry->Date()) {
-        // The stop positions of the route held mean nothing on another one: a route the driver
-        // turns to starts at its first stop, and its first travel at its start.
-        doc.SetCurrentStopIndex(-1);
-        doc.SetLastDepartedStopIndex(-1);
-    }
-    route.SetStoragePath(doc.StorageLocation());
-    if (!route.Load(doc.Fs(), entry->RouteNumber(), entry->Date())) {
+    RouteSession& routing = doc.Routing();
+    if (!routing.readRoute(doc.Fs(), doc.StorageLocation(), entry->RouteNumber(), entry->Date())) {
         return false;
     }
-    reportClampedNumbers(doc.Prompt(), route.FilePath(), route.ClampedNumbers());
+    reportClampedNumbers(doc.Prompt(), routing.Route().FilePath(),
+                         routing.Route().ClampedNumbers());
     return true;
 }
 
 bool selectRoute(CKelvoDoc& doc, int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= doc.Routes().Count()) {
-        return false;
-    }
-    doc.SetCurrentRouteIndex(row);
-    return loadSelectedRoute(doc);
+    return doc.Routing().selectRoute(row) && loadSelectedRoute(doc);
 }
 
 int openRouteSelection(CKelvoDoc& doc, int previousScreen) {
     // A complete checklist counts as done; a saved checklist was counted already.
-    doc.SetSafetyDone(doc.SafetyDone() || doc.SafetyChecks().IsComplete());
+    if (doc.SafetyChecks().IsComplete()) {
+        doc.Routing().markSafetyDone();
+    }
     const CRouteList& routes = doc.Routes();
     if (routes.Count() == 0) {
-        doc.SetCurrentRouteIndex(-1);
+        doc.Routing().selectNoRoute();
         return -1;
     }
     int row = 0;
@@ -72,7 +59,7 @@ int openRouteSelection(CKelvoDoc& doc, int previousScreen) {
             }
         }
     }
-    doc.SetCurrentRouteIndex(row);
+    doc.Routing().selectRoute(row);
     return row;
 }
 
@@ -177,7 +164,7 @@ void recordVoucherAmount(CKelvoDoc& doc, double amount) {
 
 int loadSafetyRemarksRoute(CKelvoDoc& doc) {
     const CRouteList& routes = doc.Routes();
-    int index = doc.CurrentRouteIndex();
+    int index = doc.Routing().SelectedRouteIndex();
     if (index < 0 || static_cast<std::size_t>(index) >= routes.Count()) {
         if (routes.Count() != 1) {
             doc.Prompt().inform(routes.Count() == 0 ? tr("No route available for the remarks.")
@@ -188,9 +175,9 @@ int loadSafetyRemarksRoute(CKelvoDoc& doc) {
         index = 0;
     }
     const CRouteSummary& entry = routes.At(static_cast<std::size_t>(index));
-    CRoute& route = doc.Route();
-    route.SetStoragePath(doc.StorageLocation());
-    if (!route.Load(doc.Fs(), entry.RouteNumber(), entry.Date())) {
+    const CRoute& route = doc.Route();
+    if (!doc.Routing().readRoute(doc.Fs(), doc.StorageLocation(), entry.RouteNumber(),
+                                 entry.Date())) {
         // The remarks of another route must not be shown or saved in its place.
         doc.Prompt().inform(tr("Error Opening Route XML: ") + route.FilePath(), tr("Load Error"),
                             MessageIcon::None);
@@ -204,12 +191,11 @@ bool recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& r
         return false;
     }
     const CRouteSummary& entry = doc.Routes().At(index);
-    CRoute& route = doc.Route();
-    route.SetStoragePath(doc.StorageLocation());
-    if (!route.Load(doc.Fs(), entry.RouteNumber(), entry.Date())) {
+    if (!doc.Routing().readRoute(doc.Fs(), doc.StorageLocation(), entry.RouteNumber(),
+                                 entry.Date())) {
         return false;
     }
-    route.SetSafetyRemarks(remarks);
+    doc.Route().SetSafetyRemarks(remarks);
     saveRoute(doc);
     return true;
 }

@@ -12,7 +12,8 @@ class CRouteSummary;
 // Operations of the route selection: which route is selected, its start and end, the voucher.
 // Every change is made on the current route, saved at once and copied into the route list.
 
-// The route-list entry the driver selected, or nullptr when none is.
+// The route-list entry the driver selected (RouteSession::SelectedRouteEntry), or nullptr when
+// none is.
 CRouteSummary* selectedRouteEntry(CKelvoDoc& doc);
 const CRouteSummary* selectedRouteEntry(const CKelvoDoc& doc);
 

@@ -14,7 +14,7 @@ bool wantsSafetyCheck(CKelvoDoc& doc, FrameFlags& flags) {
     flags.safetyCheckPending = false;
     const CSafetyChecks& checks = doc.SafetyChecks();
     const bool complete = checks.IsComplete();
-    doc.SetSafetyDone(complete);
+    doc.Routing().takeChecklist(complete);
     if (checks.Count() == 0 || complete) {
         return false;  // nothing to check: an empty checklist counts as done
     }
@@ -32,7 +32,7 @@ bool saveSafetyChecks(CKelvoDoc& doc) {
                             tr("Error data files"), MessageIcon::Warning);
         return false;
     }
-    doc.SetSafetyDone(true);
+    doc.Routing().markSafetyDone();
     return true;
 }
 

@@ -32,7 +32,7 @@ CommandOutcome startOffersSafetyCheck(CommandContext& c) {
 
 // A route is ended only after today's truck safety check.
 CommandOutcome safetyCheckFirst(CommandContext& c) {
-    if (c.doc.SafetyDone()) {
+    if (c.doc.Routing().SafetyDone()) {
         return CommandOutcome::proceed();
     }
     c.doc.Prompt().inform(tr("Please do safety check!"), tr("Warning"), MessageIcon::None);
@@ -60,7 +60,7 @@ CommandOutcome resumedStaysOnProduct(CommandContext& c) {
 // The stop information screen shows the page its button asked for.
 template <StopInfoPage page>
 CommandOutcome showStopInfo(CommandContext& c) {
-    c.doc.SetStopInfo(page);
+    c.doc.Routing().showStopInfo(page);
     return CommandOutcome::proceed();
 }
 
@@ -118,8 +118,7 @@ bool departable(const CKelvoDoc& d) {
 }
 
 bool invoiceLineSelected(const CKelvoDoc& d) {
-    const int line = d.CurrentLineIndex();
-    return invoiceOpen(d) && line >= 0 && static_cast<std::size_t>(line) < d.Invoice().LineCount();
+    return d.Invoicing().SelectedLine() >= 0;
 }
 
 // A line opens for adjustment while its invoice may be settled: read-only for want of the
@@ -135,7 +134,7 @@ bool inventoryChangeable(const CKelvoDoc& d) {
 }
 
 bool invoiceListed(const CKelvoDoc& d) {
-    return d.Invoices().Find(d.CurrentInvoiceNumber()) != nullptr;
+    return d.Invoices().Find(d.Invoicing().SelectedNumber()) != nullptr;
 }
 
 bool stopSelected(const CKelvoDoc& d) {

@@ -22,11 +22,6 @@ namespace kelvo {
 
 namespace {
 
-// An amount in whole cents, as the files and the screens show it.
-long long wholeCents(double amount) {
-    return std::llround(amount * 100.0);
-}
-
 // Adds the collected amount to the route's collections of the invoice's column. Totals are
 // kept in whole cents, as the file has them.
 void addCollection(CRouteSummary& route, bool cod, double amount) {
@@ -194,10 +189,6 @@ bool readyForSettlement(CKelvoDoc& doc) {
     return !filled.FillPickUps() || commitInvoice(doc, filled);
 }
 
-bool signatureRequired(const CStop& stop) {
-    return stop.SignatureRequired != 'N';
-}
-
 bool isAmountText(const std::string& text) {
     std::size_t digits = 0;
     std::size_t decimals = 0;
@@ -232,21 +223,8 @@ bool paymentAcceptable(Prompter& prompter, bool byCheck, const std::string& chec
     return true;
 }
 
-bool collectedShort(const CInvoice& invoice, double amountCollected) {
-    // Compared in cents: after adjustments PayThisAmount may carry a rounding remainder that
-    // must not make a payment of the whole amount look short.
-    return invoice.COD() == 'Y' &&
-           wholeCents(amountCollected) < wholeCents(invoice.PayThisAmount());
-}
-
 bool signatureComplete(const std::string& initials, bool hasInk) {
     return !initials.empty() && hasInk;
-}
-
-std::string signaturePath(const CKelvoDoc& doc, double invoiceNumber) {
-    // Beside the invoice file, in the data folder of the storage location (the device has no
-    // current folder, so the path with or without its leading backslash names the same file).
-    return doc.DataFolder() + format("Inv_%.0f.bmp", invoiceNumber);
 }
 
 SettleResult settle(CKelvoDoc& doc, const Payment& payment, const SignatureWriter& signature) {
@@ -270,7 +248,7 @@ SettleResult settle(CKelvoDoc& doc, const Payment& payment, const SignatureWrite
     CSettlementJournal j;
     j.RouteNumber = doc.Route().RouteNumber();
     j.Date = doc.Route().Date();
-    j.StopIndex = doc.CurrentStopIndex();
+    j.StopIndex = doc.Routing().SelectedStopIndex();
     j.InvoiceNumber = open.InvoiceNumber();
     j.SignedInvoices = stop->SignedInvoices;
     j.CashCollected = payment.amountCollected;
@@ -318,7 +296,7 @@ SettleResult settle(CKelvoDoc& doc, const Payment& payment, const SignatureWrite
     }
     const CInvoices& invoices = doc.Invoices();
     const bool stopDone = static_cast<std::size_t>(invoices.SettledCount()) >= invoices.Count();
-    result.next = stopDone || !showsInvoiceList(doc) ? screen::StopAction : screen::InvSelect;
+    result.next = stopDone || !doc.Invoicing().ShowsList() ? screen::StopAction : screen::InvSelect;
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "doc/Commands.h"
+#include "doc/SettleRules.h"
 
 namespace kelvo {
 
@@ -26,11 +27,6 @@ inline constexpr std::size_t kMaxInitials = 6;
 // invoice is open); quantities that default to the quantity to pick are filled in and saved.
 bool readyForSettlement(CKelvoDoc& doc);
 
-// True when the stop's invoices are signed for at settlement. Only 'N' goes without: a flag
-// the back office sent garbled asks for a signature rather than leaving the stop's invoices
-// impossible to settle.
-bool signatureRequired(const CStop& stop);
-
 // True for an amount the invoice file holds as typed: digits with at most two decimals.
 bool isAmountText(const std::string& text);
 
@@ -40,14 +36,8 @@ bool isAmountText(const std::string& text);
 bool paymentAcceptable(Prompter& prompter, bool byCheck, const std::string& checkNumber,
                        const std::string& amountText);
 
-// True when a COD invoice is collected short of its amount: it is settled "DELAYED".
-bool collectedShort(const CInvoice& invoice, double amountCollected);
-
 // The signature dialog may close with OK once the initials and a signature are there.
 bool signatureComplete(const std::string& initials, bool hasInk);
-
-// Device path of an invoice's signature picture: "Inv_<number>.bmp" beside its file.
-std::string signaturePath(const CKelvoDoc& doc, double invoiceNumber);
 
 // What the payment and signature dialogs collected.
 struct Payment {

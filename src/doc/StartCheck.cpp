@@ -124,7 +124,9 @@ bool startDataCheck(CKelvoDoc& doc) {
     WaitCursor wait;
     doc.LoadDayLists();
     doc.Route().SetStoragePath(doc.StorageLocation());
-    doc.ResetSelection();
+    // Nothing selected yesterday means anything in the new data.
+    doc.Routing().forgetSelection();
+    doc.Invoicing().close();
     // A settlement the last run could not finish is completed before the day goes on.
     completeRecordedSettlement(doc);
     return true;

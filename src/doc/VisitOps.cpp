@@ -68,7 +68,7 @@ bool storeInvoiceReason(CKelvoDoc& doc, CInvoice& invoice, const std::string& re
 // to another route, opened since) counts as none.
 std::string travelStart(const CKelvoDoc& doc) {
     const CRoute& route = doc.Route();
-    const int last = doc.LastDepartedStopIndex();
+    const int last = doc.Routing().LastDepartedStopIndex();
     if (last >= 0 && static_cast<std::size_t>(last) < route.StopCount()) {
         const std::string& departed = route.Stop(static_cast<std::size_t>(last)).DepartureTime;
         if (timeSet(departed)) {
@@ -82,7 +82,7 @@ std::string travelStart(const CKelvoDoc& doc) {
 // departure. A stop that is itself the one last left (marked undeliverable again) keeps the
 // travel to it.
 void arriveAt(const CKelvoDoc& doc, CStop& stop, const std::string& time) {
-    if (doc.LastDepartedStopIndex() != doc.CurrentStopIndex()) {
+    if (doc.Routing().LastDepartedStopIndex() != doc.Routing().SelectedStopIndex()) {
         stop.TravelMinutes = minutesBetween(travelStart(doc), time);
     }
     stop.ArrivalTime = time;
@@ -100,30 +100,27 @@ std::string dayMonthYear(const std::string& date) {
 }  // namespace
 
 CStop* selectedStop(CKelvoDoc& doc) {
-    return const_cast<CStop*>(selectedStop(static_cast<const CKelvoDoc&>(doc)));
+    return doc.Routing().SelectedStop();
 }
 
 const CStop* selectedStop(const CKelvoDoc& doc) {
-    const CRoute& route = doc.Route();
-    const int i = doc.CurrentStopIndex();
-    // The stops of a route that could not be read belong to another route.
-    if (!route.HoldsRoute() || i < 0 || static_cast<std::size_t>(i) >= route.StopCount()) {
-        return nullptr;
-    }
-    return &route.Stop(static_cast<std::size_t>(i));
+    return doc.Routing().SelectedStop();
 }
 
-void selectStop(CKelvoDoc& doc, int row) {
-    doc.SetCurrentStopIndex(row);
+bool selectStop(CKelvoDoc& doc, int row) {
+    const int before = doc.Routing().SelectedStopIndex();
+    if (!doc.Routing().selectStop(row)) {
+        return false;
+    }
+    if (row != before) {
+        doc.Invoicing().close();  // the invoices of another stop are read when it opens
+    }
+    return true;
 }
 
 bool routeOpen(const CKelvoDoc& doc) {
-    const int i = doc.CurrentRouteIndex();
-    if (i < 0 || static_cast<std::size_t>(i) >= doc.Routes().Count()) {
-        return false;
-    }
-    const CRouteSummary& entry = doc.Routes().At(static_cast<std::size_t>(i));
-    return entry.StartMileage() > 0.0 && entry.EndMileage() == 0.0;
+    const CRouteSummary* entry = doc.Routing().SelectedRouteEntry();
+    return entry && entry->StartMileage() > 0.0 && entry->EndMileage() == 0.0;
 }
 
 bool stopArrived(const CStop& stop) {
@@ -141,9 +138,9 @@ bool mayBeUndeliverable(const CKelvoDoc& doc, const CStop& stop) {
 
 int stopRowToSelect(const CKelvoDoc& doc) {
     const int count = static_cast<int>(doc.Route().StopCount());
-    int row = doc.CurrentStopIndex();
+    int row = doc.Routing().SelectedStopIndex();
     // Once the driver has left a stop the list moves on to the next one.
-    if (row >= 0 && doc.LastDepartedStopIndex() >= 0) {
+    if (row >= 0 && doc.Routing().LastDepartedStopIndex() >= 0) {
         ++row;
     }
     if (row >= count) {
@@ -203,7 +200,7 @@ std::vector<Notice> recordArrival(CKelvoDoc& doc) {
     const LocalTime now = doc.Time().now();
     arriveAt(doc, *stop, timeText(now));
     if (!stop->UndeliverReasonCode.empty()) {
-        reverseUndeliverable(doc, static_cast<std::size_t>(doc.CurrentStopIndex()));
+        reverseUndeliverable(doc, static_cast<std::size_t>(doc.Routing().SelectedStopIndex()));
     }
     saveRoute(doc);
 
@@ -230,7 +227,7 @@ Notice recordDeparture(CKelvoDoc& doc) {
     stop->DepartureTime = timeText(now);
     stop->VisitMinutes = minutesBetween(stop->ArrivalTime, stop->DepartureTime);
     saveRoute(doc);
-    doc.SetLastDepartedStopIndex(doc.CurrentStopIndex());
+    doc.Routing().leaveSelectedStop();
     return {tr("Departure"), replaceAll(tr("Departed At: %s"), "%s", clockText(now)), false};
 }
 
@@ -261,7 +258,7 @@ bool markUndeliverable(CKelvoDoc& doc, const std::string& reasonCode) {
     }
     saveRoute(doc);
     // The travel to the next stop counts from here: the driver has dealt with this stop now.
-    doc.SetLastDepartedStopIndex(doc.CurrentStopIndex());
+    doc.Routing().leaveSelectedStop();
     return true;
 }
 
@@ -286,7 +283,7 @@ void reverseUndeliverable(CKelvoDoc& doc, std::size_t stopIndex) {
 }
 
 void cancelUndeliverable(CKelvoDoc& doc) {
-    doc.SetLastDepartedStopIndex(-1);
+    doc.Routing().forgetDeparture();
 }
 
 AgingFigures agingFigures(const CStop& stop) {

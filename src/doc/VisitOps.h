@@ -15,13 +15,15 @@ struct CStop;
 // route, saved at once and copied into the route list; invoice files are changed through a
 // temporary CInvoice each.
 
-// The stop at the document's selected stop index of the current route; nullptr when none is
+// The selected stop of the route session (RouteSession::SelectedStop); nullptr when none is
 // selected or the route file could not be read (its stops in memory belong to another route).
 CStop* selectedStop(CKelvoDoc& doc);
 const CStop* selectedStop(const CKelvoDoc& doc);
 
-// The driver selected row `row` of the stop list (-1: none): it becomes the selected stop.
-void selectStop(CKelvoDoc& doc, int row);
+// The driver selected row `row` of the stop list (-1: none): it becomes the selected stop, and
+// another stop than the one selected closes the invoice session. False (nothing changes) for
+// a row that is not a stop of the route held.
+bool selectStop(CKelvoDoc& doc, int row);
 
 // True while the selected route has started and not ended: stops may be opened and marked.
 bool routeOpen(const CKelvoDoc& doc);

@@ -45,7 +45,7 @@ FormView* make(CKelvoDoc& doc) {
 
 // The stop information screen shows the instructions or the aging, as its button chose.
 FormView* makeStopInfo(CKelvoDoc& doc) {
-    if (doc.StopInfo() == StopInfoPage::Aging) {
+    if (doc.Routing().StopInfo() == StopInfoPage::Aging) {
         return new CAgingInfView(doc);
     }
     return new CStopInstructionView(doc);

@@ -19,9 +19,9 @@ struct DayRecapTest : ::testing::Test, test::StopDocument {
 
     // Settles an invoice of a stop of route 101 as the invoice details do.
     void settle(int stopIndex, double number, const Payment& payment) {
-        doc.SetCurrentStopIndex(stopIndex);
+        ASSERT_TRUE(selectStop(doc, stopIndex));
         doc.Route().Stop(static_cast<std::size_t>(stopIndex)).ArrivalTime = "09:05";
-        doc.SetCurrentInvoiceNumber(number);
+        doc.Invoicing().selectInvoice(number);
         ASSERT_TRUE(openSelectedInvoice(doc));
         ASSERT_TRUE(kelvo::settle(doc, payment).settled);
     }

@@ -77,7 +77,7 @@ TEST(Faults, EveryWriteSurvivesAFullDiskAndAReadOnlyFolder) {
     const auto selectRoute = [](CKelvoDoc& doc) {
         doc.Routes().SetStoragePath("");
         loadRouteList(doc.Routes(), doc.Fs(), doc.Prompt());
-        doc.SetCurrentRouteIndex(0);
+        doc.Routing().selectRoute(0);
     };
     const Operation operations[] = {
         {"export", kExport,

@@ -203,7 +203,7 @@ TEST_F(NavigatorTest, BackAndNextFollowTheDocument) {
     EXPECT_EQ(step(screen::StopAction, cmd::Next), screen::InvSelect);
     stop.DepartureTime.clear();
 
-    doc.SetCurrentInvoiceNumber(100103);
+    doc.Invoicing().selectInvoice(100103);
     ASSERT_TRUE(openSelectedInvoice(doc));
     EXPECT_EQ(step(screen::InvDetails, cmd::Back), screen::InvSelect);
     EXPECT_EQ(step(screen::InvDetails, cmd::Next), screen::StopAction);
@@ -215,7 +215,7 @@ TEST_F(NavigatorTest, BackAndNextFollowTheDocument) {
     test::reopenAtStop(device, doc, 9);  // one invoice
     ASSERT_EQ(loadStopInvoices(doc), 1u);
     ASSERT_EQ(openStopInvoices(doc), cmd::Settlement);
-    EXPECT_DOUBLE_EQ(doc.CurrentInvoiceNumber(), 100110);
+    EXPECT_DOUBLE_EQ(doc.Invoicing().SelectedNumber(), 100110);
     EXPECT_EQ(step(screen::InvDetails, cmd::Back), screen::StopAction);
 }
 
@@ -301,7 +301,7 @@ TEST_F(NavigatorTest, TheStopScreensOwnSteps) {
         ASSERT_TRUE(nav.show(screen::StopAction));
         nav.choose(command);
         EXPECT_EQ(nav.current(), screen::StopInfo);
-        EXPECT_EQ(doc.StopInfo(), page);
+        EXPECT_EQ(doc.Routing().StopInfo(), page);
     }
 }
 
@@ -433,7 +433,7 @@ TEST_F(NavigatorTest, EndRouteWaitsForTheSafetyCheck) {
     EXPECT_EQ(prompter.shown()[0].text, "Please do safety check!");
     EXPECT_EQ(prompter.shown()[0].caption, "Warning");
     EXPECT_EQ(host.checks[cmd::EndRoute], 0);
-    doc.SetSafetyDone(true);
+    doc.Routing().markSafetyDone();
     nav.choose(cmd::EndRoute);
     EXPECT_EQ(host.checks[cmd::EndRoute], 1);
     EXPECT_EQ(prompter.shown().size(), 1u);

@@ -37,18 +37,18 @@ struct RouteOps : ::testing::Test {
 // found by number and date; from any other screen the selection starts at the first route.
 TEST_F(RouteOps, RouteSelectionReturnsToTheRouteWorkedOn) {
     EXPECT_EQ(openRouteSelection(doc, screen::RouteMan), -1);
-    EXPECT_EQ(doc.CurrentRouteIndex(), -1);
+    EXPECT_EQ(doc.Routing().SelectedRouteIndex(), -1);
     dev.put("\\VexXml\\Route_101_20061204.xml", routeFile("101", "20061204"));
     dev.put("\\VexXml\\Route_101_20061205.xml", routeFile("101", "20061205"));
     dev.put("\\VexXml\\Route_102_20061205.xml", routeFile("102", "20061205"));
     loadRoutes();
     for (const int row : {0, 1, 2}) {
-        doc.SetCurrentRouteIndex(row);
+        ASSERT_TRUE(doc.Routing().selectRoute(row));
         ASSERT_TRUE(loadSelectedRoute(doc));
         for (const int from : {screen::Safety, screen::StopSelect}) {
-            doc.SetCurrentRouteIndex(-1);
+            doc.Routing().selectNoRoute();
             EXPECT_EQ(openRouteSelection(doc, from), row) << from;
-            EXPECT_EQ(doc.CurrentRouteIndex(), row);
+            EXPECT_EQ(doc.Routing().SelectedRouteIndex(), row);
         }
         EXPECT_EQ(openRouteSelection(doc, screen::RouteMan), 0);
     }
@@ -63,10 +63,10 @@ TEST_F(RouteOps, ASelectedRowOpensItsRoute) {
     EXPECT_EQ(doc.Route().RouteNumber(), 102);
     EXPECT_FALSE(selectRoute(doc, 2));
     EXPECT_FALSE(selectRoute(doc, -1));
-    EXPECT_EQ(doc.CurrentRouteIndex(), 1);
+    EXPECT_EQ(doc.Routing().SelectedRouteIndex(), 1);
     dev.fs().removeFile("\\VexXml\\Route_101_20061205.xml");
     EXPECT_FALSE(selectRoute(doc, 0));  // its file is gone
-    EXPECT_EQ(doc.CurrentRouteIndex(), 0);
+    EXPECT_EQ(doc.Routing().SelectedRouteIndex(), 0);
 }
 
 TEST_F(RouteOps, ACompleteChecklistCountsAsDoneWhenTheRoutesOpen) {
@@ -75,10 +75,10 @@ TEST_F(RouteOps, ACompleteChecklistCountsAsDoneWhenTheRoutesOpen) {
     doc.SafetyChecks().SetPath("");
     ASSERT_TRUE(doc.SafetyChecks().Load(dev.fs()));
     openRouteSelection(doc, screen::RouteMan);
-    EXPECT_FALSE(doc.SafetyDone());
+    EXPECT_FALSE(doc.Routing().SafetyDone());
     doc.SafetyChecks().MarkOk(0, true);
     openRouteSelection(doc, screen::RouteMan);
-    EXPECT_TRUE(doc.SafetyDone());
+    EXPECT_TRUE(doc.Routing().SafetyDone());
 }
 
 TEST_F(RouteOps, SafetyRemarksBelongToTheSelectedOrTheOnlyRoute) {
@@ -90,9 +90,9 @@ TEST_F(RouteOps, SafetyRemarksBelongToTheSelectedOrTheOnlyRoute) {
     dev.put("\\VexXml\\Route_3_20061205.xml", routeFile("3", "20061205"));
     loadRoutes();
     EXPECT_EQ(loadSafetyRemarksRoute(doc), -1);  // two routes, none selected
-    doc.SetCurrentRouteIndex(1);
+    ASSERT_TRUE(doc.Routing().selectRoute(1));
     EXPECT_EQ(loadSafetyRemarksRoute(doc), 1);
-    doc.SetCurrentRouteIndex(0);
+    ASSERT_TRUE(doc.Routing().selectRoute(0));
     ASSERT_TRUE(dev.fs().removeFile("\\VexXml\\Route_3_20061205.xml"));
     EXPECT_EQ(loadSafetyRemarksRoute(doc), -1);  // its file has gone
     ASSERT_EQ(prompter.shown().size(), 3u);

@@ -45,7 +45,7 @@ TEST_F(SettleOps, ChequeThenCodShortSettleTheStop) {
     EXPECT_DOUBLE_EQ(doc.Routes().At(0).TotalCollectionsCharge(), 118.22);
     EXPECT_EQ(elementText(dev.read(kSampleRoute), "TotalCollectionsCharge"), "118.22");
 
-    doc.SetCurrentInvoiceNumber(100104);  // COD, 52.62
+    doc.Invoicing().selectInvoice(100104);  // COD, 52.62
     ASSERT_TRUE(openSelectedInvoice(doc));
     EXPECT_TRUE(collectedShort(doc.Invoice(), 50.0));
     EXPECT_FALSE(collectedShort(doc.Invoice(), 52.62));
@@ -98,7 +98,7 @@ TEST_F(SettleOps, ASettlementRecordsItselfBeforeItsFilesAndLeavesNoRecord) {
               "Invoice# 100104\nPaid in cash\nSigned by: RD\nSettled Dec 5, 2006 14:05\n");
 
     // Kept while the route file cannot be written; the data folder's listing never shows it.
-    doc.SetCurrentInvoiceNumber(100103);
+    doc.Invoicing().selectInvoice(100103);
     ASSERT_TRUE(openSelectedInvoice(doc));
     dev.fs().setFaultHook([](FsChange change, const std::filesystem::path& p, std::size_t) {
         return !(change == FsChange::Rename && p.filename() == "Route_101_20061205.xml");
@@ -228,14 +228,14 @@ TEST_F(SettleOps, LastStopSettlesTheRoute) {
 TEST_F(SettleOps, WhatTheSelectedInvoiceAllows) {
     test::workAtStop(dev, doc, 2, false);
     ASSERT_EQ(openInvoiceList(doc, screen::StopAction), 0);
-    EXPECT_DOUBLE_EQ(doc.CurrentInvoiceNumber(), 100103);
+    EXPECT_DOUBLE_EQ(doc.Invoicing().SelectedNumber(), 100103);
     ASSERT_TRUE(openSelectedInvoice(doc));
     EXPECT_FALSE(maySettle(doc));
     EXPECT_TRUE(invoiceReadOnly(doc));
 
     doc.Route().Stop(2).ArrivalTime = "09:05";
     EXPECT_TRUE(maySettle(doc));
-    selectInvoice(doc, 100104);
+    doc.Invoicing().selectInvoice(100104);
     EXPECT_FALSE(maySettle(doc));  // selected, but the open invoice is still 100103
     ASSERT_TRUE(openSelectedInvoice(doc));
     EXPECT_TRUE(maySettle(doc));
@@ -253,7 +253,7 @@ TEST_F(SettleOps, WhatTheSelectedInvoiceAllows) {
                 .replace(dev.read("\\VexXml\\Config.xml").find("<AllowInvoiceAdjust>Y"), 21,
                          "<AllowInvoiceAdjust>N"));
     loadConfiguration(doc);
-    selectInvoice(doc, 100103);
+    doc.Invoicing().selectInvoice(100103);
     ASSERT_TRUE(openSelectedInvoice(doc));
     EXPECT_TRUE(maySettle(doc));
     EXPECT_TRUE(invoiceReadOnly(doc));

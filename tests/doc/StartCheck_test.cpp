@@ -8,7 +8,9 @@
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "doc/KelvoDoc.h"
+#include "doc/RouteOps.h"
 #include "doc/StartCheck.h"
+#include "doc/VisitOps.h"
 #include "support/DeviceFolders.h"
 #include "support/TempDevice.h"
 
@@ -177,10 +179,6 @@ TEST_F(StartCheck, UnfinishedTransferMovesNothing) {
 
 TEST_F(StartCheck, FinishedTransferIsImportedAndTheDayLoaded) {
     deliver(kImport);
-    doc.SetCurrentRouteIndex(1);
-    doc.SetCurrentStopIndex(3);
-    doc.SetCurrentInvoiceNumber(900101);
-    doc.SetLastDepartedStopIndex(2);
 
     EXPECT_TRUE(startDataCheck(doc));
     EXPECT_TRUE(shown().empty());
@@ -205,11 +203,24 @@ TEST_F(StartCheck, FinishedTransferIsImportedAndTheDayLoaded) {
     EXPECT_EQ(doc.SafetyChecks().Count(), 2u);
     EXPECT_EQ(doc.SafetyChecks().TruckID(), "T-21");
     EXPECT_EQ(doc.Trucks().Count(), 0u);  // only the "DUD" laundry has trucks
+}
 
-    EXPECT_EQ(doc.CurrentRouteIndex(), -1);
-    EXPECT_EQ(doc.CurrentStopIndex(), -1);
-    EXPECT_EQ(doc.CurrentInvoiceNumber(), -1.0);
-    EXPECT_EQ(doc.LastDepartedStopIndex(), -1);
+// What was selected in the day before means nothing in the data that came in since.
+TEST_F(StartCheck, NewDataForgetTheSelection) {
+    deliver(kImport);
+    ASSERT_TRUE(startDataCheck(doc));
+    ASSERT_TRUE(selectRoute(doc, 1));
+    ASSERT_TRUE(selectStop(doc, 0));
+    doc.Routing().leaveSelectedStop();
+    doc.Invoicing().selectInvoice(900201);
+    ASSERT_EQ(doc.Routing().LastDepartedStopIndex(), 0);
+
+    deliver(kImport);
+    ASSERT_TRUE(startDataCheck(doc));
+    EXPECT_EQ(doc.Routing().SelectedRouteIndex(), -1);
+    EXPECT_EQ(doc.Routing().SelectedStopIndex(), -1);
+    EXPECT_EQ(doc.Invoicing().SelectedNumber(), -1.0);
+    EXPECT_EQ(doc.Routing().LastDepartedStopIndex(), -1);
 }
 
 // A file no reader takes (a 2 GB invoice, sparse here) came in with the delivery: the driver

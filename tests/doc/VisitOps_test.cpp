@@ -79,13 +79,22 @@ struct VisitOps : ::testing::Test {
         dev.put(kRoutePath, xml + "</Stops></Route>");
         loadRouteList(doc.Routes(), dev.fs(), prompter);
         doc.Route().Reset();  // read the new file even though number and date stay
-        doc.SetCurrentRouteIndex(0);
+        ASSERT_TRUE(doc.Routing().selectRoute(0));
         ASSERT_TRUE(loadSelectedRoute(doc));
     }
     // Selects a stop and loads its invoice headers, as the stop action screen does.
     void openStop(int index) {
-        doc.SetCurrentStopIndex(index);
+        ASSERT_TRUE(selectStop(doc, index));
         loadStopInvoices(doc);
+    }
+    // Selects stop `selected` after the driver last left stop `left` (-1: none left).
+    void selectAfterLeaving(int left, int selected) {
+        doc.Routing().forgetDeparture();
+        if (left >= 0) {
+            ASSERT_TRUE(selectStop(doc, left));
+            doc.Routing().leaveSelectedStop();
+        }
+        ASSERT_TRUE(selectStop(doc, selected));
     }
     void at(int hour, int minute) { clock.set(LocalTime{2006, 12, 5, hour, minute, 0}); }
 
@@ -140,7 +149,7 @@ TEST_F(VisitOps, WhatAStopOffersFollowsItsTimesInvoicesAndTheRoute) {
     }
     openRoute(stops);
     EXPECT_TRUE(routeOpen(doc));
-    doc.SetCurrentRouteIndex(-1);
+    doc.Routing().selectNoRoute();
     EXPECT_FALSE(routeOpen(doc));
 }
 
@@ -152,14 +161,11 @@ TEST_F(VisitOps, TheStopListMovesOnOnceAStopHasBeenLeft) {
         int selected, lastDeparted, row;
     };
     for (const Case c : {Case{-1, -1, 0}, Case{2, -1, 2}, Case{2, 2, 3}, Case{2, 1, 3},
-                         Case{2, 4, 3}, Case{4, 4, 4}, Case{7, -1, 4}, Case{-1, 3, 0}}) {
-        doc.SetCurrentStopIndex(c.selected);
-        doc.SetLastDepartedStopIndex(c.lastDeparted);
+                         Case{2, 4, 3}, Case{4, 4, 4}, Case{-1, 3, 0}}) {
+        selectAfterLeaving(c.lastDeparted, c.selected);
         EXPECT_EQ(stopRowToSelect(doc), c.row) << c.selected << " " << c.lastDeparted;
     }
     openRoute({});
-    doc.SetCurrentStopIndex(0);
-    doc.SetLastDepartedStopIndex(0);
     EXPECT_EQ(stopRowToSelect(doc), 0);
 }
 
@@ -206,7 +212,7 @@ TEST_F(VisitOps, ArrivalCountsTheTravelFromTheStartOfTheRouteOrTheLastDeparture)
     EXPECT_EQ(recordDeparture(doc).text, "Departed At: 09:47 AM");
     EXPECT_EQ(saved().Stop(0).DepartureTime, "09:47");
     EXPECT_EQ(saved().Stop(0).VisitMinutes, 42);
-    EXPECT_EQ(doc.LastDepartedStopIndex(), 0);
+    EXPECT_EQ(doc.Routing().LastDepartedStopIndex(), 0);
     EXPECT_EQ(recordDeparture(doc).text, "");  // departed once only
 
     // The survey reminder and the delivery instructions stay until the driver has read them.
@@ -252,8 +258,7 @@ TEST_F(VisitOps, TheFirstUndeliverableMarkingMovesTheInvoicesToTheUndeliveredTot
     openRoute({{"<Invoice>1</Invoice>", "08:50", "09:00"},
                {"<Invoice>11</Invoice><Invoice>12</Invoice><Invoice>13</Invoice>"}});
     // The travel counts from the stop left last.
-    doc.SetLastDepartedStopIndex(0);
-    doc.SetCurrentStopIndex(1);
+    selectAfterLeaving(0, 1);
     ASSERT_TRUE(markUndeliverable(doc, "CL"));
 
     const CRoute& route = saved();
@@ -273,7 +278,7 @@ TEST_F(VisitOps, TheFirstUndeliverableMarkingMovesTheInvoicesToTheUndeliveredTot
     for (const double n : {11.0, 12.0, 13.0}) {
         EXPECT_EQ(reasonInFile(n), "CL") << n;
     }
-    EXPECT_EQ(doc.LastDepartedStopIndex(), 1);
+    EXPECT_EQ(doc.Routing().LastDepartedStopIndex(), 1);
 
     // Another reason later reaches the stop only: the invoice files and the totals stay.
     const auto invoiceFiles = [this] {
@@ -297,11 +302,10 @@ TEST_F(VisitOps, TheFirstUndeliverableMarkingMovesTheInvoicesToTheUndeliveredTot
 TEST_F(VisitOps, ACancelledUndeliverableMarkingCountsTheNextTravelFromTheStart) {
     dev.put("\\VexXml\\Inv_2.xml", invoiceXml('N', "20.00"));
     openRoute({{"<Invoice>1</Invoice>", "08:50", "09:00"}, {"<Invoice>2</Invoice>"}});
-    doc.SetLastDepartedStopIndex(0);
-    doc.SetCurrentStopIndex(1);
+    selectAfterLeaving(0, 1);
     const std::string route = dev.read(kRoutePath);
     cancelUndeliverable(doc);
-    EXPECT_EQ(doc.LastDepartedStopIndex(), -1);
+    EXPECT_EQ(doc.Routing().LastDepartedStopIndex(), -1);
     EXPECT_EQ(dev.read(kRoutePath), route);
     EXPECT_EQ(stopRowToSelect(doc), 1);
     at(9, 30);
@@ -317,10 +321,10 @@ TEST_F(VisitOps, UndeliverableIsRefusedAtTheStopOnASettledStopAndWithoutAReason)
                {"<Invoice>1</Invoice>"}});
     const std::string before = dev.read(kRoutePath);
     for (const int i : {0, 1}) {
-        doc.SetCurrentStopIndex(i);
+        ASSERT_TRUE(selectStop(doc, i));
         EXPECT_FALSE(markUndeliverable(doc, "CL")) << i;
     }
-    doc.SetCurrentStopIndex(2);
+    ASSERT_TRUE(selectStop(doc, 2));
     EXPECT_FALSE(markUndeliverable(doc, ""));
     EXPECT_EQ(dev.read(kRoutePath), before);
     EXPECT_EQ(reasonInFile(1), "");
@@ -379,7 +383,7 @@ TEST_F(VisitOps, AnInvoiceFileThatCannotBeReadIsReportedAndLeftAsItIs) {
     // A number that would lead out of the data folder names no file at all.
     prompter.clearShown();
     const std::string route = dev.read(kRoutePath);
-    doc.SetCurrentStopIndex(1);
+    ASSERT_TRUE(selectStop(doc, 1));
     EXPECT_EQ(loadStopInvoices(doc), 0u);
     ASSERT_TRUE(markUndeliverable(doc, "CL"));
     EXPECT_EQ(prompter.shown().size(), 2u);

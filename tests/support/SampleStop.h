@@ -11,6 +11,7 @@
 #include "doc/KelvoDoc.h"
 #include "doc/RouteOps.h"
 #include "doc/StartCheck.h"
+#include "doc/VisitOps.h"
 #include "support/TempDevice.h"
 
 namespace kelvo::test {
@@ -31,9 +32,9 @@ inline void reopenAtStop(const TempDevice& device, CKelvoDoc& doc, int stopIndex
     doc.LoadDayLists();
     doc.Routes().SetStoragePath("");
     loadRouteList(doc.Routes(), device.fs(), doc.Prompt());
-    doc.SetCurrentRouteIndex(0);
+    doc.Routing().selectRoute(0);
     loadSelectedRoute(doc);
-    doc.SetCurrentStopIndex(stopIndex);
+    selectStop(doc, stopIndex);
 }
 
 inline void workAtStop(const TempDevice& device, CKelvoDoc& doc, int stopIndex, bool arrived) {
@@ -62,7 +63,7 @@ struct StopDocument {
     // it cannot be opened.
     bool openInvoice(int stopIndex, double number) {
         workAtStop(dev, doc, stopIndex);
-        doc.SetCurrentInvoiceNumber(number);
+        doc.Invoicing().selectInvoice(number);
         return openSelectedInvoice(doc);
     }
     // The bytes of an invoice file.

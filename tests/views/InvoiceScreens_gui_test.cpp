@@ -310,7 +310,7 @@ TEST_F(InvoiceScreens, AdjustALine) {
 TEST_F(InvoiceScreens, ReadOnlyLineTakesItsPickUp) {
     open(0, screen::InvDetails);
     // Without a line the adjustment offers no Ok; with one it does again.
-    doc.SetCurrentLineIndex(-1);
+    doc.Invoicing().selectLine(-1);
     ASSERT_TRUE(frame->showScreen(screen::InvAdjLine));
     EXPECT_FALSE(findCommand(*findScreen(screen::InvAdjLine), cmd::LineOk)->enabled(doc));
     ASSERT_TRUE(frame->showScreen(screen::InvDetails));

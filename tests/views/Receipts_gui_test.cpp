@@ -308,7 +308,7 @@ TEST_F(Receipts, TheRecapScreenAndItsPdf) {
 // invoice details offer its receipt. Where the stop signs for nothing, the receipt says so and
 // carries no picture.
 TEST_F(Receipts, TheInvoiceDetailsOfAOneInvoiceStopShowTheReceipt) {
-    doc.SetCurrentStopIndex(9);  // 100110, COD, no signature
+    selectStop(doc, 9);  // 100110, COD, no signature
     doc.Route().Stop(9).ArrivalTime = "11:00";
     ASSERT_TRUE(frame->showScreen(screen::InvDetails));
     ASSERT_NE(actionsEntry(QStringLiteral("Receipt")), nullptr);

@@ -98,7 +98,7 @@ TEST_F(RouteSelectViewTest, SummaryAndDepositOfTheSelectedRoute) {
     r = withHeader(r, "PlusAdjustmentsCOD", "7.50");
     r = withHeader(r, "MinusAdjustmentsCOD", "2.25");
     open(r);
-    EXPECT_EQ(doc.CurrentRouteIndex(), 0);
+    EXPECT_EQ(doc.Routing().SelectedRouteIndex(), 0);
     EXPECT_EQ(text("1007"), QStringLiteral("Routeman 17 Dave Kowalski"));
     EXPECT_EQ(text("1028"), QStringLiteral("504.00"));
     EXPECT_EQ(text("1029"), QStringLiteral("185.44"));
@@ -185,7 +185,7 @@ TEST_F(RouteSelectViewTest, CancelledStartChangesNothing) {
 
 TEST_F(RouteSelectViewTest, RouteWithOpenStopsCannotBeEnded) {
     open(withHeader(route, "StartMileage", "1250.0"));
-    doc.SetSafetyDone(true);
+    doc.Routing().markSafetyDone();
     EXPECT_EQ(view->handleCommand(cmd::EndRoute).kind, CommandOutcome::Stay);
     EXPECT_TRUE(prompter.shown().empty());
     EXPECT_EQ(device.read(kRouteFile).find("<EndMileage>0.0</EndMileage>") != std::string::npos,

@@ -220,10 +220,10 @@ TEST_F(SafetyScreen, SaveWritesTheChecklistAndCountsTheCheckAsDone) {
     tap(127);
     tap(132);
     tap(129);  // item 4 and the second page stay unanswered, and are written all the same
-    EXPECT_FALSE(doc.SafetyDone());
+    EXPECT_FALSE(doc.Routing().SafetyDone());
     EXPECT_EQ(view->handleCommand(cmd::SafetySave).kind, CommandOutcome::Proceed);
     EXPECT_EQ(dev.read(kSafety), readHostFile(fixture("safety/Safety_marked.xml")));
-    EXPECT_TRUE(doc.SafetyDone());
+    EXPECT_TRUE(doc.Routing().SafetyDone());
     EXPECT_FALSE(view->isChanged());
 }
 
@@ -232,7 +232,7 @@ TEST_F(SafetyScreen, CancelBringsBackTheLastSavedMarks) {
     tap(127);
     ASSERT_EQ(view->handleCommand(cmd::SafetySave).kind, CommandOutcome::Proceed);
     const std::string saved = dev.read(kSafety);
-    doc.SetSafetyDone(false);
+    doc.Routing().takeChecklist(false);
 
     show();  // a later visit: marks made, then dropped
     tap(128);
@@ -242,7 +242,7 @@ TEST_F(SafetyScreen, CancelBringsBackTheLastSavedMarks) {
     EXPECT_EQ(view->handleCommand(cmd::SafetyCancel).kind, CommandOutcome::Proceed);
     EXPECT_EQ(marks(), "YN YN NY NN NN NN ");
     EXPECT_EQ(dev.read(kSafety), saved);
-    EXPECT_FALSE(doc.SafetyDone());
+    EXPECT_FALSE(doc.Routing().SafetyDone());
 }
 
 TEST_F(SafetyScreen, BackKeepsUnsavedMarksInMemoryOnly) {
@@ -252,7 +252,7 @@ TEST_F(SafetyScreen, BackKeepsUnsavedMarksInMemoryOnly) {
     view.reset();
     EXPECT_EQ(marks(), "YN YN NY NN NN NN ");
     EXPECT_EQ(dev.read(kSafety), readHostFile(fixture("safety/Safety.xml")));
-    EXPECT_FALSE(doc.SafetyDone());
+    EXPECT_FALSE(doc.Routing().SafetyDone());
 }
 
 TEST_F(SafetyScreen, RemarksAreStoredInTheRouteFile) {
@@ -260,7 +260,7 @@ TEST_F(SafetyScreen, RemarksAreStoredInTheRouteFile) {
     dev.put(kRoute12, route);
     loadRoutes();
     open();
-    ASSERT_EQ(doc.CurrentRouteIndex(), -1);  // the one route of the day is meant
+    ASSERT_EQ(doc.Routing().SelectedRouteIndex(), -1);  // the one route of the day is meant
 
     const bool opened = remarks([](SafetyRemarksDialog& d) {
         EXPECT_EQ(d.objectName(), QStringLiteral("218"));
@@ -284,7 +284,7 @@ TEST_F(SafetyScreen, RemarksCancelAndRefusedTextChangeNothing) {
     const std::string route = readHostFile(fixture("route/Route_12_20061205.xml"));
     dev.put(kRoute12, route);
     loadRoutes();
-    doc.SetCurrentRouteIndex(0);
+    doc.Routing().selectRoute(0);
     const std::string listed = doc.Routes().At(0).SafetyRemarks();
     open();
 

@@ -156,7 +156,7 @@ QWidget* CInvAdjInvLineView::pickUpPage() {
 void CInvAdjInvLineView::initialUpdate() {
     CKelvoDoc& d = doc();
     const CInvoice& invoice = d.Invoice();
-    const int index = d.CurrentLineIndex();
+    const int index = d.Invoicing().SelectedLine();
     if (!invoice.HoldsInvoice() || index < 0 || index >= static_cast<int>(invoice.LineCount())) {
         setTitle(QString());
         m_tabs->setEnabled(false);
@@ -293,8 +293,8 @@ CommandOutcome CInvAdjInvLineView::save() {
     a.pickUpQty = pickUp;
     a.reasonCode = toData(m_reason->currentData().toString());  // "" while none is chosen
     m_line = nullptr;  // the save replaces the open invoice's lines
-    if (!saveLineAdjustment(d, static_cast<std::size_t>(d.CurrentLineIndex()), a)) {
-        m_line = &d.Invoice().Line(static_cast<std::size_t>(d.CurrentLineIndex()));
+    if (!saveLineAdjustment(d, static_cast<std::size_t>(d.Invoicing().SelectedLine()), a)) {
+        m_line = &d.Invoice().Line(static_cast<std::size_t>(d.Invoicing().SelectedLine()));
         return CommandOutcome::stay();
     }
     return CommandOutcome::proceed();

@@ -37,12 +37,12 @@ CInvDUDDetailView::CInvDUDDetailView(CKelvoDoc& doc, QWidget* parent)
 
 void CInvDUDDetailView::initialUpdate() {
     CKelvoDoc& d = doc();
-    const int keepLine = d.CurrentLineIndex();
+    const int keepLine = d.Invoicing().SelectedLine();
     const bool open = openSelectedInvoice(d);
     const CStop* stop = selectedStop(d);
     // The invoice number and the customer's name come from the data files (ISO-8859-1).
     setTitle(tr("Inv# %1 %2")
-                 .arg(fromData(format("%.0f", d.CurrentInvoiceNumber())),
+                 .arg(fromData(format("%.0f", d.Invoicing().SelectedNumber())),
                       stop ? fromData(stop->CustomerName) : QString()));
     if (open) {
         d.Invoice().ProductLines(m_lines);
@@ -70,7 +70,7 @@ void CInvDUDDetailView::showRow(int row) {
 
 void CInvDUDDetailView::rowChosen(int row) {
     const bool chosen = row >= 0 && static_cast<std::size_t>(row) < m_lines.size();
-    selectLine(doc(), chosen ? static_cast<int>(m_lines[std::size_t(row)]) : -1);
+    doc().Invoicing().selectLine(chosen ? static_cast<int>(m_lines[std::size_t(row)]) : -1);
     m_change->setEnabled(commandEnabled(cmd::OrderDetailSave));
     m_cancel->setEnabled(commandEnabled(cmd::OrderDetailCancel));
     documentChanged();

@@ -76,17 +76,17 @@ CInvDetailsView::CInvDetailsView(CKelvoDoc& doc, QWidget* parent)
 
 void CInvDetailsView::initialUpdate() {
     CKelvoDoc& d = doc();
-    const int keepLine = d.CurrentLineIndex();
+    const int keepLine = d.Invoicing().SelectedLine();
     m_open = openSelectedInvoice(d);
     const CStop* stop = selectedStop(d);
     const CInvoice& invoice = d.Invoice();
     // The invoice number and the customer's name come from the data files (ISO-8859-1).
     setTitle(tr("Inv# %1 %2")
-                 .arg(fromData(format("%.0f", d.CurrentInvoiceNumber())),
+                 .arg(fromData(format("%.0f", d.Invoicing().SelectedNumber())),
                       stop ? fromData(stop->CustomerName) : QString()));
     if (!m_open) {
         // What memory still holds belongs to another invoice: show nothing of it.
-        selectLine(d, -1);
+        d.Invoicing().selectLine(-1);
         updateCommands();
         return;
     }
@@ -109,7 +109,7 @@ void CInvDetailsView::initialUpdate() {
 }
 
 void CInvDetailsView::lineChosen(int row) {
-    selectLine(doc(), row);
+    doc().Invoicing().selectLine(row);
     updateCommands();
     documentChanged();
 }
@@ -151,7 +151,7 @@ CommandOutcome CInvDetailsView::settle() {
 
 CommandOutcome CInvDetailsView::order() {
     CKelvoDoc& d = doc();
-    const int row = d.CurrentLineIndex();
+    const int row = d.Invoicing().SelectedLine();
     if (!m_open || row < 0) {
         return CommandOutcome::stay();
     }

@@ -72,7 +72,7 @@ void CInvSelectView::initialUpdate() {
 
 CommandOutcome CInvSelectView::handleCommand(CommandId id) {
     if (id == cmd::Receipt) {
-        showReceipt(doc(), doc().CurrentInvoiceNumber(), this);
+        showReceipt(doc(), doc().Invoicing().SelectedNumber(), this);
         return CommandOutcome::stay();
     }
     return CommandOutcome::proceed();
@@ -94,7 +94,7 @@ void CInvSelectView::rowChosen(int row) {
     const CInvoices& invoices = doc().Invoices();
     if (row >= 0 && static_cast<std::size_t>(row) < invoices.Count()) {
         const CInvoiceHeader& header = invoices.At(static_cast<std::size_t>(row));
-        selectInvoice(doc(), header.InvoiceNumber);
+        doc().Invoicing().selectInvoice(header.InvoiceNumber);
         documentChanged();
     }
 }

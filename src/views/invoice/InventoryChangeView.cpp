@@ -20,7 +20,7 @@ namespace {
 // The open invoice's current line, when there is one.
 const CInvoiceItem* currentLine(const CKelvoDoc& doc) {
     const CInvoice& invoice = doc.Invoice();
-    const int i = doc.CurrentLineIndex();
+    const int i = doc.Invoicing().SelectedLine();
     if (!invoice.HoldsInvoice() || i < 0 || static_cast<std::size_t>(i) >= invoice.LineCount()) {
         return nullptr;
     }
@@ -113,7 +113,7 @@ CommandOutcome CInventoryChangeView::handleCommand(CommandId id) {
     if (id != cmd::InventoryChangeSave) {
         return CommandOutcome::proceed();
     }
-    const int line = doc().CurrentLineIndex();
+    const int line = doc().Invoicing().SelectedLine();
     if (line < 0 || !storeInventoryChange(doc(), static_cast<std::size_t>(line),
                                           toWhole(toData(m_change->text())))) {
         return CommandOutcome::stay();

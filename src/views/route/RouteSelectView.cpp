@@ -216,7 +216,7 @@ CommandOutcome CRouteSelectView::startRoute() {
         return CommandOutcome::stay();
     }
     recordRouteStart(d, dialog.mileage(), dialog.timeToStore());
-    selectRoute(d.CurrentRouteIndex());
+    selectRoute(d.Routing().SelectedRouteIndex());
     return CommandOutcome::proceed();
 }
 
@@ -231,7 +231,7 @@ CommandOutcome CRouteSelectView::endRoute() {
     }
     recordRouteEnd(d, dialog.mileage(), dialog.timeToStore());
     // The ended route stays selected, with its summary and buttons refreshed.
-    const int row = d.CurrentRouteIndex();
+    const int row = d.Routing().SelectedRouteIndex();
     if (auto* item = m_list->topLevelItem(row)) {
         item->setText(3, fromData(d.Routes().At(std::size_t(row)).Status()));
     }
