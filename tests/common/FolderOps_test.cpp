@@ -153,14 +153,6 @@ TEST(FolderOps, ArrivalMarkerContent) {
     EXPECT_FALSE(writeArrivalMarker(dev.fs(), "\\Missing\\"));
 }
 
-TEST(DataPaths, FoldersOfTheStorageLocation) {
-    EXPECT_EQ(dataRoot(""), "");
-    EXPECT_EQ(dataRoot("Storage Card"), "\\Storage Card");
-    EXPECT_EQ(dataFolder(""), "\\VexXml\\");
-    EXPECT_EQ(dataFolder("Storage Card"), "\\Storage Card\\VexXml\\");
-    EXPECT_EQ(exportCopyFolder("SD"), "\\SD\\VexXml\\Exported\\");
-}
-
 TEST(Properties, AMissingFileIsCreatedForTheDeviceRoot) {
     TempDevice dev;
     EXPECT_EQ(readStorageLocation(dev.fs()), "");
@@ -190,14 +182,4 @@ TEST(Properties, AnUnreadableFileIsNotReplaced) {
     dev.put(kProperties, big);
     EXPECT_EQ(readStorageLocation(dev.fs()), "");
     EXPECT_TRUE(dev.read(kProperties) == big) << "the driver's file was rewritten";
-}
-
-TEST(Properties, WriteKeepsTheSingleEntryWithoutLineEnd) {
-    TempDevice dev;
-    ASSERT_TRUE(writeStorageLocation(dev.fs(), "Storage Card"));
-    EXPECT_EQ(dev.read(kProperties), "Storagelocation=Storage Card");
-    EXPECT_EQ(readStorageLocation(dev.fs()), "Storage Card");
-    ASSERT_TRUE(writeStorageLocation(dev.fs(), ""));
-    EXPECT_EQ(dev.read(kProperties), "Storagelocation=");
-    EXPECT_EQ(readStorageLocation(dev.fs()), "");
 }

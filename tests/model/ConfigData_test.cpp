@@ -137,7 +137,6 @@ TEST(ConfigData, AnOtherVersionStopsAfterAllowAdjustmentDelQty) {
 }
 
 TEST(ConfigData, VersionMatchesTheWholeNumberOfTheProgram) {
-    EXPECT_STREQ(kAppVersion, "10.00");
     for (const char* good : {"10.00", "10.25", "10", "10.99", " 10.5", "10.00 beta"}) {
         EXPECT_TRUE(versionMatches(good)) << good;
     }

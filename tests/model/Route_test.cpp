@@ -167,36 +167,6 @@ TEST(RouteFile, LoadingTheLoadedRouteKeepsChangesInMemory) {
     EXPECT_EQ(route.ID(), "9");
 }
 
-TEST(RouteFile, NumbersAndTextsOfTheHeader) {
-    TempDevice dev;
-    CRoute route;
-    route.SetRouteNumber(5);
-    route.SetDate("20061207");
-    route.SetID("a&b");
-    route.SetPrebilledAmountCharge(1500);
-    route.SetVoucherAmount(0.126);
-    route.SetStartMileage(1234.5);
-    route.SetEndMileage(1300.04);
-    route.SetTotalStops(12);
-    route.SetSettledStops(9);
-    route.SetSafetyRemarks("Tyre\r\n<ok>");
-    route.SetStartTime("07:45");
-    ASSERT_TRUE(dev.fs().createFolder("\\VexXml"));
-    ASSERT_TRUE(route.Save(dev.fs()));
-    const std::string xml = dev.read("\\VexXml\\Route_5_20061207.xml");
-    const std::string head =
-        "<Route>\r\n\t<ID>a&amp;b</ID>\r\n\t<Date>20061207</Date>\r\n\t<RouteNumber>5<";
-    EXPECT_EQ(xml.substr(0, head.size()), head);
-    for (const char* line :
-         {"\r\n\t<PrebilledAmountCharge>1500.00</PrebilledAmountCharge>\r\n",
-          "\r\n\t<VoucherAmount>0.13</VoucherAmount>\r\n\t<StartTime>07:45</StartTime>\r\n",
-          "\r\n\t<StartMileage>1234.5</StartMileage>\r\n\t<EndMileage>1300.0</EndMileage>\r\n"
-          "\t<TotalStops>12</TotalStops>\r\n\t<SettledStops>9</SettledStops>\r\n"
-          "\t<SafetyRemarks>Tyre\r\n&lt;ok&gt;</SafetyRemarks>\r\n\t<Stops>\r\n\t</Stops>"}) {
-        EXPECT_NE(xml.find(line), std::string::npos) << line;
-    }
-}
-
 TEST(RouteStops, StopsOrderedByNumberThenCustomerTiesInFileOrder) {
     TempDevice dev;
     dev.put("\\VexXml\\Route_2_20061206.xml",
