@@ -8,6 +8,7 @@
 #include "common/Prompter.h"
 #include "common/Text.h"
 #include "common/Translate.h"
+#include "common/WaitCursor.h"
 #include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
 #include "doc/SettleOps.h"
@@ -215,6 +216,18 @@ void reportRecapWritten(Prompter& prompter, const std::string& path, bool writte
         prompter.inform(tr("The recap could not be written: ") + path, tr("Day Recap"),
                         MessageIcon::Warning);
     }
+}
+
+bool saveDayRecap(CKelvoDoc& doc, const std::vector<RecapRow>& rows, const RecapWriter& write) {
+    const LocalTime now = doc.Time().now();
+    const std::string path = recapPath(now);
+    bool written = false;
+    {
+        const WaitCursor wait;
+        written = write(doc.Fs(), recapHeading(doc, now), rows, path);
+    }
+    reportRecapWritten(doc.Prompt(), path, written);
+    return written;
 }
 
 std::string recapPath(const LocalTime& now) {

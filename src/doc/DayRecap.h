@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@ namespace kelvo {
 
 class CInvoice;
 class CKelvoDoc;
+class DeviceFs;
 class Prompter;
 struct CStop;
 struct LocalTime;
@@ -94,6 +96,17 @@ std::vector<std::string> recapHeading(const CKelvoDoc& doc, const LocalTime& now
 
 // Tells the driver where the recap PDF was written, or that it could not be.
 void reportRecapWritten(Prompter& prompter, const std::string& path, bool written);
+
+// Writes the recap (its heading lines, then its rows) as a PDF to a device path; false when it
+// could not be written. The screens' layer makes the PDF.
+using RecapWriter =
+    std::function<bool(const DeviceFs& fs, const std::vector<std::string>& heading,
+                       const std::vector<RecapRow>& rows, const std::string& devicePath)>;
+
+// Saves the rows the recap screen lists as the recap PDF of today (recapPath) with the heading
+// of now, and tells the driver where it went or that it could not be written. The rows are not
+// read again: the PDF prints what the screen shows. True when written.
+bool saveDayRecap(CKelvoDoc& doc, const std::vector<RecapRow>& rows, const RecapWriter& write);
 
 // Device path of the recap PDF of the day `now` falls on:
 // "\My Documents\Receipts\Recap_<yyyyMMdd>.pdf".

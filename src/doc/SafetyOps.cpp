@@ -25,6 +25,31 @@ void chooseSafetyTruck(CKelvoDoc& doc, const std::string& truckCode) {
     doc.SafetyChecks().SetTruckID(truckCode);
 }
 
+void markSafetyCheck(CKelvoDoc& doc, std::size_t item, SafetyAnswer answer, bool marked) {
+    CSafetyChecks& checks = doc.SafetyChecks();
+    if (item >= checks.Count()) {
+        return;
+    }
+    if (answer == SafetyAnswer::Ok) {
+        checks.MarkOk(item, marked);
+    } else {
+        checks.MarkNeedMaintenance(item, marked);
+    }
+}
+
+bool cancelSafetyChecks(CKelvoDoc& doc) {
+    CSafetyChecks& checks = doc.SafetyChecks();
+    if (!checks.Load(doc.Fs())) {
+        // The screen stays with the marks: leaving would show answers the file does not hold
+        // as if they had been dropped.
+        doc.Prompt().inform(
+            tr("Error Opening Safety XML: ") + checks.DataRoot() + "\\VexXml\\Safety.xml",
+            tr("Load Error"), MessageIcon::None);
+        return false;
+    }
+    return true;
+}
+
 bool saveSafetyChecks(CKelvoDoc& doc) {
     if (!doc.SafetyChecks().Save(doc.Fs())) {
         doc.Prompt().inform(tr("The safety checks could not be saved (the device may be full). "

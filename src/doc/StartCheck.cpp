@@ -17,6 +17,13 @@
 
 namespace kelvo {
 
+void prepareDevice(CKelvoDoc& doc) {
+    const DeviceFs& fs = doc.Fs();
+    fs.createFolder("\\Windows\\Fonts\\");
+    fs.copyFile("\\Program Files\\Kelvo\\tahomabd.ttf", "\\Windows\\Fonts\\tahomabd.ttf", true);
+    fs.createFolder("\\VexXml");
+}
+
 void openStorage(CKelvoDoc& doc) {
     const DeviceFs& fs = doc.Fs();
     settleStorageMove(fs);

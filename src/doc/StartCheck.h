@@ -4,6 +4,12 @@ namespace kelvo {
 
 class CKelvoDoc;
 
+// Readies the device when the start screen opens: installs the bold font the program carries
+// ("\Program Files\Kelvo\tahomabd.ttf") for the device's dialogs, and makes the "\VexXml"
+// folder the day's files live in. Either may fail quietly: without the font the dialogs use
+// their usual one, and a missing folder is found and reported by the start data check.
+void prepareDevice(CKelvoDoc& doc);
+
 // Finds the data: settles a move of the data folder that a crash cut short, then takes the
 // storage location from the properties file into the document, and finishes an export, import
 // or restore that a crash cut short. A location that cannot name a folder is reported (naming

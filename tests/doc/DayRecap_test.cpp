@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "doc/FileReports.h"
 #include "doc/SettleOps.h"
@@ -161,4 +163,32 @@ TEST_F(DayRecapTest, UnreadableFilesBecomeNotes) {
 
 TEST(DayRecapPath, NamedAfterTheDayOfTheClock) {
     EXPECT_EQ(recapPath({2026, 12, 6, 17, 45, 0}), "\\My Documents\\Receipts\\Recap_20261206.pdf");
+}
+
+// The PDF gets the rows of the screen, the heading and today's path; the driver hears where it
+// went, or a warning that it could not be written.
+TEST_F(DayRecapTest, SavingTheRecapWritesTheRowsShownAndSaysWhere) {
+    const std::vector<RecapRow> rows = recapRows(buildDayRecap(doc));
+    std::string writtenTo;
+    std::size_t rowsWritten = 0;
+    bool headed = false;
+    const RecapWriter writer = [&](const DeviceFs&, const std::vector<std::string>& heading,
+                                   const std::vector<RecapRow>& r, const std::string& path) {
+        writtenTo = path;
+        rowsWritten = r.size();
+        headed = !heading.empty();
+        return true;
+    };
+    prompter.clearShown();
+    ASSERT_TRUE(saveDayRecap(doc, rows, writer));
+    EXPECT_EQ(writtenTo, recapPath(clock.now()));
+    EXPECT_EQ(rowsWritten, rows.size());
+    EXPECT_TRUE(headed);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].text, "The recap is written: " + writtenTo);
+
+    prompter.clearShown();
+    EXPECT_FALSE(saveDayRecap(doc, rows, [](auto&&...) { return false; }));
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].icon, MessageIcon::Warning);
 }

@@ -341,3 +341,16 @@ TEST_F(StartCheck, StorageCardHoldsTheDataFolder) {
     EXPECT_EQ(doc.SafetyChecks().Count(), 2u);
     EXPECT_EQ(doc.Config().DataRoot(), "\\Storage Card");
 }
+
+// The start screen readies the device: the bold font the program carries is installed (a
+// newer one replaces the old) and the day's folder exists; without the font nothing is said.
+TEST_F(StartCheck, PreparingTheDeviceInstallsTheFontAndMakesTheDataFolder) {
+    prepareDevice(doc);
+    EXPECT_TRUE(dev.fs().isFolder("\\VexXml"));
+    EXPECT_FALSE(dev.exists("\\Windows\\Fonts\\tahomabd.ttf"));
+    dev.put("\\Program Files\\Kelvo\\tahomabd.ttf", "bold v2");
+    dev.put("\\Windows\\Fonts\\tahomabd.ttf", "bold v1");
+    prepareDevice(doc);
+    EXPECT_EQ(dev.read("\\Windows\\Fonts\\tahomabd.ttf"), "bold v2");
+    EXPECT_TRUE(shown().empty());
+}

@@ -158,7 +158,7 @@ void CSafetyView::resizeEvent(QResizeEvent* event) {
 }
 
 void CSafetyView::markBox(int r, bool okBox) {
-    CSafetyChecks& checks = doc().SafetyChecks();
+    const CSafetyChecks& checks = doc().SafetyChecks();
     const std::size_t item = m_first + static_cast<std::size_t>(r);
     if (item >= checks.Count()) {
         return;
@@ -166,11 +166,7 @@ void CSafetyView::markBox(int r, bool okBox) {
     const Row& row = m_rows[static_cast<std::size_t>(r)];
     // The tap toggles the box's "V"; marking one box clears the other.
     const bool marked = (okBox ? row.ok : row.need)->text().isEmpty();
-    if (okBox) {
-        checks.MarkOk(item, marked);
-    } else {
-        checks.MarkNeedMaintenance(item, marked);
-    }
+    markSafetyCheck(doc(), item, okBox ? SafetyAnswer::Ok : SafetyAnswer::NeedMaintenance, marked);
     fillRows();
     // A page answered in full makes room for the next one.
     const std::size_t next = m_first + static_cast<std::size_t>(kRows);
@@ -181,7 +177,6 @@ void CSafetyView::markBox(int r, bool okBox) {
 }
 
 CommandOutcome CSafetyView::handleCommand(CommandId id) {
-    CSafetyChecks& checks = doc().SafetyChecks();
     switch (id) {
         case cmd::SafetySave:
             // A failed write is reported and the screen stays: the old file is whole and the
@@ -192,7 +187,9 @@ CommandOutcome CSafetyView::handleCommand(CommandId id) {
             m_changed = false;
             return CommandOutcome::proceed();
         case cmd::SafetyCancel:
-            static_cast<void>(checks.Load(doc().Fs()));
+            if (!cancelSafetyChecks(doc())) {
+                return CommandOutcome::stay();
+            }
             m_changed = false;
             return CommandOutcome::proceed();
         case cmd::SafetyPage:

@@ -5,7 +5,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "common/Clock.h"
 #include "common/WaitCursor.h"
 #include "doc/DayRecap.h"
 #include "doc/KelvoDoc.h"
@@ -66,17 +65,9 @@ void CDayRecapView::initialUpdate() {
 
 CommandOutcome CDayRecapView::handleCommand(CommandId id) {
     if (id == cmd::RecapPdf) {
-        CKelvoDoc& d = doc();
-        const LocalTime now = d.Time().now();
-        const std::string path = recapPath(now);
-        bool written = false;
-        {
-            WaitCursor wait;
-            // Nothing changes the files while the recap is on the screen: the PDF prints what
-            // the screen lists (reading a big day again would take as long as opening it).
-            written = writeRecapPdf(d.Fs(), recapHeading(d, now), m_rows, path);
-        }
-        reportRecapWritten(d.Prompt(), path, written);
+        // Nothing changes the files while the recap is on the screen: the PDF prints what the
+        // screen lists (reading a big day again would take as long as opening it).
+        saveDayRecap(doc(), m_rows, writeRecapPdf);
         return CommandOutcome::stay();
     }
     return CommandOutcome::proceed();

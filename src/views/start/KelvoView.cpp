@@ -4,18 +4,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "common/DeviceFs.h"
 #include "doc/KelvoDoc.h"
 #include "doc/StartCheck.h"
 
 namespace kelvo {
 
 CKelvoView::CKelvoView(CKelvoDoc& doc, QWidget* parent) : FormView(doc, screen::Start, parent) {
-    // The bold font travels with the program and is installed for the device's dialogs.
-    doc.Fs().createFolder("\\Windows\\Fonts\\");
-    doc.Fs().copyFile("\\Program Files\\Kelvo\\tahomabd.ttf", "\\Windows\\Fonts\\tahomabd.ttf",
-                      true);
-
     setTitle(tr("Start Screen"));
     auto* versionRow = new QHBoxLayout;
     versionRow->addWidget(makeLabel(tr("Version:"), 1013, this));
@@ -37,7 +31,7 @@ CKelvoView::CKelvoView(CKelvoDoc& doc, QWidget* parent) : FormView(doc, screen::
 }
 
 void CKelvoView::initialUpdate() {
-    doc().Fs().createFolder("\\VexXml");
+    prepareDevice(doc());
     openStorage(doc());
     if (loadConfiguration(doc())) {
         fillLabels();
