@@ -1509,6 +1509,14 @@ Cancel  Deshace el cambio de la fila elegida.
         <source>The route date %s in %s cannot name a file; the route is left out.</source>
         <translation>La fecha de ruta %s de %s no puede nombrar un archivo; la ruta se omite.</translation>
     </message>
+    <message>
+        <source>Error Opening Safety XML: </source>
+        <translation>Error al abrir el XML de seguridad: </translation>
+    </message>
+    <message>
+        <source>Action not allowed, no transaction exists on selected line!</source>
+        <translation>¡Acción no permitida, no existe ninguna transacción en la línea seleccionada!</translation>
+    </message>
 </context>
 <context>
     <name>kelvo::AboutDialog</name>
@@ -1717,14 +1725,6 @@ Cancel  Deshace el cambio de la fila elegida.
     <message>
         <source>Invalid data</source>
         <translation>Datos no válidos</translation>
-    </message>
-    <message>
-        <source>Work Order</source>
-        <translation>Orden de trabajo</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
     </message>
 </context>
 <context>
@@ -2097,25 +2097,6 @@ Cancel  Deshace el cambio de la fila elegida.
     <message>
         <source>Delete the selected service</source>
         <translation>Borrar el servicio seleccionado</translation>
-    </message>
-</context>
-<context>
-    <name>kelvo::CRouteList</name>
-    <message>
-        <source>The route file is damaged and is left out: </source>
-        <translation>El archivo de la ruta está dañado y se omite: </translation>
-    </message>
-    <message>
-        <source>Error Opening Route XML: </source>
-        <translation>Error al abrir el XML de la ruta: </translation>
-    </message>
-    <message>
-        <source>Load Error</source>
-        <translation>Error de carga</translation>
-    </message>
-    <message>
-        <source>The route date %s in %s cannot name a file; the route is left out.</source>
-        <translation>La fecha de ruta %s de %s no puede nombrar un archivo; la ruta se omite.</translation>
     </message>
 </context>
 <context>

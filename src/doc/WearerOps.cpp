@@ -363,8 +363,8 @@ WearerChange quitProduct(CKelvoDoc& doc, Answer answer) {
 
 namespace {
 
-constexpr const char* kNoTransaction =
-    "Action not allowed, no transaction exists on selected line!";
+constexpr const char* kNoTransaction = KELVO_TR_NOOP(
+    "Action not allowed, no transaction exists on selected line!");
 
 // The transaction behind the selected row that Cancel Transaction removes.
 struct CancelTarget {
