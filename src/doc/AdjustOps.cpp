@@ -66,6 +66,17 @@ const CInvoiceItem* openLine(const CKelvoDoc& doc, std::size_t index) {
     return &invoice.Line(index);
 }
 
+// Saves `changed` as the open invoice (commitInvoice tells the driver when it cannot); done
+// with the invoice file written, or not done with nothing written.
+Outcome commitLineChange(CKelvoDoc& doc, CInvoice& changed) {
+    Outcome outcome;
+    outcome.done = commitInvoice(doc, changed);
+    if (outcome.done) {
+        outcome.written.push_back(doc.Invoice().FilePath());
+    }
+    return outcome;
+}
+
 }  // namespace
 
 double adjustmentAmount(double price, int billed) {
@@ -92,30 +103,34 @@ bool pickUpMissing(Prompter& prompter, const CInvoiceItem& line, const std::stri
     return true;
 }
 
-bool saveLineAdjustment(CKelvoDoc& doc, std::size_t index, const LineAdjustment& a) {
+Outcome saveLineAdjustment(CKelvoDoc& doc, std::size_t index, const LineAdjustment& a) {
     CStop* stop = selectedStop(doc);
     if (!stop || !openLine(doc, index)) {
-        return false;
+        return {};
     }
     const InvoiceTotals before(doc.Invoice());
     CInvoice after = doc.Invoice();
     if (a.reasonCode.empty()) {
         after.SetPickUpQty(index, a.pickUpQty);
-        return commitInvoice(doc, after);
+        return commitLineChange(doc, after);
     }
     if (!after.AdjustLine(index, a.amount)) {
-        return false;
+        return {};
     }
     after.SetAdjustmentReasonCode(index, a.billed == 0 && a.amount == 0.0 ? "" : a.reasonCode);
     after.SetAdjustmentQuantity(index, a.billed);
     after.SetAdjustmentDeliveredQuantity(index, a.delivered);
     after.SetPickUpQty(index, a.pickUpQty);
-    if (!commitInvoice(doc, after)) {
-        return false;
+    Outcome outcome = commitLineChange(doc, after);
+    if (!outcome.done) {
+        return outcome;
     }
     moveTotals(doc, *stop, before, doc.Invoice());
-    saveRoute(doc);
-    return true;
+    // A route file that cannot be written is said by saveRoute; the adjustment stands.
+    if (saveRoute(doc)) {
+        outcome.written.push_back(doc.Route().FilePath());
+    }
+    return outcome;
 }
 
 std::string pickUpDigits(Prompter& prompter, const std::string& text) {
@@ -144,33 +159,33 @@ std::string pickUpStepped(const std::string& text, int step) {
     return format("%d", next);
 }
 
-bool storeOrder(CKelvoDoc& doc, std::size_t index, const std::string& reasonCode, int quantity) {
+Outcome storeOrder(CKelvoDoc& doc, std::size_t index, const std::string& reasonCode, int quantity) {
     if (!openLine(doc, index) || quantity < -kMaxQuantityEntry || quantity > kMaxQuantityEntry) {
-        return false;
+        return {};
     }
     CInvoice changed = doc.Invoice();
     changed.SetOrderingReasonCode(index, reasonCode);
     changed.SetOrderQty(index, quantity);
-    return commitInvoice(doc, changed);
+    return commitLineChange(doc, changed);
 }
 
 double futureInventory(const CInvoiceItem& line, int change) {
     return line.InventoryQuantity + change;
 }
 
-bool storeInventoryChange(CKelvoDoc& doc, std::size_t index, int change) {
+Outcome storeInventoryChange(CKelvoDoc& doc, std::size_t index, int change) {
     const CInvoiceItem* line = openLine(doc, index);
     if (!line) {
-        return false;
+        return {};
     }
     const double future = futureInventory(*line, change);
     if (change < -kMaxInventoryChange || change > kMaxInventoryChange || future < 0.0) {
         doc.Prompt().inform(tr("The future inventory cannot be less than 0!"), tr("Invalid data"));
-        return false;
+        return {};
     }
     CInvoice changed = doc.Invoice();
     changed.SetFutureInv(index, future);
-    return commitInvoice(doc, changed);
+    return commitLineChange(doc, changed);
 }
 
 std::optional<Message> cancelInventoryQuestion(const CKelvoDoc& doc, std::size_t index) {
@@ -181,14 +196,14 @@ std::optional<Message> cancelInventoryQuestion(const CKelvoDoc& doc, std::size_t
     return question(tr("Are you sure you want to cancel this change ?"), tr("Question"));
 }
 
-bool cancelInventoryChange(CKelvoDoc& doc, std::size_t index, Answer answer) {
+Outcome cancelInventoryChange(CKelvoDoc& doc, std::size_t index, Answer answer) {
     const CInvoiceItem* line = openLine(doc, index);
     if (!line || line->FutureInv == line->InventoryQuantity || answer != Answer::Yes) {
-        return false;
+        return {};
     }
     CInvoice changed = doc.Invoice();
     changed.SetFutureInv(index, line->InventoryQuantity);
-    return commitInvoice(doc, changed);
+    return commitLineChange(doc, changed);
 }
 
 }  // namespace kelvo

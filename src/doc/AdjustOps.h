@@ -48,8 +48,9 @@ bool pickUpMissing(Prompter& prompter, const CInvoiceItem& line, const std::stri
 // PayThisAmount totals of the invoice's column move from the invoice's old totals to its new
 // ones and are copied into the route's entry; invoice and route files are saved. False when
 // nothing was changed: no stop or invoice open, no such line, or the invoice file could not
-// be written (said).
-bool saveLineAdjustment(CKelvoDoc& doc, std::size_t index, const LineAdjustment& adjustment);
+// be written (said). Written: the invoice file, then the route file (when it could be saved;
+// saveRoute says when not, and the adjustment stands).
+Outcome saveLineAdjustment(CKelvoDoc& doc, std::size_t index, const LineAdjustment& adjustment);
 
 // The pick-up quantity as typed with every character but the digits taken out; when any had
 // to be, the driver is told "Only numerical characters are allowed!" (caption "Error data").
@@ -61,21 +62,22 @@ bool pickUpIncreasable(const std::string& text);
 std::string pickUpStepped(const std::string& text, int step);
 
 // Stores the extra order of line `index` (reason code, quantity within +-kMaxQuantityEntry)
-// and saves the invoice. False when nothing was changed.
-bool storeOrder(CKelvoDoc& doc, std::size_t index, const std::string& reasonCode, int quantity);
+// and saves the invoice. Not done when nothing was changed; written: the invoice file.
+Outcome storeOrder(CKelvoDoc& doc, std::size_t index, const std::string& reasonCode, int quantity);
 
 // The future inventory of a line after an inventory change.
 double futureInventory(const CInvoiceItem& line, int change);
 // Stores the future inventory of line `index` after the change and saves the invoice. False,
 // telling why, when the change is beyond +-kMaxInventoryChange or the result below 0, and
-// when nothing could be saved.
-bool storeInventoryChange(CKelvoDoc& doc, std::size_t index, int change);
+// when nothing could be saved (not done). Written: the invoice file.
+Outcome storeInventoryChange(CKelvoDoc& doc, std::size_t index, int change);
 // The question the screen asks before the change of line `index` is cancelled: "Are you sure
 // you want to cancel this change ?" (caption "Question"); nullopt when the line's future
 // inventory is its current one (nothing to cancel, nothing asked).
 std::optional<Message> cancelInventoryQuestion(const CKelvoDoc& doc, std::size_t index);
 // Cancels the change of line `index` when the driver answered Yes: its future inventory goes
-// back to the current one and the invoice is saved. True when the change was cancelled.
-bool cancelInventoryChange(CKelvoDoc& doc, std::size_t index, Answer answer);
+// back to the current one and the invoice is saved. Done when the change was cancelled;
+// written: the invoice file.
+Outcome cancelInventoryChange(CKelvoDoc& doc, std::size_t index, Answer answer);
 
 }  // namespace kelvo

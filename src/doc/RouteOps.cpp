@@ -114,15 +114,26 @@ std::string endMileageRefusal(double mileage, double startMileage) {
 
 namespace {
 
+// Saves the current route (see saveRoute): done, with the route file when it was written.
+Outcome routeSaved(CKelvoDoc& doc) {
+    Outcome outcome{true, {}, {}};
+    if (saveRoute(doc)) {
+        outcome.written.push_back(doc.Route().FilePath());
+    }
+    return outcome;
+}
+
 // Changes the selected route: in memory (read unless it is held already: what is in memory is
-// the route being worked on), in its file, and in its route-list entry.
+// the route being worked on), in its file, and in its route-list entry. Not done when there is
+// no selected route to read; done even when its file could not be written (saveRoute says so,
+// and the change goes with the next save).
 template <class Change>
-void changeSelectedRoute(CKelvoDoc& doc, Change change) {
+Outcome changeSelectedRoute(CKelvoDoc& doc, Change change) {
     if (!loadSelectedRoute(doc)) {
-        return;
+        return {};
     }
     change(doc.Route());
-    saveRoute(doc);
+    return routeSaved(doc);
 }
 
 }  // namespace
@@ -144,22 +155,22 @@ bool saveRoute(CKelvoDoc& doc, const CRoute& route) {
     return false;
 }
 
-void recordRouteStart(CKelvoDoc& doc, double mileage, const std::string& time) {
-    changeSelectedRoute(doc, [&](CRoute& route) {
+Outcome recordRouteStart(CKelvoDoc& doc, double mileage, const std::string& time) {
+    return changeSelectedRoute(doc, [&](CRoute& route) {
         route.SetStartMileage(mileage);
         route.SetStartTime(time);
     });
 }
 
-void recordRouteEnd(CKelvoDoc& doc, double mileage, const std::string& time) {
-    changeSelectedRoute(doc, [&](CRoute& route) {
+Outcome recordRouteEnd(CKelvoDoc& doc, double mileage, const std::string& time) {
+    return changeSelectedRoute(doc, [&](CRoute& route) {
         route.SetEndMileage(mileage);
         route.SetEndTime(time);
     });
 }
 
-void recordVoucherAmount(CKelvoDoc& doc, double amount) {
-    changeSelectedRoute(doc, [&](CRoute& route) { route.SetVoucherAmount(amount); });
+Outcome recordVoucherAmount(CKelvoDoc& doc, double amount) {
+    return changeSelectedRoute(doc, [&](CRoute& route) { route.SetVoucherAmount(amount); });
 }
 
 int loadSafetyRemarksRoute(CKelvoDoc& doc) {
@@ -186,18 +197,17 @@ int loadSafetyRemarksRoute(CKelvoDoc& doc) {
     return index;
 }
 
-bool recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& remarks) {
+Outcome recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& remarks) {
     if (index >= doc.Routes().Count()) {
-        return false;
+        return {};
     }
     const CRouteSummary& entry = doc.Routes().At(index);
     if (!doc.Routing().readRoute(doc.Fs(), doc.StorageLocation(), entry.RouteNumber(),
                                  entry.Date())) {
-        return false;
+        return {};
     }
     doc.Route().SetSafetyRemarks(remarks);
-    saveRoute(doc);
-    return true;
+    return routeSaved(doc);
 }
 
 }  // namespace kelvo

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "doc/Outcome.h"
+
 namespace kelvo {
 
 class CKelvoDoc;
@@ -51,11 +53,15 @@ std::string startMileageRefusal(double mileage);
 std::string endMileageRefusal(double mileage, double startMileage);
 
 // Records the start of the selected route: mileage and "HH:mm" time; saves the route file.
-void recordRouteStart(CKelvoDoc& doc, double mileage, const std::string& time);
-// Records the end of the selected route; saves the route file.
-void recordRouteEnd(CKelvoDoc& doc, double mileage, const std::string& time);
-// Stores the voucher amount the driver typed on the selected route; saves the route file.
-void recordVoucherAmount(CKelvoDoc& doc, double amount);
+// Not done when no route is selected or its file cannot be read. Done, the change kept in
+// memory, when the file could not be written (saveRoute told the driver); written: the route
+// file when it was.
+Outcome recordRouteStart(CKelvoDoc& doc, double mileage, const std::string& time);
+// Records the end of the selected route; saves the route file (done and written as the start).
+Outcome recordRouteEnd(CKelvoDoc& doc, double mileage, const std::string& time);
+// Stores the voucher amount the driver typed on the selected route; saves the route file (done
+// and written as the start).
+Outcome recordVoucherAmount(CKelvoDoc& doc, double amount);
 
 // The route-list entry the truck's safety remarks belong to, with its route file loaded as
 // the current route: the selected route, else the day's only route (the checklist is usually
@@ -64,8 +70,9 @@ void recordVoucherAmount(CKelvoDoc& doc, double amount);
 int loadSafetyRemarksRoute(CKelvoDoc& doc);
 
 // Stores the truck safety check's remarks on route-list entry `index` and its route file.
-// False when that route file cannot be read (the remarks of another route are never touched).
-bool recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& remarks);
+// Not done when that route file cannot be read (the remarks of another route are never
+// touched); written: the route file when it could be saved (saveRoute says when not).
+Outcome recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string& remarks);
 
 // Saves the current route: its route-list entry takes the route's totals (the one place they
 // are copied), then the route file is written; when it cannot be written, tells the driver

@@ -231,11 +231,12 @@ Notice recordDeparture(CKelvoDoc& doc) {
     return {tr("Departure"), replaceAll(tr("Departed At: %s"), "%s", clockText(now)), false};
 }
 
-bool markUndeliverable(CKelvoDoc& doc, const std::string& reasonCode) {
+Outcome markUndeliverable(CKelvoDoc& doc, const std::string& reasonCode) {
     CStop* stop = selectedStop(doc);
     if (!stop || reasonCode.empty() || !mayBeUndeliverable(doc, *stop)) {
-        return false;
+        return {};
     }
+    Outcome outcome{true, {}, {}};
     const std::string time = timeText(doc.Time().now());
     arriveAt(doc, *stop, time);
     stop->DepartureTime = time;
@@ -250,16 +251,21 @@ bool markUndeliverable(CKelvoDoc& doc, const std::string& reasonCode) {
             if (!loadStopInvoice(doc, number, invoice)) {
                 continue;
             }
-            if (invoice.UndeliverReasonCode() == reasonCode ||
-                storeInvoiceReason(doc, invoice, reasonCode)) {
-                moveToUndelivered(doc.Route(), invoice.COD() == 'Y', invoice.PayThisAmount());
+            if (invoice.UndeliverReasonCode() != reasonCode) {
+                if (!storeInvoiceReason(doc, invoice, reasonCode)) {
+                    continue;
+                }
+                outcome.written.push_back(invoice.FilePath());
             }
+            moveToUndelivered(doc.Route(), invoice.COD() == 'Y', invoice.PayThisAmount());
         }
     }
-    saveRoute(doc);
+    if (saveRoute(doc)) {
+        outcome.written.push_back(doc.Route().FilePath());
+    }
     // The travel to the next stop counts from here: the driver has dealt with this stop now.
     doc.Routing().leaveSelectedStop();
-    return true;
+    return outcome;
 }
 
 void reverseUndeliverable(CKelvoDoc& doc, std::size_t stopIndex) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "doc/Outcome.h"
+
 namespace kelvo {
 
 class CInvoices;
@@ -95,9 +97,10 @@ Notice recordDeparture(CKelvoDoc& doc);
 // marking (the stop had no reason) every invoice of the stop whose reason differs gets this one
 // (its file rewritten) and each invoice's amount moves to the route's undelivered total of its
 // column; a later marking changes the stop's reason only. Saves the route; the stop counts as
-// the one last departed from. False (nothing changed) when the stop may not be marked or the
-// code is empty.
-bool markUndeliverable(CKelvoDoc& doc, const std::string& reasonCode);
+// the one last departed from. Not done (nothing changed) when the stop may not be marked or
+// the code is empty. Written: the invoice files rewritten, then the route file (a file that
+// could not be written is left out; saveRoute tells the driver of the route file).
+Outcome markUndeliverable(CKelvoDoc& doc, const std::string& reasonCode);
 
 // The driver cancelled the undeliverable dialog: nothing is marked, and the next arrival's
 // travel minutes count from the start of the route (no stop counts as last departed from).

@@ -41,6 +41,11 @@ ConfigData configAllowingDelivered(bool allow) {
 
 struct AdjustOps : ::testing::Test, test::StopDocument {};
 
+// The files an operation wrote, in order.
+using Written = std::vector<std::string>;
+constexpr const char* kInv100101 = "\\VexXml\\Inv_100101.xml";
+constexpr const char* kInv100102 = "\\VexXml\\Inv_100102.xml";
+
 }  // namespace
 
 TEST(AdjustAmount, PriceTimesQuantityCutToTheCent) {
@@ -143,13 +148,15 @@ TEST(LineAdjuster, DeliveredAndBilledFollowEachOther) {
 TEST_F(AdjustOps, CodAdjustmentMovesTheCodColumn) {
     ASSERT_TRUE(openInvoice(1, 100102));  // COD 43.00, minimum 40.00
     const CRoute& route = doc.Route();
-    ASSERT_TRUE(saveLineAdjustment(doc, 0, {1.40, 10, 10, "60", "DM"}));
+    ASSERT_TRUE(saveLineAdjustment(doc, 0, {1.40, 10, 10, "60", "DM"}).done);
     EXPECT_DOUBLE_EQ(doc.Invoice().PayThisAmount(), 43.0);
     EXPECT_DOUBLE_EQ(route.PlusAdjustmentsCOD(), 1.40);
     EXPECT_DOUBLE_EQ(route.MinusAdjustmentsCOD(), 1.40);
     EXPECT_DOUBLE_EQ(route.PayThisAmountCOD(), 185.44);
 
-    ASSERT_TRUE(saveLineAdjustment(doc, 0, {14.0, 100, 100, "60", "DM"}));
+    const Outcome adjusted = saveLineAdjustment(doc, 0, {14.0, 100, 100, "60", "DM"});
+    ASSERT_TRUE(adjusted.done);
+    EXPECT_EQ(adjusted.written, (Written{kInv100102, kSampleRoute}));
     EXPECT_DOUBLE_EQ(doc.Invoice().PayThisAmount(), 44.61);
     EXPECT_DOUBLE_EQ(selectedStop(doc)->PayTotal, 44.61);
     EXPECT_DOUBLE_EQ(route.PlusAdjustmentsCOD(), 14.11);
@@ -174,7 +181,7 @@ TEST_F(AdjustOps, CodAdjustmentMovesTheCodColumn) {
 
 TEST_F(AdjustOps, ChargeAdjustmentMovesTheChargeColumn) {
     ASSERT_TRUE(openInvoice(0, 100101));
-    ASSERT_TRUE(saveLineAdjustment(doc, 0, {-0.90, -2, -2, "5", "SD"}));
+    ASSERT_TRUE(saveLineAdjustment(doc, 0, {-0.90, -2, -2, "5", "SD"}).done);
     const CInvoice& inv = doc.Invoice();
     const CRoute& route = doc.Route();
     EXPECT_GT(inv.TotalMinusAdjustments(), 0.9);  // the line, its special charge and the tax
@@ -191,20 +198,22 @@ TEST_F(AdjustOps, ChargeAdjustmentMovesTheChargeColumn) {
 TEST_F(AdjustOps, ReasonDecidesWhatIsKept) {
     ASSERT_TRUE(openInvoice(1, 100102));
     const std::string route = dev.read(kSampleRoute);
-    ASSERT_TRUE(saveLineAdjustment(doc, 0, {1.40, 10, 10, "58", ""}));
+    const Outcome pickUp = saveLineAdjustment(doc, 0, {1.40, 10, 10, "58", ""});
+    ASSERT_TRUE(pickUp.done);
+    EXPECT_EQ(pickUp.written, Written{kInv100102});
     EXPECT_EQ(doc.Invoice().Line(0).PickUpQty, "58");
     EXPECT_DOUBLE_EQ(doc.Invoice().Line(0).AdjustmentAmount, 0.0);
     EXPECT_EQ(dev.read(kSampleRoute), route);
     EXPECT_NE(invoiceFile(100102).find("<PickUpQty>58</PickUpQty>"), std::string::npos);
 
-    ASSERT_TRUE(saveLineAdjustment(doc, 0, {1.40, 10, 10, "58", "DM"}));
+    ASSERT_TRUE(saveLineAdjustment(doc, 0, {1.40, 10, 10, "58", "DM"}).done);
     EXPECT_EQ(doc.Invoice().Line(0).AdjustmentReasonCode, "DM");
-    ASSERT_TRUE(saveLineAdjustment(doc, 0, {0.0, 0, 3, "58", "DM"}));
+    ASSERT_TRUE(saveLineAdjustment(doc, 0, {0.0, 0, 3, "58", "DM"}).done);
     EXPECT_EQ(doc.Invoice().Line(0).AdjustmentReasonCode, "");
     EXPECT_DOUBLE_EQ(doc.Invoice().Line(0).AdjustmentDeliveredQuantity, 3.0);
     EXPECT_DOUBLE_EQ(doc.Route().PlusAdjustmentsCOD(), 0.0);
     EXPECT_DOUBLE_EQ(doc.Route().MinusAdjustmentsCOD(), 0.0);
-    EXPECT_FALSE(saveLineAdjustment(doc, 99, {0.0, 0, 0, "", "DM"}));
+    EXPECT_FALSE(saveLineAdjustment(doc, 99, {0.0, 0, 0, "", "DM"}).done);
 }
 
 TEST_F(AdjustOps, PickUpEntry) {
@@ -236,17 +245,21 @@ TEST_F(AdjustOps, PickUpEntry) {
 
 TEST_F(AdjustOps, OrderAndInventoryChange) {
     ASSERT_TRUE(openInvoice(0, 100101));
-    ASSERT_TRUE(storeOrder(doc, 13, "EX", -12));
+    const Outcome ordered = storeOrder(doc, 13, "EX", -12);
+    ASSERT_TRUE(ordered.done);
+    EXPECT_EQ(ordered.written, Written{kInv100101});
     EXPECT_EQ(doc.Invoice().Line(13).OrderingReasonCode, "EX");
     EXPECT_NE(invoiceFile(100101).find("<OrderQty>-12</OrderQty>"), std::string::npos);
-    EXPECT_FALSE(storeOrder(doc, 13, "EX", 10000));
+    EXPECT_FALSE(storeOrder(doc, 13, "EX", 10000).done);
     EXPECT_DOUBLE_EQ(doc.Invoice().Line(13).OrderQty, -12.0);
 
     const std::size_t mats = 13;  // MT35, a product-level line with inventory 4
     const double inventory = doc.Invoice().Line(mats).InventoryQuantity;
-    ASSERT_TRUE(storeInventoryChange(doc, mats, 3));
+    const Outcome changed = storeInventoryChange(doc, mats, 3);
+    ASSERT_TRUE(changed.done);
+    EXPECT_EQ(changed.written, Written{kInv100101});
     EXPECT_DOUBLE_EQ(doc.Invoice().Line(mats).FutureInv, inventory + 3);
-    EXPECT_FALSE(storeInventoryChange(doc, mats, -wholeQuantity(inventory) - 1));
+    EXPECT_FALSE(storeInventoryChange(doc, mats, -wholeQuantity(inventory) - 1).done);
     EXPECT_EQ(prompter.shown().back().text, "The future inventory cannot be less than 0!");
     EXPECT_DOUBLE_EQ(doc.Invoice().Line(mats).FutureInv, inventory + 3);
 
@@ -254,15 +267,17 @@ TEST_F(AdjustOps, OrderAndInventoryChange) {
     ASSERT_TRUE(cancel);
     EXPECT_EQ(cancel->text, "Are you sure you want to cancel this change ?");
     EXPECT_EQ(cancel->caption, "Question");
-    EXPECT_FALSE(cancelInventoryChange(doc, mats, Answer::No));
+    EXPECT_FALSE(cancelInventoryChange(doc, mats, Answer::No).done);
     EXPECT_DOUBLE_EQ(doc.Invoice().Line(mats).FutureInv, inventory + 3);
     const std::size_t shown = prompter.shown().size();
-    EXPECT_TRUE(cancelInventoryChange(doc, mats, Answer::Yes));
+    const Outcome cancelled = cancelInventoryChange(doc, mats, Answer::Yes);
+    EXPECT_TRUE(cancelled.done);
+    EXPECT_EQ(cancelled.written, Written{kInv100101});
     EXPECT_EQ(prompter.shown().size(), shown);  // the operation asks nothing itself
     EXPECT_DOUBLE_EQ(doc.Invoice().Line(mats).FutureInv, inventory);
     // Nothing left to cancel: no question, and Yes changes nothing.
     EXPECT_FALSE(cancelInventoryQuestion(doc, mats));
-    EXPECT_FALSE(cancelInventoryChange(doc, mats, Answer::Yes));
+    EXPECT_FALSE(cancelInventoryChange(doc, mats, Answer::Yes).done);
 }
 
 TEST(InvoiceTexts, RowsOfTheInvoiceScreens) {

@@ -55,7 +55,9 @@ TEST_F(FailedSaves, RouteSaveAfterALineAdjustment) {
     ASSERT_TRUE(openInvoice(1, 100102));
     const std::string route = dev.read(kSampleRoute);
     refuseSavesOf(kSampleRoute);
-    EXPECT_TRUE(saveLineAdjustment(doc, 0, {1.40, 10, 10, "60", "DM"}));
+    const Outcome adjusted = saveLineAdjustment(doc, 0, {1.40, 10, 10, "60", "DM"});
+    EXPECT_TRUE(adjusted.done);  // the invoice is saved; only the route waits for the next save
+    EXPECT_EQ(adjusted.written, std::vector<std::string>{"\\VexXml\\Inv_100102.xml"});
     expectToldOf(kSampleRoute, "Error data files");
     EXPECT_EQ(dev.read(kSampleRoute), route);
 }

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "common/Clock.h"
 #include "common/Prompter.h"
 #include "doc/Commands.h"
 #include "doc/FileReports.h"
 #include "doc/KelvoDoc.h"
+#include "support/SampleStop.h"
 #include "support/TempDevice.h"
 
 using namespace kelvo;
@@ -100,6 +102,30 @@ TEST_F(RouteOps, SafetyRemarksBelongToTheSelectedOrTheOnlyRoute) {
     EXPECT_EQ(prompter.shown()[1].text, "Please select a route first.");
     EXPECT_EQ(prompter.shown()[2].text, "Error Opening Route XML: \\VexXml\\Route_3_20061205.xml");
     EXPECT_EQ(prompter.shown()[2].caption, "Load Error");
+}
+
+// Start, end, voucher and remarks each write the route's file at once; without a route to
+// read nothing is done or written.
+TEST_F(RouteOps, RouteChangesWriteTheRouteFile) {
+    constexpr const char* kFile = "\\VexXml\\Route_101_20061205.xml";
+    dev.put(kFile, routeFile("101", "20061205"));
+    loadRoutes();
+    const Outcome unselected = recordRouteStart(doc, 1234.5, "07:15");
+    EXPECT_FALSE(unselected.done);
+    EXPECT_TRUE(unselected.written.empty());
+    EXPECT_FALSE(recordSafetyRemarks(doc, 1, "Mirror").done);
+
+    ASSERT_TRUE(doc.Routing().selectRoute(0));
+    const std::vector<std::string> route{kFile};
+    EXPECT_EQ(recordRouteStart(doc, 1234.5, "07:15").written, route);
+    EXPECT_EQ(recordVoucherAmount(doc, 12.5).written, route);
+    EXPECT_EQ(recordRouteEnd(doc, 1300.0, "16:40").written, route);
+    EXPECT_EQ(recordSafetyRemarks(doc, 0, "Mirror").written, route);
+    const std::string file = dev.read(kFile);
+    EXPECT_EQ(test::elementText(file, "StartMileage"), "1234.5");
+    EXPECT_EQ(test::elementText(file, "VoucherAmount"), "12.50");
+    EXPECT_EQ(test::elementText(file, "EndTime"), "16:40");
+    EXPECT_EQ(test::elementText(file, "SafetyRemarks"), "Mirror");
 }
 
 TEST_F(RouteOps, MileagesAboveZeroUpToTheOdometerAndAboveTheStart) {

@@ -259,7 +259,11 @@ TEST_F(VisitOps, TheFirstUndeliverableMarkingMovesTheInvoicesToTheUndeliveredTot
                {"<Invoice>11</Invoice><Invoice>12</Invoice><Invoice>13</Invoice>"}});
     // The travel counts from the stop left last.
     selectAfterLeaving(0, 1);
-    ASSERT_TRUE(markUndeliverable(doc, "CL"));
+    const Outcome marked = markUndeliverable(doc, "CL");
+    ASSERT_TRUE(marked.done);
+    // Inv_12 had the reason already: its file is not rewritten.
+    EXPECT_EQ(marked.written, (std::vector<std::string>{"\\VexXml\\Inv_11.xml",
+                                                        "\\VexXml\\Inv_13.xml", kRoutePath}));
 
     const CRoute& route = saved();
     const CStop& stop = route.Stop(1);
@@ -287,7 +291,9 @@ TEST_F(VisitOps, TheFirstUndeliverableMarkingMovesTheInvoicesToTheUndeliveredTot
     };
     const std::string invoicesBefore = invoiceFiles();
     at(10, 0);
-    ASSERT_TRUE(markUndeliverable(doc, "RF"));
+    const Outcome remarked = markUndeliverable(doc, "RF");
+    ASSERT_TRUE(remarked.done);
+    EXPECT_EQ(remarked.written, std::vector<std::string>{kRoutePath});
     EXPECT_EQ(saved().Stop(1).UndeliverReasonCode, "RF");
     EXPECT_DOUBLE_EQ(saved().TotalUndeliveredCharge(), 40.00);
     EXPECT_DOUBLE_EQ(saved().PayThisAmountCOD(), 47.50);
@@ -322,10 +328,10 @@ TEST_F(VisitOps, UndeliverableIsRefusedAtTheStopOnASettledStopAndWithoutAReason)
     const std::string before = dev.read(kRoutePath);
     for (const int i : {0, 1}) {
         ASSERT_TRUE(selectStop(doc, i));
-        EXPECT_FALSE(markUndeliverable(doc, "CL")) << i;
+        EXPECT_FALSE(markUndeliverable(doc, "CL").done) << i;
     }
     ASSERT_TRUE(selectStop(doc, 2));
-    EXPECT_FALSE(markUndeliverable(doc, ""));
+    EXPECT_FALSE(markUndeliverable(doc, "").done);
     EXPECT_EQ(dev.read(kRoutePath), before);
     EXPECT_EQ(reasonInFile(1), "");
 }
@@ -371,7 +377,9 @@ TEST_F(VisitOps, AnInvoiceFileThatCannotBeReadIsReportedAndLeftAsItIs) {
     EXPECT_EQ(summarizeInvoices(doc.Invoices()).invoiceLine(), "2 Invoice Unsettled");
     prompter.clearShown();
 
-    ASSERT_TRUE(markUndeliverable(doc, "CL"));
+    const Outcome marked = markUndeliverable(doc, "CL");
+    ASSERT_TRUE(marked.done);
+    EXPECT_EQ(marked.written, (std::vector<std::string>{"\\VexXml\\Inv_31.xml", kRoutePath}));
     ASSERT_EQ(prompter.shown().size(), 2u);
     EXPECT_EQ(prompter.shown()[1].text, "Error Opening Invoice XML:\\VexXml\\Inv_33.xml");
     EXPECT_EQ(prompter.shown()[1].caption, "Load Error");
@@ -385,7 +393,7 @@ TEST_F(VisitOps, AnInvoiceFileThatCannotBeReadIsReportedAndLeftAsItIs) {
     const std::string route = dev.read(kRoutePath);
     ASSERT_TRUE(selectStop(doc, 1));
     EXPECT_EQ(loadStopInvoices(doc), 0u);
-    ASSERT_TRUE(markUndeliverable(doc, "CL"));
+    ASSERT_TRUE(markUndeliverable(doc, "CL").done);
     EXPECT_EQ(prompter.shown().size(), 2u);
     EXPECT_NE(dev.read(kRoutePath), route);  // the stop itself is marked
 }

@@ -293,7 +293,7 @@ CommandOutcome CInvAdjInvLineView::save() {
     a.pickUpQty = pickUp;
     a.reasonCode = toData(m_reason->currentData().toString());  // "" while none is chosen
     m_line = nullptr;  // the save replaces the open invoice's lines
-    if (!saveLineAdjustment(d, static_cast<std::size_t>(d.Invoicing().SelectedLine()), a)) {
+    if (!saveLineAdjustment(d, static_cast<std::size_t>(d.Invoicing().SelectedLine()), a).done) {
         m_line = &d.Invoice().Line(static_cast<std::size_t>(d.Invoicing().SelectedLine()));
         return CommandOutcome::stay();
     }

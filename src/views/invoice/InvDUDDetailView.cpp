@@ -82,7 +82,7 @@ CommandOutcome CInvDUDDetailView::handleCommand(CommandId id) {
         if (row >= 0) {
             const std::size_t line = m_lines[static_cast<std::size_t>(row)];
             const Answer answer = askFirst(doc().Prompt(), cancelInventoryQuestion(doc(), line));
-            if (cancelInventoryChange(doc(), line, answer)) {
+            if (cancelInventoryChange(doc(), line, answer).done) {
                 showRow(row);
             }
         }

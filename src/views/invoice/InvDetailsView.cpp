@@ -158,7 +158,7 @@ CommandOutcome CInvDetailsView::order() {
     const auto index = static_cast<std::size_t>(row);
     OrderDialog dialog(d.AdjReasons(), d.Invoice().Line(index), this);
     if (dialog.exec() == QDialog::Accepted &&
-        storeOrder(d, index, dialog.reasonCode(), dialog.quantity())) {
+        storeOrder(d, index, dialog.reasonCode(), dialog.quantity()).done) {
         m_lines->setRow(row, detailRow(d.Invoice().Line(index), d.AdjReasons()));
     }
     // The details stay as they are: a second order follows without leaving the screen.

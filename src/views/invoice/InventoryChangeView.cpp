@@ -114,8 +114,8 @@ CommandOutcome CInventoryChangeView::handleCommand(CommandId id) {
         return CommandOutcome::proceed();
     }
     const int line = doc().Invoicing().SelectedLine();
-    if (line < 0 || !storeInventoryChange(doc(), static_cast<std::size_t>(line),
-                                          toWhole(toData(m_change->text())))) {
+    const int change = toWhole(toData(m_change->text()));
+    if (line < 0 || !storeInventoryChange(doc(), static_cast<std::size_t>(line), change).done) {
         return CommandOutcome::stay();
     }
     return CommandOutcome::proceed();

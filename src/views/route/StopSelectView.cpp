@@ -160,7 +160,7 @@ CommandOutcome CStopSelectView::undeliverable() {
         cancelUndeliverable(d);
         return CommandOutcome::stay();
     }
-    if (!markUndeliverable(d, dialog.reasonCode())) {
+    if (!markUndeliverable(d, dialog.reasonCode()).done) {
         return CommandOutcome::stay();
     }
     return CommandOutcome::proceed();  // the list again, with the stop's new status
