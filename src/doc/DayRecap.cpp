@@ -201,6 +201,10 @@ std::vector<RecapRow> recapRows(const DayRecap& recap) {
     return rows;
 }
 
+namespace {
+
+// The lines above the recap's rows on paper: the plant, the title, the driver and truck, and
+// when it was made.
 std::vector<std::string> recapHeading(const CKelvoDoc& doc, const LocalTime& now) {
     const ConfigData& c = doc.Config();
     return {c.PlantName(), tr("Day Recap"),
@@ -209,6 +213,7 @@ std::vector<std::string> recapHeading(const CKelvoDoc& doc, const LocalTime& now
             longDate(dateText(now)) + " " + timeText(now)};
 }
 
+// Tells the driver where the recap PDF was written, or that it could not be.
 void reportRecapWritten(Prompter& prompter, const std::string& path, bool written) {
     if (written) {
         prompter.inform(tr("The recap is written: ") + path, tr("Day Recap"), MessageIcon::None);
@@ -217,6 +222,8 @@ void reportRecapWritten(Prompter& prompter, const std::string& path, bool writte
                         MessageIcon::Warning);
     }
 }
+
+}  // namespace
 
 bool saveDayRecap(CKelvoDoc& doc, const std::vector<RecapRow>& rows, const RecapWriter& write) {
     const LocalTime now = doc.Time().now();

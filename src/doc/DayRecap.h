@@ -10,7 +10,6 @@ namespace kelvo {
 class CInvoice;
 class CKelvoDoc;
 class DeviceFs;
-class Prompter;
 struct CStop;
 struct LocalTime;
 
@@ -89,13 +88,6 @@ struct RecapRow {
 
 // The recap as rows: the notes, the day's figures, then each route's.
 std::vector<RecapRow> recapRows(const DayRecap& recap);
-
-// The lines above the recap's rows on paper: the plant, the title, the driver and truck, and
-// when it was made.
-std::vector<std::string> recapHeading(const CKelvoDoc& doc, const LocalTime& now);
-
-// Tells the driver where the recap PDF was written, or that it could not be.
-void reportRecapWritten(Prompter& prompter, const std::string& path, bool written);
 
 // Writes the recap (its heading lines, then its rows) as a PDF to a device path; false when it
 // could not be written. The screens' layer makes the PDF.

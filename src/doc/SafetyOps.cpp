@@ -43,7 +43,7 @@ bool cancelSafetyChecks(CKelvoDoc& doc) {
         // The screen stays with the marks: leaving would show answers the file does not hold
         // as if they had been dropped.
         doc.Prompt().inform(
-            tr("Error Opening Safety XML: ") + checks.DataRoot() + "\\VexXml\\Safety.xml",
+            tr("Error Opening Safety XML: ") + checks.FilePath(),
             tr("Load Error"), MessageIcon::None);
         return false;
     }

@@ -35,10 +35,14 @@ void CSafetyChecks::SetPath(const std::string& storageLocation) {
     m_DataRoot = dataRoot(storageLocation);
 }
 
+std::string CSafetyChecks::FilePath() const {
+    return m_DataRoot + kFile;
+}
+
 bool CSafetyChecks::Load(const DeviceFs& fs) {
     const WaitCursor wait;
     XmlDocument doc;
-    if (!doc.load(fs, m_DataRoot + kFile)) {
+    if (!doc.load(fs, FilePath())) {
         return false;
     }
     // The file starts with the truck before the items. The first child is taken as that
@@ -96,7 +100,7 @@ std::string CSafetyChecks::Content() const {
 
 bool CSafetyChecks::Save(const DeviceFs& fs) const {
     const WaitCursor wait;
-    return writeFileAtomic(fs, m_DataRoot + kFile, Content());
+    return writeFileAtomic(fs, FilePath(), Content());
 }
 
 bool CSafetyChecks::IsComplete() const {

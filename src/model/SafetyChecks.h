@@ -18,6 +18,8 @@ public:
     void SetPath(const std::string& storageLocation);
     // The data root the list reads from and writes to.
     const std::string& DataRoot() const { return m_DataRoot; }
+    // The device path of the checklist's file under the data root.
+    std::string FilePath() const;
 
     // Reads Safety.xml, replacing the truck identifier and the items. False (silently) when
     // the file cannot be opened; the list then stays as it was. A file that does not parse
