@@ -20,7 +20,7 @@ constexpr double kLowestDudNumber = 1;
 constexpr double kHighestDudNumber = 4999;
 
 Message invalid(const char* text) {
-    return Message{tr(text), tr("Invalid data"), MessageIcon::Warning, MessageButtons::Ok};
+    return warning(tr(text), tr("Invalid data"));
 }
 
 // The add wearer transaction being built; nullptr when none.

@@ -16,7 +16,7 @@ constexpr double kHighestPrice = 10000;
 
 WearerChange invalidChange(const char* text) {
     return WearerChange::refused(
-        Message{tr(text), tr("Invalid data"), MessageIcon::Warning, MessageButtons::Ok});
+        warning(tr(text), tr("Invalid data")));
 }
 
 const CWearerProduct& selectedProduct(const CKelvoDoc& doc) {

@@ -4,15 +4,12 @@
 
 #include "common/Text.h"
 #include "common/Translate.h"
+#include "doc/Outcome.h"
 #include "model/NewService.h"
 
 namespace kelvo {
 
 namespace {
-
-Message warning(std::string text, std::string caption) {
-    return Message{std::move(text), std::move(caption), MessageIcon::Warning, MessageButtons::Ok};
-}
 
 Message message(FieldProblem problem, int maxLength, int decimals) {
     switch (problem) {

@@ -40,16 +40,13 @@ Outcome fileChangeOutcome(const CustomerFile& file, FileChange change,
             break;
         case FileChange::Duplicate:
             return Outcome::refused(
-                Message{duplicate, tr("Invalid data"), MessageIcon::Warning, MessageButtons::Ok});
+                warning(duplicate, tr("Invalid data")));
         case FileChange::Unreadable:
             return Outcome::refused(
-                Message{format(tr("%s could not be read, so nothing is saved to it.").c_str(),
-                               file.Path().c_str()),
-                        tr("Error data files"), MessageIcon::Warning, MessageButtons::Ok});
+                warning(format(tr("%s could not be read, so nothing is saved to it.").c_str(), file.Path().c_str()), tr("Error data files")));
         case FileChange::NotWritten:
             return Outcome::refused(
-                Message{format(tr("%s could not be written.").c_str(), file.Path().c_str()),
-                        tr("Error data files"), MessageIcon::Warning, MessageButtons::Ok});
+                warning(format(tr("%s could not be written.").c_str(), file.Path().c_str()), tr("Error data files")));
     }
     return {true, {}, {file.Path()}};
 }

@@ -14,6 +14,10 @@ Message question(std::string text, std::string caption) {
                    MessageButtons::YesNo};
 }
 
+Message warning(std::string text, std::string caption) {
+    return Message{std::move(text), std::move(caption), MessageIcon::Warning, MessageButtons::Ok};
+}
+
 Answer askFirst(Prompter& prompter, const std::optional<Message>& question) {
     return question ? prompter.show(*question) : Answer::No;
 }

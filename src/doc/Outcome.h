@@ -32,6 +32,8 @@ bool showNotices(Prompter& prompter, const Outcome& outcome);
 
 // A Yes/No question with the question icon, for the caller to ask before an operation.
 Message question(std::string text, std::string caption);
+// An OK notice with the warning icon: a refusal or a failed save.
+Message warning(std::string text, std::string caption);
 
 // Asks the question an operation takes the answer to, before the operation; No when there is
 // none to ask.

@@ -20,10 +20,6 @@ const T* chosen(const std::vector<const T*>& choices, int choice) {
     return choices[static_cast<std::size_t>(choice)];
 }
 
-Message warning(std::string text, std::string caption) {
-    return Message{std::move(text), std::move(caption), MessageIcon::Warning, MessageButtons::Ok};
-}
-
 // Why a scanned code is not stored, for the driver.
 Message codeRefusal(IDCodeProblem problem, std::string_view lengths) {
     switch (problem) {

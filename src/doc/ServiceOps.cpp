@@ -141,21 +141,16 @@ Outcome saveService(CKelvoDoc& doc, int group, int product, int frequency,
     const CFlatProduct* p = chosenProduct(doc, group, product);
     const CFrequency* f = entry(doc.Frequencies(), frequency);
     if (!p || !f) {
-        return Outcome::refused(Message{tr("Please choose a product and a frequency first!"),
-                                        tr("Invalid data"), MessageIcon::Warning,
-                                        MessageButtons::Ok});
+        return Outcome::refused(warning(tr("Please choose a product and a frequency first!"), tr("Invalid data")));
     }
     CFlatGoodTransactions& services = doc.FlatGoodTransactions();
     const ServiceAdded added = addService(doc.Fs(), services, *p, f->code, quantity, price,
                                           doc.Config().PriceDecimals());
     switch (added.entry) {
         case ServiceEntryProblem::Price:
-            return Outcome::refused(Message{tr("Invalid entered price!"), tr("Invalid data"),
-                                            MessageIcon::Warning, MessageButtons::Ok});
+            return Outcome::refused(warning(tr("Invalid entered price!"), tr("Invalid data")));
         case ServiceEntryProblem::Quantity:
-            return Outcome::refused(Message{tr("Only numerical characters are allowed!"),
-                                            tr("Error data"), MessageIcon::Warning,
-                                            MessageButtons::Ok});
+            return Outcome::refused(warning(tr("Only numerical characters are allowed!"), tr("Error data")));
         case ServiceEntryProblem::None:
             break;
     }

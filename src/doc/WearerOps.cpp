@@ -14,12 +14,13 @@ namespace kelvo {
 
 namespace {
 
-Message warning(const char* text) {
-    return Message{tr(text), tr("Warning"), MessageIcon::Warning, MessageButtons::Ok};
+// A warning captioned "Warning", its text translated.
+Message captionedWarning(const char* text) {
+    return warning(tr(text), tr("Warning"));
 }
 
 void warn(CKelvoDoc& doc, const char* text) {
-    doc.Prompt().show(warning(text));
+    doc.Prompt().show(captionedWarning(text));
 }
 
 // Tells the driver about a customer file that exists but could not be read, or a customer
@@ -53,7 +54,7 @@ Message changeFailure(const CKelvoDoc& doc, ChangeResult result) {
             text = format(tr("%s could not be written.").c_str(), path.c_str());
             break;
     }
-    return Message{text, tr("Error data files"), MessageIcon::Warning, MessageButtons::Ok};
+    return warning(text, tr("Error data files"));
 }
 
 // A change of the transaction file that was saved.
@@ -255,7 +256,7 @@ bool allowed(CKelvoDoc& doc, const char* why) {
 WearerChange refusedChange(const char* why) {
     WearerChange change;
     if (*why != '\0') {
-        change.notices.push_back(warning(why));
+        change.notices.push_back(captionedWarning(why));
     }
     return change;
 }
