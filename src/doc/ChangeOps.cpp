@@ -15,8 +15,7 @@ namespace {
 constexpr double kHighestPrice = 10000;
 
 WearerChange invalidChange(const char* text) {
-    return WearerChange::refused(
-        warning(tr(text), tr("Invalid data")));
+    return WearerChange::refused(warning(tr(text), tr("Invalid data")));
 }
 
 const CWearerProduct& selectedProduct(const CKelvoDoc& doc) {

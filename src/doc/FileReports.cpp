@@ -39,14 +39,16 @@ Outcome fileChangeOutcome(const CustomerFile& file, FileChange change,
         case FileChange::Done:
             break;
         case FileChange::Duplicate:
-            return Outcome::refused(
-                warning(duplicate, tr("Invalid data")));
+            return Outcome::refused(warning(duplicate, tr("Invalid data")));
         case FileChange::Unreadable:
             return Outcome::refused(
-                warning(format(tr("%s could not be read, so nothing is saved to it.").c_str(), file.Path().c_str()), tr("Error data files")));
+                warning(format(tr("%s could not be read, so nothing is saved to it.").c_str(),
+                               file.Path().c_str()),
+                        tr("Error data files")));
         case FileChange::NotWritten:
             return Outcome::refused(
-                warning(format(tr("%s could not be written.").c_str(), file.Path().c_str()), tr("Error data files")));
+                warning(format(tr("%s could not be written.").c_str(), file.Path().c_str()),
+                        tr("Error data files")));
     }
     return {true, {}, {file.Path()}};
 }

@@ -141,7 +141,8 @@ Outcome saveService(CKelvoDoc& doc, int group, int product, int frequency,
     const CFlatProduct* p = chosenProduct(doc, group, product);
     const CFrequency* f = entry(doc.Frequencies(), frequency);
     if (!p || !f) {
-        return Outcome::refused(warning(tr("Please choose a product and a frequency first!"), tr("Invalid data")));
+        return Outcome::refused(
+            warning(tr("Please choose a product and a frequency first!"), tr("Invalid data")));
     }
     CFlatGoodTransactions& services = doc.FlatGoodTransactions();
     const ServiceAdded added = addService(doc.Fs(), services, *p, f->code, quantity, price,
@@ -150,7 +151,8 @@ Outcome saveService(CKelvoDoc& doc, int group, int product, int frequency,
         case ServiceEntryProblem::Price:
             return Outcome::refused(warning(tr("Invalid entered price!"), tr("Invalid data")));
         case ServiceEntryProblem::Quantity:
-            return Outcome::refused(warning(tr("Only numerical characters are allowed!"), tr("Error data")));
+            return Outcome::refused(
+                warning(tr("Only numerical characters are allowed!"), tr("Error data")));
         case ServiceEntryProblem::None:
             break;
     }
