@@ -16,7 +16,6 @@ namespace kelvo {
 
 namespace {
 
-// The route's and the stop's totals are kept in whole cents, as their file has them.
 // Adds adjustments to the route's totals of one column.
 void addAdjustments(CRouteSummary& route, bool cod, double plus, double minus) {
     if (cod) {
@@ -126,10 +125,7 @@ Outcome saveLineAdjustment(CKelvoDoc& doc, std::size_t index, const LineAdjustme
         return outcome;
     }
     moveTotals(doc, *stop, before, doc.Invoice());
-    // A route file that cannot be written is said by saveRoute; the adjustment stands.
-    if (saveRoute(doc)) {
-        outcome.written.push_back(doc.Route().FilePath());
-    }
+    outcome.add(routeSaved(doc));
     return outcome;
 }
 

@@ -114,15 +114,6 @@ std::string endMileageRefusal(double mileage, double startMileage) {
 
 namespace {
 
-// Saves the current route (see saveRoute): done, with the route file when it was written.
-Outcome routeSaved(CKelvoDoc& doc) {
-    Outcome outcome{true, {}, {}};
-    if (saveRoute(doc)) {
-        outcome.written.push_back(doc.Route().FilePath());
-    }
-    return outcome;
-}
-
 // Changes the selected route: in memory (read unless it is held already: what is in memory is
 // the route being worked on), in its file, and in its route-list entry. Not done when there is
 // no selected route to read; done even when its file could not be written (saveRoute says so,
@@ -140,6 +131,14 @@ Outcome changeSelectedRoute(CKelvoDoc& doc, Change change) {
 
 bool saveRoute(CKelvoDoc& doc) {
     return saveRoute(doc, doc.Route());
+}
+
+Outcome routeSaved(CKelvoDoc& doc) {
+    Outcome outcome{true, {}, {}};
+    if (saveRoute(doc)) {
+        outcome.written.push_back(doc.Route().FilePath());
+    }
+    return outcome;
 }
 
 bool saveRoute(CKelvoDoc& doc, const CRoute& route) {

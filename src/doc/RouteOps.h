@@ -78,6 +78,9 @@ Outcome recordSafetyRemarks(CKelvoDoc& doc, std::size_t index, const std::string
 // are copied), then the route file is written; when it cannot be written, tells the driver
 // (the old file stays whole, the changes stay in memory for the next save) and returns false.
 bool saveRoute(CKelvoDoc& doc);
+// saveRoute as a step of an operation: done, with the route file written when it could be
+// (saveRoute has told the driver when not; the change stands and goes with the next save).
+Outcome routeSaved(CKelvoDoc& doc);
 // The same for another route read from its file.
 bool saveRoute(CKelvoDoc& doc, const CRoute& route);
 

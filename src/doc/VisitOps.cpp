@@ -260,9 +260,7 @@ Outcome markUndeliverable(CKelvoDoc& doc, const std::string& reasonCode) {
             moveToUndelivered(doc.Route(), invoice.COD() == 'Y', invoice.PayThisAmount());
         }
     }
-    if (saveRoute(doc)) {
-        outcome.written.push_back(doc.Route().FilePath());
-    }
+    outcome.add(routeSaved(doc));
     // The travel to the next stop counts from here: the driver has dealt with this stop now.
     doc.Routing().leaveSelectedStop();
     return outcome;
